@@ -1,0 +1,33 @@
+# taleno_library(NAME DEPS...): a static library made of every source file in
+# the calling folder, so adding a file needs no change to the build files.
+function(taleno_library name)
+  file(GLOB sources CONFIGURE_DEPENDS
+       "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h"
+       "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
+  if(NOT sources)
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()
+
+# taleno_test(NAME LIBS...): one GoogleTest program made of every *.cpp in the
+# calling folder; each test case becomes its own CTest test.
+function(taleno_test name)
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    TALENO_STANDIN_ENGINE="$<TARGET_FILE:taleno_standin_engine>"
+    TALENO_TEST_TOOLS_DIR="${PROJECT_SOURCE_DIR}/tests")
+  add_dependencies(${name} taleno_standin_engine)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
