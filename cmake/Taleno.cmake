@@ -15,16 +15,22 @@ function(taleno_library name)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
-# taleno_test(NAME LIBS...): one GoogleTest program made of every *.cpp in the
-# calling folder; each test case becomes its own CTest test.
+# taleno_test(NAME [GUI] LIBS...): one GoogleTest program made of every *.cpp
+# in the calling folder plus the shared test main; each test case becomes its
+# own CTest test. GUI programs get a QApplication instead of a QCoreApplication.
 function(taleno_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 T "GUI" "" "")
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   if(NOT sources)
     return()
   endif()
-  add_executable(${name} ${sources})
+  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/common/test_main.cpp)
+  if(T_GUI)
+    target_compile_definitions(${name} PRIVATE TALENO_TEST_GUI)
+    target_link_libraries(${name} PRIVATE Qt6::Widgets)
+  endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${T_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     TALENO_STANDIN_ENGINE="$<TARGET_FILE:taleno_standin_engine>"
     TALENO_TEST_TOOLS_DIR="${PROJECT_SOURCE_DIR}/tests")

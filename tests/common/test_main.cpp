@@ -1,0 +1,26 @@
+// Shared main of every test program: a Qt application object exists for the
+// whole run, so code that posts messages or runs timers works in tests.
+// Widget tests get a QApplication; unless a display was given (the test
+// script runs under Xvfb), they render offscreen.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#ifdef TALENO_TEST_GUI
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
+
+int main(int argc, char** argv) {
+#ifdef TALENO_TEST_GUI
+    if (std::getenv("DISPLAY") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+#endif
+    testing::InitGoogleTest(&argc, argv);
+    TestApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
