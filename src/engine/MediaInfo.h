@@ -1,0 +1,36 @@
+#pragma once
+// What the engine announced about the current clip. The initializers are the
+// values every engine start begins with: tags "-", codec names "", numbers 0,
+// video present and a 320 x 240 picture until the engine says otherwise.
+
+#include <cstdint>
+#include <string>
+
+namespace taleno {
+
+struct MediaInfo {
+    std::int32_t timePosition = 0;  // whole seconds reported plus one, at most 359999
+    bool hasVideo = true;           // cleared by "Video: no video"
+    float cacheFill = 0.0f;         // percent, at most 100
+    std::string clipName = "-";
+    std::string clipAuthor = "-";
+    std::string clipCopyright = "-";
+    std::string clipRating = "-";   // no engine line fills it
+    std::int32_t length = 0;        // seconds, at most 359999
+    std::string title = "-";
+    std::string artist = "-";
+    std::string album = "-";
+    std::string genre = "-";
+    std::string audioCodec;
+    std::string audioFormat;
+    std::int32_t audioBitrate = 0;  // bits per second
+    std::int32_t audioRate = 0;     // Hz
+    std::int32_t audioChannels = 0;
+    std::string videoCodec;
+    std::int32_t videoBitrate = 0;  // bits per second, reported or estimated
+    float videoFps = 0.0f;
+    std::int32_t videoWidth = 320;
+    std::int32_t videoHeight = 240;
+};
+
+}  // namespace taleno
