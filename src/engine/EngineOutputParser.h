@@ -1,0 +1,67 @@
+#pragma once
+// Turns the engine's output lines into the media information record and into
+// the events that drive the engine controller's state.
+
+#include <cstdint>
+#include <string>
+
+#include "engine/EngineState.h"
+#include "engine/MediaInfo.h"
+
+namespace taleno {
+
+// Event codes ParseLine hands to the controller's OnEngineEvent.
+constexpr int ENGINE_EVENT_NONE = 0;
+constexpr int ENGINE_EVENT_STARTING = 1;      // a line containing "Starting"
+constexpr int ENGINE_EVENT_EXITING = -1;      // a line containing "Exiting"
+constexpr int ENGINE_EVENT_INTERRUPTED = -2;  // a line containing "interrupted"
+
+class CEngineOutputParser {
+public:
+    // Puts every media field back to its initial value. The controller resets
+    // its own per-run fields (command channel, poll bookkeeping) itself.
+    void ResetMediaInfo();
+
+    // Applies the first rule whose key occurs in the line. While the engine is
+    // not starting, only time position answers are read. Returns the event
+    // code for the controller, ENGINE_EVENT_NONE when the line carries none.
+    int ParseLine(const std::string& line, EngineState state);
+
+    const MediaInfo& GetMediaInfo() const { return info_; }
+
+    std::int32_t GetTimePosition() const { return info_.timePosition; }
+    bool HasVideo() const { return info_.hasVideo; }
+    std::int32_t GetLength() const { return info_.length; }
+    std::string GetTitle() const { return info_.title; }
+    std::string GetArtist() const { return info_.artist; }
+    std::string GetAlbum() const { return info_.album; }
+    std::string GetGenre() const { return info_.genre; }
+    std::string GetClipName() const { return info_.clipName; }
+    std::string GetClipAuthor() const { return info_.clipAuthor; }
+    std::string GetClipCopyright() const { return info_.clipCopyright; }
+    std::string GetClipRating() const { return info_.clipRating; }
+    std::string GetAudioCodec() const { return info_.audioCodec; }
+    std::string GetAudioFormat() const { return info_.audioFormat; }
+    std::int32_t GetAudioBitrate() const { return info_.audioBitrate; }
+    std::int32_t GetAudioRate() const { return info_.audioRate; }
+    std::int32_t GetAudioChannels() const { return info_.audioChannels; }
+    std::string GetVideoCodec() const { return info_.videoCodec; }
+    float GetVideoFps() const { return info_.videoFps; }
+    float GetCacheFill() const { return info_.cacheFill; }
+
+    // The picture size as announced, limited to 0..9999 so that window
+    // sizing never sees a negative or absurd size.
+    std::int32_t GetVideoWidth() const;
+    std::int32_t GetVideoHeight() const;
+
+    // The video bit rate. When the clip has video and the engine reported no
+    // rate, it is first estimated from the size of the file at mediaPath and
+    // the length (bytes per second times 8, minus the audio rate) and stored.
+    // A path that is no file (a URL) counts as 0 bytes.
+    std::int32_t GetVideoBitrate(const std::string& mediaPath);
+
+private:
+    MediaInfo info_;
+};
+
+}  // namespace taleno
