@@ -1,0 +1,173 @@
+#include "engine/EngineCommandLine.h"
+
+namespace taleno {
+
+const std::array<SubtitleCodePage, kSubtitleCodePageCount> kSubtitleCodePages = {{
+    {"Default", ""},
+    {"Unicode", "Unicode"},
+    {"UTF-8", "UTF-8"},
+    {"Western European Languages (ISO-8859-1)", "ISO-8859-1"},
+    {"Western European Languages with Euro (ISO-8859-15)", "ISO-8859-15"},
+    {"Slavic/Central European Languages (ISO-8859-2)", "ISO-8859-2"},
+    {"Esperanto, Galician, Maltese, Turkish (ISO-8859-3)", "ISO-8859-3"},
+    {"Old Baltic charset (ISO-8859-4)", "ISO-8859-4"},
+    {"Cyrillic (ISO-8859-5)", "ISO-8859-5"},
+    {"Arabic (ISO-8859-6)", "ISO-8859-6"},
+    {"Modern Greek (ISO-8859-7)", "ISO-8859-7"},
+    {"Turkish (ISO-8859-9)", "ISO-8859-9"},
+    {"Baltic (ISO-8859-13)", "ISO-8859-13"},
+    {"Celtic (ISO-8859-14)", "ISO-8859-14"},
+    {"Hebrew charsets (ISO-8859-8)", "ISO-8859-8"},
+    {"Russian (KOI8-R)", "KOI8-R"},
+    {"Ukrainian, Belarusian (KOI8-U/RU)", "KOI8-U/RU"},
+    {"Simplified Chinese charset (CP936)", "CP936"},
+    {"Traditional Chinese charset (BIG5)", "BIG5"},
+    {"Japanese charsets (SHIFT-JIS)", "SHIFT-JIS"},
+    {"Korean charset (CP949)", "CP949"},
+    {"Thai charset (CP874)", "CP874"},
+    {"Cyrillic Windows (CP1251)", "CP1251"},
+    {"Slavic/Central European Windows (CP1250)", "CP1250"},
+    {"Arabic Windows (CP1256)", "CP1256"},
+}};
+
+namespace {
+
+bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+
+int PictureValue(int value) { return InRange(value, -100, 100) ? value : 0; }
+
+// Index 0 of both driver lists switches the output off; from index 2 on the
+// driver name is followed by a comma, so the engine falls back to another
+// driver when the chosen one does not work on this display or sound system.
+template <std::size_t N>
+std::string DriverOption(int index, std::string_view option, std::string_view off,
+                         const std::array<std::string_view, N>& names) {
+    if (!InRange(index, 1, static_cast<int>(N) - 1)) {
+        return std::string(off);
+    }
+    std::string piece = std::string(option) + " " + std::string(names[index]);
+    if (index >= 2) {
+        piece += ',';
+    }
+    return piece;
+}
+
+}  // namespace
+
+std::string VideoDriverOption(int index) {
+    return DriverOption(index, "-vo", "-novideo", kVideoDriverNames);
+}
+
+std::string AudioDriverOption(int index) {
+    return DriverOption(index, "-ao", "-nosound", kAudioDriverNames);
+}
+
+std::string SubtitleCodePageOption(int index) {
+    if (!InRange(index, 1, kSubtitleCodePageCount - 1)) {
+        return std::string();
+    }
+    return "-subcp " + std::string(kSubtitleCodePages[index].engineName);
+}
+
+int EngineNiceness(int priority) {
+    static constexpr int kNiceness[] = {19, 10, 0, -5, -10, -20};
+    return kNiceness[InRange(priority, 0, 5) ? priority : 2];
+}
+
+std::vector<std::string> SplitOptions(std::string_view options) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    for (const char c : options) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (!quoted && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
+            if (inWord) {
+                words.push_back(std::move(word));
+                word.clear();
+                inWord = false;
+            }
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) {
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
+void CEngineCommandLine::SetSubtitleCodePage(int index) {
+    subtitleCodePage = InRange(index, 0, kSubtitleCodePageCount - 1) ? index : 0;
+}
+
+void CEngineCommandLine::SetPriority(int value) { priority = InRange(value, 0, 5) ? value : 2; }
+
+void CEngineCommandLine::SetBrightness(int value) { brightness = PictureValue(value); }
+void CEngineCommandLine::SetContrast(int value) { contrast = PictureValue(value); }
+void CEngineCommandLine::SetHue(int value) { hue = PictureValue(value); }
+void CEngineCommandLine::SetSaturation(int value) { saturation = PictureValue(value); }
+
+std::vector<CEngineCommandLine::Piece> CEngineCommandLine::ComposePieces() const {
+    std::vector<Piece> pieces;
+    // A fixed piece holds no quotes, so its words are its arguments.
+    const auto add = [&pieces](std::string text) {
+        std::vector<std::string> args = SplitOptions(text);
+        pieces.push_back({std::move(text), std::move(args)});
+    };
+
+    pieces.push_back({"\"" + enginePath + "\"", {enginePath}});
+    add("-wid " + std::to_string(videoWindow));
+    add("-quiet");
+    add("-slave");
+    add("-identify");
+    add("-colorkey 0x000012");
+    add(doubleBuffering ? "-double" : "-nodouble");
+    add(autoloadSubtitles ? "-autosub" : "-noautosub");
+    if (autoloadSubtitles) {
+        pieces.push_back({"-font \"" + subtitleFont + "\"", {"-font", subtitleFont}});
+    }
+    if (subtitleCodePage != 0) {
+        add(SubtitleCodePageOption(subtitleCodePage));
+    }
+    if (startOffset > 0) {
+        add("-ss " + std::to_string(startOffset));
+    }
+    add(VideoDriverOption(videoDriver));
+    add(AudioDriverOption(audioDriver));
+    const std::pair<const char*, int> picture[] = {
+        {"-brightness ", brightness}, {"-contrast ", contrast},
+        {"-hue ", hue}, {"-saturation ", saturation}};
+    for (const auto& [option, value] : picture) {
+        if (value != 0) {
+            add(option + std::to_string(value));
+        }
+    }
+    pieces.push_back({userOptions, SplitOptions(userOptions)});
+    pieces.push_back({"\"" + mediaPath + "\"",
+                      {mediaPath.starts_with('-') ? "./" + mediaPath : mediaPath}});
+    return pieces;
+}
+
+void CEngineCommandLine::BuildCommandLine() {
+    commandLine.clear();
+    for (const Piece& piece : ComposePieces()) {
+        commandLine += piece.text;
+        commandLine += ' ';
+    }
+}
+
+std::vector<std::string> CEngineCommandLine::BuildArguments() const {
+    std::vector<std::string> args;
+    for (Piece& piece : ComposePieces()) {
+        for (std::string& arg : piece.args) {
+            args.push_back(std::move(arg));
+        }
+    }
+    return args;
+}
+
+}  // namespace taleno
