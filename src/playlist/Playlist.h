@@ -1,0 +1,130 @@
+#pragma once
+// The playlist: the ordered list of files and URLs the player works through,
+// the selected entry, and the position being played.
+//
+// The model holds no widgets. The playlist window shows `entries` in its list
+// control and learns of every change through CPlaylistObserver; the main frame
+// steps through the list and asks for the file to play. Operations that can
+// fail return 1 for success and -1 for failure.
+
+#include "platform/WindowMessages.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace taleno {
+
+// Posted (parameters 0, 0) to the main window by PlaySelected; the frame
+// answers by playing GetCurrentFile().
+constexpr unsigned WM_PLAYLIST_PLAY = WM_USER + 102;
+
+constexpr int MAX_PLAYLIST_ENTRIES = 500;
+
+// Playlist files are read line by line; a line longer than this (in bytes,
+// before trimming) cannot be a sensible path or URL and is skipped whole, so
+// a binary or hostile file never makes the reader hold more than this.
+constexpr std::size_t MAX_PLAYLIST_LINE_LENGTH = 32 * 1024;
+
+// What the playlist window needs to hear to keep its list control in step.
+// Every notification comes after the model has changed. The defaults do
+// nothing, so a view implements only what it uses.
+class CPlaylistObserver {
+public:
+    virtual ~CPlaylistObserver();
+    virtual void OnEntryInserted(int index);
+    virtual void OnEntryRemoved(int index);
+    virtual void OnEntriesCleared();
+    // The text at index was replaced (shuffle and sort swap entries).
+    virtual void OnEntryChanged(int index);
+    // Whenever the selection changes, also when a removal or a move takes
+    // the selected entry away and the selection is set again.
+    virtual void OnSelectionChanged(int selection);
+    // After every AddFile, RemoveSelected and RemoveAll: the longest entry
+    // may have changed, so the list's horizontal scroll extent is due.
+    virtual void OnUpdateHorizontalExtent();
+    // Around loading, shuffling and sorting: suspend redrawing and show the
+    // wait cursor; at the end resume redrawing, repaint, restore the cursor.
+    virtual void OnBeginBatch();
+    virtual void OnEndBatch();
+};
+
+class CPlaylist {
+public:
+    // Stands in for the pseudo-random generator during Shuffle; each call is
+    // one draw. Tests use it to fix the draws.
+    using RandomSource = std::function<std::uint32_t()>;
+
+    CPlaylist() = default;
+    CPlaylist(const CPlaylist&) = delete;
+    CPlaylist& operator=(const CPlaylist&) = delete;
+
+    // nullptr detaches. The observer must outlive its registration.
+    void SetObserver(CPlaylistObserver* observer);
+
+    int Count() const;
+    std::string Entry(int index) const;  // "" for an index outside the list
+    std::vector<std::string> Entries() const;
+    int Selection() const;               // -1 when nothing is selected
+    int CurrentIndex() const;
+    std::string GetCurrentFile() const;
+
+    // Selects index, or nothing when index is not an entry (the user's click).
+    void Select(int index);
+
+    // Appends path when fewer than MAX_PLAYLIST_ENTRIES are held: 1; else -1.
+    int AddFile(const std::string& path);
+    // Adds every dropped path in order; a refusal does not stop the others.
+    void AddDroppedFiles(const std::vector<std::string>& paths);
+    void RemoveSelected();
+    void RemoveAll();
+    // Moves entry dragFrom so that it stands just before the entry dropTarget
+    // (-1: after the last entry) and selects it. Targets outside the list
+    // count as the nearer end.
+    void MoveEntry(int dragFrom, int dropTarget);
+
+    // Stepping: each returns 1 and makes an entry current, or returns -1 and
+    // changes neither currentIndex nor currentFile.
+    int MoveNext();
+    int MovePrevious();
+    int MoveFirst();
+    // Makes the selected entry current and posts WM_PLAYLIST_PLAY.
+    void PlaySelected();
+    void PlayFirst();
+
+    void Shuffle();
+    void Sort();
+
+    // Empties the list, then adds the entries of the playlist file. -1 when the
+    // file cannot be opened or read (the caller shows "unable to open file").
+    int LoadPlaylist(const std::string& path);
+    // Writes the entries, relative to the file's folder where possible, one a
+    // line with CR LF. The old file is replaced only by a complete new one;
+    // -1 when the file cannot be written (the old one is then untouched).
+    int SavePlaylist(const std::string& path) const;
+
+    void SetRandomSource(RandomSource random);  // empty restores the default
+
+    // Playlist order: byte by byte on unsigned character codes, case-sensitive;
+    // a string sorts before every longer string that begins with it.
+    static bool EntryLess(const std::string& a, const std::string& b);
+
+private:
+    CPlaylistObserver& View() const;
+    // Notifies the observer when the selected index changes.
+    void SetSelection(int index);
+    void MakeCurrent(int index);
+    void SwapEntries(int i, int j);
+    void QuickSort(int lo, int hi);
+
+    std::vector<std::string> entries_;
+    int selection_ = -1;
+    int currentIndex_ = 0;
+    std::string currentFile_;
+    CPlaylistObserver* observer_ = nullptr;
+    RandomSource random_;
+};
+
+}  // namespace taleno
