@@ -1,0 +1,16 @@
+#pragma once
+// The folder of the running executable, where the settings and position
+// files live: the target of /proc/self/exe cut before its last "/", with no
+// trailing "/" (the root folder gives "") and no length limit.
+
+#include <string>
+
+namespace taleno {
+
+std::string ModuleFolder();
+
+// Tests point the program's files at a folder of their own. An empty text
+// returns to the executable's folder.
+void SetModuleFolderForTesting(std::string folder);
+
+}  // namespace taleno

@@ -1,0 +1,34 @@
+#pragma once
+// The per-clip playback positions: "PlaybackPosition.ini" beside the
+// executable, section "PlaybackPosition", one line "clip=seconds" per clip.
+// Every call builds its own store on the file and keeps nothing.
+//
+// Keys are the clip's path or URL, matched exactly (case included: two
+// paths that differ only in case are two clips). A plain path is stored as
+// it is. A path the INI format could not hold - holding "=" or a control
+// byte (tab, CR, LF, ...), beginning with ";", "[", "%" or a space, or
+// ending with a space - is stored escaped instead: "%" followed by the path
+// with every "%", "=", control byte and trailing space written as "%XX"
+// (two upper-case hex digits of the byte). A stored key beginning with "%"
+// is therefore always an escaped one, and undoing the "%XX" forms after
+// the first "%" gives the path back.
+
+#include <string>
+
+namespace taleno {
+
+inline constexpr const char* kPositionSection = "PlaybackPosition";
+
+// moduleFolder + "/PlaybackPosition.ini".
+std::string PositionFilePath(const std::string& moduleFolder);
+
+// The key under which the clip's position is stored (see above).
+std::string PositionKey(const std::string& clip);
+
+// The stored position in seconds; -1 when there is none (no entry, no file,
+// an unreadable file, an empty clip name).
+int ReadPosition(const std::string& moduleFolder, const std::string& clip);
+bool StorePosition(const std::string& moduleFolder, const std::string& clip, int seconds);
+bool ForgetPosition(const std::string& moduleFolder, const std::string& clip);
+
+}  // namespace taleno
