@@ -1,0 +1,47 @@
+#pragma once
+// The seek bar: a bar across the frame's bottom holding one seek slider that
+// spans its width. When the user finishes a click or drag it posts
+// WM_SEEKBAR_SEEK with the slider's value (0..100) to the main window; it
+// never seeks by itself. The frame moves it back from the playing position.
+
+#include "platform/WindowMessages.h"
+
+#include <QWidget>
+
+namespace taleno {
+
+class CSeekSlider;
+
+// Posted when the user let go of the seek slider; wParam = percent, lParam 0.
+constexpr unsigned WM_SEEKBAR_SEEK = WM_USER + 100;
+
+class CSeekBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CSeekBar(QWidget* parent = nullptr);
+
+    // A value outside 0..100 shows 0. Ignored while the user drags.
+    void SetSeekPosition(int percent);
+    // Disabling resets the slider to 0 and ends a drag.
+    void SetSeekEnabled(bool flag);
+
+    CSeekSlider* GetSlider() const { return slider; }
+
+    // The bar's layout: 330 x 9 dialog units of the dialog font (width
+    // stretched by the frame); the slider fills the width, 14 pixels high.
+    QSize sizeHint() const override;
+    static constexpr int kTemplateWidthUnits = 330;
+    static constexpr int kTemplateHeightUnits = 9;
+    static constexpr int kSliderHeight = 14;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void OnThumbPositionReleased(int position);
+
+    CSeekSlider* slider;
+};
+
+}  // namespace taleno

@@ -1,0 +1,82 @@
+#include "shell/SkinnedSlider.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace taleno {
+
+CSkinnedSlider::CSkinnedSlider(int thumbWidthPixels, QWidget* parent)
+    : QWidget(parent), thumbWidth(thumbWidthPixels) {
+    setFocusPolicy(Qt::NoFocus);
+    // The paint handler covers every pixel, so Qt need not clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int CSkinnedSlider::ValueFromX(int x) const {
+    const QRect k = GetChannelRect();
+    const int right = k.x() + k.width();
+    const int a = x - thumbWidth / 2;
+    if (a < k.x()) {
+        return minimum;
+    }
+    if (a < right - thumbWidth) {
+        return a * 100 / (right - thumbWidth - k.x());
+    }
+    return maximum;
+}
+
+void CSkinnedSlider::BeginTracking(const QPoint& p) {
+    const bool onThumb = GetThumbRect().contains(p);
+    tracking = true;
+    captured = true;
+    if (!onThumb) {
+        // A click on the channel jumps the thumb to the click.
+        position = ValueFromX(p.x());
+        update();
+    }
+}
+
+void CSkinnedSlider::CancelTracking() {
+    tracking = false;
+    captured = false;
+}
+
+void CSkinnedSlider::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !tracking) {
+        return;
+    }
+    captured = false;
+    tracking = false;
+    emit thumbPositionReleased(position);
+}
+
+void CSkinnedSlider::hideEvent(QHideEvent* event) {
+    // A hidden widget gets no release any more; without this the slider
+    // would ignore every position update until the next click.
+    CancelTracking();
+    QWidget::hideEvent(event);
+}
+
+QRect CSkinnedSlider::FromEdges(int left, int top, int right, int bottom) {
+    return {left, top, right - left, bottom - top};
+}
+
+void CSkinnedSlider::FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& color) {
+    if (right > left && bottom > top) {
+        painter.fillRect(FromEdges(left, top, right, bottom), color);
+    }
+}
+
+void CSkinnedSlider::Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft,
+                                const QColor& bottomRight) {
+    const int l = r.x();
+    const int t = r.y();
+    const int w = r.width();
+    const int h = r.height();
+    FillEdges(painter, l, t, l + w - 1, t + 1, topLeft);
+    FillEdges(painter, l, t, l + 1, t + h - 1, topLeft);
+    FillEdges(painter, l + w - 1, t, l + w, t + h, bottomRight);
+    FillEdges(painter, l, t + h - 1, l + w, t + h, bottomRight);
+}
+
+}  // namespace taleno

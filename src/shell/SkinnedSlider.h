@@ -1,0 +1,75 @@
+#pragma once
+// Common ground of the two owner-painted sliders (seek and volume).
+//
+// A skinned slider keeps its own position, paints itself completely and
+// tells its owner about a new position only when the user lets go of the
+// left mouse button after pressing it on the slider (thumbPositionReleased).
+// Pixel <-> value mappings use the fixed scale 0..100.
+//
+// Mouse capture: Qt delivers every move and the release to the widget the
+// button was pressed on, which is what capturing the mouse on press gives.
+// "Releasing the capture" (end of a drag, a cancelled drag) is modelled by
+// the captured flag: after it is cleared, the rest of that press is ignored.
+//
+// Keyboard focus: the sliders never take it (Qt::NoFocus), so the frame's
+// shortcuts keep working while the user clicks them.
+
+#include <QRect>
+#include <QWidget>
+
+class QMouseEvent;
+class QPainter;
+
+namespace taleno {
+
+class CSkinnedSlider : public QWidget {
+    Q_OBJECT
+
+public:
+    int GetPosition() const { return position; }
+    bool IsTracking() const { return tracking; }
+    int GetThumbWidth() const { return thumbWidth; }
+
+    // The channel the thumb moves in and the thumb itself, in client pixels.
+    virtual QRect GetChannelRect() const = 0;
+    virtual QRect GetThumbRect() const = 0;
+
+    // The value a press or drag at client x stands for: minimum left of the
+    // channel, maximum from channel.right - thumbWidth + thumbWidth / 2 on.
+    int ValueFromX(int x) const;
+
+signals:
+    // The user finished a click or drag; position is the slider's value.
+    void thumbPositionReleased(int position);
+
+protected:
+    CSkinnedSlider(int thumbWidth, QWidget* parent);
+
+    // Button press at p: starts tracking; a press off the thumb jumps the
+    // value to p. Returns after the widget has been scheduled for repaint.
+    void BeginTracking(const QPoint& p);
+    // Ends the current press without a notification.
+    void CancelTracking();
+    // True while a press of this slider is still being followed.
+    bool HoldsCapture() const { return captured; }
+
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+    // Windows-style rectangle helpers: right and bottom are exclusive.
+    static QRect FromEdges(int left, int top, int right, int bottom);
+    static void FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& color);
+    // Top and left lines in topLeft, bottom and right lines in bottomRight.
+    static void Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+
+    int position = 0;
+    int minimum = 0;
+    int maximum = 100;
+    const int thumbWidth;
+    bool tracking = false;
+
+private:
+    bool captured = false;
+};
+
+}  // namespace taleno

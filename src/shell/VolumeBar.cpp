@@ -1,0 +1,89 @@
+#include "shell/VolumeBar.h"
+
+#include "shell/VolumeSlider.h"
+
+#include <QAction>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace taleno {
+
+CVolumeToolBar::CVolumeToolBar() {
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(kButtonImageSize);
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
+}
+
+bool CVolumeToolBar::Create(QWidget* parent, const std::function<QAction*(int command)>& buttonAction) {
+    if (slider != nullptr || !buttonAction) {
+        return false;
+    }
+    std::vector<QAction*> buttons;
+    for (const Item& item : kItems) {
+        if (item.style != ItemStyle::Button) {
+            continue;
+        }
+        QAction* action = buttonAction(item.command);
+        if (action == nullptr) {
+            return false;
+        }
+        buttons.push_back(action);
+    }
+
+    setParent(parent);
+    auto nextButton = buttons.begin();
+    for (std::size_t index = 0; index < kItems.size(); ++index) {
+        switch (kItems[index].style) {
+        case ItemStyle::Button:
+            addAction(*nextButton++);
+            break;
+        case ItemStyle::Separator:
+            if (index == kStretchIndex) {
+                auto* spacer = new QWidget(this);
+                spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+                addWidget(spacer);
+            } else {
+                addSeparator();
+            }
+            break;
+        case ItemStyle::CheckBox: {
+            // The slider takes the check box's place, a little below the
+            // bar's top edge, exactly kSliderWidth wide.
+            auto* holder = new QWidget(this);
+            holder->setFixedWidth(kSliderWidth);
+            auto* layout = new QVBoxLayout(holder);
+            layout->setContentsMargins(0, kSliderTopMargin, 0, 0);
+            layout->setSpacing(0);
+            slider = new CVolumeSlider(holder);
+            slider->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            slider->setToolTip(QStringLiteral("Volume"));
+            layout->addWidget(slider);
+            addWidget(holder);
+            break;
+        }
+        }
+    }
+    slider->SetPosition(100);
+    connect(slider, &CVolumeSlider::thumbPositionReleased, this, &CVolumeToolBar::OnThumbPositionReleased);
+    return true;
+}
+
+void CVolumeToolBar::SetVolumePosition(int percent) {
+    if (slider == nullptr) {
+        return;
+    }
+    if (percent < 0 || percent > 100) {
+        percent = 0;
+    }
+    slider->SetPosition(percent);
+}
+
+int CVolumeToolBar::GetVolumePosition() const { return slider != nullptr ? slider->GetPosition() : 0; }
+
+void CVolumeToolBar::OnThumbPositionReleased(int) {
+    PostMainMessage(WM_VOLUMEBAR_CHANGED, static_cast<WPARAM>(slider->GetPosition()), 0);
+}
+
+}  // namespace taleno
