@@ -1,0 +1,417 @@
+#include "engine/EngineController.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/Clock.h"
+#include "platform/WaitCursor.h"
+#include "platform/WindowMessages.h"
+
+namespace taleno {
+
+namespace {
+bool IsTrailingBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+}  // namespace
+
+CEngineController::CEngineController() : timers([this](unsigned id) { OnTimer(id); }) {
+    // A write to an engine that has gone must fail, not end the player.
+    IgnoreSigpipe();
+}
+
+CEngineController::~CEngineController() {
+    Stop();
+    process.Terminate();
+    ReleasePipes();
+    StopWriterThread();
+    StopMonitorThread();
+}
+
+void CEngineController::Post(unsigned message) { PostMainMessage(message, 0, 0); }
+
+// --- lifecycle -----------------------------------------------------------
+
+void CEngineController::Start() {
+    if (state != ENGINE_STOPPED) {
+        return;
+    }
+    // The pipes of an earlier engine must be gone before a new start.
+    if (process.IsOutputOpen() || process.IsInputOpen()) {
+        return;
+    }
+    ResetMediaInfo();
+    if (!StartWriterThread()) {
+        return;
+    }
+    if (!monitorDisabled && !StartMonitorThread()) {
+        // Give back what this start made, so that the next start works.
+        StopWriterThread();
+        return;
+    }
+    BuildCommandLine();
+    if (process.Start(BuildArguments(), EngineNiceness(GetPriority()))) {
+        state = ENGINE_STARTING;
+        timers.SetTimer(TIMER_STARTUP, 200);
+        Post(WM_ENGINE_STARTING);
+    } else {
+        ReleasePipes();
+        ReleaseEngine();
+        Post(WM_ENGINE_FAILED);
+    }
+}
+
+void CEngineController::Stop() {
+    if (state != ENGINE_STARTING && state != ENGINE_PLAYING && state != ENGINE_PAUSED) {
+        return;
+    }
+    WaitCursor waitCursor;
+    if (windowsMajorVersion < 5) {
+        SleepMs(200);
+    } else {
+        for (int attempt = 0; attempt < kQuitTries; ++attempt) {
+            SendCommand("quit");
+            SleepMs(100);
+            if (state == ENGINE_STOPPED || HasExited()) {
+                break;
+            }
+        }
+    }
+    process.Terminate();
+    ReleasePipes();
+    ReleaseEngine();
+    Post(WM_ENGINE_STOPPED);
+    state = ENGINE_STOPPED;
+}
+
+bool CEngineController::HasExited() { return process.HasExited(); }
+
+void CEngineController::Kill() {
+    if (state != ENGINE_PLAYING) {
+        return;
+    }
+    process.Terminate();
+    ReleasePipes();
+    ReleaseEngine();
+    state = ENGINE_STOPPED;
+}
+
+void CEngineController::CheckExit() {
+    if (state == ENGINE_PLAYING && HasExited()) {
+        Kill();
+        Post(WM_ENGINE_FINISHED);
+    }
+}
+
+void CEngineController::OnEngineEvent(int code) {
+    switch (code) {
+    case ENGINE_EVENT_STARTING:
+        if (HasExited()) {
+            return;
+        }
+        timers.KillTimer(TIMER_STARTUP);
+        timers.SetTimer(TIMER_POSITION, 500);
+        timers.SetTimer(TIMER_EXITCHECK, 1000);
+        state = ENGINE_PLAYING;
+        Post(WM_ENGINE_PLAYING);
+        break;
+    case ENGINE_EVENT_EXITING:
+    case ENGINE_EVENT_INTERRUPTED:
+    case -5:  // the process ended while starting
+        timers.KillTimer(TIMER_STARTUP);
+        // Kill acts only in the playing state; pass through it so that the
+        // engine is terminated and everything is released.
+        state = ENGINE_PLAYING;
+        Kill();
+        state = ENGINE_STOPPED;
+        Post(WM_ENGINE_FAILED);
+        break;
+    default:
+        break;
+    }
+}
+
+void CEngineController::OnTimer(unsigned id) {
+    switch (id) {
+    case TIMER_STARTUP:
+        PollOutput();
+        break;
+    case TIMER_POSITION:
+        RequestTimePosition();
+        PollOutput();
+        break;
+    case TIMER_EXITCHECK:
+        CheckExit();
+        break;
+    default:
+        break;
+    }
+}
+
+// --- output --------------------------------------------------------------
+
+void CEngineController::PollOutput() {
+    for (int lineCount = 0; lineCount < 100; ++lineCount) {
+        if (!process.IsOutputOpen()) {
+            return;
+        }
+        if (HasExited()) {
+            if (state == ENGINE_STARTING) {
+                OnEngineEvent(-5);
+            }
+            return;
+        }
+        char peekBuffer[kPeekSize];
+        const int waiting = process.Peek(peekBuffer, kPeekSize);
+        lastPollTime.store(NowSeconds());
+        if (waiting == 0) {
+            return;
+        }
+        // Flood guard: an engine that keeps the pipe full for 500 peeks in a
+        // row is stopped as if the user had pressed Stop.
+        if (waiting == kPeekSize) {
+            if (fullPeekSeen && ++fullPeekCount >= kFloodLimit) {
+                Stop();
+                return;
+            }
+            fullPeekSeen = true;
+        } else {
+            fullPeekSeen = false;
+            fullPeekCount = 0;
+        }
+        std::string line;
+        for (int i = 0; i < waiting; ++i) {
+            const int byte = process.ReadByte();
+            if (byte < 0 || byte == '\r' || byte == '\n') {
+                break;
+            }
+            line.push_back(static_cast<char>(byte));
+        }
+        while (!line.empty() && IsTrailingBlank(line.back())) {
+            line.pop_back();
+        }
+        if (!line.empty() && line != lastLine) {
+            lastLine = line;
+            ParseLine(line);
+            if (loggingEnabled) {
+                LogLine(line);
+            }
+        }
+        SleepMs(0);
+    }
+}
+
+void CEngineController::ParseLine(const std::string& line) {
+    const int code = parser.ParseLine(line, state);
+    if (code != ENGINE_EVENT_NONE) {
+        OnEngineEvent(code);
+    }
+}
+
+void CEngineController::LogLine(const std::string& line) {
+    if (line.empty() || line.find("ANS_TIME_POSITION") != std::string::npos) {
+        return;
+    }
+    logLine = line;
+    SendMainMessage(WM_ENGINE_LOGLINE, 0, 0);
+}
+
+void CEngineController::ResetMediaInfo() {
+    parser.ResetMediaInfo();
+    std::memset(commandBuffer, 0, sizeof commandBuffer);
+    writerIdle = true;
+    lastPollTime.store(NowSeconds());
+    fullPeekSeen = false;
+    fullPeekCount = 0;
+}
+
+// --- release -------------------------------------------------------------
+
+void CEngineController::ReleasePipes() {
+    process.CloseInput();
+    process.CloseOutput();
+}
+
+void CEngineController::ReleaseEngine() {
+    timers.KillTimer(TIMER_POSITION);
+    timers.KillTimer(TIMER_EXITCHECK);
+    timers.KillTimer(TIMER_STARTUP);
+    SetStartOffset(0);
+    StopWriterThread();
+    StopMonitorThread();
+}
+
+// --- threads -------------------------------------------------------------
+
+bool CEngineController::StartWriterThread() {
+    if (writerThread.IsRunning()) {
+        return false;
+    }
+    commandReady = std::make_unique<AutoResetEvent>();
+    commandDone = std::make_unique<AutoResetEvent>();
+    if (!writerThread.Start([this] { WriterLoop(); })) {
+        commandReady.reset();
+        commandDone.reset();
+        return false;
+    }
+    return true;
+}
+
+void CEngineController::StopWriterThread() {
+    if (!commandReady) {
+        return;
+    }
+    // The pipes are released first, so the woken writer finds the input
+    // closed and ends.
+    do {
+        commandReady->Signal();
+    } while (!writerThread.WaitForEnd(100));
+    commandReady.reset();
+    commandDone.reset();
+}
+
+void CEngineController::WriterLoop() {
+    AutoResetEvent& ready = *commandReady;
+    AutoResetEvent& done = *commandDone;
+    char command[kCommandBufferSize];
+    for (;;) {
+        ready.Wait(-1);
+        if (!process.IsInputOpen()) {
+            return;
+        }
+        std::memcpy(command, commandBuffer, sizeof command);
+        command[kCommandBufferSize - 1] = '\0';
+        // A failed write (the engine has gone) is noticed by the exit check.
+        process.Write(command, std::strlen(command));
+        done.Signal();
+    }
+}
+
+bool CEngineController::StartMonitorThread() {
+    if (monitorThread.IsRunning()) {
+        return false;
+    }
+    monitorStop = std::make_unique<AutoResetEvent>();
+    if (!monitorThread.Start([this] { MonitorLoop(); })) {
+        monitorStop.reset();
+        return false;
+    }
+    return true;
+}
+
+void CEngineController::StopMonitorThread() {
+    if (!monitorStop) {
+        return;
+    }
+    do {
+        monitorStop->Signal();
+    } while (!monitorThread.WaitForEnd(1000));
+    monitorStop.reset();
+}
+
+void CEngineController::MonitorLoop() {
+    AutoResetEvent& stop = *monitorStop;
+    for (;;) {
+        if (stop.Wait(1000)) {
+            return;
+        }
+        // The user-interface thread has not polled for too long: end the
+        // engine; the next poll or exit check notices it.
+        if (NowSeconds() - lastPollTime.load() > monitorLimitSeconds.load()) {
+            process.Terminate();
+        }
+    }
+}
+
+// --- slave commands --------------------------------------------------------
+
+int CEngineController::SendCommand(const std::string& text) {
+    if (windowsMajorVersion < 5) {
+        return -1;
+    }
+    if (!process.IsInputOpen() || !commandReady) {
+        return -1;
+    }
+    if (HasExited()) {
+        return -1;
+    }
+    // Cut to 38 characters so that the line feed always fits the buffer and
+    // a long command can never run into the next one.
+    std::string line = text.substr(0, kCommandBufferSize - 2);
+    line.push_back('\n');
+    if (commandDone->TryWait()) {
+        writerIdle = true;
+    }
+    if (writerIdle) {
+        writerIdle = false;
+        std::memcpy(commandBuffer, line.data(), line.size());
+        commandBuffer[line.size()] = '\0';
+        commandReady->Signal();
+    }
+    return 0;
+}
+
+void CEngineController::Pause(int pause) {
+    if (state != ENGINE_PLAYING && state != ENGINE_PAUSED) {
+        return;
+    }
+    if (pause == 1) {
+        SendCommand("pause");
+        state = ENGINE_PAUSED;
+        return;
+    }
+    state = ENGINE_PLAYING;
+    if (volumePending) {
+        volumePending = false;
+        char text[32];
+        std::snprintf(text, sizeof text, "volume %d 1 pause", volume);
+        SendCommand(text);
+    } else {
+        SendCommand("pause");
+    }
+}
+
+void CEngineController::Mute() {
+    if (state == ENGINE_PLAYING || state == ENGINE_PAUSED) {
+        SendCommand("mute");
+    }
+}
+
+void CEngineController::SetVolume(int newVolume) {
+    if (newVolume < 0 || newVolume > 100) {
+        newVolume = 100;
+    }
+    volume = newVolume;
+    if (state == ENGINE_PLAYING) {
+        char text[32];
+        std::snprintf(text, sizeof text, "volume %d 1", volume);
+        SendCommand(text);
+    } else {
+        volumePending = true;
+    }
+}
+
+void CEngineController::SeekAbsolute(unsigned seconds) {
+    if (state == ENGINE_PLAYING) {
+        char text[32];
+        std::snprintf(text, sizeof text, "seek %u 2", seconds);
+        SendCommand(text);
+    }
+}
+
+void CEngineController::SeekRelative(int seconds) {
+    if (state == ENGINE_PLAYING) {
+        char text[32];
+        std::snprintf(text, sizeof text, "seek %d 0", seconds);
+        SendCommand(text);
+    }
+}
+
+void CEngineController::RequestTimePosition() {
+    if (HasExited() || state == ENGINE_PAUSED) {
+        return;
+    }
+    SendCommand("get_time_pos");
+}
+
+}  // namespace taleno

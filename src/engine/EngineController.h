@@ -1,0 +1,186 @@
+#pragma once
+// The engine controller: owns one running engine at a time.
+//
+// It starts the engine from the command line composed by CEngineCommandLine,
+// polls its output on the user-interface thread with window timers, turns
+// the output into MediaInfo and engine events (CEngineOutputParser), hands
+// slave commands to a writer thread one at a time, and stops or kills the
+// engine. A monitor thread terminates an engine whose output has not been
+// polled for a long time (the user-interface thread hung). Everything it has
+// to say to the main window goes out as posted WM_ENGINE_* messages;
+// WM_ENGINE_LOGLINE is sent.
+//
+// Timers: 4 every 200 ms while starting (poll), 1 every 500 ms while playing
+// or paused (position request, then poll), 2 every 1000 ms while playing or
+// paused (exit check).
+//
+// All operations belong to the user-interface thread.
+
+#include <sys/types.h>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/EngineCommandLine.h"
+#include "engine/EngineOutputParser.h"
+#include "engine/EngineState.h"
+#include "engine/MediaInfo.h"
+#include "platform/AutoResetEvent.h"
+#include "platform/ChildProcess.h"
+#include "platform/WindowTimers.h"
+#include "platform/WorkerThread.h"
+
+namespace taleno {
+
+class CEngineController : public CEngineCommandLine {
+public:
+    // Timer ids of the controller.
+    static constexpr unsigned TIMER_POSITION = 1;   // 500 ms
+    static constexpr unsigned TIMER_EXITCHECK = 2;  // 1000 ms
+    static constexpr unsigned TIMER_STARTUP = 4;    // 200 ms
+
+    // One engine output read is at most this many bytes, and so is a line.
+    static constexpr int kPeekSize = 80;
+    // Consecutive full peeks after which a flooding engine is stopped.
+    static constexpr int kFloodLimit = 500;
+    // How often Stop repeats "quit", 100 ms apart, before it terminates.
+    static constexpr int kQuitTries = 51;
+    // Seconds without a poll after which the monitor terminates the engine.
+    static constexpr int kMonitorLimitSeconds = 20;
+    // The command buffer: 39 bytes of text and the terminating zero.
+    static constexpr int kCommandBufferSize = 40;
+
+    CEngineController();
+    // Stops a running engine and leaves no process or thread behind.
+    ~CEngineController();
+    CEngineController(const CEngineController&) = delete;
+    CEngineController& operator=(const CEngineController&) = delete;
+
+    // --- lifecycle -------------------------------------------------------
+    // Starts the engine for the media path; only while stopped. The caller
+    // checks first that the engine program exists.
+    void Start();
+    // Quits the engine (terminating it if it will not quit) and posts
+    // WM_ENGINE_STOPPED; only while starting, playing or paused.
+    void Stop();
+    EngineState GetState() const { return state; }
+    // True when no engine process is running.
+    bool HasExited();
+
+    void SetWindowsVersion(int majorVersion) { windowsMajorVersion = majorVersion; }
+    int GetWindowsVersion() const { return windowsMajorVersion; }
+    void SetMonitorDisabled(bool disabled) { monitorDisabled = disabled; }
+    bool GetMonitorDisabled() const { return monitorDisabled; }
+    void SetLogging(bool enabled) { loggingEnabled = enabled; }
+    bool GetLogging() const { return loggingEnabled; }
+
+    // --- slave commands --------------------------------------------------
+    // Hands one command (a line feed is appended) to the writer thread.
+    // -1 when it cannot be handed over (no engine, engine gone, slave
+    // commands disabled); 0 otherwise, also when it was dropped because the
+    // previous command is still being written. A command longer than 38
+    // characters is cut to 38, so its line feed is never lost.
+    int SendCommand(const std::string& text);
+    // 1 pauses, any other value resumes (sending a volume set meanwhile).
+    void Pause(int pause);
+    void Mute();
+    // Outside 0..100 the volume becomes 100. Sent at once while playing,
+    // otherwise kept for the next resume.
+    void SetVolume(int volume);
+    int GetVolume() const { return volume; }
+    void SeekAbsolute(unsigned seconds);
+    void SeekRelative(int seconds);
+    void RequestTimePosition();
+
+    // --- media information -----------------------------------------------
+    const MediaInfo& GetMediaInfo() const { return parser.GetMediaInfo(); }
+    std::int32_t GetTimePosition() const { return parser.GetTimePosition(); }
+    bool HasVideo() const { return parser.HasVideo(); }
+    std::int32_t GetLength() const { return parser.GetLength(); }
+    std::string GetTitle() const { return parser.GetTitle(); }
+    std::string GetArtist() const { return parser.GetArtist(); }
+    std::string GetAlbum() const { return parser.GetAlbum(); }
+    std::string GetGenre() const { return parser.GetGenre(); }
+    std::string GetClipName() const { return parser.GetClipName(); }
+    std::string GetClipAuthor() const { return parser.GetClipAuthor(); }
+    std::string GetClipCopyright() const { return parser.GetClipCopyright(); }
+    std::string GetClipRating() const { return parser.GetClipRating(); }
+    std::string GetAudioCodec() const { return parser.GetAudioCodec(); }
+    std::string GetAudioFormat() const { return parser.GetAudioFormat(); }
+    std::int32_t GetAudioBitrate() const { return parser.GetAudioBitrate(); }
+    std::int32_t GetAudioRate() const { return parser.GetAudioRate(); }
+    std::int32_t GetAudioChannels() const { return parser.GetAudioChannels(); }
+    std::string GetVideoCodec() const { return parser.GetVideoCodec(); }
+    std::int32_t GetVideoBitrate() { return parser.GetVideoBitrate(mediaPath); }
+    float GetVideoFps() const { return parser.GetVideoFps(); }
+    float GetCacheFill() const { return parser.GetCacheFill(); }
+    std::int32_t GetVideoWidth() const { return parser.GetVideoWidth(); }
+    std::int32_t GetVideoHeight() const { return parser.GetVideoHeight(); }
+
+    // The line being handed to the log while WM_ENGINE_LOGLINE is sent.
+    std::string GetLogLine() const { return logLine; }
+
+    // --- for tests and benchmarks ----------------------------------------
+    // Shortens the monitor's limit (the product always uses 20 seconds).
+    void SetMonitorLimitForTesting(int seconds) { monitorLimitSeconds = seconds; }
+    // Process id of the current engine, 0 when none was started.
+    pid_t GetEnginePid() const { return process.Pid(); }
+    bool IsMonitorRunning() const { return monitorThread.IsRunning(); }
+    bool IsWriterRunning() const { return writerThread.IsRunning(); }
+
+    // --- internal steps, public so that tests can drive them --------------
+    void PollOutput();
+    void OnEngineEvent(int code);
+    void CheckExit();
+    void Kill();
+
+private:
+    void OnTimer(unsigned id);
+    void ResetMediaInfo();
+    void ParseLine(const std::string& line);
+    void LogLine(const std::string& line);
+    void ReleasePipes();
+    void ReleaseEngine();
+    bool StartWriterThread();
+    void StopWriterThread();
+    bool StartMonitorThread();
+    void StopMonitorThread();
+    void WriterLoop();
+    void MonitorLoop();
+    void Post(unsigned message);
+
+    EngineState state = ENGINE_STOPPED;
+    ChildProcess process;
+    WindowTimers timers;
+    CEngineOutputParser parser;
+
+    // Slave commands are enabled from major version 5 on; on Linux the
+    // version handed over is never below 5.
+    int windowsMajorVersion = 5;
+    bool monitorDisabled = false;
+    bool loggingEnabled = false;
+
+    std::string lastLine;  // last distinct line, kept across engine runs
+    std::string logLine;
+    bool fullPeekSeen = false;
+    int fullPeekCount = 0;
+    std::atomic<std::int64_t> lastPollTime{0};
+    std::atomic<int> monitorLimitSeconds{kMonitorLimitSeconds};
+
+    // Command channel: one command in flight, handed over without a lock.
+    char commandBuffer[kCommandBufferSize] = {};
+    bool writerIdle = true;
+    std::unique_ptr<AutoResetEvent> commandReady;
+    std::unique_ptr<AutoResetEvent> commandDone;
+    WorkerThread writerThread;
+
+    std::unique_ptr<AutoResetEvent> monitorStop;
+    WorkerThread monitorThread;
+
+    int volume = 100;
+    bool volumePending = false;
+};
+
+}  // namespace taleno
