@@ -1,0 +1,161 @@
+#pragma once
+// CColorLabel: a text label that paints its own text with a chosen font and
+// colours over a solid or gradient background, optionally embossed, rotated
+// or flashing, and that can act as a web or mail link.
+//
+// The label keeps the static-control model of the player's windows: a style
+// word (alignment, notify, centre-image bits), a window text, and a separate
+// painted text that falls back to the window text while it is empty. Every
+// setter returns the label so calls can be chained.
+
+#include "shell/LogFont.h"
+
+#include <QBasicTimer>
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QPainter;
+
+namespace taleno {
+
+// Fills rect with a horizontal gradient from `from` (left) to `to` (right)
+// in at most maxBands solid bands, with 8-bit fixed-point colour steps; the
+// last band reaches the right edge.
+void FillGradient(QPainter& painter, const QRect& rect, const QColor& from, const QColor& to, int maxBands);
+
+class CColorLabel : public QWidget {
+    Q_OBJECT
+
+public:
+    // Style bits (the values of the static-control styles they stand for).
+    static constexpr unsigned SS_LEFT = 0x0000;
+    static constexpr unsigned SS_CENTER = 0x0001;
+    static constexpr unsigned SS_RIGHT = 0x0002;
+    static constexpr unsigned SS_LEFTNOWORDWRAP = 0x000C;
+    static constexpr unsigned SS_TYPEMASK = 0x001F;
+    static constexpr unsigned SS_NOTIFY = 0x0100;
+    static constexpr unsigned SS_CENTERIMAGE = 0x0200;
+    static constexpr unsigned SS_ENDELLIPSIS = 0x4000;
+
+    // Code of the notification a link click sends when notifyParent is set.
+    static constexpr unsigned kLinkClickedCode = 0x8200;
+    static constexpr int kFlashTimerId = 1;
+    static constexpr int kFlashPeriodMs = 500;
+    static constexpr int kMaxGradientBands = 100;
+
+    enum LinkType { kNoLink = 0, kWebLink = 1, kMailLink = 2 };
+    enum FlashMode { kNoFlash = 0, kFlashText = 1, kFlashBackground = 2 };
+
+    // Opens an address on the desktop; the default asks QDesktopServices.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    explicit CColorLabel(QWidget* parent = nullptr, unsigned style = SS_LEFT, int controlId = 0xFFFF);
+
+    virtual CColorLabel& SetBackground(const QColor& colour, const QColor& gradientEnd, bool useGradient);
+    virtual CColorLabel& SetTextColor(const QColor& colour);
+    virtual CColorLabel& SetText(const QString& text);
+    virtual CColorLabel& SetBold(bool bold);
+    virtual CColorLabel& SetFontName(const QString& faceName, int charSet = 0);
+    virtual CColorLabel& SetUnderline(bool underline);
+    virtual CColorLabel& SetItalic(bool italic);
+    virtual CColorLabel& SetFontSize(int points);
+    virtual CColorLabel& SetStaticEdge(bool edge);
+    virtual CColorLabel& SetBorder(bool border);
+    virtual CColorLabel& SetTransparent(bool transparent);
+    virtual CColorLabel& FlashText(bool flash);
+    virtual CColorLabel& FlashBackground(bool flash);
+    virtual CColorLabel& SetLink(bool link, bool notifyParent);
+    virtual CColorLabel& SetLinkCursor(std::optional<QCursor> cursor);
+    virtual CColorLabel& Set3DText(bool embossed, bool raised);
+    virtual CColorLabel& SetRotation(int degrees, bool rotated);
+    virtual CColorLabel& SetShadowColor(const QColor& colour);
+    virtual CColorLabel& SetLogFont(const LogFont& logFont);
+    virtual CColorLabel& SetMailLink(bool link, bool notifyParent);
+    virtual CColorLabel& SetLinkTarget(const QString& target);
+    virtual CColorLabel& SetEndEllipsis(bool ellipsis);
+
+    // The window text: painted while the label's own text is empty, and the
+    // address of a link.
+    void SetWindowText(const QString& text);
+    QString WindowText() const { return windowText_; }
+
+    unsigned Style() const { return style_; }
+    void SetStyle(unsigned style);
+    int ControlId() const { return controlId_; }
+
+    QString Text() const { return text_; }
+    LogFont GetLogFont() const { return logFont_; }
+    QFont PaintFont() const { return font_; }
+    bool HasStaticEdge() const { return staticEdge_; }
+    bool HasBorder() const { return border_; }
+    bool IsFlashOn() const { return flashOn_; }
+    bool IsFlashTimerSet() const { return flashTimer_.isActive(); }
+
+    // Test seam: replaces the desktop opener used by link clicks.
+    void SetUrlOpener(UrlOpener opener);
+
+    // One tick of the flash timer (timerId kFlashTimerId toggles the phase).
+    void OnTimer(int timerId);
+
+    // The left-button press on the label: notifies the parent or opens the
+    // link. Pressing the mouse on a label with SS_NOTIFY calls it.
+    void OnLinkClick();
+
+signals:
+    // The link was clicked and notifyParent is set (delivered synchronously).
+    void LinkNotify(int controlId, unsigned code);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Redraw();
+    void RemakeFont();
+    void UpdateFrameMargins();
+    void StopFlashTimer();
+    QColor SolidBackgroundColor() const;
+    void DrawFrame(QPainter& painter) const;
+    void DrawText(QPainter& painter, const QRect& rect, const QString& text) const;
+    int TextFlags(const QString& text) const;
+
+    QColor textColor_;
+    QColor shadowColor_{255, 255, 255};
+    QColor faceColor_;
+    std::optional<QColor> backBrush_;
+    LogFont logFont_;
+    QFont font_;
+    bool flashOn_ = false;
+    QBasicTimer flashTimer_;
+    LinkType linkType_ = kNoLink;
+    bool transparent_ = false;
+    bool embossed_ = false;
+    bool notifyParent_ = false;
+    bool rotated_ = false;
+    FlashMode flashMode_ = kNoFlash;
+    std::optional<QCursor> linkCursor_;
+    bool embossRaised_ = false;
+    bool useGradient_ = false;
+    QColor gradientEndColor_{0, 0, 0};
+    QColor backColor_{0, 0, 0};
+    QString linkTarget_;
+    bool endEllipsis_ = false;
+    QString text_;
+    QString windowText_;
+    unsigned style_;
+    int controlId_;
+    bool staticEdge_ = false;
+    bool border_ = false;
+    UrlOpener opener_;
+};
+
+}  // namespace taleno

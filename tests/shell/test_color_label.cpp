@@ -1,0 +1,306 @@
+#include "shell/ColorLabel.h"
+
+#include "LabelPixels.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <vector>
+
+namespace taleno {
+namespace {
+
+using test::InkBounds;
+using test::IsLight;
+using test::Render;
+
+// A white-on-black label as the player configures its captions.
+void MakeWhiteOnBlack(CColorLabel& label, const QString& text, QSize size = {200, 30}) {
+    label.resize(size);
+    label.SetFontName(QStringLiteral("Arial")).SetFontSize(14);
+    label.SetTextColor(Qt::white).SetBackground(Qt::black, Qt::black, false).SetText(text);
+}
+
+bool IsRed(QColor c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; }
+
+TEST(ColorLabelGradient, BandsFollowTheFixedPointSteps) {
+    // 40 pixels wide: 40 bands of one pixel, red rising by 200 * 256 / 40 / 256 = 5 a column.
+    QImage image(40, 4, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        FillGradient(painter, image.rect(), QColor(0, 0, 0), QColor(200, 100, 40), 100);
+    }
+    for (int x = 0; x < 40; ++x) {
+        EXPECT_EQ(image.pixelColor(x, 0), QColor(5 * x, (100 * 256 / 40) * x / 256, (40 * 256 / 40) * x / 256))
+            << "column " << x;
+        EXPECT_EQ(image.pixelColor(x, 3), image.pixelColor(x, 0));
+    }
+
+    // Wider than 100 pixels: 100 bands of width / 100, the last one reaching the edge.
+    QImage wide(250, 2, QImage::Format_RGB32);
+    wide.fill(Qt::magenta);
+    {
+        QPainter painter(&wide);
+        FillGradient(painter, wide.rect(), QColor(0, 0, 0), QColor(0, 0, 200), 100);
+    }
+    EXPECT_EQ(wide.pixelColor(0, 0), wide.pixelColor(1, 0));
+    EXPECT_NE(wide.pixelColor(1, 0), wide.pixelColor(2, 0));
+    EXPECT_EQ(wide.pixelColor(249, 1), QColor(0, 0, (200 * 256 / 100) * 99 / 256));
+    EXPECT_EQ(wide.pixelColor(198, 1), wide.pixelColor(249, 1));
+
+    // One pixel: one band of the start colour; no width: nothing painted.
+    QImage narrow(1, 1, QImage::Format_RGB32);
+    narrow.fill(Qt::magenta);
+    {
+        QPainter painter(&narrow);
+        FillGradient(painter, narrow.rect(), QColor(10, 20, 30), QColor(250, 250, 250), 100);
+        FillGradient(painter, QRect(0, 0, 0, 1), Qt::white, Qt::white, 100);
+    }
+    EXPECT_EQ(narrow.pixelColor(0, 0), QColor(10, 20, 30));
+}
+
+TEST(ColorLabelPaint, GradientBackgroundUnderText) {
+    CColorLabel label;
+    label.resize(40, 10);
+    label.SetBackground(QColor(0, 0, 0), QColor(0, 200, 0), true);
+    const QImage image = Render(label);
+    EXPECT_EQ(image.pixelColor(0, 5), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(20, 5), QColor(0, 100, 0));
+    EXPECT_EQ(image.pixelColor(39, 5), QColor(0, 195, 0));
+}
+
+TEST(ColorLabelPaint, WindowTextShowsWhileTheTextIsEmpty) {
+    CColorLabel label;
+    MakeWhiteOnBlack(label, QString());
+    EXPECT_TRUE(InkBounds(Render(label), IsLight).isEmpty());
+    label.SetWindowText(QStringLiteral("Hello"));
+    EXPECT_FALSE(InkBounds(Render(label), IsLight).isEmpty());
+    // Text drawn literally: an ampersand is a character, not a mnemonic.
+    label.SetText(QStringLiteral("&"));
+    EXPECT_FALSE(InkBounds(Render(label), IsLight).isEmpty());
+}
+
+TEST(ColorLabelPaint, FlashingTextVanishesOnAlternateTicks) {
+    CColorLabel label;
+    MakeWhiteOnBlack(label, QStringLiteral("FLASH"));
+    label.FlashText(true);
+    EXPECT_TRUE(label.IsFlashTimerSet());
+    EXPECT_TRUE(InkBounds(Render(label), IsLight).isEmpty());
+    label.OnTimer(CColorLabel::kFlashTimerId);
+    EXPECT_FALSE(InkBounds(Render(label), IsLight).isEmpty());
+    label.OnTimer(CColorLabel::kFlashTimerId);
+    EXPECT_TRUE(InkBounds(Render(label), IsLight).isEmpty());
+    label.OnTimer(CColorLabel::kFlashTimerId + 1);  // not the flash timer
+    EXPECT_TRUE(InkBounds(Render(label), IsLight).isEmpty());
+
+    // Stopping either flash brings the text back for good.
+    label.FlashBackground(false);
+    EXPECT_FALSE(label.IsFlashTimerSet());
+    EXPECT_FALSE(InkBounds(Render(label), IsLight).isEmpty());
+}
+
+TEST(ColorLabelPaint, FlashingTextVanishesOverTheFaceColourAndEmbossToo) {
+    CColorLabel label;
+    label.resize(200, 30);
+    label.SetFontSize(14);
+    label.SetTextColor(Qt::black).SetText(QStringLiteral("FLASH")).Set3DText(true, true);
+    label.SetShadowColor(Qt::red);
+    label.FlashText(true);
+    const QImage off = Render(label);
+    const QColor face = off.pixelColor(0, 0);
+    EXPECT_TRUE(InkBounds(off, [&](QColor c) { return c != face; }).isEmpty());
+    label.OnTimer(CColorLabel::kFlashTimerId);
+    EXPECT_FALSE(InkBounds(Render(label), [&](QColor c) { return c != face; }).isEmpty());
+}
+
+TEST(ColorLabelPaint, BackgroundFlashSwapsColours) {
+    CColorLabel label;
+    MakeWhiteOnBlack(label, QStringLiteral("X"));
+    label.FlashBackground(true);
+    EXPECT_EQ(Render(label).pixelColor(199, 29), QColor(Qt::white));
+    label.OnTimer(CColorLabel::kFlashTimerId);
+    EXPECT_EQ(Render(label).pixelColor(199, 29), QColor(Qt::black));
+}
+
+TEST(ColorLabelPaint, EndEllipsisEndsALongLineInDots) {
+    const QString longText(60, QLatin1Char('W'));
+    CColorLabel label(nullptr, CColorLabel::SS_LEFTNOWORDWRAP);
+    MakeWhiteOnBlack(label, longText, {120, 30});
+    const QImage plain = Render(label);
+    label.SetEndEllipsis(true);
+    label.SetText(longText);
+    const QImage dotted = Render(label);
+
+    // Ink of the letters reaches the top of the text line at the right end
+    // without an ellipsis; with one, the last few columns hold only dots.
+    const QRect all = InkBounds(plain, IsLight);
+    ASSERT_FALSE(all.isEmpty());
+    const int upperHalf = all.top() + all.height() / 2;
+    const QRect rightEndUpper(110, all.top(), 10, upperHalf - all.top());
+    EXPECT_FALSE(InkBounds(plain, IsLight, rightEndUpper).isEmpty());
+    const QRect dottedInk = InkBounds(dotted, IsLight);
+    EXPECT_TRUE(InkBounds(dotted, IsLight, QRect(dottedInk.right() - 2, all.top(), 3, upperHalf - all.top()))
+                    .isEmpty());
+    EXPECT_FALSE(InkBounds(dotted, IsLight, QRect(dottedInk.right() - 2, upperHalf, 3, all.bottom() - upperHalf + 1))
+                     .isEmpty());
+}
+
+TEST(ColorLabelPaint, WrappedEndEllipsisKeepsOnlyWholeLines) {
+    CColorLabel label;  // left-aligned, word-wrapped
+    MakeWhiteOnBlack(label, QString(), {120, 1});
+    const int lineHeight = QFontMetrics(label.PaintFont()).height();
+    label.resize(120, lineHeight + lineHeight / 2);
+    label.SetEndEllipsis(true);
+    label.SetText(QStringLiteral("many words that cannot fit on one line of this label at all"));
+    const QRect ink = InkBounds(Render(label), IsLight);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_LT(ink.bottom(), lineHeight);  // no half-cut second line
+}
+
+TEST(ColorLabelPaint, AlignmentFollowsTheStyle) {
+    CColorLabel right(nullptr, CColorLabel::SS_RIGHT);
+    MakeWhiteOnBlack(right, QStringLiteral("ab"), {200, 60});
+    EXPECT_GT(InkBounds(Render(right), IsLight).left(), 150);
+
+    CColorLabel centred(nullptr, CColorLabel::SS_CENTER | CColorLabel::SS_CENTERIMAGE);
+    MakeWhiteOnBlack(centred, QStringLiteral("ab"), {200, 60});
+    const QRect ink = InkBounds(Render(centred), IsLight);
+    EXPECT_NEAR(ink.center().x(), 100, 3);
+    EXPECT_NEAR(ink.center().y(), 30, 4);
+}
+
+TEST(ColorLabelPaint, EmbossOffsetFollowsRaised) {
+    CColorLabel label;
+    MakeWhiteOnBlack(label, QStringLiteral("I"), {60, 40});
+    label.SetShadowColor(Qt::red);
+    label.Set3DText(true, true);
+    QImage image = Render(label);
+    QRect ink = InkBounds(image, [](QColor c) { return c != QColor(Qt::black); });
+    // The shadow pass lies one pixel lower and to the right, over the text.
+    EXPECT_TRUE(InkBounds(image, IsRed, QRect(0, ink.bottom(), 60, 1)).isValid());
+    EXPECT_FALSE(InkBounds(image, IsRed, QRect(0, ink.top(), 60, 1)).isValid());
+
+    label.Set3DText(true, false);
+    image = Render(label);
+    ink = InkBounds(image, [](QColor c) { return c != QColor(Qt::black); });
+    EXPECT_TRUE(InkBounds(image, IsRed, QRect(0, ink.top(), 60, 1)).isValid());
+    EXPECT_FALSE(InkBounds(image, IsRed, QRect(0, ink.bottom(), 60, 1)).isValid());
+}
+
+TEST(ColorLabelPaint, RotatedTextStandsUpright) {
+    CColorLabel label;
+    MakeWhiteOnBlack(label, QStringLiteral("ROTATED"), {120, 120});
+    const QRect flat = InkBounds(Render(label), IsLight);
+    EXPECT_GT(flat.width(), flat.height());
+    label.SetRotation(90, true);
+    EXPECT_EQ(label.GetLogFont().escapement, 900);
+    const QRect upright = InkBounds(Render(label), IsLight);
+    EXPECT_GT(upright.height(), upright.width());
+    EXPECT_LE(upright.right(), 60 + 2);  // baseline through the centre, text above it (left when turned)
+}
+
+TEST(ColorLabelPaint, TransparentLetsTheParentShowAndEdgesShrinkTheClient) {
+    QWidget parent;
+    parent.resize(100, 40);
+    parent.setAutoFillBackground(true);
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, Qt::red);
+    parent.setPalette(palette);
+    CColorLabel label(&parent);
+    label.setGeometry(0, 0, 100, 40);
+    label.SetBackground(Qt::black, Qt::black, false);
+    EXPECT_EQ(Render(parent).pixelColor(50, 20), QColor(Qt::black));
+    label.SetTransparent(true);
+    EXPECT_EQ(Render(parent).pixelColor(50, 20), QColor(Qt::red));
+
+    label.SetTransparent(false).SetBorder(true).SetStaticEdge(true);
+    EXPECT_EQ(label.contentsRect(), QRect(2, 2, 96, 36));
+    const QImage framed = Render(label);
+    EXPECT_EQ(framed.pixel(0, 20), label.palette().color(QPalette::Shadow).rgb());
+    EXPECT_EQ(framed.pixel(1, 20), label.palette().color(QPalette::Dark).rgb());
+    EXPECT_EQ(framed.pixel(98, 20), label.palette().color(QPalette::Light).rgb());
+}
+
+TEST(ColorLabelFont, SettersDescribeTheFont) {
+    CColorLabel label;
+    label.SetFontSize(9);
+    EXPECT_EQ(label.GetLogFont().height, -static_cast<int>(std::lround(label.logicalDpiY() * 9 / 72.0)));
+    EXPECT_EQ(label.PaintFont().pixelSize(), -label.GetLogFont().height);
+    label.SetBold(true).SetItalic(true).SetUnderline(true);
+    EXPECT_EQ(label.GetLogFont().weight, 700);
+    EXPECT_TRUE(label.PaintFont().bold());
+    EXPECT_TRUE(label.PaintFont().italic() && label.PaintFont().underline());
+    label.SetFontName(QString(40, QLatin1Char('F')));
+    EXPECT_EQ(label.GetLogFont().faceName.size(), kMaxFaceNameLength);
+    label.SetFontName(QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(label.PaintFont().family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+}
+
+// Sends a left-button press to the label as a user's click would.
+bool Click(CColorLabel& label) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&label, &press);
+    return press.isAccepted();
+}
+
+TEST(ColorLabelLink, ClicksOpenTheAddressOrNotifyTheParent) {
+    CColorLabel label;
+    label.resize(100, 20);
+    std::vector<QUrl> opened;
+    label.SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    label.SetWindowText(QStringLiteral("www.example.org"));
+
+    EXPECT_FALSE(Click(label));  // not a link: the click goes to the parent
+    EXPECT_TRUE(opened.empty());
+
+    label.SetLink(true, false);
+    EXPECT_NE(label.Style() & CColorLabel::SS_NOTIFY, 0u);
+    EXPECT_TRUE(Click(label));
+    label.SetLinkTarget(QStringLiteral("https://taleno.example/help"));
+    Click(label);
+    label.SetMailLink(true, false);
+    label.SetWindowText(QStringLiteral("someone@example.org"));
+    Click(label);
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0], QUrl(QStringLiteral("http://www.example.org")));
+    EXPECT_EQ(opened[1], QUrl(QStringLiteral("https://taleno.example/help")));
+    EXPECT_EQ(opened[2], QUrl(QStringLiteral("mailto:someone@example.org")));
+
+    std::vector<std::pair<int, unsigned>> notes;
+    QObject::connect(&label, &CColorLabel::LinkNotify,
+                     [&](int id, unsigned code) { notes.emplace_back(id, code); });
+    label.SetLink(true, true);
+    Click(label);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0], std::make_pair(0xFFFF, 0x8200u));
+    EXPECT_EQ(opened.size(), 3u);
+
+    label.SetLink(false, false);
+    EXPECT_EQ(label.Style() & CColorLabel::SS_NOTIFY, 0u);
+}
+
+TEST(ColorLabelLink, EmptyAddressOpensNothing) {
+    CColorLabel label;
+    int calls = 0;
+    label.SetUrlOpener([&](const QUrl&) { return ++calls > 0; });
+    label.SetLink(true, false);
+    label.OnLinkClick();
+    label.SetMailLink(true, false);
+    label.OnLinkClick();
+    EXPECT_EQ(calls, 0);
+    label.SetText(QStringLiteral("example.net"));  // shown text stands in for an empty window text
+    label.SetLink(true, false);
+    label.OnLinkClick();
+    EXPECT_EQ(calls, 1);
+}
+
+}  // namespace
+}  // namespace taleno
