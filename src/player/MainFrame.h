@@ -1,0 +1,291 @@
+#pragma once
+// CMainFrame: the player's main window.
+//
+// It owns every player component for the life of the program - the engine
+// controller, the playlist, the status panel, the toolbar with the volume
+// slider, the seek bar, the video view and the screen-saver guard - and
+// turns every user command (menu, shortcut, toolbar button, mouse wheel,
+// dropped files, a file handed over by a second instance) into calls on
+// them. It keeps no playback state of its own: before every decision it
+// asks the engine controller for its state.
+//
+// Menu items, shortcuts and toolbar buttons are QActions carrying the
+// command ids of CommandIds.h; all of them end in OnCommand. The engine
+// controller, the bars and the view reach the frame only through posted
+// messages (OnMessage: the frame is the main message target).
+//
+// Use: construct (loads the settings), Create (builds the window), show.
+// Everything runs on the user-interface thread.
+
+#include "engine/EngineController.h"
+#include "platform/ScreenSaverGuard.h"
+#include "platform/WindowMessages.h"
+#include "platform/WindowTimers.h"
+#include "player/VideoSizing.h"
+#include "playlist/Playlist.h"
+#include "settings/Settings.h"
+
+#include <QMainWindow>
+#include <QRect>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace taleno {
+
+class CSeekBar;
+class CStatusPanel;
+class CVideoView;
+class CVolumeToolBar;
+
+class CMainFrame : public QMainWindow, public MessageTarget {
+    Q_OBJECT
+
+public:
+    // Timer ids of the frame.
+    static constexpr unsigned TIMER_TIME_DISPLAY = 1;  // 500 ms
+    static constexpr unsigned TIMER_SEEK_BAR = 2;      // 1000 ms
+    static constexpr unsigned TIMER_CACHE_FILL = 3;    // 300 ms
+    static constexpr unsigned TIMER_HIDE_POINTER = 4;  // 1000 ms, full screen only
+
+    // After Playback choices.
+    static constexpr int AFTER_PLAYBACK_NOTHING = 0;
+    static constexpr int AFTER_PLAYBACK_SHUTDOWN = 1;
+
+    // Seek-bar refresh ticks skipped after a seek.
+    static constexpr int kSeekHoldOffTicks = 2;
+
+    // Opens an address on the desktop (Home Page); returns success.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    // The Open dialog: the chosen path, or "" when cancelled.
+    using OpenFileDialog = std::function<std::string(QWidget* parent)>;
+    // A message box with an OK button and the application's title.
+    using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
+
+    // The address Home Page opens.
+    static QUrl HomePageUrl();
+
+    // Reads the settings from "Taleno .ini" in moduleFolder, resolves the
+    // engine path and hands the engine's settings to the controller;
+    // captures the screen-saver time-outs. The window does not exist yet.
+    explicit CMainFrame(const std::string& moduleFolder);
+    // Stops a running engine and restores the screen-saver time-outs.
+    ~CMainFrame() override;
+
+    // Builds the window: status panel, toolbar, seek bar, view, menus,
+    // shortcuts; applies the bar settings, Always on Top at start-up and the
+    // stored volume; centres the window. False when a part cannot be made.
+    bool Create();
+
+    // The file or URL of the command line; opened when the view reports
+    // that its video window exists (WM_OPEN_COMMAND_LINE). "" opens nothing.
+    void SetCommandLineFile(const std::string& path);
+
+    // --- commands and messages -------------------------------------------
+    // Runs the command with this id, as its menu item, shortcut or button.
+    void OnCommand(int id);
+    void OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
+    // One tick of a frame timer (ids 1 to 4).
+    void OnTimer(unsigned id);
+    // One mouse-wheel message: a positive delta raises the volume by 10, a
+    // negative one lowers it by 10.
+    void OnMouseWheel(int delta);
+    // Files dropped on the window: one is opened, several replace the list.
+    void OnDropFiles(const std::vector<std::string>& paths);
+
+    // --- the open path ----------------------------------------------------
+    // A playlist file (txt, pls, m3u, ram in any case) is loaded; anything
+    // else becomes the only entry. The first entry then plays.
+    void OpenPath(const std::string& path);
+    void PlayCurrentEntry();
+    void StartPlayback();
+    void StopPlayback();
+    void ResetAfterStop();
+    void TogglePause();
+    // Caption "<name> - TALENO", or "TALENO" for "".
+    void SetCaption(const std::string& name);
+    // After a clip ended or failed: the next entry, Repeat, Auto Shuffle,
+    // end of playback.
+    void AdvanceAfterClip();
+
+    // --- sizing -----------------------------------------------------------
+    void SetZoom(ZoomMode zoom);
+    void ApplyZoomMode();
+    void FitWindowToVideo(bool show, int width, int height);
+    void ToggleFullScreen();
+    void ToggleAlwaysOnTop();
+    // Pixels between the window's height and the view's height: menu bar
+    // and the visible bars.
+    int VerticalOverhead() const;
+    // Pixels between the window's width and the view's width.
+    int HorizontalOverhead() const;
+    // The view's video window was created: hand it to the engine.
+    void AttachVideoWindow();
+
+    // --- settings ---------------------------------------------------------
+    // Hands a changed record to the frame and the engine controller and
+    // resolves the engine path again (after the preferences).
+    void ApplySettings(const SettingsRecord& record);
+    // Writes the settings file; shows "Failed to Save Settings!" when that
+    // fails. Returns success.
+    bool SaveSettings();
+
+    // --- check marks --------------------------------------------------------
+    // Sets every check and radio mark from the current state, as each menu
+    // does before it opens.
+    void UpdateCommandUI();
+    // The action of a command id (nullptr for an unknown id).
+    QAction* GetAction(int id) const;
+    // Every menu, shortcut and button action, by id.
+    std::vector<QAction*> GetActions() const;
+    // The main menu's popups in order, and the view's context menu.
+    std::vector<QMenu*> GetMenus() const;
+    QMenu* GetContextMenu() const { return contextMenu; }
+
+    // --- state for the tests and the application ------------------------
+    CEngineController& GetEngine() { return engine; }
+    CPlaylist& GetPlaylist() { return playlist; }
+    CStatusPanel* GetStatusPanel() const { return statusPanel; }
+    CVolumeToolBar* GetToolBar() const { return toolBar; }
+    CSeekBar* GetSeekBar() const { return seekBar; }
+    CVideoView* GetView() const { return view; }
+    const SettingsRecord& GetSettings() const { return settings; }
+    const std::string& GetModuleFolder() const { return moduleFolder; }
+    const std::string& GetCurrentClip() const { return currentClip; }
+    QString GetStatusText() const { return statusText; }
+    int GetZoomMode() const { return zoomMode; }
+    bool IsFullScreen() const { return fullScreen; }
+    bool IsAlwaysOnTop() const { return alwaysOnTop; }
+    bool IsKeepAspectRatio() const { return keepAspectRatio; }
+    bool IsRepeat() const { return repeat; }
+    int GetAfterPlaybackAction() const { return afterPlaybackAction; }
+    int GetSeekHoldOff() const { return seekHoldOff; }
+    int GetLoadedVolume() const { return loadedVolume; }
+    bool IsTimerRunning(unsigned id) const { return timers.IsTimerRunning(id); }
+    // The video window's X11 id (0 before the view exists).
+    WId GetVideoWindowId() const { return videoWindow; }
+
+    // Test seams; empty functions restore the desktop's versions.
+    void SetUrlOpener(UrlOpener opener);
+    void SetOpenFileDialog(OpenFileDialog dialog);
+    void SetMessageBox(MessageBox box);
+
+signals:
+    // Every status text the frame puts into the status panel, in order.
+    void statusTextChanged(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Creation steps.
+    void BuildActions();
+    void BuildMenus();
+    void BuildShortcuts();
+    QAction* MakeAction(int id, const QString& text);
+    void LoadIcons();
+
+    // Command groups.
+    void OnOpen();
+    void OnClose();
+    void OnPlay();
+    void OnStop();
+    void OnStep(int (CPlaylist::*step)());
+    void OnSeekStep(int seconds);
+    void OnVolumeLevel(int volume);
+    void OnToggleBar(QWidget* bar);
+    void OnHomePage();
+    void OnUserCommand(int index);
+
+    // Engine messages.
+    void OnEngineStarting();
+    void OnEnginePlaying();
+    void OnEngineFailed();
+    void OnEngineFinished();
+    void OnSeekBarSeek(int percent);
+    void OnVolumeBarChanged(int volume);
+    void OnViewDoubleClick();
+
+    // Timer ticks.
+    void UpdateTimeDisplay();
+    void UpdateSeekBar();
+    void UpdateCacheFill();
+    void HidePointer();
+
+    // The close sequence up to the framework's destruction.
+    void CloseSequence();
+    void StorePositionIfWanted();
+    void SetStatusText(const QString& text);
+    void SetVolume(int volume);
+    // Grows the window to its minimum height after bars came or went.
+    void RecalcLayout();
+    QRect DesktopRect() const;
+    void ShowPointer();
+
+    // Settings.
+    std::string moduleFolder;
+    std::string defaultEnginePath;
+    SettingsRecord settings;
+
+    // Owned components.
+    CEngineController engine;
+    CPlaylist playlist;
+    CScreenSaverGuard screenSaverGuard;
+    WindowTimers timers;
+    CStatusPanel* statusPanel = nullptr;
+    CVolumeToolBar* toolBar = nullptr;
+    CSeekBar* seekBar = nullptr;
+    CVideoView* view = nullptr;
+    QWidget* central = nullptr;
+
+    // Playback fields.
+    std::string currentClip;
+    int lastShownTime = -1;
+    int lastSeekPercent = 0;
+    int lastSeekBarPercent = -1;
+    float lastCacheFill = 0.0f;
+    int seekHoldOff = 0;
+    int zoomMode = ZOOM_ORIGINAL;
+    bool fullScreen = false;
+    bool alwaysOnTop = false;
+    bool keepAspectRatio = true;
+    bool repeat = false;
+    int afterPlaybackAction = AFTER_PLAYBACK_NOTHING;
+    int loadedVolume = 100;
+    std::string commandLineFile;
+
+    // Full screen: what is saved on entering and restored on leaving.
+    QRect savedWindowRect;
+    QRect desktopRect;
+    bool toolbarWasVisible = false;
+    bool statusPanelWasVisible = false;
+    bool seekBarWasVisible = false;
+    bool wasMaximized = false;
+    bool pointerHidden = false;
+
+    WId videoWindow = 0;
+    bool created = false;
+    bool closing = false;
+    QString statusText;
+
+    std::map<int, QAction*> actions;
+    std::vector<QMenu*> menus;
+    QMenu* contextMenu = nullptr;
+
+    UrlOpener urlOpener;
+    OpenFileDialog openFileDialog;
+    MessageBox messageBox;
+};
+
+}  // namespace taleno
