@@ -34,7 +34,8 @@ class ChildProcess {
 public:
     ChildProcess();
     // Kills the child's process group (when still running), reaps the child
-    // and closes both pipes.
+    // and closes both pipes. Every Write must have returned by then: stop the
+    // thread that writes first (killing the child makes a blocked Write fail).
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

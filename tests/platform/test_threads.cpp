@@ -1,0 +1,81 @@
+#include "common/ProcessCounts.h"
+#include "platform/AutoResetEvent.h"
+#include "platform/Clock.h"
+#include "platform/WorkerThread.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+
+namespace taleno {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+TEST(AutoResetEvent, OneSignalReleasesOneWait) {
+    AutoResetEvent event;
+    EXPECT_FALSE(event.TryWait());
+    event.Signal();
+    event.Signal();  // signals do not add up
+    EXPECT_TRUE(event.TryWait());
+    EXPECT_FALSE(event.TryWait());
+    event.Signal();
+    EXPECT_TRUE(event.Wait(0));
+    EXPECT_FALSE(event.Wait(0));
+}
+
+TEST(AutoResetEvent, WaitHonoursItsLimitAndWakesOnSignal) {
+    AutoResetEvent event;
+    auto start = Clock::now();
+    EXPECT_FALSE(event.Wait(100));
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(100));
+
+    WorkerThread signaller;
+    ASSERT_TRUE(signaller.Start([&] {
+        SleepMs(50);
+        event.Signal();
+    }));
+    start = Clock::now();
+    EXPECT_TRUE(event.Wait(-1));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_FALSE(event.TryWait());
+}
+
+TEST(WorkerThread, RunsWaitsAndReleasesItsThread) {
+    int threads = testsupport::ThreadCount();
+    AutoResetEvent release;
+    WorkerThread worker;
+    EXPECT_TRUE(worker.WaitForEnd(0)) << "nothing started counts as ended";
+    ASSERT_TRUE(worker.Start([&] { release.Wait(-1); }));
+    EXPECT_TRUE(worker.IsRunning());
+    EXPECT_FALSE(worker.Start([] {})) << "one thread at a time";
+    EXPECT_FALSE(worker.WaitForEnd(50));
+    EXPECT_EQ(testsupport::ThreadCount(), threads + 1);
+    release.Signal();
+    ASSERT_TRUE(worker.WaitForEnd(2000));
+    EXPECT_FALSE(worker.IsRunning());
+    EXPECT_EQ(testsupport::ThreadCount(), threads);
+
+    std::atomic<int> runs{0};
+    ASSERT_TRUE(worker.Start([&] { ++runs; })) << "an ended worker starts again";
+    ASSERT_TRUE(worker.WaitForEnd(2000));
+    EXPECT_EQ(runs, 1);
+}
+
+TEST(WorkerThread, DestructorWaitsForTheFunction) {
+    int threads = testsupport::ThreadCount();
+    std::atomic<bool> finished{false};
+    {
+        WorkerThread worker;
+        ASSERT_TRUE(worker.Start([&] {
+            SleepMs(100);
+            finished = true;
+        }));
+    }
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(testsupport::ThreadCount(), threads);
+}
+
+}  // namespace
+}  // namespace taleno
