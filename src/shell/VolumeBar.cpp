@@ -3,11 +3,33 @@
 #include "shell/VolumeSlider.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QVBoxLayout>
 
 #include <vector>
 
+// The images live in this static library; the resource registration must be
+// pulled in explicitly (and outside any namespace).
+static void InitSliderResources() { Q_INIT_RESOURCE(sliders); }
+
 namespace taleno {
+
+QIcon CVolumeToolBar::ButtonImage(int command) {
+    [[maybe_unused]] static const bool registered = (InitSliderResources(), true);
+    const char* name = nullptr;
+    switch (command) {
+    case 32771: name = "play"; break;
+    case 32773: name = "pause"; break;
+    case 32772: name = "stop"; break;
+    case 32823: name = "previous"; break;
+    case 32822: name = "next"; break;
+    case 32796: name = "repeat"; break;
+    case 32803: name = "playlist"; break;
+    case 32801: name = "mute"; break;
+    default: return {};
+    }
+    return QIcon(QStringLiteral(":/sliders/%1.png").arg(QLatin1String(name)));
+}
 
 CVolumeToolBar::CVolumeToolBar() {
     setMovable(false);
@@ -36,9 +58,15 @@ bool CVolumeToolBar::Create(QWidget* parent, const std::function<QAction*(int co
     auto nextButton = buttons.begin();
     for (std::size_t index = 0; index < kItems.size(); ++index) {
         switch (kItems[index].style) {
-        case ItemStyle::Button:
-            addAction(*nextButton++);
+        case ItemStyle::Button: {
+            QAction* action = *nextButton++;
+            if (action->icon().isNull()) {
+                action->setIcon(ButtonImage(kItems[index].command));
+                action->setIconVisibleInMenu(false);
+            }
+            addAction(action);
             break;
+        }
         case ItemStyle::Separator:
             if (index == kStretchIndex) {
                 auto* spacer = new QWidget(this);

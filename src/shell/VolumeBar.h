@@ -6,7 +6,12 @@
 // it never sets the volume by itself.
 //
 // The buttons are the frame's actions (they carry the command ids its
-// dispatch handles); the bar only arranges them. The separator before Mute
+// dispatch handles); the bar arranges them and gives each that has no icon
+// yet the bar's own 16 x 15 image (ButtonImage), shown on the bar only, so
+// the menus holding the same actions keep their text-only look. The images
+// are plain dark glyphs on a transparent ground (play triangle, pause bars,
+// stop square, skip arrows, a blue loop for Repeat, a list for Playlist, a
+// speaker with a red cross for Mute). The separator before Mute
 // stretches, so Mute and the slider stay at the right end at any width; when
 // the bar is narrower than its buttons, the toolbar's overflow menu takes the
 // ones that do not fit. The last item, the "Volume" check box, lies under
@@ -64,6 +69,9 @@ public:
     // slider at 100. Fails, leaving the bar empty, when an action is missing
     // or the bar was created before.
     bool Create(QWidget* parent, const std::function<QAction*(int command)>& buttonAction);
+
+    // The bar's image for a button command; a null icon for other ids.
+    static QIcon ButtonImage(int command);
 
     // A value outside 0..100 shows 0. Ignored before Create and while the
     // user drags.
