@@ -13,131 +13,98 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-CPlaylist& Fill(CPlaylist& list, const Strings& entries) {
-    for (const std::string& e : entries) {
-        list.AddFile(e);
-    }
-    return list;
-}
+struct List : CPlaylist {
+    explicit List(const Strings& entries) { AddDroppedFiles(entries); }
+};
 
-TEST(PlaylistStepping, EndsOfTheListAndTheEmptyList) {
-    CPlaylist list;
-    EXPECT_EQ(list.MoveFirst(), -1);
-    EXPECT_EQ(list.MoveNext(), -1);
-    EXPECT_EQ(list.MovePrevious(), -1);
-    EXPECT_EQ(list.Selection(), -1);
-
-    Fill(list, {"a", "b", "c"});
+TEST(PlaylistStepping, EndsEmptyListAndRemovals) {
+    List list({});
+    EXPECT_EQ(list.MoveFirst() + list.MoveNext() + list.MovePrevious(), -3);
+    list.AddDroppedFiles({"a", "b", "c"});
     ASSERT_EQ(list.MoveFirst(), 1);
     EXPECT_EQ(list.MovePrevious(), -1);
-    EXPECT_EQ(list.CurrentIndex(), 0);
-    EXPECT_EQ(list.GetCurrentFile(), "a");
-    EXPECT_EQ(list.MoveNext(), 1);
-    EXPECT_EQ(list.MoveNext(), 1);
+    EXPECT_EQ(list.MoveNext() + list.MoveNext(), 2);
     EXPECT_EQ(list.MoveNext(), -1);
     EXPECT_EQ(list.CurrentIndex(), 2);
     EXPECT_EQ(list.GetCurrentFile(), "c");
-    EXPECT_EQ(list.Selection(), 2);
-    EXPECT_EQ(list.MovePrevious(), 1);
-    EXPECT_EQ(list.GetCurrentFile(), "b");
-}
-
-TEST(PlaylistStepping, RemovalKeepsCurrentIndexAndPreviousNeverLeavesTheList) {
-    CPlaylist list;
-    Fill(list, {"a", "b", "c"});
-    list.MoveNext();
-    list.MoveNext();  // current: "c" at 2
-    list.Select(2);
-    list.RemoveSelected();
+    list.RemoveSelected();  // the last of three: the new last is selected
     EXPECT_EQ(list.Entries(), (Strings{"a", "b"}));
     EXPECT_EQ(list.Selection(), 1);
-    EXPECT_EQ(list.CurrentIndex(), 2);
     list.Select(0);
     list.RemoveSelected();
     EXPECT_EQ(list.Selection(), 0);
-    // Position 2 lies past the end of ["b"]: there is no entry before it to play.
+    // currentIndex 2 lies past the end of ["b"]: no entry before it to play.
     EXPECT_EQ(list.MovePrevious(), -1);
     EXPECT_EQ(list.GetCurrentFile(), "c");
     list.RemoveSelected();
-    EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.Selection(), -1);
-    list.RemoveSelected();  // nothing selected: nothing happens
     EXPECT_EQ(list.CurrentIndex(), 2);
 }
 
-TEST(PlaylistAdding, TheFiveHundredAndFirstEntryIsRefused) {
-    CPlaylist list;
-    for (int i = 0; i < MAX_PLAYLIST_ENTRIES - 1; ++i) {
-        ASSERT_EQ(list.AddFile("same.mp3"), 1);
-    }
-    list.AddDroppedFiles({"x", "y", "z"});
-    EXPECT_EQ(list.Count(), 500);
+TEST(PlaylistStepping, TheFiveHundredAndFirstEntryIsRefused) {
+    List list(Strings(MAX_PLAYLIST_ENTRIES - 1, "same.mp3"));
+    list.AddDroppedFiles({"x", "y"});
     EXPECT_EQ(list.Entry(499), "x");
-    EXPECT_EQ(list.AddFile("more"), -1);
+    EXPECT_EQ(list.AddFile("z"), -1);
     EXPECT_EQ(list.Count(), 500);
 }
 
-TEST(PlaylistShuffle, DrawsDecideTheSwaps) {
-    for (auto [draw, expected] : {std::pair{0u, Strings{"b", "a"}}, std::pair{1u, Strings{"a", "b"}}}) {
-        CPlaylist list;
-        Fill(list, {"a", "b"});
-        list.SetRandomSource([d = draw] { return d; });
+TEST(PlaylistOrder, ShuffleDrawsDecideTheSwaps) {
+    for (std::uint32_t r : {0u, 1u}) {
+        List list({"a", "b"});
+        list.SetRandomSource([r] { return r; });
         list.Shuffle();
-        EXPECT_EQ(list.Entries(), expected) << "r = " << draw;
+        EXPECT_EQ(list.Entries(), (r == 0 ? Strings{"b", "a"} : Strings{"a", "b"}));
     }
-    // Draws are taken modulo the count; j = i + 1 + r past the end swaps nothing.
-    CPlaylist list;
-    Fill(list, {"a", "b", "c", "d"}).Select(1);
+    // r is taken modulo the count; j = i + 1 + r past the end swaps nothing.
+    List list({"a", "b", "c", "d"});
+    list.Select(1);
     list.MoveNext();
     const std::uint32_t draws[] = {3, 5, 0};
-    std::size_t n = 0;
+    int n = 0;
     list.SetRandomSource([&] { return draws[n++]; });
     list.Shuffle();
     EXPECT_EQ(list.Entries(), (Strings{"a", "d", "b", "c"}));
-    EXPECT_EQ(n, 3u);
     EXPECT_EQ(list.CurrentIndex(), 1);
     EXPECT_EQ(list.Selection(), 1);
     EXPECT_EQ(list.MoveNext(), 1);
     EXPECT_EQ(list.GetCurrentFile(), "b");
 }
 
-TEST(PlaylistSort, ByteOrderCaseSensitiveAndLikeStdSort) {
-    CPlaylist small;
-    Fill(small, {"b", "B", "a"}).Select(2);
+TEST(PlaylistOrder, SortIsByteWiseCaseSensitiveAndAgreesWithStdSort) {
+    List small({"b", "B", "a"});
+    small.Select(2);
     small.Sort();
     EXPECT_EQ(small.Entries(), (Strings{"B", "a", "b"}));
-    EXPECT_EQ(small.Selection(), 2);
     EXPECT_EQ(small.CurrentIndex(), 0);
-    EXPECT_TRUE(CPlaylist::EntryLess("z", "\xe9"));  // unsigned bytes
-    EXPECT_TRUE(CPlaylist::EntryLess("a", "ab"));
-    EXPECT_FALSE(CPlaylist::EntryLess("ab", "a"));
-    EXPECT_FALSE(CPlaylist::EntryLess("a", "a"));
+    EXPECT_EQ(small.Selection(), 2);
+    EXPECT_TRUE(CPlaylist::EntryLess("z", "\xe9"));
+    EXPECT_TRUE(CPlaylist::EntryLess("a", "ab") && !CPlaylist::EntryLess("ab", "a"));
 
     std::mt19937 random(7);
-    const std::string alphabet{"aAbB/\xe9\xff_"};
     for (int run = 0; run < 300; ++run) {
         Strings entries(random() % 80);
         for (std::string& e : entries) {
             e.resize(random() % 5);
-            for (char& c : e) c = alphabet[random() % alphabet.size()];
+            for (char& c : e) c = "aAbB/\xe9\xff_"[random() % 8];
         }
-        CPlaylist list;
-        Fill(list, entries).Sort();
+        List list(entries);
+        list.Sort();
         std::sort(entries.begin(), entries.end(), CPlaylist::EntryLess);
         ASSERT_EQ(list.Entries(), entries) << "run " << run;
     }
 }
 
-TEST(PlaylistMove, DraggedEntryLandsBeforeTheTarget) {
-    const std::pair<int, int> drags[] = {{0, 2}, {2, 0}, {0, -1}, {1, 1}, {0, 7}};
-    const Strings expected[] = {{"1", "0", "2"}, {"2", "0", "1"}, {"1", "2", "0"}, {"0", "1", "2"}, {"1", "2", "0"}};
-    const int selected[] = {1, 0, 2, 1, 2};
-    for (int k = 0; k < 5; ++k) {
-        CPlaylist list;
-        Fill(list, {"0", "1", "2"}).Select(drags[k].first);
-        list.MoveEntry(drags[k].first, drags[k].second);
-        EXPECT_EQ(list.Entries(), expected[k]) << "drag " << k;
-        EXPECT_EQ(list.Selection(), selected[k]) << "drag " << k;
+TEST(PlaylistOrder, DraggedEntryLandsBeforeTheTarget) {
+    struct Drag { int from, to; Strings order; int selected; };
+    for (const Drag& d : {Drag{0, 2, {"1", "0", "2"}, 1}, Drag{2, 0, {"2", "0", "1"}, 0},
+                          Drag{0, -1, {"1", "2", "0"}, 2}, Drag{1, 1, {"0", "1", "2"}, 1},
+                          Drag{0, 7, {"1", "2", "0"}, 2}}) {
+        List list({"0", "1", "2"});
+        list.Select(d.from);
+        list.MoveEntry(d.from, d.to);
+        EXPECT_EQ(list.Entries(), d.order) << d.from << "->" << d.to;
+        EXPECT_EQ(list.Selection(), d.selected) << d.from << "->" << d.to;
     }
 }
 
@@ -151,23 +118,20 @@ struct Recorder : MessageTarget, CPlaylistObserver {
     void OnEntryChanged(int) override { log += 'c'; }
 };
 
-TEST(PlaylistPlay, PlaySelectedPostsToTheMainWindowAndViewHearsChanges) {
+TEST(PlaylistPlay, PlaySelectedPostsToTheMainWindowAndTheViewHearsChanges) {
     Recorder recorder;
     SetMainMessageTarget(&recorder);
-    CPlaylist list;
+    List list({});
     list.SetObserver(&recorder);
     list.PlayFirst();
-    list.PlaySelected();
-    Fill(list, {"b", "a"});
+    list.PlaySelected();  // empty, nothing selected: nothing posted
+    list.AddDroppedFiles({"b", "a"});
     list.Select(1);
     list.PlaySelected();
-    EXPECT_EQ(list.CurrentIndex(), 1);
     EXPECT_EQ(list.GetCurrentFile(), "a");
     QElapsedTimer clock;
     clock.start();
-    while (recorder.messages.empty() && clock.elapsed() < 2000) {
-        QCoreApplication::processEvents();
-    }
+    while (recorder.messages.empty() && clock.elapsed() < 2000) QCoreApplication::processEvents();
     EXPECT_EQ(recorder.messages, (std::vector<unsigned>{0x466}));
     list.Sort();
     list.RemoveAll();
