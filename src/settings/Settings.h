@@ -58,6 +58,8 @@ struct SettingsRecord {
     std::string strF7CMD;
     std::string strF8CMD;
     int nVolume = 100;  // read and written on its own, see ReadVolumeSetting
+
+    bool operator==(const SettingsRecord&) const = default;
 };
 
 // moduleFolder + "/Taleno .ini".

@@ -1,0 +1,145 @@
+#include "platform/IniProfile.h"
+#include "platform/ModuleFolder.h"
+
+#include "common/ScratchFolder.h"
+
+#include <climits>
+#include <sys/stat.h>
+
+namespace taleno {
+namespace {
+
+using namespace test;
+namespace fs = std::filesystem;
+
+class IniProfileTest : public ::testing::Test {
+protected:
+    std::string Get(const std::string& key, KeyMatch match = KeyMatch::IgnoreCase) {
+        return GetProfileString(file, "S", key, "<def>", match);
+    }
+    ScratchFolder dir;
+    std::string file = dir.File("t.ini");
+};
+
+TEST_F(IniProfileTest, ReadsAsTheWindowsProfileFunctions) {
+    EXPECT_EQ(Get("a"), "<def>");  // no file
+    WriteWholeFile(file, "orphan=0\n[s]\r\n n1 = 12abc \r\nn2=-3\nn3=\nn4=abc\nn5=+7\n"
+                         "n6=99999999999\nn7=-99999999999\nn8=0x10\nKey=first\nKEY=second\n"
+                         "; c=1\nno equals sign\n\tpad\t=  a b  \neq=a=b\nlong=" +
+                             std::string(300, 'x') + "\n[ S ]\nlater=1\n");
+    const std::pair<const char*, int> ints[] = {{"n1", 12}, {"n2", -3}, {"n3", 9}, {"n4", 0},
+                                                {"n5", 7}, {"n6", INT_MAX}, {"n7", INT_MIN},
+                                                {"n8", 0}, {"missing", 9}};
+    for (auto [key, want] : ints) EXPECT_EQ(GetProfileInt(file, "S", key, 9), want) << key;
+    EXPECT_EQ(Get("key"), "first");
+    EXPECT_EQ(Get("kEy", KeyMatch::Exact), "<def>");
+    EXPECT_EQ(Get("KEY", KeyMatch::Exact), "second");
+    EXPECT_EQ(Get("pad"), "a b");
+    EXPECT_EQ(Get("n3"), "");
+    EXPECT_EQ(Get("eq"), "a=b");
+    EXPECT_EQ(Get("long"), std::string(254, 'x'));
+    for (const char* hidden : {"orphan", "; c", "no equals sign", "later"}) {
+        EXPECT_EQ(Get(hidden), "<def>") << hidden;
+    }
+}
+
+TEST_F(IniProfileTest, WritesKeepEveryOtherByte) {
+    WriteWholeFile(file, "; by hand\r\n\r\n[Other]\r\nk=keep\r\n\r\n[s]\r\n   k   =  old \r\n"
+                         "odd line\r\nn= 5\r\n; next\r\n\r\n[Last]\r\nx=y");
+    ASSERT_TRUE(WriteProfileString(file, "S", "K", "new"));
+    ASSERT_TRUE(WriteProfileString(file, "S", "added", "v"));
+    ASSERT_TRUE(WriteProfileString(file, "New", "k", "1"));
+    EXPECT_EQ(ReadWholeFile(file), "; by hand\r\n\r\n[Other]\r\nk=keep\r\n\r\n[s]\r\nK=new\r\n"
+                                   "odd line\r\nn= 5\r\nadded=v\r\n; next\r\n\r\n[Last]\r\nx=y\r\n"
+                                   "[New]\r\nk=1\r\n");
+    ASSERT_TRUE(DeleteProfileKey(file, "S", "n"));
+    EXPECT_EQ(GetProfileInt(file, "S", "n", -1), -1);
+    EXPECT_EQ(GetProfileString(file, "Other", "k", ""), "keep");
+
+    WriteWholeFile(file, "[S]\na=1\nA=2");  // LF file, duplicates, no final line end
+    ASSERT_TRUE(WriteProfileString(file, "S", "b", "2"));
+    ASSERT_TRUE(DeleteProfileKey(file, "S", "a"));
+    EXPECT_EQ(ReadWholeFile(file), "[S]\nb=2\n");
+    fs::remove(file);
+    ASSERT_TRUE(WriteProfileString(file, "S", "a", "1"));
+    EXPECT_EQ(ReadWholeFile(file), "[S]\r\na=1\r\n");
+}
+
+TEST_F(IniProfileTest, RefusesWhatWouldBeLostOrInjected) {
+    WriteWholeFile(file, "[S]\r\na=1\r\n");
+    EXPECT_FALSE(WriteProfileString(file, "S", "a", "2\r\nbInjected=true"));
+    for (const char* key : {"", "k=v", ";k", "[k", " k", "k\t", "k\nl"}) {
+        EXPECT_FALSE(WriteProfileString(file, "S", key, "v")) << key;
+    }
+    for (const char* section : {"", "a]b", "a\nb", " S"}) {
+        EXPECT_FALSE(WriteProfileString(file, section, "k", "v")) << section;
+    }
+    EXPECT_EQ(ReadWholeFile(file), "[S]\r\na=1\r\n");
+}
+
+TEST_F(IniProfileTest, FailedOrUnsafeWritesLeaveTheOldFileWhole) {
+    // No room for the temporary name beside a 250-byte name, even for root.
+    const std::string longName = dir.File(std::string(250, 'n'));
+    WriteWholeFile(longName, "[S]\r\na=1\r\n");
+    EXPECT_FALSE(WriteProfileString(longName, "S", "a", "2"));
+    EXPECT_FALSE(DeleteProfileKey(longName, "S", "a"));
+    EXPECT_EQ(ReadWholeFile(longName), "[S]\r\na=1\r\n");
+    EXPECT_EQ(fs::directory_iterator(dir.Path())->path(), longName);  // no leftovers
+    EXPECT_FALSE(WriteProfileString(longName + "/sub.ini", "S", "a", "1"));  // folder is a file
+
+    // A folder, a FIFO (must not block) and an oversized file read as
+    // defaults and are never replaced.
+    fs::create_directory(file);
+    const std::string fifo = dir.File("fifo"), huge = dir.File("huge");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    WriteWholeFile(huge, "[S]\na=1\n");
+    fs::resize_file(huge, kMaxProfileFileSize + 1);
+    for (const std::string& path : {file, fifo, huge}) {
+        EXPECT_EQ(GetProfileInt(path, "S", "a", 4), 4) << path;
+        EXPECT_FALSE(WriteProfileString(path, "S", "a", "2")) << path;
+    }
+    EXPECT_TRUE(fs::is_directory(file));
+    EXPECT_EQ(fs::file_size(huge), kMaxProfileFileSize + 1);
+}
+
+TEST_F(IniProfileTest, GarbageReadsDefaultsAndSurvivesAWrite) {
+    std::string garbage = "[S]\n";
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) & 0xFF);
+    garbage += std::string("\0[S\0]=\0\n", 8) + std::string(1 << 20, 'z') + "\r\r";
+    WriteWholeFile(file, garbage);
+    EXPECT_EQ(GetProfileInt(file, "S", "v", 100), 100);
+    ASSERT_TRUE(WriteProfileString(file, "S", "v", "30"));
+    EXPECT_EQ(GetProfileInt(file, "S", "v", 100), 30);
+    std::string after = ReadWholeFile(file);
+    after.erase(after.find("v=30\n"), 5);
+    EXPECT_EQ(after, garbage);
+}
+
+TEST_F(IniProfileTest, BatchWritesOnceAndNotAtAllWhenUnchanged) {
+    ProfileEdit edit(file, "S");
+    EXPECT_TRUE(edit.Write("a", "1") && edit.Write("b", "2") && edit.Delete("a"));
+    EXPECT_FALSE(edit.Write("c", "x\ny"));
+    EXPECT_FALSE(fs::exists(file));
+    ASSERT_TRUE(edit.Commit());
+    EXPECT_EQ(ReadWholeFile(file), "[S]\r\nb=2\r\n");
+    struct stat before {}, after {};
+    ::stat(file.c_str(), &before);
+    ASSERT_TRUE(WriteProfileString(file, "S", "b", "2"));
+    ASSERT_TRUE(DeleteProfileKey(file, "S", "none"));
+    ::stat(file.c_str(), &after);
+    EXPECT_EQ(before.st_ino, after.st_ino);
+}
+
+TEST(ModuleFolderTest, IsTheExecutablesFolderUnlessOverridden) {
+    const std::string folder = ModuleFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '/');
+    EXPECT_EQ(fs::canonical("/proc/self/exe").parent_path(), fs::canonical(folder));
+    SetModuleFolderForTesting("/tmp/x");
+    EXPECT_EQ(ModuleFolder(), "/tmp/x");
+    SetModuleFolderForTesting("");
+    EXPECT_EQ(ModuleFolder(), folder);
+}
+
+}  // namespace
+}  // namespace taleno
