@@ -42,9 +42,8 @@ int CPlaylist::CurrentIndex() const { return currentIndex_; }
 
 std::string CPlaylist::GetCurrentFile() const { return currentFile_; }
 
-void CPlaylist::Select(int index) { SetSelection(index); }
-
-void CPlaylist::SetSelection(int index) {
+// Notifies the observer only when the selected index changes.
+void CPlaylist::Select(int index) {
     int selection = index >= 0 && index < Count() ? index : -1;
     if (selection != selection_) {
         selection_ = selection;
@@ -87,7 +86,7 @@ void CPlaylist::RemoveSelected() {
         View().OnSelectionChanged(-1);
         return;
     }
-    SetSelection(std::min(index, Count() - 1));
+    Select(std::min(index, Count() - 1));
 }
 
 void CPlaylist::RemoveAll() {
@@ -121,7 +120,7 @@ void CPlaylist::MoveEntry(int dragFrom, int dropTarget) {
     int at = dropTarget == -1 ? Count() : dropTarget < dragFrom ? dropTarget : dropTarget - 1;
     entries_.insert(entries_.begin() + at, std::move(text));
     View().OnEntryInserted(at);
-    SetSelection(at);
+    Select(at);
 }
 
 int CPlaylist::MoveNext() {
@@ -129,7 +128,7 @@ int CPlaylist::MoveNext() {
     if (i >= Count()) {
         return -1;
     }
-    SetSelection(i);
+    Select(i);
     MakeCurrent(i);
     return 1;
 }
@@ -141,13 +140,13 @@ int CPlaylist::MovePrevious() {
     if (currentIndex_ == 0 || i >= Count()) {
         return -1;
     }
-    SetSelection(i);
+    Select(i);
     MakeCurrent(i);
     return 1;
 }
 
 int CPlaylist::MoveFirst() {
-    SetSelection(0);
+    Select(0);
     if (entries_.empty()) {
         return -1;
     }
@@ -167,7 +166,7 @@ void CPlaylist::PlayFirst() {
     if (entries_.empty()) {
         return;
     }
-    SetSelection(0);
+    Select(0);
     PlaySelected();
 }
 

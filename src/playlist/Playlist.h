@@ -113,8 +113,6 @@ public:
 
 private:
     CPlaylistObserver& View() const;
-    // Notifies the observer when the selected index changes.
-    void SetSelection(int index);
     void MakeCurrent(int index);
     void SwapEntries(int i, int j);
     void QuickSort(int lo, int hi);
