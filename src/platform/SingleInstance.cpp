@@ -1,0 +1,273 @@
+#include "platform/SingleInstance.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include <QCoreApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QTimer>
+
+namespace taleno {
+
+namespace {
+
+constexpr char kLockName[] = "{5C0E7A21-4B9D-4F63-A8E2-91D3B6C47F08}";
+constexpr char kSocketName[] = "TALENOUniqueClassName";
+constexpr char kAcknowledge = '\x06';
+// A client that has not finished its message by then is dropped, so idle or
+// stuck clients cannot pile up.
+constexpr int kClientTimeoutMs = 5000;
+constexpr int kMaxOpenConnections = 16;
+
+using Clock = std::chrono::steady_clock;
+
+bool IsPrivateFolder(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
+           (info.st_mode & 077) == 0;
+}
+
+// Open-file-description locks: held per open of the file, so per process
+// here, released when the process ends however it ends, and converted from
+// write to read atomically.
+bool SetLock(int fd, short type) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    return fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+bool FillAddress(const std::string& path, sockaddr_un& address) {
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof(address.sun_path)) {
+        return false;
+    }
+    path.copy(address.sun_path, path.size());
+    return true;
+}
+
+int RemainingMs(Clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
+// Connects without blocking for longer than the deadline; -1 when nobody
+// accepts. A full backlog (EAGAIN) is retried until the deadline.
+int ConnectBefore(const sockaddr_un& address, Clock::time_point deadline) {
+    for (;;) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (fd < 0) {
+            return -1;
+        }
+        if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+            return fd;
+        }
+        const int error = errno;
+        close(fd);
+        if (error != EAGAIN || RemainingMs(deadline) == 0) {
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+bool WaitFor(int fd, short events, Clock::time_point deadline) {
+    for (;;) {
+        pollfd entry{fd, events, 0};
+        const int ready = poll(&entry, 1, RemainingMs(deadline));
+        if (ready > 0) {
+            return true;
+        }
+        if (ready == 0 || errno != EINTR) {
+            return false;
+        }
+    }
+}
+
+bool PeerIsOwnUser(qintptr descriptor) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == geteuid();
+}
+
+}  // namespace
+
+CSingleInstance::CSingleInstance(std::string folder) : folder_(std::move(folder)) {
+    if (folder_.empty()) {
+        return;
+    }
+    lockFd_ = open((folder_ + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lockFd_ < 0) {
+        return;
+    }
+    if (SetLock(lockFd_, F_WRLCK)) {
+        // First: share the lock from now on, so that the lock stays held by
+        // whichever instances still run after this one ends.
+        SetLock(lockFd_, F_RDLCK);
+        return;
+    }
+    alreadyRunning_ = errno == EAGAIN || errno == EACCES;
+    // A process that is just testing for the write lock holds it for a moment.
+    for (int attempt = 0; alreadyRunning_ && attempt < 50 && !SetLock(lockFd_, F_RDLCK); ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+CSingleInstance::~CSingleInstance() {
+    server_.reset();  // closing the server removes its socket file
+    if (lockFd_ >= 0) {
+        close(lockFd_);
+    }
+}
+
+std::string CSingleInstance::DefaultFolder() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    return PrivateFolder(runtime != nullptr ? runtime : "", "/tmp");
+}
+
+std::string CSingleInstance::PrivateFolder(const std::string& runtimeDir, const std::string& fallbackParent) {
+    if (!runtimeDir.empty() && IsPrivateFolder(runtimeDir)) {
+        return runtimeDir;
+    }
+    const std::string own = fallbackParent + "/taleno-" + std::to_string(geteuid());
+    if (mkdir(own.c_str(), 0700) != 0 && errno != EEXIST) {
+        return {};
+    }
+    // An existing folder of that name may have been made by someone else, or
+    // opened up: never use it then.
+    return IsPrivateFolder(own) ? own : std::string();
+}
+
+std::string CSingleInstance::SocketPath() const { return folder_ + "/" + kSocketName; }
+
+bool CSingleInstance::HandOff(const std::string& argument, int timeoutMs) const {
+    sockaddr_un address;
+    if (folder_.empty() || argument.size() + 1 > kMaxMessageSize || !FillAddress(SocketPath(), address)) {
+        return false;
+    }
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs > 0 ? timeoutMs : 0);
+    const int fd = ConnectBefore(address, deadline);
+    if (fd < 0) {
+        return false;
+    }
+    const std::string message = argument + '\0';
+    std::size_t sent = 0;
+    bool handled = false;
+    while (sent < message.size() && WaitFor(fd, POLLOUT, deadline)) {
+        const ssize_t n = send(fd, message.data() + sent, message.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            break;
+        }
+        sent += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    // The acknowledgement comes after the running instance's handler returned.
+    while (sent == message.size() && !handled && WaitFor(fd, POLLIN, deadline)) {
+        char reply = 0;
+        const ssize_t n = recv(fd, &reply, 1, 0);
+        if (n == 1) {
+            handled = reply == kAcknowledge;
+            break;
+        }
+        if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+            break;
+        }
+    }
+    close(fd);
+    return handled;
+}
+
+bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument) {
+    sockaddr_un address;
+    const std::string path = SocketPath();
+    if (server_ || folder_.empty() || QCoreApplication::instance() == nullptr || !FillAddress(path, address)) {
+        return false;
+    }
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0) {
+        if (!S_ISSOCK(info.st_mode)) {
+            return false;
+        }
+        const int live = ConnectBefore(address, Clock::now());
+        if (live >= 0) {
+            close(live);
+            return false;
+        }
+        unlink(path.c_str());  // left behind by an instance that crashed
+    }
+    auto server = std::make_unique<QLocalServer>();
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(QString::fromStdString(path))) {
+        return false;
+    }
+    onArgument_ = std::move(onArgument);
+    QObject::connect(server.get(), &QLocalServer::newConnection, server.get(), [this] { AcceptConnections(); });
+    server_ = std::move(server);
+    return true;
+}
+
+void CSingleInstance::AcceptConnections() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        if (openConnections_ >= kMaxOpenConnections || !PeerIsOwnUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        ++openConnections_;
+        socket->setReadBufferSize(static_cast<qint64>(kMaxMessageSize));
+        QObject::connect(socket, &QObject::destroyed, server_.get(), [this] { --openConnections_; });
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        auto* timeout = new QTimer(socket);
+        timeout->setSingleShot(true);
+        QObject::connect(timeout, &QTimer::timeout, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
+        timeout->start(kClientTimeoutMs);
+        auto message = std::make_shared<std::string>();
+        QObject::connect(socket, &QLocalSocket::readyRead, socket,
+                         [this, socket, message] { Receive(socket, *message); });
+    }
+}
+
+void CSingleInstance::Receive(QLocalSocket* socket, std::string& message) {
+    const QByteArray data = socket->readAll();
+    const qsizetype end = data.indexOf('\0');
+    message.append(data.constData(), static_cast<std::size_t>(end < 0 ? data.size() : end));
+    if (message.size() + 1 > kMaxMessageSize) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    if (end < 0) {
+        return;
+    }
+    // One argument per connection: whatever follows the NUL is ignored.
+    socket->disconnect(socket, &QLocalSocket::readyRead, nullptr, nullptr);
+    for (QTimer* timer : socket->findChildren<QTimer*>()) {
+        timer->stop();
+    }
+    const std::string argument = std::move(message);
+    QPointer<QLocalSocket> alive(socket);
+    if (onArgument_) {
+        onArgument_(argument);
+    }
+    if (alive) {
+        alive->write(&kAcknowledge, 1);
+        alive->disconnectFromServer();
+    }
+}
+
+}  // namespace taleno

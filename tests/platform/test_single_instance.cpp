@@ -1,0 +1,217 @@
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include <QCoreApplication>
+
+#include "platform/SingleInstance.h"
+
+namespace taleno {
+namespace {
+
+using namespace std::chrono_literals;
+
+class SingleInstanceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/taleno-single-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    // Runs work on another thread while this thread serves the event loop.
+    template <typename Work>
+    void RunBesideEventLoop(Work work) {
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            work();
+            done = true;
+        });
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        while (!done && std::chrono::steady_clock::now() < deadline) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        worker.join();
+        QCoreApplication::processEvents();
+    }
+
+    // Starts a child process that takes the lock and reports AlreadyRunning
+    // ('1' or '0') through a pipe, then waits to be killed.
+    pid_t StartChild(char& answer) {
+        int channel[2];
+        EXPECT_EQ(pipe(channel), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            CSingleInstance instance(folder);
+            const char reply = instance.AlreadyRunning() ? '1' : '0';
+            (void)!write(channel[1], &reply, 1);
+            pause();
+            _exit(0);
+        }
+        close(channel[1]);
+        EXPECT_EQ(read(channel[0], &answer, 1), 1);
+        close(channel[0]);
+        return child;
+    }
+    static void EndChild(pid_t child) {
+        kill(child, SIGKILL);  // like a crash: nothing is cleaned up
+        waitpid(child, nullptr, 0);
+    }
+
+    std::string folder;
+};
+
+TEST_F(SingleInstanceTest, LockHeldPerProcessForItsLife) {
+    char answer = 0;
+    const pid_t first = StartChild(answer);
+    EXPECT_EQ(answer, '0');
+    auto second = std::make_unique<CSingleInstance>(folder);
+    EXPECT_TRUE(second->AlreadyRunning());
+    EndChild(first);
+    EXPECT_TRUE(second->AlreadyRunning());  // fixed when made
+    // The second instance still runs, so a third one counts as second too.
+    EXPECT_TRUE(CSingleInstance(folder).AlreadyRunning());
+    second.reset();
+    EXPECT_FALSE(CSingleInstance(folder).AlreadyRunning());  // the crashed child left no lock
+    const pid_t again = StartChild(answer);
+    EXPECT_EQ(answer, '0');
+    EndChild(again);
+}
+
+TEST_F(SingleInstanceTest, HandOffWaitsUntilTheArgumentIsHandled) {
+    CSingleInstance running(folder);
+    std::string received;
+    std::atomic<bool> handled{false};
+    ASSERT_TRUE(running.Listen([&](const std::string& argument) {
+        received = argument;
+        std::this_thread::sleep_for(200ms);
+        handled = true;
+    }));
+    const std::string argument = "/media/My \"Clip\" -x \xc3\xbc.avi";
+    bool delivered = false;
+    bool handledFirst = false;
+    RunBesideEventLoop([&] {
+        CSingleInstance second(folder);
+        delivered = second.HandOff(argument, 5000);
+        handledFirst = handled;
+    });
+    EXPECT_TRUE(delivered);
+    EXPECT_TRUE(handledFirst);
+    EXPECT_EQ(received, argument);
+    struct stat info {};
+    ASSERT_EQ(stat((folder + "/TALENOUniqueClassName").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 077, 0u);  // reachable by its own user only
+
+    CSingleInstance other(folder);
+    EXPECT_FALSE(other.Listen([](const std::string&) {}));  // a live server is kept
+    EXPECT_FALSE(other.HandOff(std::string(CSingleInstance::kMaxMessageSize, 'x'), 1000));
+}
+
+TEST_F(SingleInstanceTest, NobodyListeningAndStaleSocket) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 3000));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+
+    // A crashed instance leaves its socket file behind.
+    const std::string path = folder + "/TALENOUniqueClassName";
+    const int stale = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, path.size());
+    ASSERT_EQ(bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    close(stale);
+    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 1000));
+
+    CSingleInstance running(folder);
+    std::string received;
+    ASSERT_TRUE(running.Listen([&](const std::string& argument) { received = argument; }));
+    bool delivered = false;
+    RunBesideEventLoop([&] { delivered = CSingleInstance(folder).HandOff("b.avi", 5000); });
+    EXPECT_TRUE(delivered);
+    EXPECT_EQ(received, "b.avi");
+}
+
+TEST_F(SingleInstanceTest, BadClientsAreDroppedAndServingGoesOn) {
+    CSingleInstance running(folder);
+    int calls = 0;
+    std::string received;
+    ASSERT_TRUE(running.Listen([&](const std::string& argument) {
+        ++calls;
+        received = argument;
+    }));
+    const std::string path = folder + "/TALENOUniqueClassName";
+    auto rawClient = [&](const std::string& bytes) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, path.size());
+        connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        timeval limit{3, 0};
+        setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        char reply = 0;
+        const ssize_t n = recv(fd, &reply, 1, 0);
+        close(fd);
+        return n;
+    };
+    ssize_t overLong = -2;
+    RunBesideEventLoop([&] { overLong = rawClient(std::string(200 * 1024, 'x')); });
+    EXPECT_LE(overLong, 0);  // dropped (closed or reset): no acknowledgement
+    RunBesideEventLoop([&] {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);  // no NUL, then gone
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, path.size());
+        connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        send(fd, "half", 4, MSG_NOSIGNAL);
+        close(fd);
+    });
+    EXPECT_EQ(calls, 0);
+    ssize_t withTail = -2;
+    RunBesideEventLoop([&] { withTail = rawClient(std::string("ok.avi\0tail", 11)); });
+    EXPECT_EQ(withTail, 1);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(received, "ok.avi");
+}
+
+TEST_F(SingleInstanceTest, PrivateFolderChecks) {
+    const std::string runtime = folder + "/run";
+    ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
+    EXPECT_EQ(CSingleInstance::PrivateFolder(runtime, folder), runtime);
+
+    chmod(runtime.c_str(), 0755);  // open to others: not used
+    const std::string own = folder + "/taleno-" + std::to_string(geteuid());
+    EXPECT_EQ(CSingleInstance::PrivateFolder(runtime, folder), own);
+    struct stat info {};
+    ASSERT_EQ(stat(own.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    chmod(own.c_str(), 0777);
+    EXPECT_EQ(CSingleInstance::PrivateFolder("", folder), "");
+    std::filesystem::remove(own);
+    std::filesystem::create_directory_symlink(runtime, own);
+    EXPECT_EQ(CSingleInstance::PrivateFolder("", folder), "");
+
+    CSingleInstance disabled("");
+    EXPECT_FALSE(disabled.AlreadyRunning());
+    EXPECT_FALSE(disabled.Listen([](const std::string&) {}));
+    EXPECT_FALSE(disabled.HandOff("a.avi", 100));
+}
+
+}  // namespace
+}  // namespace taleno
