@@ -13,7 +13,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-TEST(AutoResetEvent, OneSignalReleasesOneWait) {
+TEST(AutoResetEvent, OneSignalReleasesOneWaitAndWaitsHonourTheirLimit) {
     AutoResetEvent event;
     EXPECT_FALSE(event.TryWait());
     event.Signal();
@@ -22,11 +22,6 @@ TEST(AutoResetEvent, OneSignalReleasesOneWait) {
     EXPECT_FALSE(event.TryWait());
     event.Signal();
     EXPECT_TRUE(event.Wait(0));
-    EXPECT_FALSE(event.Wait(0));
-}
-
-TEST(AutoResetEvent, WaitHonoursItsLimitAndWakesOnSignal) {
-    AutoResetEvent event;
     auto start = Clock::now();
     EXPECT_FALSE(event.Wait(100));
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(100));
