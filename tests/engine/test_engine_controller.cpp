@@ -1,0 +1,268 @@
+// The engine controller against the stand-in engine, for what a real engine
+// will not do on demand: long lines, repeats, floods, stalls, ignoring "quit",
+// dying early. The stand-in reads its behaviour from the media path (a
+// ".standin" script) and records every command it receives.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/types.h>
+
+#include <chrono>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/MessageRecorder.h"
+#include "common/ProcessCounts.h"
+#include "common/ScratchFolder.h"
+#include "engine/EngineController.h"
+
+namespace taleno {
+namespace {
+
+using test::MessageRecorder;
+using test::PumpUntil;
+using test::ReadWholeFile;
+using test::ScratchFolder;
+using test::WriteWholeFile;
+
+bool ProcessAlive(pid_t pid) { return pid > 0 && ::kill(pid, 0) == 0; }
+
+class EngineControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Messages an earlier test's engine posted while ending are still
+        // queued; deliver them before recording starts.
+        QCoreApplication::processEvents();
+        recorder.entries.clear();
+        engine.SetEnginePath(TALENO_STANDIN_ENGINE);
+        engine.SetVideoDriver(1);
+        engine.SetAudioDriver(1);
+        recorder.onMessage = [this](unsigned message) {
+            if (message == WM_ENGINE_LOGLINE) logged.push_back(engine.GetLogLine());
+        };
+    }
+
+    // Starts the stand-in on a script and waits until it has reached `state`.
+    void StartScript(const std::string& script, EngineState until = ENGINE_PLAYING) {
+        const std::string path = scratch.File("clip.standin");
+        WriteWholeFile(path, script);
+        engine.SetMediaPath(path);
+        engine.Start();
+        ASSERT_TRUE(PumpUntil([&] { return engine.GetState() == until; }, 5000))
+            << "state " << engine.GetState();
+    }
+
+    std::vector<std::string> RecordedCommands() const {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadWholeFile(recordFile()));
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+    std::string recordFile() const { return scratch.File("commands.txt"); }
+
+    ScratchFolder scratch;
+    MessageRecorder recorder;
+    CEngineController engine;
+    std::vector<std::string> logged;
+};
+
+TEST_F(EngineControllerTest, LinesArriveInPiecesOfAtMost80AndRepeatsAreDroppedOnce) {
+    engine.SetLogging(true);
+    std::string longLine;
+    for (int i = 0; i < 200; ++i) longLine.push_back(static_cast<char>('a' + i % 26));
+    StartScript("print " + longLine +
+                "\nprint same\nprint same\nprint other\nprint same\nprint ANS_TIME_POSITION=3.0\nstarting\n");
+    PumpUntil([&] { return logged.size() >= 7; }, 2000);
+
+    ASSERT_GE(logged.size(), 3u);
+    EXPECT_EQ(logged[0], longLine.substr(0, 80));
+    EXPECT_EQ(logged[1], longLine.substr(80, 80));
+    EXPECT_EQ(logged[2], longLine.substr(160));
+
+    // "same" twice in a row is one line; after "other" it counts again. Time
+    // position answers never reach the log.
+    std::vector<std::string> rest(logged.begin() + 3, logged.end());
+    ASSERT_GE(rest.size(), 4u);
+    EXPECT_EQ(rest[0], "same");
+    EXPECT_EQ(rest[1], "other");
+    EXPECT_EQ(rest[2], "same");
+    EXPECT_EQ(rest[3], "Starting playback...");
+    for (const std::string& line : logged) EXPECT_EQ(line.find("ANS_TIME_POSITION"), std::string::npos);
+    EXPECT_EQ(recorder.Messages().front(), WM_ENGINE_STARTING);
+    EXPECT_TRUE(recorder.Has(WM_ENGINE_PLAYING));
+}
+
+TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
+    StartScript("record " + recordFile() + "\nanswer-time\nstarting\n");
+    auto send = [&](auto action) {
+        action();
+        // One command is in flight at a time; let the writer finish it.
+        test::PumpFor(60);
+    };
+    send([&] { engine.SeekAbsolute(30); });
+    send([&] { engine.SeekRelative(-10); });
+    send([&] { engine.Mute(); });
+    send([&] { engine.SetVolume(150); });
+    send([&] { engine.Pause(1); });
+    EXPECT_EQ(engine.GetState(), ENGINE_PAUSED);
+    send([&] { engine.SetVolume(40); });  // kept for the resume
+    send([&] { engine.SeekRelative(10); });  // not while paused
+    send([&] { engine.Pause(0); });
+    EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
+    send([&] { engine.Pause(1); });
+    send([&] { engine.Pause(0); });
+    send([&] { engine.SendCommand(""); });
+    send([&] { engine.SendCommand(std::string(60, 'c')); });
+    send([&] { engine.SendCommand("osd_show_text done"); });
+    PumpUntil([&] {
+        auto lines = RecordedCommands();
+        return !lines.empty() && lines.back() == "osd_show_text done";
+    }, 3000);
+
+    std::vector<std::string> commands;
+    for (const std::string& line : RecordedCommands())
+        if (line != "get_time_pos") commands.push_back(line);
+    const std::vector<std::string> expected = {
+        "seek 30 2", "seek -10 0", "mute", "volume 100 1", "pause", "volume 40 1 pause",
+        "pause", "pause", "", std::string(38, 'c'), "osd_show_text done"};
+    EXPECT_EQ(commands, expected);
+    EXPECT_EQ(engine.GetVolume(), 40);
+}
+
+TEST_F(EngineControllerTest, TimePositionAdvancesWhilePlayingAndStandsStillWhilePaused) {
+    StartScript("answer-time\nstarting\n");
+    ASSERT_TRUE(PumpUntil([&] { return engine.GetTimePosition() >= 2; }, 4000));
+    engine.Pause(1);
+    test::PumpFor(700);
+    const int paused = engine.GetTimePosition();
+    test::PumpFor(1500);
+    EXPECT_EQ(engine.GetTimePosition(), paused);
+    engine.Pause(0);
+    ASSERT_TRUE(PumpUntil([&] { return engine.GetTimePosition() > paused; }, 3000));
+}
+
+TEST_F(EngineControllerTest, FloodingEngineIsStoppedByTheGuard) {
+    StartScript("flood\n", ENGINE_STARTING);
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 20000));
+    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+    EXPECT_FALSE(recorder.Has(WM_ENGINE_PLAYING));
+}
+
+TEST_F(EngineControllerTest, EngineIgnoringQuitIsTerminatedAfter51Tries) {
+    StartScript("record " + recordFile() + "\nignore-quit\nstarting\n");
+    const pid_t pid = engine.GetEnginePid();
+    engine.Stop();
+    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+    EXPECT_FALSE(ProcessAlive(pid));
+    int quits = 0;
+    for (const std::string& line : RecordedCommands()) quits += line == "quit";
+    EXPECT_GE(quits, 40);  // a try may be dropped while the previous one is written
+    EXPECT_LE(quits, CEngineController::kQuitTries);
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 1000));
+    EXPECT_FALSE(recorder.Has(WM_ENGINE_FINISHED));
+}
+
+TEST_F(EngineControllerTest, StalledEngineIsKilledByTheMonitorUnlessDisabled) {
+    for (bool disabled : {false, true}) {
+        SCOPED_TRACE(disabled ? "monitor disabled" : "monitor on");
+        recorder.entries.clear();
+        engine.SetMonitorDisabled(disabled);
+        engine.SetMonitorLimitForTesting(1);
+        StartScript("stall\n", ENGINE_STARTING);
+        EXPECT_EQ(engine.IsMonitorRunning(), !disabled);
+        const pid_t pid = engine.GetEnginePid();
+        // The user-interface thread stops polling, as when it hangs.
+        std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+        EXPECT_EQ(ProcessAlive(pid), disabled);
+        if (!disabled) {
+            ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 2000));
+        } else {
+            engine.Stop();
+        }
+        EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+        EXPECT_FALSE(engine.IsMonitorRunning());
+    }
+}
+
+TEST_F(EngineControllerTest, ExitDuringStartUpFailsAndExitDuringPlaybackFinishes) {
+    const auto started = std::chrono::steady_clock::now();
+    StartScript("exit 1\n", ENGINE_STARTING);
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 3000));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500));
+    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+
+    recorder.entries.clear();
+    StartScript("starting\nsleep 300\nexit 0\n");
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 3000));
+    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+    EXPECT_FALSE(recorder.Has(WM_ENGINE_FAILED));
+}
+
+TEST_F(EngineControllerTest, EngineKilledWhileCommandsAreWrittenNeverBlocksThePlayer) {
+    StartScript("starting\n");
+    const pid_t pid = engine.GetEnginePid();
+    ::kill(pid, SIGKILL);
+    for (int i = 0; i < 200; ++i) {
+        engine.SendCommand("get_time_pos");
+        engine.SeekRelative(10);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 3000));
+    EXPECT_EQ(engine.SendCommand("pause"), -1);
+    EXPECT_FALSE(engine.IsWriterRunning());
+}
+
+TEST_F(EngineControllerTest, MissingEngineFailsAndTheNextStartWorks) {
+    engine.SetEnginePath(scratch.File("no-such-engine"));
+    StartScript("starting\n", ENGINE_STOPPED);
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 2000));
+    EXPECT_FALSE(recorder.Has(WM_ENGINE_STARTING));
+    EXPECT_FALSE(engine.IsWriterRunning());
+
+    engine.SetEnginePath(TALENO_STANDIN_ENGINE);
+    StartScript("starting\n");
+    engine.Start();  // ignored while playing
+    engine.Stop();
+    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+}
+
+TEST_F(EngineControllerTest, DestructorLeavesNoEngineRunning) {
+    pid_t pid = 0;
+    {
+        CEngineController other;
+        other.SetEnginePath(TALENO_STANDIN_ENGINE);
+        const std::string path = scratch.File("other.standin");
+        WriteWholeFile(path, "ignore-quit\nstall\n");
+        other.SetMediaPath(path);
+        other.Start();
+        pid = other.GetEnginePid();
+        ASSERT_TRUE(ProcessAlive(pid));
+    }
+    EXPECT_FALSE(ProcessAlive(pid));
+    EXPECT_FALSE(testsupport::HasUnreapedChild());
+}
+
+TEST_F(EngineControllerTest, StartStopCyclesLeakNoDescriptorsThreadsOrZombies) {
+    const std::string path = scratch.File("cycle.standin");
+    WriteWholeFile(path, "starting\n");
+    engine.SetMediaPath(path);
+    // One cycle first, so that lazily made resources of Qt and the C library exist.
+    engine.Start();
+    engine.Stop();
+    const int descriptors = testsupport::OpenDescriptorCount();
+    const int threads = testsupport::ThreadCount();
+    for (int i = 0; i < 200; ++i) {
+        engine.Start();
+        ASSERT_EQ(engine.GetState(), ENGINE_STARTING);
+        if (i % 2 == 0) engine.PollOutput();
+        engine.Stop();
+        ASSERT_EQ(engine.GetState(), ENGINE_STOPPED);
+    }
+    EXPECT_EQ(testsupport::OpenDescriptorCount(), descriptors);
+    EXPECT_EQ(testsupport::ThreadCount(), threads);
+    EXPECT_FALSE(testsupport::HasUnreapedChild());
+}
+
+}  // namespace
+}  // namespace taleno

@@ -1,0 +1,150 @@
+// The engine controller driving the real engine (Debian's mplayer) on small
+// clips made with ffmpeg: start-up, media information, time position, pause,
+// seek, the end of the clip, stop and failures.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "common/MessageRecorder.h"
+#include "common/ScratchFolder.h"
+#include "engine/EngineController.h"
+#include "engine/EngineLocation.h"
+
+namespace taleno {
+namespace {
+
+using test::MessageRecorder;
+using test::PumpFor;
+using test::PumpUntil;
+
+const char* kEngine = "/usr/bin/mplayer";
+
+class RealEngineTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder = new test::ScratchFolder();
+        // The engine keeps a configuration folder in $HOME; keep it out of the real one.
+        setenv("HOME", folder->Path().c_str(), 1);
+        if (!IsEngineExecutable(kEngine) || std::system("command -v ffmpeg >/dev/null") != 0) return;
+        const std::string video = "ffmpeg -y -loglevel error -f lavfi -i testsrc=size=176x144:rate=25 "
+                                  "-f lavfi -i sine=frequency=440:sample_rate=44100 -t 4 -c:v mpeg4 "
+                                  "-c:a libmp3lame -b:a 64k -metadata title='My Clip' "
+                                  "-metadata artist='Some Artist' '" + folder->File("clip.avi") + "'";
+        const std::string audio = "ffmpeg -y -loglevel error -f lavfi -i sine=frequency=440:sample_rate=44100 "
+                                  "-t 3 -c:a libmp3lame -b:a 128k '" + folder->File("audio.mp3") + "'";
+        clipsReady = std::system(video.c_str()) == 0 && std::system(audio.c_str()) == 0;
+        test::WriteWholeFile(folder->File("notes.txt"), "these are not moving pictures\n");
+    }
+    static void TearDownTestSuite() {
+        delete folder;
+        folder = nullptr;
+    }
+
+    void SetUp() override {
+        if (!clipsReady) GTEST_SKIP() << "mplayer or ffmpeg missing";
+        QCoreApplication::processEvents();
+        recorder.entries.clear();
+        engine.SetEnginePath(kEngine);
+        engine.SetVideoDriver(1);  // -vo null
+        engine.SetAudioDriver(1);  // -ao null
+    }
+
+    void Play(const std::string& name) {
+        engine.SetMediaPath(folder->File(name));
+        engine.Start();
+        ASSERT_TRUE(PumpUntil([&] { return engine.GetState() != ENGINE_STARTING; }, 10000));
+    }
+
+    static inline test::ScratchFolder* folder = nullptr;
+    static inline bool clipsReady = false;
+    MessageRecorder recorder;
+    CEngineController engine;
+};
+
+TEST_F(RealEngineTest, StartsAndReportsTheClipAsAnnounced) {
+    Play("clip.avi");
+    ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
+    PumpFor(50);
+    ASSERT_GE(recorder.entries.size(), 2u);
+    EXPECT_EQ(recorder.entries[0].message, WM_ENGINE_STARTING);
+    EXPECT_EQ(recorder.entries[1].message, WM_ENGINE_PLAYING);
+
+    EXPECT_TRUE(engine.HasVideo());
+    EXPECT_EQ(engine.GetVideoWidth(), 176);
+    EXPECT_EQ(engine.GetVideoHeight(), 144);
+    EXPECT_EQ(engine.GetLength(), 4);
+    EXPECT_EQ(engine.GetTitle(), "My Clip");
+    EXPECT_EQ(engine.GetArtist(), "Some Artist");
+    EXPECT_EQ(engine.GetVideoCodec(), "ffodivx");
+    EXPECT_EQ(engine.GetAudioCodec(), "mpg123");
+    EXPECT_EQ(engine.GetAudioBitrate(), 64000);
+    EXPECT_EQ(engine.GetAudioRate(), 44100);
+    EXPECT_EQ(engine.GetAudioChannels(), 2);
+    EXPECT_GT(engine.GetVideoBitrate(), 0);
+    EXPECT_FLOAT_EQ(engine.GetVideoFps(), 25.0f);
+}
+
+TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
+    Play("clip.avi");
+    ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
+    ASSERT_TRUE(PumpUntil([&] { return engine.GetTimePosition() >= 1; }, 3000));
+
+    engine.Pause(1);
+    PumpFor(600);
+    const int paused = engine.GetTimePosition();
+    PumpFor(1200);
+    EXPECT_EQ(engine.GetTimePosition(), paused);
+
+    engine.Mute();
+    PumpFor(50);
+    engine.SetVolume(50);  // kept for the resume
+    engine.Pause(0);
+    EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
+    PumpFor(100);
+    engine.SeekAbsolute(0);
+    QElapsedTimer sinceSeek;
+    sinceSeek.start();
+    ASSERT_TRUE(PumpUntil([&] { return engine.GetTimePosition() <= 1; }, 2000));
+    EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
+
+    // The clip ends about four seconds after the seek back to its start, and
+    // the end is noticed within about a second.
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 8000));
+    EXPECT_LT(sinceSeek.elapsed(), 4040 + 1500);
+    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+    EXPECT_FALSE(recorder.Has(WM_ENGINE_STOPPED));
+}
+
+TEST_F(RealEngineTest, StopQuitsTheEngine) {
+    Play("clip.avi");
+    ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
+    const pid_t pid = engine.GetEnginePid();
+    engine.Stop();
+    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+    EXPECT_NE(::kill(pid, 0), 0);
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 1000));
+}
+
+TEST_F(RealEngineTest, AudioOnlyClipHasNoVideo) {
+    Play("audio.mp3");
+    ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
+    EXPECT_FALSE(engine.HasVideo());
+    EXPECT_EQ(engine.GetLength(), 3);
+    EXPECT_EQ(engine.GetAudioBitrate(), 128000);
+    engine.Stop();
+}
+
+TEST_F(RealEngineTest, MissingFileAndNonMediaFileFail) {
+    for (const char* name : {"missing.avi", "notes.txt"}) {
+        SCOPED_TRACE(name);
+        recorder.entries.clear();
+        Play(name);
+        ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 3000));
+        EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+        EXPECT_FALSE(recorder.Has(WM_ENGINE_PLAYING));
+    }
+}
+
+}  // namespace
+}  // namespace taleno
