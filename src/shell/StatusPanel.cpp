@@ -1,0 +1,283 @@
+#include "shell/StatusPanel.h"
+
+#include "shell/ColorLabel.h"
+#include "shell/DialogUnits.h"
+#include "shell/TimeParts.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QTimerEvent>
+
+#include <algorithm>
+
+// The panel's images live in a resource file compiled into this static
+// library; registering them here keeps the linker from dropping them.
+static void RegisterStatusImages() {
+    Q_INIT_RESOURCE(status);
+}
+
+namespace taleno {
+
+namespace {
+
+QString IconPath(int resourceId) {
+    switch (resourceId) {
+        case CStatusPanel::kIconNoAudio: return QStringLiteral(":/status/no-audio.png");
+        case CStatusPanel::kIconStereoLeft: return QStringLiteral(":/status/stereo-left.png");
+        case CStatusPanel::kIconStereoRight: return QStringLiteral(":/status/stereo-right.png");
+        case CStatusPanel::kIconPlaying: return QStringLiteral(":/status/playing.png");
+        case CStatusPanel::kIconStopped: return QStringLiteral(":/status/stopped.png");
+        case CStatusPanel::kIconPaused: return QStringLiteral(":/status/paused.png");
+        case CStatusPanel::kIconMono: return QStringLiteral(":/status/mono.png");
+        case CStatusPanel::kIconFailed: return QStringLiteral(":/status/failed.png");
+        default: return QStringLiteral(":/status/blank.png");
+    }
+}
+
+QLabel* MakeIconView(QWidget* parent) {
+    auto* view = new QLabel(parent);
+    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return view;
+}
+
+CColorLabel* MakeTextLabel(QWidget* parent, unsigned style, const QString& text) {
+    auto* label = new CColorLabel(parent, style);
+    label->setGeometry(QRect(QPoint(26, 5), QPoint(200, 20) - QPoint(1, 1)));
+    label->SetFontName(QStringLiteral("MS Sans Serif"), 0)
+        .SetFontSize(9)
+        .SetBold(false)
+        .SetTextColor(QColor(255, 255, 255))
+        .SetBackground(QColor(0, 0, 0), QColor(0, 0, 0), false)
+        .SetTransparent(false)
+        .SetText(text);
+    return label;
+}
+
+}  // namespace
+
+CStatusPanel::CStatusPanel(QWidget* parent)
+    : QWidget(parent),
+      statusIcon_(MakeIconView(this)),
+      channelIconA_(MakeIconView(this)),
+      channelIconB_(MakeIconView(this)),
+      statusLabel_(MakeTextLabel(this, CColorLabel::SS_ENDELLIPSIS | CColorLabel::SS_LEFTNOWORDWRAP,
+                                 QStringLiteral("Playing"))),
+      timeLabel_(MakeTextLabel(this, CColorLabel::SS_RIGHT, QStringLiteral("00:00 / 00:00"))) {
+    RegisterStatusImages();
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    statusLabel_->SetEndEllipsis(true);
+    totalSuffix_.clear();
+    timeFormat_ = 1;
+    Layout();
+}
+
+QSize CStatusPanel::sizeHint() const {
+    return DialogUnitsToPixels(QSize(kTemplateWidthUnits, kTemplateHeightUnits), DialogFont());
+}
+
+void CStatusPanel::SetStatusText(const QString& text) {
+    statusLabel_->SetText(text);
+}
+
+void CStatusPanel::SetStatusIcon(int state) {
+    int resourceId = kIconBlank;
+    switch (state) {
+        case 1: resourceId = kIconPlaying; break;
+        case 2: resourceId = kIconPaused; break;
+        case 3: resourceId = kIconStopped; break;
+        case 4: resourceId = kIconFailed; break;
+        default: break;
+    }
+    ShowIcon(*statusIcon_, statusIconId_, resourceId);
+}
+
+void CStatusPanel::SetChannelIcons(int channels) {
+    channelMode_ = channels;
+    int a = kIconBlank;
+    int b = kIconBlank;
+    switch (channels) {
+        case 0: b = kIconNoAudio; break;
+        case 1: b = kIconMono; break;
+        case 2:
+            a = kIconStereoLeft;
+            b = kIconStereoRight;
+            break;
+        case -1: break;
+        default: channelMode_ = -1; break;
+    }
+    ShowIcon(*channelIconA_, channelIconAId_, a);
+    ShowIcon(*channelIconB_, channelIconBId_, b);
+    Layout();
+}
+
+void CStatusPanel::SetTotalTime(int seconds) {
+    const TimeParts parts(seconds);
+    if (parts.hours > 99) {
+        totalSuffix_ = QString::asprintf("/ %02d:%02d:%02d", 99, parts.minutes, parts.seconds);
+        timeFormat_ = 2;
+    } else if (parts.hours != 0) {
+        totalSuffix_ = QString::asprintf("/ %02d:%02d:%02d", parts.hours, parts.minutes, parts.seconds);
+        timeFormat_ = 2;
+    } else {
+        totalSuffix_ = QString::asprintf("/ %02d:%02d", parts.minutes, parts.seconds);
+        timeFormat_ = 1;
+    }
+    if (seconds <= 0) {
+        // No known length, as for streams.
+        totalSuffix_.clear();
+        timeFormat_ = 3;
+    }
+    Layout();
+}
+
+void CStatusPanel::SetCurrentTime(int seconds) {
+    const TimeParts parts(seconds);
+    const QByteArray suffix = totalSuffix_.toUtf8();
+    QString text;
+    switch (timeFormat_) {
+        case 1:
+            text = QString::asprintf("%02d:%02d %s", parts.minutes, parts.seconds, suffix.constData());
+            break;
+        case 2:
+            text = QString::asprintf("%02d:%02d:%02d %s", parts.hours >= 100 ? 99 : parts.hours, parts.minutes,
+                                     parts.seconds, suffix.constData());
+            break;
+        case 3: text = QString::asprintf("%02d:%02d", parts.minutes, parts.seconds); break;
+        default: text = QStringLiteral("ERROR"); break;
+    }
+    timeLabel_->SetText(text);
+}
+
+void CStatusPanel::SetInfoText(int index, const QString& text) {
+    if (index >= 0 && index < kInfoLineCount) {
+        infoTexts_[static_cast<size_t>(index)] = text;
+    }
+}
+
+void CStatusPanel::StartInfoRotation() {
+    infoTimer_.start(kInfoPeriodMs, this);
+}
+
+void CStatusPanel::StopInfoRotation() {
+    infoTimer_.stop();
+}
+
+void CStatusPanel::ResetPanel() {
+    SetTotalTime(0);
+    SetCurrentTime(0);
+    SetStatusIcon(0);
+    SetChannelIcons(-1);
+    StopInfoRotation();
+    infoTexts_.fill(QString());
+    infoIndex_ = 0;
+    SetStatusText(QStringLiteral("Ready"));
+}
+
+void CStatusPanel::OnTimer(int timerId) {
+    if (timerId != kInfoTimerId) {
+        return;
+    }
+    // Empty lines show as an empty text: each line keeps its 8-second slot.
+    SetStatusText(infoTexts_[static_cast<size_t>(infoIndex_)]);
+    infoIndex_ = infoIndex_ + 1 > kInfoLineCount - 1 ? 0 : infoIndex_ + 1;
+}
+
+QString CStatusPanel::StatusText() const {
+    return statusLabel_->Text();
+}
+
+QString CStatusPanel::TimeText() const {
+    return timeLabel_->Text();
+}
+
+QString CStatusPanel::InfoText(int index) const {
+    return index >= 0 && index < kInfoLineCount ? infoTexts_[static_cast<size_t>(index)] : QString();
+}
+
+int CStatusPanel::TimeWidth(int timeFormat) const {
+    // The classic widths were made for a narrow bitmap font; the desktop
+    // font is usually wider, so the width grows to fit the widest text.
+    int classic = 98;
+    QString widest = QStringLiteral("00:00:00 / 00:00:00");
+    if (timeFormat == 1) {
+        classic = 68;
+        widest = QStringLiteral("00:00 / 00:00");
+    } else if (timeFormat == 3) {
+        classic = 30;
+        widest = QStringLiteral("00:00");
+    }
+    const int needed = QFontMetrics(timeLabel_->PaintFont()).horizontalAdvance(widest) + 2;
+    return std::max(classic, needed);
+}
+
+void CStatusPanel::Layout() {
+    const QRect client = rect();
+    const int left = client.left();
+    const int top = client.top();
+    const int right = client.left() + client.width();   // exclusive
+    const int bottom = client.top() + client.height();  // exclusive
+    const auto span = [](int l, int t, int r, int b) {
+        return QRect(l, t, std::max(0, r - l), std::max(0, b - t));
+    };
+
+    statusIcon_->setGeometry(span(6, top + 4, 22, bottom - 4));
+    int rightMargin = 39;
+    if (channelMode_ == 2 || channelMode_ == -1) {
+        channelIconA_->setGeometry(span(right - 35, top + 4, right - 19, bottom - 4));
+    } else {
+        channelIconA_->setGeometry(right - 35, top + 4, 0, 0);
+        rightMargin = 39 - 8;
+    }
+    channelIconB_->setGeometry(span(right - 19, top + 4, right - 3, bottom - 4));
+
+    const int textLeft = left + 27;
+    const int textTop = top + 5;
+    const int textRight = right - rightMargin;
+    const int textBottom = bottom - 4;
+    const int split = textRight - TimeWidth(timeFormat_);
+    timeLabel_->setGeometry(span(split, textTop, textRight, textBottom));
+    statusLabel_->setGeometry(span(textLeft, textTop, split, textBottom));
+    update();
+}
+
+void CStatusPanel::ShowIcon(QLabel& view, int& shownId, int resourceId) {
+    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    QPixmap image(IconPath(resourceId));
+    if (image.width() != size || image.height() != size) {
+        image = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    view.setPixmap(image);
+    shownId = resourceId;
+}
+
+void CStatusPanel::paintEvent(QPaintEvent*) {
+    // A sunken edge around the panel, black inside.
+    QPainter painter(this);
+    const QRect r = rect();
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor light = palette().color(QPalette::Light);
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), shadow);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), shadow);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), light);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), light);
+    painter.fillRect(r.adjusted(1, 1, -1, -1), Qt::black);
+}
+
+void CStatusPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+void CStatusPanel::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == infoTimer_.timerId()) {
+        OnTimer(kInfoTimerId);
+        return;
+    }
+    QWidget::timerEvent(event);
+}
+
+}  // namespace taleno

@@ -1,0 +1,199 @@
+#include "shell/StatusPanel.h"
+
+#include "shell/ColorLabel.h"
+#include "shell/DialogUnits.h"
+#include "shell/TimeParts.h"
+
+#include "LabelPixels.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include <tuple>
+
+namespace taleno {
+namespace {
+
+TEST(TimeParts, SplitsTruncatingTowardZero) {
+    const TimeParts parts(3 * 3600 + 25 * 60 + 7);
+    EXPECT_EQ(std::tie(parts.hours, parts.minutes, parts.seconds, parts.totalSeconds),
+              std::make_tuple(3, 25, 7, 12307));
+    const TimeParts negative(-3661);
+    EXPECT_EQ(std::tie(negative.hours, negative.minutes, negative.seconds), std::make_tuple(-1, -1, -1));
+}
+
+struct TimeCase {
+    int total;
+    int current;
+    const char* suffix;
+    int format;
+    const char* text;
+};
+
+TEST(StatusPanelTime, FormatsFollowTheTotalLength) {
+    const TimeCase cases[] = {
+        {0, 65, "", 3, "01:05"},
+        {-5, 3665, "", 3, "01:05"},  // no total: the hours are not shown at all
+        {3600, 59, "/ 01:00:00", 2, "00:00:59 / 01:00:00"},
+        {3599, 3700, "/ 59:59", 1, "01:40 / 59:59"},
+        {205, 65, "/ 03:25", 1, "01:05 / 03:25"},
+        {4800, 65, "/ 01:20:00", 2, "00:01:05 / 01:20:00"},
+        {360000, 400000, "/ 99:00:00", 2, "99:06:40 / 99:00:00"},
+    };
+    CStatusPanel panel;
+    for (const TimeCase& c : cases) {
+        panel.SetTotalTime(c.total);
+        panel.SetCurrentTime(c.current);
+        EXPECT_EQ(panel.TotalSuffix(), QString::fromLatin1(c.suffix)) << c.total;
+        EXPECT_EQ(panel.TimeFormat(), c.format) << c.total;
+        EXPECT_EQ(panel.TimeText(), QString::fromLatin1(c.text)) << c.total << " " << c.current;
+    }
+}
+
+TEST(StatusPanelState, StartsPlayingAndResetsToReady) {
+    CStatusPanel panel;
+    EXPECT_EQ(panel.StatusText(), QStringLiteral("Playing"));
+    EXPECT_EQ(panel.TimeText(), QStringLiteral("00:00 / 00:00"));
+    EXPECT_EQ(panel.TimeFormat(), 1);
+
+    panel.SetStatusIcon(1);
+    panel.SetChannelIcons(2);
+    panel.SetInfoText(2, QStringLiteral("Title"));
+    panel.StartInfoRotation();
+    panel.OnTimer(CStatusPanel::kInfoTimerId);
+    panel.ResetPanel();
+    EXPECT_EQ(panel.StatusText(), QStringLiteral("Ready"));
+    EXPECT_EQ(panel.TimeText(), QStringLiteral("00:00"));
+    EXPECT_EQ(panel.StatusIconId(), CStatusPanel::kIconBlank);
+    EXPECT_EQ(panel.ChannelIconAId(), CStatusPanel::kIconBlank);
+    EXPECT_EQ(panel.ChannelIconBId(), CStatusPanel::kIconBlank);
+    EXPECT_EQ(panel.ChannelMode(), -1);
+    EXPECT_FALSE(panel.IsInfoRotationRunning());
+    EXPECT_EQ(panel.InfoIndex(), 0);
+    EXPECT_EQ(panel.InfoText(2), QString());
+}
+
+TEST(StatusPanelIcons, StatesAndChannelsPickTheirImages) {
+    CStatusPanel panel;
+    const std::pair<int, int> states[] = {
+        {1, CStatusPanel::kIconPlaying}, {2, CStatusPanel::kIconPaused}, {3, CStatusPanel::kIconStopped},
+        {4, CStatusPanel::kIconFailed},  {0, CStatusPanel::kIconBlank},  {9, CStatusPanel::kIconBlank},
+    };
+    for (const auto& [state, icon] : states) {
+        panel.SetStatusIcon(state);
+        EXPECT_EQ(panel.StatusIconId(), icon) << state;
+        // The image comes from the compiled-in resources at the small-icon size.
+        EXPECT_FALSE(panel.StatusIconView().pixmap().isNull()) << state;
+        EXPECT_EQ(panel.StatusIconView().pixmap().width(), 16) << state;
+    }
+
+    struct ChannelCase {
+        int channels, mode, a, b;
+    };
+    const ChannelCase channels[] = {
+        {0, 0, CStatusPanel::kIconBlank, CStatusPanel::kIconNoAudio},
+        {1, 1, CStatusPanel::kIconBlank, CStatusPanel::kIconMono},
+        {2, 2, CStatusPanel::kIconStereoLeft, CStatusPanel::kIconStereoRight},
+        {-1, -1, CStatusPanel::kIconBlank, CStatusPanel::kIconBlank},
+        {6, -1, CStatusPanel::kIconBlank, CStatusPanel::kIconBlank},
+    };
+    for (const ChannelCase& c : channels) {
+        panel.SetChannelIcons(c.channels);
+        EXPECT_EQ(panel.ChannelMode(), c.mode) << c.channels;
+        EXPECT_EQ(panel.ChannelIconAId(), c.a) << c.channels;
+        EXPECT_EQ(panel.ChannelIconBId(), c.b) << c.channels;
+        EXPECT_FALSE(panel.ChannelIconBView().pixmap().isNull());
+    }
+}
+
+TEST(StatusPanelLayout, SplitFollowsTimeFormatAndChannelMode) {
+    CStatusPanel panel;
+    panel.resize(600, 24);
+    panel.show();  // a hidden widget gets its resize event only when shown
+    EXPECT_EQ(panel.StatusIconView().geometry(), QRect(6, 4, 16, 16));
+    EXPECT_EQ(panel.ChannelIconBView().geometry(), QRect(581, 4, 16, 16));
+
+    struct LayoutCase {
+        int channels, total, margin, format;
+        QString widest;
+    };
+    const LayoutCase cases[] = {
+        {2, 205, 39, 1, QStringLiteral("59:59 / 59:59")},
+        {-1, 7200, 39, 2, QStringLiteral("99:59:59 / 99:59:59")},
+        {6, 0, 39, 3, QStringLiteral("59:59")},
+        {1, 205, 31, 1, QStringLiteral("59:59 / 59:59")},
+        {0, 0, 31, 3, QStringLiteral("59:59")},
+    };
+    for (const LayoutCase& c : cases) {
+        panel.SetChannelIcons(c.channels);
+        panel.SetTotalTime(c.total);
+        ASSERT_EQ(panel.TimeFormat(), c.format);
+        const int textRight = 600 - c.margin;
+        const int split = textRight - panel.TimeWidth(c.format);
+        EXPECT_EQ(panel.TimeLabel().geometry(), QRect(split, 5, textRight - split, 15)) << c.channels;
+        EXPECT_EQ(panel.StatusLabel().geometry(), QRect(27, 5, split - 27, 15)) << c.channels;
+        if (c.margin == 39) {
+            EXPECT_EQ(panel.ChannelIconAView().geometry(), QRect(565, 4, 16, 16)) << c.channels;
+        } else {
+            EXPECT_EQ(panel.ChannelIconAView().geometry(), QRect(565, 4, 0, 0)) << c.channels;
+        }
+        // The widest time of the format fits on one line of the time label.
+        EXPECT_LE(QFontMetrics(panel.TimeLabel().PaintFont()).horizontalAdvance(c.widest),
+                  panel.TimeLabel().width());
+    }
+    EXPECT_GE(panel.TimeWidth(1), 68);
+    EXPECT_GE(panel.TimeWidth(2), 98);
+    EXPECT_GE(panel.TimeWidth(3), 30);
+    EXPECT_EQ(panel.TimeWidth(7), panel.TimeWidth(2));
+
+    // Too narrow for its parts: nothing gets a negative size.
+    panel.resize(40, 10);
+    EXPECT_GE(panel.StatusLabel().width(), 0);
+    EXPECT_EQ(panel.StatusIconView().height(), 2);
+}
+
+TEST(StatusPanelLayout, SizeAndBackground) {
+    CStatusPanel panel;
+    EXPECT_EQ(panel.sizeHint(), DialogUnitsToPixels(QSize(330, 15), DialogFont()));
+    const QSize base = DialogBaseUnits(DialogFont());
+    EXPECT_EQ(DialogUnitsToPixels(QSize(4, 8), DialogFont()), base);
+
+    panel.resize(300, 24);
+    panel.ResetPanel();
+    const QImage image = test::Render(panel);
+    EXPECT_EQ(image.pixel(0, 0), panel.palette().color(QPalette::Dark).rgb());
+    EXPECT_EQ(image.pixel(299, 23), panel.palette().color(QPalette::Light).rgb());
+    EXPECT_EQ(image.pixelColor(3, 12), QColor(Qt::black));
+    // "Ready" in white on the black strip, right of the status icon.
+    const QRect ink = test::InkBounds(image, test::IsLight, QRect(1, 1, 298, 22));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 27);
+}
+
+TEST(StatusPanelRotation, CyclesThroughAllFiveLinesIncludingEmptyOnes) {
+    CStatusPanel panel;
+    const QString lines[] = {QStringLiteral("Now Playing: 1128 Kbps"), QString(), QStringLiteral("Title"),
+                             QStringLiteral("Artist"), QStringLiteral("Album")};
+    for (int i = 0; i < 5; ++i) {
+        panel.SetInfoText(i, lines[i]);
+    }
+    panel.SetInfoText(5, QStringLiteral("ignored"));
+    panel.SetInfoText(-1, QStringLiteral("ignored"));
+    EXPECT_EQ(panel.StatusText(), QStringLiteral("Playing"));  // stored, not shown
+
+    panel.StartInfoRotation();
+    EXPECT_TRUE(panel.IsInfoRotationRunning());
+    for (int tick = 0; tick < 12; ++tick) {
+        panel.OnTimer(CStatusPanel::kInfoTimerId);
+        EXPECT_EQ(panel.StatusText(), lines[tick % 5]) << tick;
+    }
+    panel.OnTimer(CStatusPanel::kInfoTimerId + 1);  // not the rotation timer
+    EXPECT_EQ(panel.StatusText(), lines[1]);
+    panel.StopInfoRotation();
+    EXPECT_FALSE(panel.IsInfoRotationRunning());
+}
+
+}  // namespace
+}  // namespace taleno
