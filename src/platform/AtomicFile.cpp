@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,7 +23,17 @@ bool WriteAll(int fd, std::string_view data) {
 }
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents) {
+bool WriteFileAtomically(const std::string& requestedPath, std::string_view contents) {
+    // A settings file or playlist kept as a symbolic link stays a link: the
+    // file it points to is the one replaced.
+    std::string path = requestedPath;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* target = ::realpath(path.c_str(), nullptr)) {
+            path = target;
+            std::free(target);
+        }
+    }
     std::string tmpl = path + ".XXXXXX";
     int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (fd < 0) {
