@@ -24,6 +24,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// A plain socket bound (bind) or connected to path.
+int RawSocket(const std::string& path, bool bindIt) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, path.size());
+    const auto* raw = reinterpret_cast<sockaddr*>(&address);
+    (void)(bindIt ? bind(fd, raw, sizeof address) : connect(fd, raw, sizeof address));
+    return fd;
+}
+
 class SingleInstanceTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -128,12 +139,8 @@ TEST_F(SingleInstanceTest, NobodyListeningAndStaleSocket) {
 
     // A crashed instance leaves its socket file behind.
     const std::string path = folder + "/TALENOUniqueClassName";
-    const int stale = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    path.copy(address.sun_path, path.size());
-    ASSERT_EQ(bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    close(stale);
+    close(RawSocket(path, true));
+    ASSERT_TRUE(std::filesystem::is_socket(path));
     EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 1000));
 
     CSingleInstance running(folder);
@@ -155,11 +162,7 @@ TEST_F(SingleInstanceTest, BadClientsAreDroppedAndServingGoesOn) {
     }));
     const std::string path = folder + "/TALENOUniqueClassName";
     auto rawClient = [&](const std::string& bytes) {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        path.copy(address.sun_path, path.size());
-        connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        const int fd = RawSocket(path, false);
         timeval limit{3, 0};
         setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
         setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
@@ -172,12 +175,8 @@ TEST_F(SingleInstanceTest, BadClientsAreDroppedAndServingGoesOn) {
     ssize_t overLong = -2;
     RunBesideEventLoop([&] { overLong = rawClient(std::string(200 * 1024, 'x')); });
     EXPECT_LE(overLong, 0);  // dropped (closed or reset): no acknowledgement
-    RunBesideEventLoop([&] {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);  // no NUL, then gone
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        path.copy(address.sun_path, path.size());
-        connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    RunBesideEventLoop([&] {  // no NUL, then gone
+        const int fd = RawSocket(path, false);
         send(fd, "half", 4, MSG_NOSIGNAL);
         close(fd);
     });
