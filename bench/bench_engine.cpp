@@ -1,0 +1,195 @@
+// Engine controller benchmark, on one clip in one run:
+//  (a) start-up: the time from CEngineController::Start to WM_ENGINE_PLAYING,
+//      beside the time a bare engine started with the same argument vector
+//      takes to print "Starting playback", repeated and summarised;
+//  (b) CPU: the player process's own CPU time (polling, parsing, commands)
+//      over a whole playback of the clip, beside the engine's CPU time under
+//      the controller and that of a bare engine playing the same clip.
+//
+// Usage: bench_engine CLIP [--runs N] [--engine PATH] [--no-playback]
+// The clip should be long (a minute) for (b). Run it with HOME pointed at a
+// scratch folder: the engine keeps its configuration there.
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "BenchUtil.h"
+#include "engine/EngineController.h"
+#include "engine/EngineLocation.h"
+#include "platform/WindowMessages.h"
+
+namespace taleno::bench {
+namespace {
+
+// Stands in for the main window: notes when the engine messages arrive and
+// ends the event loop on the one it waits for.
+class Watcher : public MessageTarget {
+public:
+    Watcher() {
+        SetMainMessageTarget(this);
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    }
+    ~Watcher() override { SetMainMessageTarget(nullptr); }
+
+    void OnMessage(unsigned message, WPARAM, LPARAM) override {
+        if (message == WM_ENGINE_PLAYING) playingAt = NowMs();
+        if (message == WM_ENGINE_FAILED) failed = true;
+        if (message == WM_ENGINE_FINISHED) finished = true;
+        if (message == awaited || message == WM_ENGINE_FAILED) loop.quit();
+    }
+
+    // Runs the event loop until `message` (or WM_ENGINE_FAILED) arrives or
+    // `timeoutMs` passes; true when the message came.
+    bool Await(unsigned message, int timeoutMs) {
+        awaited = message;
+        timeout.start(timeoutMs);
+        loop.exec();
+        timeout.stop();
+        awaited = 0;
+        return (message == WM_ENGINE_PLAYING && playingAt > 0) ||
+               (message == WM_ENGINE_FINISHED && finished);
+    }
+
+    void Reset() {
+        playingAt = -1;
+        failed = finished = false;
+    }
+
+    double playingAt = -1;
+    bool failed = false;
+    bool finished = false;
+
+private:
+    QEventLoop loop;
+    QTimer timeout;
+    unsigned awaited = 0;
+};
+
+void Configure(CEngineController& engine, const std::string& enginePath, const std::string& clip) {
+    engine.SetEnginePath(enginePath);
+    engine.SetMediaPath(clip);
+    engine.SetVideoDriver(1);  // -vo null
+    engine.SetAudioDriver(1);  // -ao null
+}
+
+// One controller start: milliseconds from Start to WM_ENGINE_PLAYING, -1 on failure.
+double TimeControllerStart(CEngineController& engine, Watcher& watcher) {
+    watcher.Reset();
+    const double start = NowMs();
+    engine.Start();
+    const bool playing = watcher.Await(WM_ENGINE_PLAYING, 10000);
+    engine.Stop();
+    QCoreApplication::processEvents();
+    return playing ? watcher.playingAt - start : -1;
+}
+
+int Run(const std::string& clip, const std::string& enginePath, int runs, bool playback) {
+    Watcher watcher;
+    CEngineController engine;
+    Configure(engine, enginePath, clip);
+    const std::vector<std::string> argv = engine.BuildArguments();
+    const int niceness = EngineNiceness(engine.GetPriority());
+
+    std::printf("engine arguments:");
+    for (const std::string& arg : argv) std::printf(" %s", arg.c_str());
+    std::printf("\n\n");
+
+    // (a) Warm the page cache and the engine's configuration folder first;
+    // then alternate which of the two goes first, so drift hits both.
+    if (TimeBareEngineTo(argv, niceness, "Starting playback", 10000) < 0 ||
+        TimeControllerStart(engine, watcher) < 0) {
+        std::fprintf(stderr, "the engine does not reach playback on %s\n", clip.c_str());
+        return 1;
+    }
+    std::vector<double> bare, controller, difference;
+    for (int i = 0; i < runs; ++i) {
+        double b, c;
+        if (i % 2 == 0) {
+            b = TimeBareEngineTo(argv, niceness, "Starting playback", 10000);
+            c = TimeControllerStart(engine, watcher);
+        } else {
+            c = TimeControllerStart(engine, watcher);
+            b = TimeBareEngineTo(argv, niceness, "Starting playback", 10000);
+        }
+        if (b < 0 || c < 0) {
+            std::fprintf(stderr, "run %d failed (bare %.1f, controller %.1f)\n", i, b, c);
+            return 1;
+        }
+        bare.push_back(b);
+        controller.push_back(c);
+        difference.push_back(c - b);
+    }
+    std::printf("(a) start-up, %d runs\n", runs);
+    PrintSummary("bare engine to \"Starting playback\"", Summarize(bare));
+    PrintSummary("controller Start to PLAYING", Summarize(controller));
+    PrintSummary("controller minus bare (same run)", Summarize(difference));
+    const Summary diff = Summarize(difference);
+    std::printf("target: controller within 200 ms of the bare engine: %s (max %.1f ms)\n\n",
+                diff.max <= 200.0 ? "met" : "MISSED", diff.max);
+
+    if (!playback) return 0;
+
+    // (b) One whole playback under the controller, on a real event loop.
+    watcher.Reset();
+    const double selfBefore = CpuMs(RUSAGE_SELF);
+    const double childrenBefore = CpuMs(RUSAGE_CHILDREN);
+    const double start = NowMs();
+    engine.Start();
+    if (!watcher.Await(WM_ENGINE_FINISHED, 30 * 60 * 1000)) {
+        std::fprintf(stderr, "the playback did not finish\n");
+        return 1;
+    }
+    const double wall = NowMs() - start;
+    const double selfCpu = CpuMs(RUSAGE_SELF) - selfBefore;
+    const double engineCpu = CpuMs(RUSAGE_CHILDREN) - childrenBefore;
+
+    double bareEngineCpu = 0;
+    const double bareWall = PlayBareEngine(argv, niceness, &bareEngineCpu);
+
+    const double minutes = wall / 60000.0;
+    std::printf("(b) CPU over one playback (%.1f s under the controller, %.1f s bare)\n",
+                wall / 1000.0, bareWall / 1000.0);
+    std::printf("player process (controller)   %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n",
+                selfCpu, selfCpu / minutes, 100.0 * selfCpu / wall);
+    std::printf("engine under the controller   %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n",
+                engineCpu, engineCpu / minutes, 100.0 * engineCpu / wall);
+    std::printf("bare engine, same clip        %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n",
+                bareEngineCpu, bareEngineCpu / (bareWall / 60000.0), 100.0 * bareEngineCpu / bareWall);
+    std::printf("target: player under 0.5 %% of one core: %s\n",
+                100.0 * selfCpu / wall < 0.5 ? "met" : "MISSED");
+    return 0;
+}
+
+}  // namespace
+}  // namespace taleno::bench
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::string clip, enginePath = "/usr/bin/mplayer";
+    int runs = 20;
+    bool playback = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--runs" && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--engine" && i + 1 < argc) {
+            enginePath = argv[++i];
+        } else if (arg == "--no-playback") {
+            playback = false;
+        } else {
+            clip = arg;
+        }
+    }
+    if (clip.empty() || !taleno::IsEngineExecutable(enginePath)) {
+        std::fprintf(stderr, "usage: bench_engine CLIP [--runs N] [--engine PATH] [--no-playback]\n");
+        return 2;
+    }
+    return taleno::bench::Run(clip, enginePath, runs, playback);
+}

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs them on a clip made with ffmpeg in a scratch
+# folder. HOME points into that folder, so neither the engine's configuration
+# nor the player's settings touch the real home. Never part of the tests.
+#
+#   bench/run.sh               build into build-bench/ and run everything
+#   RUNS=40 bench/run.sh       more start-up repetitions (default 20)
+#   TALENO_BUILD_DIR=... bench/run.sh
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export TALENO_BUILD_DIR="${TALENO_BUILD_DIR:-$ROOT/build-bench}"
+source "$ROOT/scripts/lib.sh"
+ensure_packages
+
+if [[ ! -f "$BUILD_DIR/build.ninja" ]]; then
+  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${TALENO_BUILD_TYPE:-RelWithDebInfo}"
+fi
+cmake --build "$BUILD_DIR" -j"${JOBS:-2}" --target benchmarks
+
+SCRATCH="$(mktemp -d "${TMPDIR:-/tmp}/taleno-bench.XXXXXX")"
+trap 'rm -rf "$SCRATCH"' EXIT
+mkdir -p "$SCRATCH/home"
+export HOME="$SCRATCH/home"
+export XDG_CONFIG_HOME="$HOME/.config"
+
+# One minute of 640x360 MPEG-4 video at 25 frames a second with a 128 kbit/s
+# MP3 track: long enough for the CPU figures, small enough to make in seconds.
+CLIP="$SCRATCH/clip.avi"
+ffmpeg -y -loglevel error -f lavfi -i testsrc=size=640x360:rate=25 \
+  -f lavfi -i sine=frequency=440:sample_rate=44100 -t 60 \
+  -c:v mpeg4 -q:v 5 -c:a libmp3lame -b:a 128k -metadata title="Bench Clip" "$CLIP"
+
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
+echo "kernel:  $(uname -r)"
+echo "engine:  $(/usr/bin/mplayer 2>&1 | head -n1)"
+echo "load:    $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+
+echo "== engine controller =="
+"$BUILD_DIR/bench/bench_engine" "$CLIP" --runs "${RUNS:-20}"
+echo
+
+echo "load:    $(cut -d' ' -f1-3 /proc/loadavg)"
