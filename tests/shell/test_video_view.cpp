@@ -1,0 +1,276 @@
+#include "common/MessageRecorder.h"
+#include "platform/X11Window.h"
+#include "shell/AspectFit.h"
+#include "shell/ColorLabel.h"
+#include "shell/VideoView.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace taleno {
+namespace {
+
+using test::MessageRecorder;
+using test::PumpFor;
+using test::PumpUntil;
+
+TEST(AspectFitTest, LetterboxesAndPillarboxesAboutTheCentre) {
+    // 4:3 in 16:9: full height, truncated width, centred horizontally.
+    EXPECT_EQ(AspectFit(QRect(0, 0, 1600, 900), 4, 3), QRect(200, 0, 1200, 900));
+    EXPECT_EQ(AspectFit(QRect(2, 2, 641, 361), 320, 240), QRect(82, 2, 481, 361));
+    // 16:9 in 4:3: full width, truncated height, centred vertically.
+    EXPECT_EQ(AspectFit(QRect(0, 0, 800, 600), 16, 9), QRect(0, 75, 800, 450));
+    EXPECT_EQ(AspectFit(QRect(0, 0, 640, 480), 640, 480), QRect(0, 0, 640, 480));
+    // No usable ratio: square. A client area of height 0: window ratio 1.
+    EXPECT_EQ(AspectFit(QRect(0, 0, 400, 200), 640, 0), QRect(100, 0, 200, 200));
+    EXPECT_EQ(AspectFit(QRect(0, 0, 400, 200), 640, -3), QRect(100, 0, 200, 200));
+    EXPECT_EQ(AspectFit(QRect(0, 0, 400, 200), 0, 480), QRect(100, 0, 200, 200));
+    EXPECT_EQ(AspectFit(QRect(0, 0, 300, 0), 4, 3), QRect(0, -112, 300, 225));
+}
+
+TEST(VideoViewTest, LaysOutVideoAndCaptions) {
+    CTALENOView view;
+    view.resize(644, 364);  // client area 640 x 360 inside the 2-pixel edge
+    view.show();
+    view.SetVideoMode(true);
+    view.SetAspectWidth(4);
+    view.SetAspectHeight(3);
+    EXPECT_EQ(view.VideoArea()->geometry(), QRect(2, 2, 640, 360));  // stored only
+    view.PostLayout();
+    PumpFor(20);
+    EXPECT_EQ(view.VideoArea()->geometry(), QRect(82, 2, 480, 360));
+    EXPECT_FALSE(view.VideoArea()->isHidden());
+    EXPECT_TRUE(view.UpperCaption()->isHidden());
+    EXPECT_TRUE(view.LogoPanel()->isHidden());
+
+    // Keep aspect on but captions shown: everything spans the client area.
+    view.SetVideoMode(false);
+    view.resize(644, 500);
+    EXPECT_EQ(view.VideoArea()->geometry(), QRect(2, 2, 640, 496));
+    EXPECT_TRUE(view.VideoArea()->isHidden());
+    EXPECT_FALSE(view.LowerCaption()->isHidden());
+    EXPECT_TRUE(view.LogoPanel()->isHidden());
+    EXPECT_EQ(view.UpperCaption()->geometry(), QRect(2, 2, 640, 25));
+    EXPECT_EQ(view.LowerCaption()->geometry(), QRect(2, 27, 640, 30));
+
+    // Full screen drops the edge and the client area grows with it.
+    view.SetClientEdge(false);
+    EXPECT_FALSE(view.HasClientEdge());
+    EXPECT_EQ(view.VideoArea()->geometry(), QRect(0, 0, 644, 500));
+    view.SetCaptions("Artist", "Title");
+    EXPECT_EQ(view.UpperCaption()->Text(), "Artist");
+    EXPECT_EQ(view.LowerCaption()->Text(), "Title");
+}
+
+TEST(VideoViewTest, FirstShowAttachesThenPostsOpenCommandLineOnce) {
+    MessageRecorder recorder;
+    QMainWindow frame;
+    auto* view = new CTALENOView;
+    frame.setCentralWidget(view);
+    std::vector<unsigned> order;
+    QObject::connect(view, &CTALENOView::AttachVideoWindow, [&] {
+        EXPECT_NE(view->GetVideoWindow(), 0u);
+        view->SetVideoMode(false);
+        order.push_back(0);
+    });
+    recorder.onMessage = [&](unsigned message) { order.push_back(message); };
+    frame.show();
+    frame.hide();
+    frame.show();
+    PumpFor(50);
+    EXPECT_EQ(order, (std::vector<unsigned>{0, WM_OPEN_COMMAND_LINE}));
+}
+
+TEST(VideoViewTest, LeftDoubleClicksPostViewDblclk) {
+    MessageRecorder recorder;
+    CTALENOView view;
+    view.resize(300, 200);
+    view.show();
+    view.SetVideoMode(false);
+    const QPointF at(10, 10);
+    QMouseEvent left(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QMouseEvent right(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(view.UpperCaption(), &left);  // a caption passes it on
+    QCoreApplication::sendEvent(&view, &right);
+    QCoreApplication::sendEvent(view.VideoWindow(), &left);
+    PumpFor(20);
+    EXPECT_EQ(recorder.Count(WM_VIEW_DBLCLK), 2);
+}
+
+TEST(VideoViewTest, KeyboardContextMenuOpensBesideTheCorner) {
+    CTALENOView view;
+    view.setGeometry(100, 100, 300, 200);
+    view.show();
+    QMenu menu;
+    menu.addAction("&Play");
+    view.SetContextMenu(&menu);
+    QPoint shownAt;
+    bool openWhileShown = false;
+    QTimer::singleShot(50, &menu, [&] {
+        shownAt = menu.pos();
+        openWhileShown = view.IsContextMenuOpen();
+        menu.close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), view.mapToGlobal(QPoint(0, 0)));
+    QCoreApplication::sendEvent(&view, &event);
+    EXPECT_TRUE(openWhileShown);
+    EXPECT_FALSE(view.IsContextMenuOpen());
+    EXPECT_EQ(shownAt, view.mapToGlobal(QPoint(2 + 5, 2 + 5)));
+}
+
+// --- Under a real X server (xvfb-run): the id the engine draws into. ---
+
+xcb_connection_t* QtConnection() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+// The X parent of a live window, or XCB_WINDOW_NONE when it does not exist.
+xcb_window_t XParent(xcb_window_t window) {
+    xcb_connection_t* c = QtConnection();
+    xcb_generic_error_t* error = nullptr;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, window), &error);
+    std::free(error);
+    const xcb_window_t parent = tree != nullptr ? tree->parent : xcb_window_t{XCB_WINDOW_NONE};
+    std::free(tree);
+    return parent;
+}
+
+QRect XGeometry(xcb_window_t window) {
+    xcb_connection_t* c = QtConnection();
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    const QRect rect = g != nullptr ? QRect(g->x, g->y, g->width, g->height) : QRect();
+    std::free(g);
+    return rect;
+}
+
+class VideoWindowX11Test : public testing::Test {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != "xcb") {
+            GTEST_SKIP() << "needs an X display";
+        }
+        frame.setCentralWidget(view);
+        frame.setGeometry(40, 40, 400, 300);
+        frame.show();
+        view->SetVideoMode(true);
+        PumpFor(200);
+        id = view->GetVideoWindow();
+        topLevel = frame.winId();
+    }
+    // Same id, still a child of the top-level window, where the view placed it.
+    void ExpectSameLiveWindow(const char* step) {
+        EXPECT_EQ(view->GetVideoWindow(), id) << step;
+        EXPECT_EQ(XParent(static_cast<xcb_window_t>(id)), topLevel) << step;
+        const QRect placed(view->VideoArea()->mapTo(&frame, QPoint(0, 0)), view->VideoArea()->size());
+        EXPECT_EQ(XGeometry(static_cast<xcb_window_t>(id)), placed) << step;
+    }
+
+    QMainWindow frame;
+    CTALENOView* view = new CTALENOView;
+    WId id = 0;
+    WId topLevel = 0;
+};
+
+TEST_F(VideoWindowX11Test, IdSurvivesAlwaysOnTopAndFullScreen) {
+    ExpectSameLiveWindow("shown");
+    EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), true));
+    PumpFor(100);
+    ExpectSameLiveWindow("always on top");
+    view->SetAspectWidth(16);
+    view->SetAspectHeight(9);
+    frame.showFullScreen();
+    view->SetClientEdge(false);
+    PumpFor(200);
+    ExpectSameLiveWindow("full screen");
+    frame.showNormal();
+    view->SetClientEdge(true);
+    EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), false));
+    PumpFor(200);
+    ExpectSameLiveWindow("normal");
+    frame.hide();
+    PumpFor(50);
+    frame.show();
+    PumpFor(200);
+    ExpectSameLiveWindow("shown again");
+}
+
+TEST_F(VideoWindowX11Test, ServerPaintsTheColourKey) {
+    const QImage shot = frame.screen()->grabWindow(id).toImage();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.pixel(shot.width() / 2, shot.height() / 2) & 0xFFFFFF, kVideoColorKey);
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+    xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
+    const xcb_atom_t atom = r->atom;
+    std::free(r);
+    return atom;
+}
+
+TEST_F(VideoWindowX11Test, AboveStateReachesTheWindowManager) {
+    // A mapped window: the request goes to whoever manages the root window.
+    // This test listens there the way a window manager does.
+    xcb_connection_t* manager = xcb_connect(nullptr, nullptr);
+    ASSERT_EQ(xcb_connection_has_error(manager), 0);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(manager)).data->root;
+    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_request_check(manager, xcb_change_window_attributes_checked(manager, root, XCB_CW_EVENT_MASK, &mask));
+    const xcb_atom_t state = Atom(manager, "_NET_WM_STATE");
+    const xcb_atom_t above = Atom(manager, "_NET_WM_STATE_ABOVE");
+    ASSERT_TRUE(SetAlwaysOnTop(frame.winId(), true));
+    bool asked = false;
+    PumpUntil(
+        [&] {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(manager)) {
+                if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE) {
+                    const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
+                    asked = asked || (message->window == topLevel && message->type == state &&
+                                      message->data.data32[0] == 1 && message->data.data32[1] == above);
+                }
+                std::free(event);
+            }
+            return asked;
+        },
+        2000);
+    xcb_disconnect(manager);
+    EXPECT_TRUE(asked);
+
+    // A window not mapped yet carries the state in its property.
+    QWidget hidden;
+    const auto window = static_cast<xcb_window_t>(hidden.winId());
+    xcb_connection_t* c = QtConnection();
+    auto hasAbove = [&] {
+        xcb_get_property_reply_t* r =
+            xcb_get_property_reply(c, xcb_get_property(c, 0, window, state, XCB_ATOM_ATOM, 0, 64), nullptr);
+        const auto* first = static_cast<const xcb_atom_t*>(xcb_get_property_value(r));
+        const auto* last = first + xcb_get_property_value_length(r) / sizeof(xcb_atom_t);
+        const bool found = std::find(first, last, above) != last;
+        std::free(r);
+        return found;
+    };
+    ASSERT_TRUE(SetAlwaysOnTop(hidden.winId(), true));
+    EXPECT_TRUE(hasAbove());
+    ASSERT_TRUE(SetAlwaysOnTop(hidden.winId(), false));
+    EXPECT_FALSE(hasAbove());
+    EXPECT_FALSE(SetAlwaysOnTop(0x7FFFFFF, true));  // no such window
+}
+
+}  // namespace
+}  // namespace taleno
