@@ -18,7 +18,6 @@ public:
     void SetPosition(int value);
     // Disabling also resets the position to 0 and ends a drag.
     void SetEnabled(bool flag);
-    bool IsSeekEnabled() const { return enabled; }
 
     // The client rectangle less one pixel on the left and on the right.
     QRect GetChannelRect() const override;

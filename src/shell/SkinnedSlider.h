@@ -28,7 +28,6 @@ class CSkinnedSlider : public QWidget {
 public:
     int GetPosition() const { return position; }
     bool IsTracking() const { return tracking; }
-    int GetThumbWidth() const { return thumbWidth; }
 
     // The channel the thumb moves in and the thumb itself, in client pixels.
     virtual QRect GetChannelRect() const = 0;
@@ -46,7 +45,7 @@ protected:
     CSkinnedSlider(int thumbWidth, QWidget* parent);
 
     // Button press at p: starts tracking; a press off the thumb jumps the
-    // value to p. Returns after the widget has been scheduled for repaint.
+    // value to p and repaints.
     void BeginTracking(const QPoint& p);
     // Ends the current press without a notification.
     void CancelTracking();
@@ -63,8 +62,8 @@ protected:
     static void Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
 
     int position = 0;
-    int minimum = 0;
-    int maximum = 100;
+    const int minimum = 0;
+    const int maximum = 100;
     const int thumbWidth;
     bool tracking = false;
 

@@ -57,7 +57,6 @@ public:
         {1001, ItemStyle::CheckBox},    // under the volume slider
     }};
     static constexpr int kStretchIndex = 10;
-    static constexpr int kVolumeSliderId = 1001;
     static constexpr int kSliderWidth = 50;
     static constexpr int kSliderTopMargin = 2;
     static constexpr QSize kButtonImageSize{16, 15};
