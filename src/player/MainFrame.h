@@ -32,6 +32,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,7 @@ namespace taleno {
 
 class CSeekBar;
 class CStatusPanel;
-class CVideoView;
+class CTALENOView;
 class CVolumeToolBar;
 
 class CMainFrame : public QMainWindow, public MessageTarget {
@@ -155,7 +156,7 @@ public:
     CStatusPanel* GetStatusPanel() const { return statusPanel; }
     CVolumeToolBar* GetToolBar() const { return toolBar; }
     CSeekBar* GetSeekBar() const { return seekBar; }
-    CVideoView* GetView() const { return view; }
+    CTALENOView* GetView() const { return view; }
     const SettingsRecord& GetSettings() const { return settings; }
     const std::string& GetModuleFolder() const { return moduleFolder; }
     const std::string& GetCurrentClip() const { return currentClip; }
@@ -193,8 +194,10 @@ private:
     void BuildActions();
     void BuildMenus();
     void BuildShortcuts();
-    QAction* MakeAction(int id, const QString& text);
-    void LoadIcons();
+    QAction* MakeAction(int id, const QString& text, bool checkable);
+    // Whether the command's item carries a mark now; nullopt for items that
+    // never carry one.
+    std::optional<bool> CommandChecked(int id) const;
 
     // Command groups.
     void OnOpen();
@@ -246,7 +249,7 @@ private:
     CStatusPanel* statusPanel = nullptr;
     CVolumeToolBar* toolBar = nullptr;
     CSeekBar* seekBar = nullptr;
-    CVideoView* view = nullptr;
+    CTALENOView* view = nullptr;
     QWidget* central = nullptr;
 
     // Playback fields.
@@ -271,15 +274,14 @@ private:
     bool toolbarWasVisible = false;
     bool statusPanelWasVisible = false;
     bool seekBarWasVisible = false;
-    bool wasMaximized = false;
     bool pointerHidden = false;
 
     WId videoWindow = 0;
-    bool created = false;
-    bool closing = false;
     QString statusText;
 
-    std::map<int, QAction*> actions;
+    std::map<int, QAction*> actions;     // the main menu's items
+    std::vector<QAction*> contextActions; // the view's context menu
+    std::vector<QAction*> keyActions;     // the shortcuts
     std::vector<QMenu*> menus;
     QMenu* contextMenu = nullptr;
 

@@ -1,0 +1,328 @@
+// CMainFrame: construction, window creation, settings, the close sequence,
+// the caption and the input that reaches the window itself (wheel, drops).
+
+#include "player/MainFrame.h"
+
+#include "engine/EngineLocation.h"
+#include "platform/WaitCursor.h"
+#include "settings/PlaybackPositions.h"
+#include "shell/SeekBar.h"
+#include "shell/StatusPanel.h"
+#include "shell/VideoView.h"
+#include "shell/VolumeBar.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace taleno {
+
+namespace {
+
+constexpr const char* kApplicationTitle = "Taleno";
+constexpr const char* kCaptionSuffix = "TALENO";
+// The window asks for this size before the size rules enlarge it.
+constexpr QSize kInitialSize(200, 20);
+constexpr int kWheelStep = 10;
+
+// The local files of a drop, in the drop's order.
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (data == nullptr || !data->hasUrls()) {
+        return paths;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            paths.push_back(url.toLocalFile().toStdString());
+        }
+    }
+    return paths;
+}
+
+}  // namespace
+
+QUrl CMainFrame::HomePageUrl() {
+    // The engine's own manual: it documents the slave commands the keys F1
+    // to F8 can send and the options the preferences pass on to it.
+    return QUrl(QStringLiteral("https://www.mplayerhq.hu/DOCS/HTML/en/index.html"));
+}
+
+CMainFrame::CMainFrame(const std::string& folder)
+    : moduleFolder(folder),
+      defaultEnginePath(DefaultEnginePath(folder)),
+      timers([this](unsigned id) { OnTimer(id); }) {
+    // Frame construction: settings first, then the engine's path and version.
+    SettingsRecord loaded;
+    LoadSettings(SettingsStore(moduleFolder), loaded);
+    ApplySettings(loaded);
+    engine.SetWindowsVersion(5);
+
+    // The guard reads the session's time-outs now and writes them back
+    // unchanged, so a later Restore puts back exactly these.
+    screenSaverGuard.Capture();
+    screenSaverGuard.Restore();
+
+    SetWaitCursorHooks([] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); },
+                       [] { QGuiApplication::restoreOverrideCursor(); });
+
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    resize(kInitialSize);
+
+    // The client area: the view above the bars; from the bottom up the
+    // status panel, the toolbar and the seek bar.
+    central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    view = new CTALENOView(central);
+    view->setMouseTracking(true);
+    seekBar = new CSeekBar(central);
+    toolBar = new CVolumeToolBar();  // placed under the frame by Create
+    statusPanel = new CStatusPanel(central);
+    for (QWidget* bar : {static_cast<QWidget*>(seekBar), static_cast<QWidget*>(toolBar),
+                         static_cast<QWidget*>(statusPanel)}) {
+        bar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+    layout->addWidget(view, 1);
+    layout->addWidget(seekBar);
+    layout->addWidget(statusPanel);
+    setCentralWidget(central);
+    connect(view, &CTALENOView::AttachVideoWindow, this, &CMainFrame::AttachVideoWindow);
+
+    BuildActions();
+    BuildMenus();
+    BuildShortcuts();
+    view->SetContextMenu(contextMenu);
+
+    SetUrlOpener({});
+    SetOpenFileDialog({});
+    SetMessageBox({});
+
+    qApp->installEventFilter(this);
+    SetMainMessageTarget(this);
+}
+
+CMainFrame::~CMainFrame() {
+    SetMainMessageTarget(nullptr);
+    qApp->removeEventFilter(this);
+    timers.KillTimer(TIMER_TIME_DISPLAY);
+    timers.KillTimer(TIMER_SEEK_BAR);
+    timers.KillTimer(TIMER_CACHE_FILL);
+    timers.KillTimer(TIMER_HIDE_POINTER);
+    // The engine draws into the view's window: it goes first.
+    engine.Stop();
+    screenSaverGuard.Restore();
+    SetWaitCursorHooks({}, {});
+}
+
+bool CMainFrame::Create() {
+    // The toolbar takes the frame's actions for its buttons.
+    if (!toolBar->Create(central, [this](int id) { return GetAction(id); })) {
+        return false;
+    }
+    // Between the seek bar and the status panel.
+    static_cast<QVBoxLayout*>(central->layout())->insertWidget(2, toolBar);
+    statusPanel->ResetPanel();
+    toolBar->setVisible(settings.bShowToolbar);
+    statusPanel->setVisible(settings.bShowStatusBar);
+    seekBar->setVisible(settings.bShowProgressBar);
+    RecalcLayout();
+    if (settings.bStartupAlwaysOnTop) {
+        ToggleAlwaysOnTop();
+    }
+
+    loadedVolume = ReadVolumeSetting(SettingsStore(moduleFolder));
+    engine.SetVolume(loadedVolume);
+    toolBar->SetVolumePosition(loadedVolume);
+
+    setAcceptDrops(true);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        QRect frame = geometry();
+        frame.moveCenter(area.center());
+        move(frame.topLeft());
+    }
+    return true;
+}
+
+void CMainFrame::SetCommandLineFile(const std::string& path) { commandLineFile = path; }
+
+// --- settings -------------------------------------------------------------
+
+void CMainFrame::ApplySettings(const SettingsRecord& record) {
+    settings = record;
+    engine.SetVideoDriver(record.nVideoOutputDriver);
+    engine.SetAudioDriver(record.nAudioOutputDriver);
+    engine.SetAutoloadSubtitles(record.bAutoloadSubtitles);
+    engine.SetSubtitleCodePage(record.nSubtitleCodePage);
+    engine.SetSubtitleFont(record.strSubtitleFont);
+    engine.SetUserOptions(record.strMPlayerUserConfig);
+    engine.SetPriority(record.nMPlayerPriority);
+    engine.SetMonitorDisabled(record.bDisableMPlayerMonitor);
+    engine.SetLogging(record.bEnableLogging);
+    engine.SetBrightness(record.nVideoBrightness);
+    engine.SetContrast(record.nVideoContrast);
+    engine.SetHue(record.nVideoHue);
+    engine.SetSaturation(record.nVideoSaturation);
+    engine.SetDoubleBuffering(record.bDoubleBuffering);
+    engine.SetEnginePath(ResolveEnginePath(record.bMPlayerPathName, record.strMPlayerPathName, moduleFolder,
+                                           defaultEnginePath));
+}
+
+bool CMainFrame::SaveSettings() {
+    // The engine's options are written as the controller holds them, that
+    // is after its range checks.
+    settings.nVideoOutputDriver = engine.GetVideoDriver();
+    settings.nAudioOutputDriver = engine.GetAudioDriver();
+    settings.bAutoloadSubtitles = engine.GetAutoloadSubtitles();
+    settings.nSubtitleCodePage = engine.GetSubtitleCodePage();
+    settings.strSubtitleFont = engine.GetSubtitleFont();
+    settings.strMPlayerUserConfig = engine.GetUserOptions();
+    settings.nMPlayerPriority = engine.GetPriority();
+    settings.bDisableMPlayerMonitor = engine.GetMonitorDisabled();
+    settings.bEnableLogging = engine.GetLogging();
+    settings.nVideoBrightness = engine.GetBrightness();
+    settings.nVideoContrast = engine.GetContrast();
+    settings.nVideoHue = engine.GetHue();
+    settings.nVideoSaturation = engine.GetSaturation();
+    settings.bDoubleBuffering = engine.GetDoubleBuffering();
+    if (taleno::SaveSettings(SettingsStore(moduleFolder), settings)) {
+        return true;
+    }
+    messageBox(this, QStringLiteral("Failed to Save Settings!"));
+    return false;
+}
+
+// --- seams ----------------------------------------------------------------
+
+void CMainFrame::SetUrlOpener(UrlOpener opener) {
+    if (!opener) {
+        opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    }
+    urlOpener = std::move(opener);
+}
+
+void CMainFrame::SetOpenFileDialog(OpenFileDialog dialog) {
+    if (!dialog) {
+        // Every file may be chosen; "*" rather than "*.*", which would hide
+        // the many Linux files without a dot in their name.
+        dialog = [](QWidget* parent) {
+            return QFileDialog::getOpenFileName(parent, QString(), QString(), QStringLiteral("all files (*)"))
+                .toStdString();
+        };
+    }
+    openFileDialog = std::move(dialog);
+}
+
+void CMainFrame::SetMessageBox(MessageBox box) {
+    if (!box) {
+        box = [](QWidget* parent, const QString& text) {
+            QMessageBox(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent)
+                .exec();
+        };
+    }
+    messageBox = std::move(box);
+}
+
+// --- close ----------------------------------------------------------------
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    CloseSequence();
+    event->accept();
+}
+
+void CMainFrame::CloseSequence() {
+    const EngineState state = engine.GetState();
+    if ((state == ENGINE_PLAYING || state == ENGINE_PAUSED) && settings.bRememberLastPlaybackPosition &&
+        !currentClip.empty()) {
+        StorePosition(moduleFolder, currentClip, engine.GetTimePosition());
+    }
+    SetStatusText(QStringLiteral("Quitting..."));
+    engine.Stop();
+    ResetAfterStop();
+    screenSaverGuard.Restore();
+    const int volume = toolBar->GetVolumePosition();
+    if (volume != loadedVolume) {
+        WriteVolumeSetting(SettingsStore(moduleFolder), volume);
+    }
+}
+
+// --- caption, status, volume ------------------------------------------------
+
+void CMainFrame::SetCaption(const std::string& name) {
+    const QString suffix = QString::fromLatin1(kCaptionSuffix);
+    setWindowTitle(name.empty() ? suffix : QString::fromStdString(name) + QStringLiteral(" - ") + suffix);
+}
+
+void CMainFrame::SetStatusText(const QString& text) {
+    statusText = text;
+    statusPanel->SetStatusText(text);
+    emit statusTextChanged(text);
+}
+
+void CMainFrame::SetVolume(int volume) {
+    toolBar->SetVolumePosition(volume);
+    engine.SetVolume(volume);
+}
+
+// --- wheel and drops ----------------------------------------------------------
+
+void CMainFrame::OnMouseWheel(int delta) {
+    int volume = engine.GetVolume();
+    if (delta > 0) {
+        volume += kWheelStep;
+    } else if (delta < 0) {
+        volume -= kWheelStep;
+    }
+    SetVolume(std::clamp(volume, 0, 100));
+}
+
+void CMainFrame::wheelEvent(QWheelEvent* event) {
+    const QPoint delta = event->angleDelta();
+    OnMouseWheel(delta.y() != 0 ? delta.y() : delta.x());
+    event->accept();
+}
+
+void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
+    if (paths.empty()) {
+        return;
+    }
+    if (paths.size() < 2) {
+        OpenPath(paths.front());
+        return;
+    }
+    playlist.RemoveAll();
+    playlist.AddDroppedFiles(paths);
+    playlist.PlayFirst();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFiles(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = LocalFiles(event->mimeData());
+    if (paths.empty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    OnDropFiles(paths);
+    UpdateCommandUI();
+}
+
+}  // namespace taleno

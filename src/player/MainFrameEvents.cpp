@@ -1,0 +1,254 @@
+// CMainFrame: the answers to the messages of the engine controller, the bars
+// and the view; the frame's timers; what follows the end of a clip.
+
+#include "player/MainFrame.h"
+
+#include "settings/PlaybackPositions.h"
+#include "shell/SeekBar.h"
+#include "shell/StatusPanel.h"
+#include "shell/VideoView.h"
+#include "shell/VolumeBar.h"
+#include "system/PathUtils.h"
+
+#include <QCursor>
+
+#include <cstdint>
+
+namespace taleno {
+
+namespace {
+
+constexpr int kTimeDisplayPeriodMs = 500;
+constexpr int kSeekBarPeriodMs = 1000;
+constexpr int kCacheFillPeriodMs = 300;
+
+QString FromEngine(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+void CMainFrame::OnMessage(unsigned message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_SEEKBAR_SEEK: OnSeekBarSeek(static_cast<int>(wParam)); break;
+    case WM_VOLUMEBAR_CHANGED: OnVolumeBarChanged(static_cast<int>(wParam)); break;
+    case WM_PLAYLIST_PLAY: PlayCurrentEntry(); break;
+    case WM_OPEN_COMMAND_LINE:
+        if (!commandLineFile.empty()) {
+            OpenPath(commandLineFile);
+        }
+        break;
+    case WM_VIEW_DBLCLK: OnViewDoubleClick(); break;
+    case WM_ENGINE_STARTING: OnEngineStarting(); break;
+    case WM_ENGINE_PLAYING: OnEnginePlaying(); break;
+    case WM_ENGINE_FAILED: OnEngineFailed(); break;
+    case WM_ENGINE_FINISHED: OnEngineFinished(); break;
+    case WM_ENGINE_STOPPED:
+        ResetAfterStop();
+        screenSaverGuard.Restore();
+        break;
+    default:
+        // Engine log lines go to the Log window, which this player does not
+        // have yet; they are dropped.
+        break;
+    }
+    UpdateCommandUI();
+}
+
+// --- bars and view ------------------------------------------------------------
+
+void CMainFrame::OnSeekBarSeek(int percent) {
+    if (engine.GetState() != ENGINE_PLAYING || percent == lastSeekPercent) {
+        return;
+    }
+    lastSeekPercent = percent;
+    const auto length = static_cast<unsigned>(engine.GetLength());
+    engine.SeekAbsolute(length * static_cast<unsigned>(percent) / 100u);
+    seekHoldOff = kSeekHoldOffTicks;
+}
+
+void CMainFrame::OnVolumeBarChanged(int volume) {
+    if (volume != engine.GetVolume()) {
+        engine.SetVolume(volume);
+    }
+}
+
+void CMainFrame::OnViewDoubleClick() {
+    if (engine.GetState() == ENGINE_STOPPED) {
+        OnOpen();
+    } else {
+        ToggleFullScreen();
+    }
+}
+
+// --- engine messages ------------------------------------------------------------
+
+void CMainFrame::OnEngineStarting() {
+    SetStatusText(QStringLiteral("Starting..."));
+    timers.SetTimer(TIMER_TIME_DISPLAY, kTimeDisplayPeriodMs);
+    timers.SetTimer(TIMER_SEEK_BAR, kSeekBarPeriodMs);
+    timers.SetTimer(TIMER_CACHE_FILL, kCacheFillPeriodMs);
+    statusPanel->SetStatusIcon(0);
+}
+
+void CMainFrame::OnEnginePlaying() {
+    timers.KillTimer(TIMER_CACHE_FILL);
+    engine.SetVolume(toolBar->GetVolumePosition());
+
+    const EngineState state = engine.GetState();
+    if (state == ENGINE_PLAYING || state == ENGINE_PAUSED) {
+        statusPanel->SetTotalTime(engine.GetLength());
+    }
+
+    const bool hasVideo = engine.HasVideo();
+    const int width = ClampVideoExtent(engine.GetVideoWidth());
+    const int height = ClampVideoExtent(engine.GetVideoHeight());
+    if (hasVideo) {
+        if (fullScreen) {
+            FitWindowToVideo(true, width, height);
+        } else {
+            ApplyZoomMode();
+            if (settings.bLaunchInFullscreen) {
+                ToggleFullScreen();
+            }
+        }
+    } else {
+        FitWindowToVideo(false, width, height);
+    }
+
+    if (engine.GetLength() > 0) {
+        seekBar->SetSeekEnabled(true);
+    }
+    if (settings.nSSDisableMode == 1 || (settings.nSSDisableMode == 2 && hasVideo)) {
+        screenSaverGuard.Disable();
+    }
+
+    SetCaption(PathGetFileName(currentClip));
+    const std::string artist = engine.GetArtist();
+    const std::string title = engine.GetTitle();
+    if (artist != "-" || title != "-") {
+        view->SetCaptions(FromEngine(artist), FromEngine(title));
+    } else {
+        view->SetCaptions(QString(), QString::fromStdString(PathGetTitle(currentClip)));
+    }
+
+    statusPanel->SetChannelIcons(engine.GetAudioChannels());
+    statusPanel->SetStatusIcon(1);
+    SetStatusText(QStringLiteral("Playing"));
+    // The sum is formed in 64 bits: two bit rates near the 32-bit limit
+    // would otherwise overflow.
+    const std::int64_t bitrate =
+        (static_cast<std::int64_t>(engine.GetVideoBitrate()) + engine.GetAudioBitrate()) / 1000;
+    statusPanel->SetInfoText(0, QString::asprintf("Now Playing: %ld Kbps", static_cast<long>(bitrate)));
+    if (hasVideo) {
+        statusPanel->SetInfoText(1, QStringLiteral("Clip: ") + FromEngine(title));
+        statusPanel->SetInfoText(2, QStringLiteral("Author: ") + FromEngine(artist));
+        statusPanel->SetInfoText(3, QStringLiteral("Copyright: ") + FromEngine(engine.GetClipCopyright()));
+        statusPanel->SetInfoText(4, QStringLiteral("Rating: ") + FromEngine(engine.GetClipRating()));
+    } else {
+        statusPanel->SetInfoText(1, QStringLiteral("Album: ") + FromEngine(engine.GetAlbum()));
+        statusPanel->SetInfoText(2, QStringLiteral("Title: ") + FromEngine(title));
+        statusPanel->SetInfoText(3, QStringLiteral("Artist: ") + FromEngine(artist));
+        statusPanel->SetInfoText(4, QStringLiteral("Genre: ") + FromEngine(engine.GetGenre()));
+    }
+    statusPanel->StartInfoRotation();
+}
+
+void CMainFrame::OnEngineFailed() {
+    ResetAfterStop();
+    SetStatusText(QStringLiteral("MPlayer failed to start"));
+    statusPanel->SetStatusIcon(4);
+    AdvanceAfterClip();
+}
+
+void CMainFrame::OnEngineFinished() {
+    if (settings.bRememberLastPlaybackPosition) {
+        ForgetPosition(moduleFolder, currentClip);
+    }
+    ResetAfterStop();
+    screenSaverGuard.Restore();
+    AdvanceAfterClip();
+}
+
+void CMainFrame::AdvanceAfterClip() {
+    const int next = playlist.MoveNext();
+    bool play = next == 1;
+    if (!play && repeat && playlist.MoveFirst() == 1) {
+        if (settings.bAutoShuffle) {
+            playlist.Shuffle();
+            playlist.MoveFirst();
+        }
+        play = true;
+    }
+    if (play) {
+        PlayCurrentEntry();
+        return;
+    }
+    // End of playback. The Shutdown countdown has no window yet; the choice
+    // is kept for it.
+    if (fullScreen) {
+        ToggleFullScreen();
+    }
+}
+
+// --- timers ---------------------------------------------------------------------
+
+void CMainFrame::OnTimer(unsigned id) {
+    switch (id) {
+    case TIMER_TIME_DISPLAY: UpdateTimeDisplay(); break;
+    case TIMER_SEEK_BAR: UpdateSeekBar(); break;
+    case TIMER_CACHE_FILL: UpdateCacheFill(); break;
+    case TIMER_HIDE_POINTER: HidePointer(); break;
+    default: break;
+    }
+}
+
+void CMainFrame::UpdateTimeDisplay() {
+    if (engine.GetState() != ENGINE_PLAYING) {
+        return;
+    }
+    const int time = engine.GetTimePosition();
+    if (time != lastShownTime) {
+        lastShownTime = time;
+        statusPanel->SetCurrentTime(time);
+    }
+}
+
+void CMainFrame::UpdateSeekBar() {
+    if (seekHoldOff > 0) {
+        --seekHoldOff;
+        return;
+    }
+    const auto position = static_cast<float>(engine.GetTimePosition());
+    const auto length = static_cast<float>(engine.GetLength());
+    if (position > length) {
+        return;
+    }
+    const int percent = length == 0.0f ? 0 : static_cast<int>(position * 100.0f / length);
+    if (percent != lastSeekBarPercent) {
+        lastSeekBarPercent = percent;
+        seekBar->SetSeekPosition(percent);
+    }
+}
+
+void CMainFrame::UpdateCacheFill() {
+    const float fill = engine.GetCacheFill();
+    if (fill != lastCacheFill) {
+        lastCacheFill = fill;
+        SetStatusText(QString::asprintf("Cache fill: %2.02f%%", static_cast<double>(fill)));
+    }
+}
+
+void CMainFrame::HidePointer() {
+    if (!view->IsContextMenuOpen() && frameGeometry().contains(QCursor::pos()) && !pointerHidden) {
+        pointerHidden = true;
+        setCursor(Qt::BlankCursor);
+    }
+}
+
+void CMainFrame::ShowPointer() {
+    if (pointerHidden) {
+        pointerHidden = false;
+        unsetCursor();
+    }
+}
+
+}  // namespace taleno
