@@ -1,7 +1,32 @@
 // Taleno's entry point.
+#include "app/PlayerApp.h"
+#include "app/QuitSignals.h"
+#include "platform/ChildProcess.h"
+#include "platform/ModuleFolder.h"
+#include "platform/SingleInstance.h"
+
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    // A write to an engine that has just gone must fail, not end the player.
+    taleno::IgnoreSigpipe();
+    // Qt takes its own switches out of argc and argv here.
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Taleno"));
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+
+    taleno::CPlayerApp player(taleno::ModuleFolder(), taleno::CSingleInstance::DefaultFolder());
+    switch (player.InitInstance(arguments)) {
+    case taleno::CPlayerApp::StartResult::HandedOff:
+        return 0;
+    case taleno::CPlayerApp::StartResult::Failed:
+        return 1;
+    case taleno::CPlayerApp::StartResult::WindowShown:
+        break;
+    }
+    taleno::CQuitSignals quitSignals([&player] { player.CloseMainWindow(); });
+    return application.exec();
 }

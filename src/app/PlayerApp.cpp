@@ -1,0 +1,118 @@
+#include "app/PlayerApp.h"
+
+#include "player/MainFrame.h"
+#include "settings/Settings.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+#include <utility>
+
+namespace taleno {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// An attempt that fails sooner than this found nobody accepting; a longer one
+// reached the running instance, which then did not answer in time.
+constexpr auto kQuickFailure = std::chrono::milliseconds(1000);
+constexpr auto kRetryPause = std::chrono::milliseconds(50);
+
+std::string WorkingFolder() {
+    std::vector<char> buffer(256);
+    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) {
+            return std::string();
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return std::string(buffer.data());
+}
+
+}  // namespace
+
+std::string CommandLineFile(const std::vector<std::string>& arguments) {
+    bool switchesEnded = false;
+    for (const std::string& argument : arguments) {
+        if (!switchesEnded && argument == "--") {
+            switchesEnded = true;
+            continue;
+        }
+        if (argument.empty() || (!switchesEnded && argument.front() == '-')) {
+            continue;
+        }
+        return argument;
+    }
+    return std::string();
+}
+
+std::string HandOffText(const std::string& argument, const std::string& workingFolder) {
+    if (argument.empty() || argument.front() == '/' || argument.find("://") != std::string::npos ||
+        workingFolder.empty()) {
+        return argument;
+    }
+    return workingFolder.back() == '/' ? workingFolder + argument : workingFolder + "/" + argument;
+}
+
+CPlayerApp::CPlayerApp(std::string folder, std::string instanceFolder)
+    : moduleFolder(std::move(folder)), instance(std::move(instanceFolder)) {}
+
+CPlayerApp::~CPlayerApp() = default;
+
+CPlayerApp::StartResult CPlayerApp::InitInstance(const std::vector<std::string>& arguments) {
+    const std::string file = CommandLineFile(arguments);
+    if (instance.AlreadyRunning() && !ReadAllowMultipleInstances(moduleFolder)) {
+        // Without a file there is nothing to hand over, and the running
+        // instance is not brought forward.
+        if (file.empty() || HandOff(HandOffText(file, WorkingFolder()))) {
+            return StartResult::HandedOff;
+        }
+    }
+    return StartWindow(file) ? StartResult::WindowShown : StartResult::Failed;
+}
+
+bool CPlayerApp::HandOff(const std::string& text) const {
+    const auto giveUp = Clock::now() + std::chrono::milliseconds(kHandOffRetryMs);
+    for (;;) {
+        const auto attempt = Clock::now();
+        if (instance.HandOff(text, kHandOffTimeoutMs)) {
+            return true;
+        }
+        // Resending after a long attempt could open the file twice.
+        if (Clock::now() - attempt >= kQuickFailure || Clock::now() >= giveUp) {
+            return false;
+        }
+        std::this_thread::sleep_for(kRetryPause);
+    }
+}
+
+bool CPlayerApp::StartWindow(const std::string& file) {
+    // Listening before the window exists lets a later instance connect while
+    // this one is still building it; the connection is served once the event
+    // loop runs, when the frame is there.
+    serving = instance.Listen([this](const std::string& argument) {
+        if (frame) {
+            frame->OpenPath(argument);
+        }
+    });
+    frame = std::make_unique<CMainFrame>(moduleFolder);
+    if (!frame->Create()) {
+        frame.reset();
+        return false;
+    }
+    // Played once the view has its video window (WM_OPEN_COMMAND_LINE).
+    frame->SetCommandLineFile(file);
+    frame->show();
+    return true;
+}
+
+void CPlayerApp::CloseMainWindow() {
+    if (frame) {
+        frame->close();
+    }
+}
+
+}  // namespace taleno

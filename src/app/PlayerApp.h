@@ -1,0 +1,88 @@
+#pragma once
+// CPlayerApp: the program's start-up. It enforces one player per user, hands
+// a later instance's file or URL to the player that runs already, and
+// otherwise creates and shows the main window, which plays the file or URL of
+// the command line once its video window exists.
+//
+// It lives in the executable's folder because it needs the main frame of
+// src/player; nothing below src/app depends on it.
+
+#include "platform/SingleInstance.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace taleno {
+
+class CMainFrame;
+
+// The file or URL of a command line whose Qt switches are already gone
+// (arguments without the program name): the first argument that does not
+// begin with "-"; after "--" the first argument, whatever it begins with.
+// Empty arguments name nothing and are passed over. "" when there is none.
+std::string CommandLineFile(const std::vector<std::string>& arguments);
+
+// The text handed to the running instance for argument. That instance may run
+// in another folder, so a relative local path is made absolute against
+// workingFolder; absolute paths, addresses with "://" and an empty
+// workingFolder leave the text as it is.
+std::string HandOffText(const std::string& argument, const std::string& workingFolder);
+
+class CPlayerApp {
+public:
+    enum class StartResult {
+        WindowShown,  // the main window is up: run the event loop
+        HandedOff,    // another instance took over (or had nothing to take): end, no window
+        Failed,       // the main window could not be created: end with an error
+    };
+
+    // How long a later instance waits for the running one to handle its
+    // argument (opening it may first stop a running engine).
+    static constexpr int kHandOffTimeoutMs = 15000;
+    // How long a later instance keeps trying while nobody accepts its
+    // connection yet, as when the running instance is itself just starting.
+    static constexpr int kHandOffRetryMs = 2000;
+
+    // Takes the single-instance lock in instanceFolder (see CSingleInstance)
+    // at once, so it is held from the program's start. The settings file is
+    // read from moduleFolder.
+    CPlayerApp(std::string moduleFolder, std::string instanceFolder);
+    ~CPlayerApp();
+
+    CPlayerApp(const CPlayerApp&) = delete;
+    CPlayerApp& operator=(const CPlayerApp&) = delete;
+
+    // arguments: the command line without the program name and without Qt's
+    // switches. A QApplication must exist.
+    //
+    // When another instance runs and bAllowMultipleInstances is false, the
+    // command-line file goes to that instance and this one ends (HandedOff;
+    // without a file nothing is sent). Should no running instance answer, the
+    // file is not dropped: this instance starts its own window instead.
+    // Otherwise the main window is created and shown, and it serves later
+    // instances when no other instance does yet.
+    StartResult InitInstance(const std::vector<std::string>& arguments);
+
+    // The main window, after InitInstance returned WindowShown.
+    CMainFrame* GetMainFrame() const { return frame.get(); }
+    // Whether this instance receives the arguments of later instances.
+    bool IsServing() const { return serving; }
+    // Whether another instance held the lock when this one started.
+    bool AlreadyRunning() const { return instance.AlreadyRunning(); }
+
+    // Closes the main window as the user would, so its close sequence runs.
+    void CloseMainWindow();
+
+private:
+    // True when the running instance has handled text.
+    bool HandOff(const std::string& text) const;
+    bool StartWindow(const std::string& file);
+
+    std::string moduleFolder;
+    CSingleInstance instance;
+    std::unique_ptr<CMainFrame> frame;
+    bool serving = false;
+};
+
+}  // namespace taleno
