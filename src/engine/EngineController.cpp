@@ -50,7 +50,16 @@ void CEngineController::Start() {
         return;
     }
     BuildCommandLine();
-    if (process.Start(BuildArguments(), EngineNiceness(GetPriority()))) {
+    const std::vector<std::string> arguments = BuildArguments();
+    mediaPathEcho.clear();
+    for (const std::string& echo : {"Playing " + arguments.back() + ".", "ID_FILENAME=" + arguments.back()}) {
+        for (size_t at = 0; at < echo.size(); at += kPeekSize) {
+            std::string piece = echo.substr(at, kPeekSize);
+            while (!piece.empty() && IsTrailingBlank(piece.back())) piece.pop_back();
+            mediaPathEcho.push_back(piece);
+        }
+    }
+    if (process.Start(arguments, EngineNiceness(GetPriority()))) {
         state = ENGINE_STARTING;
         timers.SetTimer(TIMER_STARTUP, 200);
         Post(WM_ENGINE_STARTING);
@@ -201,7 +210,20 @@ void CEngineController::PollOutput() {
     }
 }
 
+// A file named, say, "Exiting Starting.avi" must not end or begin playback
+// when the engine names it, so the lines that repeat the media path are not
+// read for information or events.
+bool CEngineController::IsMediaPathEcho(const std::string& line) const {
+    for (const std::string& piece : mediaPathEcho) {
+        if (line == piece) return true;
+    }
+    return false;
+}
+
 void CEngineController::ParseLine(const std::string& line) {
+    if (IsMediaPathEcho(line)) {
+        return;
+    }
     const int code = parser.ParseLine(line, state);
     if (code != ENGINE_EVENT_NONE) {
         OnEngineEvent(code);

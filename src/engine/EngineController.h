@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/EngineCommandLine.h"
 #include "engine/EngineOutputParser.h"
@@ -140,6 +141,7 @@ private:
     void OnTimer(unsigned id);
     void ResetMediaInfo();
     void ParseLine(const std::string& line);
+    bool IsMediaPathEcho(const std::string& line) const;
     void LogLine(const std::string& line);
     void ReleasePipes();
     void ReleaseEngine();
@@ -163,6 +165,9 @@ private:
     bool loggingEnabled = false;
 
     std::string lastLine;  // last distinct line, kept across engine runs
+    // The lines in which the engine repeats the media path back ("Playing
+    // <path>." and "ID_FILENAME=<path>"), as the pieces they arrive in.
+    std::vector<std::string> mediaPathEcho;
     std::string logLine;
     bool fullPeekSeen = false;
     int fullPeekCount = 0;

@@ -8,6 +8,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -92,6 +93,21 @@ TEST_F(EngineControllerTest, LinesArriveInPiecesOfAtMost80AndRepeatsAreDroppedOn
     for (const std::string& line : logged) EXPECT_EQ(line.find("ANS_TIME_POSITION"), std::string::npos);
     EXPECT_EQ(recorder.Messages().front(), WM_ENGINE_STARTING);
     EXPECT_TRUE(recorder.Has(WM_ENGINE_PLAYING));
+}
+
+TEST_F(EngineControllerTest, MediaPathEchoedByTheEngineIsNotTakenForEvents) {
+    // A long folder name makes the echo arrive in several pieces.
+    const std::string folder = scratch.File(std::string(70, 'd') + " Exiting");
+    std::filesystem::create_directory(folder);
+    const std::string path = folder + "/Title: Starting interrupted.standin";
+    WriteWholeFile(path, "print Playing " + path + ".\nprint ID_FILENAME=" + path + "\nprint-id\nstarting\n");
+    engine.SetMediaPath(path);
+    engine.Start();
+    ASSERT_TRUE(PumpUntil([&] { return engine.GetState() != ENGINE_STARTING; }, 5000));
+    EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
+    EXPECT_EQ(engine.GetVideoWidth(), 176);  // the identification was read before playing
+    EXPECT_EQ(engine.GetTitle(), "-");
+    engine.Stop();
 }
 
 TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
