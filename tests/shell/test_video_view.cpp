@@ -37,7 +37,6 @@ TEST(AspectFitTest, LetterboxesAndPillarboxesAboutTheCentre) {
     EXPECT_EQ(AspectFit(QRect(0, 0, 640, 480), 640, 480), QRect(0, 0, 640, 480));
     // No usable ratio: square. A client area of height 0: window ratio 1.
     EXPECT_EQ(AspectFit(QRect(0, 0, 400, 200), 640, 0), QRect(100, 0, 200, 200));
-    EXPECT_EQ(AspectFit(QRect(0, 0, 400, 200), 640, -3), QRect(100, 0, 200, 200));
     EXPECT_EQ(AspectFit(QRect(0, 0, 400, 200), 0, 480), QRect(100, 0, 200, 200));
     EXPECT_EQ(AspectFit(QRect(0, 0, 300, 0), 4, 3), QRect(0, -112, 300, 225));
 }
@@ -71,9 +70,6 @@ TEST(VideoViewTest, LaysOutVideoAndCaptions) {
     view.SetClientEdge(false);
     EXPECT_FALSE(view.HasClientEdge());
     EXPECT_EQ(view.VideoArea()->geometry(), QRect(0, 0, 644, 500));
-    view.SetCaptions("Artist", "Title");
-    EXPECT_EQ(view.UpperCaption()->Text(), "Artist");
-    EXPECT_EQ(view.LowerCaption()->Text(), "Title");
 }
 
 TEST(VideoViewTest, FirstShowAttachesThenPostsOpenCommandLineOnce) {
@@ -183,7 +179,7 @@ protected:
     }
 
     QMainWindow frame;
-    CTALENOView* view = new CTALENOView;
+    CTALENOView* view = new CTALENOView(&frame);
     WId id = 0;
     WId topLevel = 0;
 };
