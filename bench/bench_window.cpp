@@ -1,0 +1,356 @@
+// Window benchmark of the player program, run on an X display of its own
+// (Xvfb), beside the bare engine playing the same clip:
+//  - start-up: the time from starting the player process to its main window
+//    being mapped, repeated and summarised; the bare engine's time from its
+//    start to the map of its own video window beside it;
+//  - resident memory (VmRSS) of the player when idle, and of the player and
+//    its engine while playing, beside a bare engine playing the clip;
+//  - CPU: the player's own CPU time per minute while a clip plays with all
+//    its timers running, beside its engine's and a bare engine's.
+//
+// The map is seen as an X client would see it: the benchmark watches the
+// root window's children (SubstructureNotify) and takes the first MapNotify
+// of a top-level window that is not override-redirect (no window manager runs
+// on Xvfb, so the player's own map request maps the window at once).
+//
+// Usage: bench_window PLAYER CLIP [--runs N] [--engine PATH] [--seconds S]
+// PLAYER should be a copy of the program in a scratch folder, with its
+// settings file ("Taleno .ini") beside it choosing the drivers; HOME and
+// XDG_RUNTIME_DIR should point into scratch folders too.
+#include <X11/Xlib.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/types.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BenchUtil.h"
+#include "platform/ChildProcess.h"
+
+namespace taleno::bench {
+namespace {
+
+// Reads and discards what a child has written, so its pipe never fills.
+void Drain(ChildProcess& child) {
+    char peek[80];
+    while (child.Peek(peek, sizeof peek) > 0) {
+        child.ReadByte();
+    }
+}
+
+// Waits `ms` milliseconds while draining the child's output.
+void WaitDraining(ChildProcess& child, double ms) {
+    const double end = NowMs() + ms;
+    while (NowMs() < end) {
+        Drain(child);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+// Process ids whose parent is `parent`, from /proc.
+std::vector<pid_t> ChildPids(pid_t parent) {
+    std::vector<pid_t> children;
+    std::unique_ptr<DIR, int (*)(DIR*)> proc(opendir("/proc"), closedir);
+    if (!proc) return children;
+    while (const dirent* entry = readdir(proc.get())) {
+        const pid_t pid = std::atoi(entry->d_name);
+        if (pid <= 0) continue;
+        std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::size_t close = text.rfind(')');
+        if (close == std::string::npos || close + 4 >= text.size()) continue;
+        // After ") " come the state and the parent's id.
+        if (std::atoi(text.c_str() + close + 4) == parent) children.push_back(pid);
+    }
+    return children;
+}
+
+// The argument vector of a running process, from /proc/<pid>/cmdline.
+std::vector<std::string> CommandLineOf(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/cmdline");
+    std::vector<std::string> args;
+    std::string arg;
+    while (std::getline(in, arg, '\0')) args.push_back(arg);
+    return args;
+}
+
+// Watches the root window for top-level maps.
+class MapWatcher {
+public:
+    bool Open() {
+        display = XOpenDisplay(nullptr);
+        if (display == nullptr) return false;
+        XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+        XSync(display, False);
+        return true;
+    }
+    ~MapWatcher() {
+        if (display != nullptr) XCloseDisplay(display);
+    }
+
+    // Drops every event seen so far, so that the next wait sees only new maps.
+    void Forget() {
+        XSync(display, False);
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+        }
+    }
+
+    // Waits for the next top-level map, draining `child` meanwhile. Returns
+    // the moment of the map (NowMs), or -1 after `timeoutMs`.
+    double WaitForMap(ChildProcess& child, double timeoutMs) {
+        const double end = NowMs() + timeoutMs;
+        pollfd fd{ConnectionNumber(display), POLLIN, 0};
+        while (NowMs() < end) {
+            while (XPending(display) > 0) {
+                XEvent event;
+                XNextEvent(display, &event);
+                if (event.type == MapNotify && !event.xmap.override_redirect &&
+                    event.xmap.event == DefaultRootWindow(display)) {
+                    lastMapped = event.xmap.window;
+                    return NowMs();
+                }
+            }
+            Drain(child);
+            poll(&fd, 1, 1);
+        }
+        return -1;
+    }
+
+    // Name and size of the window mapped last, as "\"name\" WxH".
+    std::string DescribeLastMapped() {
+        char* name = nullptr;
+        XFetchName(display, lastMapped, &name);
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display, lastMapped, &attributes);
+        std::string text = "\"" + std::string(name != nullptr ? name : "") + "\" " +
+                           std::to_string(attributes.width) + "x" + std::to_string(attributes.height);
+        if (name != nullptr) XFree(name);
+        return text;
+    }
+
+private:
+    Display* display = nullptr;
+    Window lastMapped = 0;
+};
+
+// Ends the player as a desktop session would (SIGTERM closes the main window
+// and stops its engine), killing it and any engine left when it does not.
+void EndPlayer(ChildProcess& player) {
+    const pid_t pid = player.Pid();
+    const std::vector<pid_t> engines = ChildPids(pid);
+    kill(pid, SIGTERM);
+    const double end = NowMs() + 10000;
+    while (!player.HasExited() && NowMs() < end) {
+        Drain(player);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    player.Terminate();
+    for (const pid_t engine : engines) kill(engine, SIGKILL);
+}
+
+struct Options {
+    std::string player;
+    std::string clip;
+    std::string engine = "/usr/bin/mplayer";
+    int runs = 20;
+    double seconds = 40;
+};
+
+int Run(const Options& o) {
+    MapWatcher watcher;
+    if (!watcher.Open()) {
+        std::fprintf(stderr, "no X display (run under xvfb-run)\n");
+        return 1;
+    }
+
+    // --- The player's engine arguments, taken from a playing player -------
+    // They drive the bare engine runs; "-wid N" is dropped so that the bare
+    // engine makes a window of its own.
+    std::vector<std::string> bareArgs;
+    {
+        ChildProcess player;
+        watcher.Forget();
+        if (!player.Start({o.player, o.clip}, 0) || watcher.WaitForMap(player, 10000) < 0) {
+            std::fprintf(stderr, "the player did not show its window\n");
+            return 1;
+        }
+        std::vector<pid_t> engines;
+        const double end = NowMs() + 10000;
+        while ((engines = ChildPids(player.Pid())).empty() && NowMs() < end) WaitDraining(player, 20);
+        WaitDraining(player, 500);
+        const std::vector<std::string> args = engines.empty() ? std::vector<std::string>{}
+                                                              : CommandLineOf(engines.front());
+        EndPlayer(player);
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == "-wid" && i + 1 < args.size()) {
+                ++i;
+            } else {
+                bareArgs.push_back(args[i]);
+            }
+        }
+        if (bareArgs.empty()) {
+            std::fprintf(stderr, "the player started no engine for %s\n", o.clip.c_str());
+            return 1;
+        }
+        bareArgs.front() = o.engine;
+    }
+    std::printf("bare engine arguments:");
+    for (const std::string& arg : bareArgs) std::printf(" %s", arg.c_str());
+    std::printf("\n\n");
+
+    // --- Start-up to the window's map, alternating which goes first --------
+    std::string playerWindow, bareWindow;
+    const auto timePlayerMap = [&]() {
+        ChildProcess player;
+        watcher.Forget();
+        const double start = NowMs();
+        if (!player.Start({o.player}, 0)) return -1.0;
+        const double mapped = watcher.WaitForMap(player, 10000);
+        if (mapped >= 0 && playerWindow.empty()) playerWindow = watcher.DescribeLastMapped();
+        EndPlayer(player);
+        return mapped < 0 ? -1.0 : mapped - start;
+    };
+    const auto timeBareMap = [&]() {
+        ChildProcess engine;
+        watcher.Forget();
+        const double start = NowMs();
+        if (!engine.Start(bareArgs, 0)) return -1.0;
+        const double mapped = watcher.WaitForMap(engine, 10000);
+        if (mapped >= 0 && bareWindow.empty()) bareWindow = watcher.DescribeLastMapped();
+        engine.Terminate();
+        return mapped < 0 ? -1.0 : mapped - start;
+    };
+    timePlayerMap();  // warm the page cache, fonts and caches
+    timeBareMap();
+    std::vector<double> playerMaps, bareMaps;
+    for (int i = 0; i < o.runs; ++i) {
+        const double a = i % 2 == 0 ? timePlayerMap() : timeBareMap();
+        const double b = i % 2 == 0 ? timeBareMap() : timePlayerMap();
+        const double p = i % 2 == 0 ? a : b;
+        const double e = i % 2 == 0 ? b : a;
+        if (p < 0 || e < 0) {
+            std::fprintf(stderr, "start-up run %d failed (player %.1f, bare %.1f)\n", i, p, e);
+            return 1;
+        }
+        playerMaps.push_back(p);
+        bareMaps.push_back(e);
+    }
+    const Summary playerMap = Summarize(playerMaps);
+    std::printf("start-up, %d runs\n", o.runs);
+    PrintSummary("player start to window mapped", playerMap);
+    PrintSummary("bare engine start to its window", Summarize(bareMaps));
+    std::printf("windows mapped: player %s, bare engine %s\n", playerWindow.c_str(), bareWindow.c_str());
+    std::printf("target: window shown within 300 ms: %s (median %.1f ms, max %.1f ms)\n\n",
+                playerMap.max <= 300 ? "met" : playerMap.median <= 300 ? "met by the median" : "MISSED",
+                playerMap.median, playerMap.max);
+
+    // --- Idle memory ----------------------------------------------------------
+    {
+        ChildProcess player;
+        watcher.Forget();
+        if (!player.Start({o.player}, 0) || watcher.WaitForMap(player, 10000) < 0) return 1;
+        WaitDraining(player, 3000);
+        const long rss = StatusKb(player.Pid(), "VmRSS");
+        const double cpuBefore = ProcessCpuMs(player.Pid());
+        WaitDraining(player, 10000);
+        const double idleCpu = ProcessCpuMs(player.Pid()) - cpuBefore;
+        EndPlayer(player);
+        std::printf("idle player: VmRSS %.1f MB; CPU %.1f ms in 10 s (%.3f %% of one core)\n",
+                    rss / 1024.0, idleCpu, idleCpu / 100.0);
+        std::printf("target: idle resident memory under 60 MB: %s\n\n", rss < 60 * 1024 ? "met" : "MISSED");
+    }
+
+    // --- Playing: the player with its engine, then the bare engine ----------
+    // Sampling starts 5 s into the clip (after start-up and the first sizing)
+    // and lasts `seconds`; the clip must be longer than 5 + seconds.
+    double playerCpu = 0, engineCpu = 0, wall = 0;
+    long playerRss = 0, engineRss = 0;
+    {
+        ChildProcess player;
+        watcher.Forget();
+        if (!player.Start({o.player, o.clip}, 0) || watcher.WaitForMap(player, 10000) < 0) return 1;
+        WaitDraining(player, 5000);
+        const std::vector<pid_t> engines = ChildPids(player.Pid());
+        if (engines.empty()) {
+            std::fprintf(stderr, "the player is not playing\n");
+            EndPlayer(player);
+            return 1;
+        }
+        const pid_t engine = engines.front();
+        const double start = NowMs();
+        const double playerBefore = ProcessCpuMs(player.Pid());
+        const double engineBefore = ProcessCpuMs(engine);
+        WaitDraining(player, o.seconds * 1000);
+        wall = NowMs() - start;
+        playerCpu = ProcessCpuMs(player.Pid()) - playerBefore;
+        engineCpu = ProcessCpuMs(engine) - engineBefore;
+        playerRss = StatusKb(player.Pid(), "VmRSS");
+        engineRss = StatusKb(engine, "VmRSS");
+        const bool stillPlaying = !ChildPids(player.Pid()).empty();
+        EndPlayer(player);
+        if (!stillPlaying) {
+            std::fprintf(stderr, "the clip ended before the measurement did\n");
+            return 1;
+        }
+    }
+    double bareCpu = 0, bareWall = 0;
+    long bareRss = 0;
+    {
+        ChildProcess engine;
+        if (!engine.Start(bareArgs, 0)) return 1;
+        WaitDraining(engine, 5000);
+        const double start = NowMs();
+        const double before = ProcessCpuMs(engine.Pid());
+        WaitDraining(engine, o.seconds * 1000);
+        bareWall = NowMs() - start;
+        bareCpu = ProcessCpuMs(engine.Pid()) - before;
+        bareRss = StatusKb(engine.Pid(), "VmRSS");
+        engine.Terminate();
+    }
+    const auto perMinute = [](double cpu, double ms) { return cpu * 60000.0 / ms; };
+    std::printf("playing, sampled over %.1f s from 5 s into the clip\n", wall / 1000.0);
+    std::printf("player (all its timers)   VmRSS %6.1f MB  CPU %7.1f ms per minute = %6.3f %% of one core\n",
+                playerRss / 1024.0, perMinute(playerCpu, wall), 100.0 * playerCpu / wall);
+    std::printf("its engine                VmRSS %6.1f MB  CPU %7.1f ms per minute = %6.3f %% of one core\n",
+                engineRss / 1024.0, perMinute(engineCpu, wall), 100.0 * engineCpu / wall);
+    std::printf("bare engine, same clip    VmRSS %6.1f MB  CPU %7.1f ms per minute = %6.3f %% of one core\n",
+                bareRss / 1024.0, perMinute(bareCpu, bareWall), 100.0 * bareCpu / bareWall);
+    std::printf("target: player under 1 %% of one core while playing: %s\n",
+                100.0 * playerCpu / wall < 1.0 ? "met" : "MISSED");
+    return 0;
+}
+
+}  // namespace
+}  // namespace taleno::bench
+
+int main(int argc, char** argv) {
+    taleno::bench::Options o;
+    std::vector<std::string> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--runs" && i + 1 < argc) {
+            o.runs = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--engine" && i + 1 < argc) {
+            o.engine = argv[++i];
+        } else if (arg == "--seconds" && i + 1 < argc) {
+            o.seconds = std::max(1.0, std::atof(argv[++i]));
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.size() != 2) {
+        std::fprintf(stderr, "usage: bench_window PLAYER CLIP [--runs N] [--engine PATH] [--seconds S]\n");
+        return 2;
+    }
+    o.player = positional[0];
+    o.clip = positional[1];
+    return taleno::bench::Run(o);
+}
