@@ -1,0 +1,105 @@
+#pragma once
+// Runs copies of the built player as processes of their own: each install is
+// a scratch folder holding a copy of the executable and, beside it, its
+// "Taleno .ini"; the players of a test share one runtime folder, where the
+// single-instance lock and socket live. Also finds a process's X11 windows.
+
+#include <signal.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/MessageRecorder.h"
+#include "common/ScratchFolder.h"
+
+namespace taleno::test {
+
+// A scratch folder with the player's executable and its settings file.
+class PlayerInstall {
+public:
+    explicit PlayerInstall(const std::string& iniLines) {
+        std::filesystem::copy_file(TALENO_APP_BINARY, Executable());
+        WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\n" + iniLines);
+    }
+    std::string Folder() const { return folder.Path(); }
+    std::string Executable() const { return folder.File("taleno"); }
+
+private:
+    ScratchFolder folder;
+};
+
+// Settings lines that make the player start the stand-in engine.
+inline std::string StandInEngineSettings() {
+    return std::string("bMPlayerPathName=true\nstrMPlayerPathName=") + TALENO_STANDIN_ENGINE + "\n";
+}
+
+// One started player. The process is killed, if still running, when the
+// object goes.
+class PlayerProcess {
+public:
+    PlayerProcess(const PlayerInstall& install, const std::string& runtimeFolder,
+                  const std::vector<std::string>& arguments, const std::string& workingFolder = "") {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder));
+        environment.insert("HOME", QString::fromStdString(install.Folder()));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(QString::fromStdString(workingFolder.empty() ? install.Folder() : workingFolder));
+        QStringList list;
+        for (const std::string& argument : arguments) list << QString::fromStdString(argument);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.start(QString::fromStdString(install.Executable()), list);
+        process.waitForStarted(10000);
+    }
+    ~PlayerProcess() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    pid_t Pid() const { return static_cast<pid_t>(process.processId()); }
+    bool Running() const { return process.state() != QProcess::NotRunning; }
+    // Pumps this process's event loop while waiting, so an instance inside
+    // the test process keeps serving.
+    bool WaitForExit(int timeoutMs) {
+        return PumpUntil([&] { return process.state() == QProcess::NotRunning; }, timeoutMs);
+    }
+    int ExitCode() const { return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1; }
+    void Signal(int signalNumber) const { ::kill(Pid(), signalNumber); }
+
+private:
+    QProcess process;
+};
+
+// A connection of the test's own to the X display, for reading window
+// properties the way a window manager would (Xlib stays in PlayerProcess.cpp:
+// its macros clash with Qt's names).
+class XDisplay {
+public:
+    XDisplay();
+    ~XDisplay();
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+
+    // The mapped top-level windows whose _NET_WM_PID is pid.
+    std::vector<unsigned long> WindowsOf(pid_t pid) const;
+    // The window's _NET_WM_NAME.
+    std::string Title(unsigned long window) const;
+
+private:
+    void* display;
+};
+
+// Whether the test runs on a real X display (not Qt's offscreen platform).
+inline bool HasXDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return display != nullptr && *display != '\0' && (platform == nullptr || std::string(platform) == "xcb");
+}
+
+}  // namespace taleno::test

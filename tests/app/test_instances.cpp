@@ -1,0 +1,103 @@
+// One player per user: a later player process hands its file to the running
+// one (here the test process itself) and ends; with bAllowMultipleInstances
+// it, or a player nobody answers, opens its own window; SIGTERM ends a player
+// through its close sequence. The engine is the stand-in.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "app/PlayerApp.h"
+#include "PlayerProcess.h"
+#include "player/MainFrame.h"
+
+namespace taleno {
+namespace {
+
+using test::PlayerInstall;
+using test::PlayerProcess;
+using test::PumpFor;
+using test::PumpUntil;
+
+class InstancesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ::chmod(runtime.Path().c_str(), 0700); }
+
+    // The test process as the running instance.
+    CMainFrame& StartFirst() {
+        first = std::make_unique<CPlayerApp>(firstFolder.Path(), runtime.Path());
+        test::WriteWholeFile(firstFolder.File("Taleno .ini"), "[TALENO]\n" + test::StandInEngineSettings());
+        EXPECT_EQ(first->InitInstance({}), CPlayerApp::StartResult::WindowShown);
+        EXPECT_TRUE(first->IsServing());
+        return *first->GetMainFrame();
+    }
+
+    // Waits for a player that is expected to keep its own window, and
+    // checks the window where there is a display to look at.
+    void ExpectOwnWindow(PlayerProcess& player, const std::string& title) {
+        PumpFor(3000);
+        ASSERT_TRUE(player.Running());
+        if (!test::HasXDisplay()) return;
+        test::XDisplay x;
+        EXPECT_TRUE(PumpUntil([&] {
+            const auto windows = x.WindowsOf(player.Pid());
+            return windows.size() == 1 && x.Title(windows[0]) == title;
+        }, 10000));
+    }
+
+    test::ScratchFolder runtime;
+    test::ScratchFolder firstFolder;
+    std::unique_ptr<CPlayerApp> first;
+};
+
+TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
+    CMainFrame& frame = StartFirst();
+    PlayerInstall second("");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"-style", "Fusion", "other.avi"}, second.Folder() + "/other.avi"},  // Qt's switch is not the file
+        {{"-x", "--", "-dash.avi"}, second.Folder() + "/-dash.avi"},
+        {{"http://example.invalid/live.mp3"}, "http://example.invalid/live.mp3"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        PlayerProcess player(second, runtime.Path(), arguments);
+        ASSERT_TRUE(player.WaitForExit(20000)) << expected;
+        EXPECT_EQ(player.ExitCode(), 0);
+        // The acknowledgement came after the frame took the file.
+        EXPECT_EQ(frame.GetPlaylist().Entries(), std::vector<std::string>{expected});
+    }
+
+    // Without a file nothing is handed over.
+    PlayerProcess bare(second, runtime.Path(), {"-fs"});
+    ASSERT_TRUE(bare.WaitForExit(20000));
+    EXPECT_EQ(bare.ExitCode(), 0);
+    EXPECT_EQ(frame.GetPlaylist().Entries(), std::vector<std::string>{cases.back().second});
+}
+
+TEST_F(InstancesTest, WithMultipleInstancesAllowedTheSecondPlaysInItsOwnWindowUntilTerminated) {
+    CMainFrame& frame = StartFirst();
+    PlayerInstall second("bAllowMultipleInstances=true\n" + test::StandInEngineSettings());
+    // The stand-in engine records what it is told.
+    const std::string record = second.Folder() + "/received.txt";
+    test::WriteWholeFile(second.Folder() + "/own.standin", "starting\nrecord " + record + "\n");
+    PlayerProcess player(second, runtime.Path(), {"own.standin"});
+    ExpectOwnWindow(player, "own.standin - TALENO");
+    EXPECT_TRUE(frame.GetPlaylist().Entries().empty());
+    EXPECT_TRUE(PumpUntil([&] { return test::ReadWholeFile(record).find("get_time_pos") != std::string::npos; },
+                          10000));
+
+    // The close sequence stops the engine with "quit" before the player ends.
+    player.Signal(SIGTERM);
+    ASSERT_TRUE(player.WaitForExit(20000));
+    EXPECT_EQ(player.ExitCode(), 0);
+    EXPECT_NE(test::ReadWholeFile(record).find("quit\n"), std::string::npos);
+}
+
+TEST_F(InstancesTest, AFileNobodyTakesIsPlayedInAWindowOfItsOwn) {
+    // The lock is held, but nobody serves the socket.
+    CSingleInstance holder(runtime.Path());
+    PlayerInstall second(test::StandInEngineSettings());
+    PlayerProcess player(second, runtime.Path(), {"clip.avi"});
+    ExpectOwnWindow(player, "clip.avi - TALENO");
+}
+
+}  // namespace
+}  // namespace taleno
