@@ -27,6 +27,11 @@ int main(int argc, char** argv) {
     case taleno::CPlayerApp::StartResult::WindowShown:
         break;
     }
-    taleno::CQuitSignals quitSignals([&player] { player.CloseMainWindow(); });
+    // The close sequence runs; quit also ends a modal dialog's loop, should
+    // one be open.
+    taleno::CQuitSignals quitSignals([&player] {
+        player.CloseMainWindow();
+        QApplication::quit();
+    });
     return application.exec();
 }
