@@ -1,0 +1,109 @@
+#pragma once
+// A main window in a scratch module folder, playing through the stand-in
+// engine, with the desktop seams (message boxes, the browser, the Open
+// dialog) replaced by recorders.
+
+#include <gtest/gtest.h>
+
+#include "common/MessageRecorder.h"
+#include "common/ScratchFolder.h"
+#include "player/CommandIds.h"
+#include "player/MainFrame.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace taleno::test {
+
+class FrameTest : public ::testing::Test {
+protected:
+    void TearDown() override { DestroyFrame(); }
+
+    // Settings: the stand-in as the engine and the screen saver left alone,
+    // then the extra lines.
+    CMainFrame& MakeFrame(const std::string& extraSettings = "",
+                          const std::string& enginePath = TALENO_STANDIN_ENGINE) {
+        WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\nbMPlayerPathName=true\nstrMPlayerPathName=" +
+                                                       enginePath + "\nnSSDisableMode=0\n" + extraSettings);
+        frame = std::make_unique<CMainFrame>(folder.Path());
+        EXPECT_TRUE(frame->Create());
+        frame->SetMessageBox([this](QWidget*, const QString& text) { boxes << text; });
+        frame->SetUrlOpener([this](const QUrl& url) {
+            urls << url.toString();
+            return true;
+        });
+        frame->SetOpenFileDialog([this](QWidget*) {
+            ++openDialogs;
+            return std::string();
+        });
+        QObject::connect(frame.get(), &CMainFrame::statusTextChanged, frame.get(), [this](const QString& text) {
+            statuses << text;
+            if (text == "Playing") played.push_back(frame->GetCurrentClip());
+        });
+        return *frame;
+    }
+
+    // Messages the old frame's engine posted while it went are dropped.
+    void DestroyFrame() {
+        frame.reset();
+        PumpFor(30);
+    }
+
+    // A stand-in script that records what the engine receives in
+    // "<name>.rec"; `body` follows the recording line.
+    std::string Script(const std::string& name, const std::string& body) {
+        const std::string path = folder.File(name);
+        WriteWholeFile(path, "record " + path + ".rec\nanswer-time\n" + body);
+        return path;
+    }
+    std::string PlayingScript(const std::string& name) { return Script(name, "print-id\nstarting\n"); }
+
+    // What the engine received, without the time requests.
+    std::vector<std::string> Received(const std::string& script) const {
+        std::vector<std::string> lines;
+        std::string all = ReadWholeFile(script + ".rec");
+        std::size_t start = 0;
+        while (start < all.size()) {
+            std::size_t end = all.find('\n', start);
+            if (end == std::string::npos) end = all.size();
+            std::string line = all.substr(start, end - start);
+            if (line != "get_time_pos") lines.push_back(line);
+            start = end + 1;
+        }
+        return lines;
+    }
+
+    // A command, then time for the engine's writer to pass it on: a command
+    // given while the previous one is still being written is dropped.
+    void Send(int id) {
+        frame->OnCommand(id);
+        PumpFor(40);
+    }
+
+    bool WaitForState(EngineState state, int timeoutMs = 8000) {
+        return PumpUntil([&] { return frame->GetEngine().GetState() == state; }, timeoutMs);
+    }
+    bool WaitForStatus(const QString& text, int timeoutMs = 8000) {
+        return PumpUntil([&] { return statuses.contains(text); }, timeoutMs);
+    }
+    // Opens the path and waits until its clip plays and the frame has
+    // answered the engine's message.
+    void PlayUntilPlaying(const std::string& path) {
+        statuses.clear();
+        frame->OpenPath(path);
+        ASSERT_TRUE(WaitForStatus("Playing"));
+    }
+
+    ScratchFolder folder;
+    std::unique_ptr<CMainFrame> frame;
+    QStringList statuses;
+    QStringList boxes;
+    QStringList urls;
+    int openDialogs = 0;
+    std::vector<std::string> played;  // the clip of every "Playing"
+};
+
+}  // namespace taleno::test

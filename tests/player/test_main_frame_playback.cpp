@@ -1,0 +1,211 @@
+// The main window playing through the stand-in engine: the commands in each
+// playback state, status texts, caption, the open path, drops, the wheel and
+// what follows the end of a clip.
+
+#include "FrameFixture.h"
+
+#include "settings/PlaybackPositions.h"
+#include "shell/SeekBar.h"
+#include "shell/SeekSlider.h"
+#include "shell/VideoView.h"
+#include "shell/VolumeBar.h"
+
+#include <QMimeData>
+#include <QWheelEvent>
+
+namespace taleno::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST_F(FrameTest, PauseStopAndCloseFollowTheState) {
+    CMainFrame& f = MakeFrame();
+    const std::string clip = PlayingScript("clip.standin");
+    PlayUntilPlaying(clip);
+    EXPECT_EQ(statuses, QStringList({"Starting...", "Playing"}));
+    EXPECT_EQ(f.windowTitle(), "clip.standin - TALENO");
+
+    Send(ID_PLAY_PLAY);  // playing: nothing
+    Send(ID_PLAY_PAUSE);
+    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_PAUSED);
+    EXPECT_TRUE(f.GetAction(ID_PLAY_PLAY)->isChecked());
+    EXPECT_TRUE(f.GetAction(ID_PLAY_PAUSE)->isChecked());
+    // Paused: steps, seeks and Mute do nothing; Play resumes.
+    Send(ID_PLAY_NEXT);
+    Send(ID_PLAY_FORWARD10SECONDS);
+    Send(ID_VOLUME_MUTE);
+    Send(ID_PLAY_PLAY);
+    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_PLAYING);
+    Send(ID_PLAY_STOP);
+    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STOPPED);
+    ASSERT_TRUE(PumpUntil([&] { return statuses.size() == 6; }, 2000));
+    // Stopping resets the display, and so does the engine's report of it.
+    EXPECT_EQ(statuses, QStringList({"Starting...", "Playing", "Paused", "Playing", "Stopped", "Stopped"}));
+    // The volume read at start-up goes to the engine when playback begins,
+    // and once more with the first resume.
+    EXPECT_EQ(Received(clip), Lines({"volume 100 1", "pause", "volume 100 1 pause", "quit"}));
+
+    // Play after Stop starts the same clip again; Close forgets it.
+    f.OnCommand(ID_PLAY_PLAY);
+    ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
+    f.OnCommand(ID_FILE_CLOSE);
+    EXPECT_EQ(f.windowTitle(), "TALENO");
+    EXPECT_EQ(f.GetCurrentClip(), "");
+    f.OnCommand(ID_PLAY_PLAY);
+    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STOPPED);
+}
+
+TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
+    CMainFrame& f = MakeFrame("strF1CMD=osd 1\n");
+    const std::string clip = Script("slow.standin", "sleep 1500\nprint-id\nstarting\n");
+    f.OpenPath(clip);
+    ASSERT_TRUE(WaitForStatus("Starting..."));
+    for (int id : {ID_PLAY_PLAY, ID_PLAY_PAUSE, ID_PLAY_NEXT, ID_PLAY_REWIND1MINUTE, ID_VOLUME_MUTE}) {
+        f.OnCommand(id);
+    }
+    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STARTING);
+    ASSERT_TRUE(WaitForStatus("Playing"));
+    PumpFor(40);
+
+    Send(ID_PLAY_FORWARD10SECONDS);
+    EXPECT_EQ(f.GetSeekHoldOff(), 2);
+    f.OnTimer(CMainFrame::TIMER_SEEK_BAR);
+    EXPECT_EQ(f.GetSeekHoldOff(), 1);
+    f.OnTimer(CMainFrame::TIMER_SEEK_BAR);
+    EXPECT_EQ(f.GetSeekHoldOff(), 0);
+    Send(ID_VOLUME_MUTE);
+    Send(ID_USER_COMMAND_F1);
+    // The seek bar message seeks to its share of the 4-second clip, once.
+    f.OnMessage(WM_SEEKBAR_SEEK, 50, 0);
+    PumpFor(40);
+    f.OnMessage(WM_SEEKBAR_SEEK, 50, 0);
+    PumpFor(40);
+    EXPECT_EQ(Received(clip), Lines({"volume 100 1", "seek 10 0", "mute", "osd 1", "seek 2 2"}));
+}
+
+TEST_F(FrameTest, ReportsAMissingEngineAndKeepsTheClip) {
+    CMainFrame& f = MakeFrame("", "/nonexistent/mplayer");
+    f.OpenPath(folder.File("a.avi"));
+    ASSERT_TRUE(WaitForStatus("Engine not found!"));
+    EXPECT_EQ(f.GetCurrentClip(), folder.File("a.avi"));
+    statuses.clear();
+    f.OnCommand(ID_PLAY_PLAY);
+    EXPECT_EQ(statuses, QStringList({"Engine not found!"}));
+    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STOPPED);
+}
+
+TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
+    CMainFrame& f = MakeFrame();
+    Script("bad.standin", "exit 1\n");
+    const std::string good = PlayingScript("good.standin");
+    for (const char* name : {"list.M3U", "list.Pls", "list.TXT"}) {
+        WriteWholeFile(folder.File(name), "bad.standin\r\ngood.standin\r\n");
+    }
+    // The unplayable entry fails and the list moves on to the next one.
+    PlayUntilPlaying(folder.File("list.M3U"));
+    EXPECT_EQ(statuses,
+              QStringList({"Starting...", "Stopped", "MPlayer failed to start", "Starting...", "Playing"}));
+    EXPECT_EQ(played, std::vector<std::string>({good}));
+
+    f.OpenPath(folder.File("list.Pls"));
+    EXPECT_EQ(f.GetPlaylist().Count(), 2);
+    f.OpenPath(folder.File("list.TXT"));
+    EXPECT_EQ(f.GetPlaylist().Count(), 2);
+    f.OpenPath(folder.File("clip.mp3"));
+    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({folder.File("clip.mp3")}));
+    f.OpenPath(folder.File("noextension"));
+    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({folder.File("noextension")}));
+    f.OpenPath(folder.File("missing.m3u"));
+    EXPECT_EQ(boxes, QStringList({"unable to open file"}));
+}
+
+TEST_F(FrameTest, DroppedFilesReplaceTheList) {
+    CMainFrame& f = MakeFrame();
+    const std::string a = PlayingScript("a.standin");
+    const std::string b = PlayingScript("b.standin");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(a)), QUrl::fromLocalFile(QString::fromStdString(b))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f, &drop);
+    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({a, b}));
+    ASSERT_TRUE(WaitForStatus("Playing"));
+    EXPECT_EQ(f.GetCurrentClip(), a);
+
+    // One dropped file is opened like any other.
+    f.OnDropFiles({b});
+    ASSERT_TRUE(PumpUntil([&] { return played.size() == 2; }, 8000));
+    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({b}));
+}
+
+TEST_F(FrameTest, TheWheelStepsTheVolumeByTenWithinItsRange) {
+    CMainFrame& f = MakeFrame();
+    f.GetEngine().SetVolume(95);
+    QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 360), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&f, &up);
+    EXPECT_EQ(f.GetEngine().GetVolume(), 100);
+    EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);
+    f.OnMouseWheel(-120);
+    EXPECT_EQ(f.GetEngine().GetVolume(), 90);
+    f.GetEngine().SetVolume(3);
+    f.OnMouseWheel(-1);
+    EXPECT_EQ(f.GetEngine().GetVolume(), 0);
+    EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 0);
+    f.OnMouseWheel(0);
+    EXPECT_EQ(f.GetEngine().GetVolume(), 0);
+}
+
+TEST_F(FrameTest, RepeatWithAutoShuffleStartsTheShuffledListAgain) {
+    CMainFrame& f = MakeFrame("bAutoShuffle=true\n");
+    const std::string a = Script("a.standin", "print-id\nstarting\nsleep 800\nexit 0\n");
+    const std::string b = Script("b.standin", "print-id\nstarting\nsleep 800\nexit 0\n");
+    f.GetPlaylist().SetRandomSource([] { return 0u; });  // two entries swap
+    f.OnCommand(ID_PLAY_REPEAT);
+    f.OnDropFiles({a, b});
+    ASSERT_TRUE(PumpUntil([&] { return played.size() >= 3; }, 15000));
+    EXPECT_EQ(std::vector<std::string>(played.begin(), played.begin() + 3), std::vector<std::string>({a, b, b}));
+    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({b, a}));
+
+    // Without Repeat the end of the list ends playback.
+    f.OnCommand(ID_PLAY_REPEAT);
+    ASSERT_TRUE(PumpUntil([&] { return played.size() >= 4 && f.GetEngine().GetState() == ENGINE_STOPPED; }, 15000));
+    PumpFor(300);
+    EXPECT_EQ(played.size(), 4u);
+}
+
+TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
+    CMainFrame& f = MakeFrame("bRememberLastPlaybackPosition=true\n");
+    const std::string clip = PlayingScript("clip.standin");
+    ASSERT_TRUE(StorePosition(folder.Path(), clip, 6));
+    PlayUntilPlaying(clip);
+    EXPECT_NE(f.GetEngine().GetCommandLine().find("-ss 1 "), std::string::npos);
+    ASSERT_TRUE(PumpUntil([&] { return f.GetEngine().GetTimePosition() >= 1; }, 5000));
+    const int position = f.GetEngine().GetTimePosition();
+    f.OnCommand(ID_PLAY_STOP);
+    EXPECT_EQ(ReadPosition(folder.Path(), clip), position);
+
+    // Five seconds or less start from the beginning.
+    ASSERT_TRUE(StorePosition(folder.Path(), clip, 5));
+    f.OnCommand(ID_PLAY_PLAY);
+    ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
+    EXPECT_EQ(f.GetEngine().GetCommandLine().find("-ss"), std::string::npos);
+}
+
+TEST_F(FrameTest, DoubleClickOpensWhileStoppedAndTogglesFullScreenOtherwise) {
+    CMainFrame& f = MakeFrame();
+    f.OnMessage(WM_VIEW_DBLCLK, 0, 0);
+    EXPECT_EQ(openDialogs, 1);
+    PlayUntilPlaying(PlayingScript("clip.standin"));
+    f.OnMessage(WM_VIEW_DBLCLK, 0, 0);
+    EXPECT_TRUE(f.IsFullScreen());
+    // Stop leaves full screen first.
+    f.OnCommand(ID_PLAY_STOP);
+    EXPECT_FALSE(f.IsFullScreen());
+    EXPECT_EQ(openDialogs, 1);
+}
+
+}  // namespace
+}  // namespace taleno::test
