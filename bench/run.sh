@@ -46,6 +46,9 @@ echo
 mkdir -p "$SCRATCH/player" "$SCRATCH/runtime"
 chmod 700 "$SCRATCH/runtime"
 export XDG_RUNTIME_DIR="$SCRATCH/runtime"
+# No session bus: the player's screen-saver inhibition must not reach a real
+# desktop session, and nothing may start a bus of its own.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$SCRATCH/runtime/no-bus"
 cp "$BUILD_DIR/taleno" "$SCRATCH/player/taleno"
 printf '[TALENO]\nnVideoOutputDriver=3\nnAudioOutputDriver=1\nbAllowMultipleInstances=true\n' \
   > "$SCRATCH/player/Taleno .ini"
