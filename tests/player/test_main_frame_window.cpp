@@ -65,6 +65,24 @@ TEST_F(FrameWindowTest, TheWindowFitsTheVideoAtEachZoom) {
     EXPECT_EQ(f.geometry(), playing);
 }
 
+TEST_F(FrameWindowTest, AudioKeepsTheSizeAndOnlyVideoLaunchesFullScreen) {
+    CMainFrame& f = ShowFrame("bLaunchInFullscreen=true\n");
+    const QRect before = f.geometry();
+    PlayUntilPlaying(Script("song.standin", "print-id\nprint Video: no video\nstarting\n"));
+    EXPECT_FALSE(f.IsFullScreen());
+    EXPECT_EQ(f.geometry(), before);
+    EXPECT_FALSE(f.GetView()->VideoMode());
+    EXPECT_EQ(f.GetStatusPanel()->InfoText(1), "Album: -");
+    EXPECT_EQ(f.GetStatusPanel()->InfoText(4), "Genre: -");
+
+    // A video clip goes full screen; the end of the list leaves it.
+    PlayUntilPlaying(Script("clip.standin", "print-id\nstarting\nsleep 800\nexit 0\n"));
+    EXPECT_TRUE(f.IsFullScreen());
+    statuses.clear();
+    ASSERT_TRUE(WaitForStatus("Stopped"));
+    EXPECT_FALSE(f.IsFullScreen());
+}
+
 TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     CMainFrame& f = ShowFrame();
     f.OnCommand(ID_VIEW_STATUSBAR);
