@@ -13,6 +13,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   mplayer ffmpeg
   xvfb xauth x11-xserver-utils x11-utils
+  xserver-xorg-core xserver-xorg-video-dummy xserver-xorg-dev
   libx11-dev libxext-dev libfontconfig-dev
 )
 
