@@ -145,7 +145,10 @@ bool CMainFrame::Create() {
 
     loadedVolume = ReadVolumeSetting(SettingsStore(moduleFolder));
     engine.SetVolume(loadedVolume);
-    toolBar->SetVolumePosition(loadedVolume);
+    // The slider shows the volume as the engine controller took it: a stored
+    // value outside 0..100 means 100 there, and the slider (which would show
+    // 0 for it) is what the engine gets when the next clip starts playing.
+    toolBar->SetVolumePosition(engine.GetVolume());
 
     setAcceptDrops(true);
 
