@@ -17,6 +17,8 @@
 
 #include <QCoreApplication>
 
+#include "common/MessageRecorder.h"
+#include "common/ScratchFolder.h"
 #include "platform/SingleInstance.h"
 
 namespace taleno {
@@ -35,75 +37,61 @@ int RawSocket(const std::string& path, bool bindIt) {
     return fd;
 }
 
+// Runs work on another thread while this thread serves the event loop.
+template <typename Work>
+void RunBesideEventLoop(Work work) {
+    std::atomic<bool> done{false};
+    std::thread worker([&] { work(); done = true; });
+    test::PumpUntil([&] { return done.load(); }, 10000);
+    worker.join();
+    QCoreApplication::processEvents();
+}
+
 class SingleInstanceTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/taleno-single-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    // Runs work on another thread while this thread serves the event loop.
-    template <typename Work>
-    void RunBesideEventLoop(Work work) {
-        std::atomic<bool> done{false};
-        std::thread worker([&] {
-            work();
-            done = true;
-        });
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
-        while (!done && std::chrono::steady_clock::now() < deadline) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        worker.join();
-        QCoreApplication::processEvents();
-    }
-
-    // Starts a child process that takes the lock and reports AlreadyRunning
-    // ('1' or '0') through a pipe, then waits to be killed.
-    pid_t StartChild(char& answer) {
-        int channel[2];
-        EXPECT_EQ(pipe(channel), 0);
-        const pid_t child = fork();
-        if (child == 0) {
-            CSingleInstance instance(folder);
-            const char reply = instance.AlreadyRunning() ? '1' : '0';
-            (void)!write(channel[1], &reply, 1);
-            pause();
-            _exit(0);
-        }
-        close(channel[1]);
-        EXPECT_EQ(read(channel[0], &answer, 1), 1);
-        close(channel[0]);
-        return child;
-    }
-    static void EndChild(pid_t child) {
-        kill(child, SIGKILL);  // like a crash: nothing is cleaned up
-        waitpid(child, nullptr, 0);
-    }
-
-    std::string folder;
+    test::ScratchFolder scratch;
+    const std::string folder = scratch.Path();
 };
 
 TEST_F(SingleInstanceTest, LockHeldPerProcessForItsLife) {
+    // A child process takes the lock and says whether another instance runs.
+    int channel[2];
+    ASSERT_EQ(pipe(channel), 0);
+    const pid_t first = fork();
+    if (first == 0) {
+        CSingleInstance instance(folder);  // held until the child is killed
+        const char reply = instance.AlreadyRunning() ? '1' : '0';
+        (void)!write(channel[1], &reply, 1);
+        pause();
+        _exit(0);
+    }
     char answer = 0;
-    const pid_t first = StartChild(answer);
+    EXPECT_EQ(read(channel[0], &answer, 1), 1);
+    close(channel[0]);
+    close(channel[1]);
     EXPECT_EQ(answer, '0');
     auto second = std::make_unique<CSingleInstance>(folder);
     EXPECT_TRUE(second->AlreadyRunning());
-    EndChild(first);
+    kill(first, SIGKILL);  // like a crash: nothing is cleaned up
+    waitpid(first, nullptr, 0);
     EXPECT_TRUE(second->AlreadyRunning());  // fixed when made
     // The second instance still runs, so a third one counts as second too.
     EXPECT_TRUE(CSingleInstance(folder).AlreadyRunning());
     second.reset();
     EXPECT_FALSE(CSingleInstance(folder).AlreadyRunning());  // the crashed child left no lock
-    const pid_t again = StartChild(answer);
-    EXPECT_EQ(answer, '0');
-    EndChild(again);
 }
 
-TEST_F(SingleInstanceTest, HandOffWaitsUntilTheArgumentIsHandled) {
+TEST_F(SingleInstanceTest, HandOffFailsQuicklyWithoutAServerAndWaitsUntilTheArgumentIsHandled) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 3000));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    // A crashed instance leaves its socket file behind: nobody answers, and
+    // the next server takes its place.
+    const std::string path = folder + "/TALENOUniqueClassName";
+    close(RawSocket(path, true));
+    ASSERT_TRUE(std::filesystem::is_socket(path));
+    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 1000));
+
     CSingleInstance running(folder);
     std::string received;
     std::atomic<bool> handled{false};
@@ -116,40 +104,19 @@ TEST_F(SingleInstanceTest, HandOffWaitsUntilTheArgumentIsHandled) {
     bool delivered = false;
     bool handledFirst = false;
     RunBesideEventLoop([&] {
-        CSingleInstance second(folder);
-        delivered = second.HandOff(argument, 5000);
+        delivered = CSingleInstance(folder).HandOff(argument, 5000);
         handledFirst = handled;
     });
     EXPECT_TRUE(delivered);
     EXPECT_TRUE(handledFirst);
     EXPECT_EQ(received, argument);
     struct stat info {};
-    ASSERT_EQ(stat((folder + "/TALENOUniqueClassName").c_str(), &info), 0);
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 077, 0u);  // reachable by its own user only
 
     CSingleInstance other(folder);
     EXPECT_FALSE(other.Listen([](const std::string&) {}));  // a live server is kept
     EXPECT_FALSE(other.HandOff(std::string(CSingleInstance::kMaxMessageSize, 'x'), 1000));
-}
-
-TEST_F(SingleInstanceTest, NobodyListeningAndStaleSocket) {
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 3000));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-
-    // A crashed instance leaves its socket file behind.
-    const std::string path = folder + "/TALENOUniqueClassName";
-    close(RawSocket(path, true));
-    ASSERT_TRUE(std::filesystem::is_socket(path));
-    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 1000));
-
-    CSingleInstance running(folder);
-    std::string received;
-    ASSERT_TRUE(running.Listen([&](const std::string& argument) { received = argument; }));
-    bool delivered = false;
-    RunBesideEventLoop([&] { delivered = CSingleInstance(folder).HandOff("b.avi", 5000); });
-    EXPECT_TRUE(delivered);
-    EXPECT_EQ(received, "b.avi");
 }
 
 TEST_F(SingleInstanceTest, BadClientsAreDroppedAndServingGoesOn) {

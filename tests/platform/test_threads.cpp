@@ -37,38 +37,28 @@ TEST(AutoResetEvent, OneSignalReleasesOneWaitAndWaitsHonourTheirLimit) {
     EXPECT_FALSE(event.TryWait());
 }
 
-TEST(WorkerThread, RunsWaitsAndReleasesItsThread) {
-    int threads = testsupport::ThreadCount();
-    AutoResetEvent release;
-    WorkerThread worker;
-    EXPECT_TRUE(worker.WaitForEnd(0)) << "nothing started counts as ended";
-    ASSERT_TRUE(worker.Start([&] { release.Wait(-1); }));
-    EXPECT_TRUE(worker.IsRunning());
-    EXPECT_FALSE(worker.Start([] {})) << "one thread at a time";
-    EXPECT_FALSE(worker.WaitForEnd(50));
-    EXPECT_EQ(testsupport::ThreadCount(), threads + 1);
-    release.Signal();
-    ASSERT_TRUE(worker.WaitForEnd(2000));
-    EXPECT_FALSE(worker.IsRunning());
-    EXPECT_EQ(testsupport::ThreadCount(), threads);
-
+TEST(WorkerThread, RunsWaitsRestartsAndReleasesItsThread) {
+    const int threads = testsupport::ThreadCount();
     std::atomic<int> runs{0};
-    ASSERT_TRUE(worker.Start([&] { ++runs; })) << "an ended worker starts again";
-    ASSERT_TRUE(worker.WaitForEnd(2000));
-    EXPECT_EQ(runs, 1);
-}
-
-TEST(WorkerThread, DestructorWaitsForTheFunction) {
-    int threads = testsupport::ThreadCount();
-    std::atomic<bool> finished{false};
     {
+        AutoResetEvent release;
         WorkerThread worker;
+        EXPECT_TRUE(worker.WaitForEnd(0)) << "nothing started counts as ended";
+        ASSERT_TRUE(worker.Start([&] { release.Wait(-1); }));
+        EXPECT_TRUE(worker.IsRunning());
+        EXPECT_FALSE(worker.Start([] {})) << "one thread at a time";
+        EXPECT_FALSE(worker.WaitForEnd(50));
+        EXPECT_EQ(testsupport::ThreadCount(), threads + 1);
+        release.Signal();
+        ASSERT_TRUE(worker.WaitForEnd(2000));
+        EXPECT_FALSE(worker.IsRunning());
+        EXPECT_EQ(testsupport::ThreadCount(), threads);
         ASSERT_TRUE(worker.Start([&] {
             SleepMs(100);
-            finished = true;
-        }));
-    }
-    EXPECT_TRUE(finished);
+            ++runs;
+        })) << "an ended worker starts again";
+    }  // the destructor waits for the function
+    EXPECT_EQ(runs, 1);
     EXPECT_EQ(testsupport::ThreadCount(), threads);
 }
 
