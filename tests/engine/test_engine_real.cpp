@@ -3,8 +3,11 @@
 // seek, the end of the clip, stop and failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "common/MessageRecorder.h"
 #include "common/ScratchFolder.h"
@@ -71,16 +74,13 @@ TEST_F(RealEngineTest, StartsAndReportsTheClipAsAnnounced) {
     EXPECT_EQ(recorder.entries[1].message, WM_ENGINE_PLAYING);
 
     EXPECT_TRUE(engine.HasVideo());
-    EXPECT_EQ(engine.GetVideoWidth(), 176);
-    EXPECT_EQ(engine.GetVideoHeight(), 144);
-    EXPECT_EQ(engine.GetLength(), 4);
-    EXPECT_EQ(engine.GetTitle(), "My Clip");
-    EXPECT_EQ(engine.GetArtist(), "Some Artist");
-    EXPECT_EQ(engine.GetVideoCodec(), "ffodivx");
-    EXPECT_EQ(engine.GetAudioCodec(), "mpg123");
-    EXPECT_EQ(engine.GetAudioBitrate(), 64000);
-    EXPECT_EQ(engine.GetAudioRate(), 44100);
-    EXPECT_EQ(engine.GetAudioChannels(), 2);
+    EXPECT_EQ((std::vector{engine.GetVideoWidth(), engine.GetVideoHeight(), engine.GetLength()}),
+              (std::vector{176, 144, 4}));
+    EXPECT_EQ((std::vector{engine.GetAudioBitrate(), engine.GetAudioRate(), engine.GetAudioChannels()}),
+              (std::vector{64000, 44100, 2}));
+    EXPECT_EQ((std::vector<std::string>{engine.GetTitle(), engine.GetArtist(), engine.GetVideoCodec(),
+                                        engine.GetAudioCodec()}),
+              (std::vector<std::string>{"My Clip", "Some Artist", "ffodivx", "mpg123"}));
     EXPECT_GT(engine.GetVideoBitrate(), 0);
     EXPECT_FLOAT_EQ(engine.GetVideoFps(), 25.0f);
 }
@@ -116,23 +116,17 @@ TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
     EXPECT_FALSE(recorder.Has(WM_ENGINE_STOPPED));
 }
 
-TEST_F(RealEngineTest, StopQuitsTheEngine) {
-    Play("clip.avi");
-    ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
-    const pid_t pid = engine.GetEnginePid();
-    engine.Stop();
-    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-    EXPECT_NE(::kill(pid, 0), 0);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 1000));
-}
-
-TEST_F(RealEngineTest, AudioOnlyClipHasNoVideo) {
+TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoAndStopQuitsTheEngine) {
     Play("audio.mp3");
     ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
     EXPECT_FALSE(engine.HasVideo());
     EXPECT_EQ(engine.GetLength(), 3);
     EXPECT_EQ(engine.GetAudioBitrate(), 128000);
+    const pid_t pid = engine.GetEnginePid();
     engine.Stop();
+    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+    EXPECT_NE(::kill(pid, 0), 0);
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 1000));
 }
 
 TEST_F(RealEngineTest, MissingFileAndNonMediaFileFail) {
@@ -144,6 +138,31 @@ TEST_F(RealEngineTest, MissingFileAndNonMediaFileFail) {
         EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
         EXPECT_FALSE(recorder.Has(WM_ENGINE_PLAYING));
     }
+}
+
+TEST_F(RealEngineTest, OddFileNamesReachTheEngineWhole) {
+    const std::string quoted = folder->File("my \"best\" clip.avi");
+    const std::string leading = "-x \"q\".avi";  // relative to the current folder
+    std::filesystem::copy_file(folder->File("clip.avi"), quoted);
+    std::filesystem::copy_file(folder->File("clip.avi"), folder->File(leading));
+    const auto oldFolder = std::filesystem::current_path();
+    std::filesystem::current_path(folder->Path());
+    std::vector<std::string> logged;
+    recorder.onMessage = [&](unsigned message) {
+        if (message == WM_ENGINE_LOGLINE) logged.push_back(engine.GetLogLine());
+    };
+    engine.SetLogging(true);
+    for (const auto& [media, shown] : {std::pair{quoted, quoted}, {leading, "./" + leading}}) {
+        logged.clear();
+        engine.SetMediaPath(media);
+        engine.Start();
+        EXPECT_TRUE(PumpUntil([&] { return engine.GetState() == ENGINE_PLAYING; }, 10000)) << media;
+        for (const std::string& line : {"Playing " + shown + ".", "ID_FILENAME=" + shown}) {
+            EXPECT_NE(std::find(logged.begin(), logged.end(), line), logged.end()) << line;
+        }
+        engine.Stop();
+    }
+    std::filesystem::current_path(oldFolder);
 }
 
 }  // namespace
