@@ -1,42 +1,29 @@
 #include "playlist/Playlist.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/resource.h>
-#include <unistd.h>
+
+#include "common/ScratchFolder.h"
 
 namespace taleno {
 namespace {
 
 using Strings = std::vector<std::string>;
 namespace fs = std::filesystem;
+using test::ReadWholeFile;
+using test::WriteWholeFile;
 
 class PlaylistFile : public testing::Test {
 protected:
-    void SetUp() override {
-        char name[] = "/tmp/taleno-playlist-XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        root = name;
-        dir = root + "/Lists/";
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(root); }
-    static void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    static std::string Read(const std::string& path) {
-        std::ostringstream out;
-        out << std::ifstream(path, std::ios::binary).rdbuf();
-        return out.str();
-    }
-    std::string root;  // a fresh temporary folder
-    std::string dir;   // root + "/Lists/"
+    void SetUp() override { fs::create_directories(dir); }
+    test::ScratchFolder scratch;
+    std::string root = scratch.Path();
+    std::string dir = root + "/Lists/";
 };
 
 TEST_F(PlaylistFile, LoadSkipsCommentsAndBlanksAndResolvesRelativeLines) {
-    Write(dir + "a.m3u", "#EXTM3U\r\n[playlist]\n; note\n\n \t \r\n   song.mp3  \r\nsub/c.mp3\n../up.mp3\n"
+    WriteWholeFile(dir + "a.m3u", "#EXTM3U\r\n[playlist]\n; note\n\n \t \r\n   song.mp3  \r\nsub/c.mp3\n../up.mp3\n"
                          "File1=x.mp3\nhttp://host/s.mp3\nC:\\x.mp3\n/abs/b.mp3");
     CPlaylist list;
     list.AddFile("old");
@@ -51,7 +38,7 @@ TEST_F(PlaylistFile, SaveWritesRelativeFormsAndLoadGivesThemBack) {
     CPlaylist list;
     list.AddDroppedFiles(entries);
     ASSERT_EQ(list.SavePlaylist(dir + "x.txt"), 1);
-    EXPECT_EQ(Read(dir + "x.txt"), "../Music/a.mp3\r\nb.mp3\r\nhttp://host/s.mp3\r\n/other/b.mp3\r\n./#1.mp3\r\n./ 2.mp3\r\n./\r\n");
+    EXPECT_EQ(ReadWholeFile(dir + "x.txt"), "../Music/a.mp3\r\nb.mp3\r\nhttp://host/s.mp3\r\n/other/b.mp3\r\n./#1.mp3\r\n./ 2.mp3\r\n./\r\n");
     ASSERT_EQ(list.LoadPlaylist(dir + "x.txt"), 1);
     EXPECT_EQ(list.Entries(), entries);
 
@@ -60,15 +47,15 @@ TEST_F(PlaylistFile, SaveWritesRelativeFormsAndLoadGivesThemBack) {
     fs::current_path(dir);
     EXPECT_EQ(list.SavePlaylist("y.txt") + list.LoadPlaylist("y.txt"), 2);
     fs::current_path(cwd);
-    EXPECT_EQ(Read(dir + "y.txt"), Read(dir + "x.txt"));
+    EXPECT_EQ(ReadWholeFile(dir + "y.txt"), ReadWholeFile(dir + "x.txt"));
     EXPECT_EQ(list.Entries(), entries);
 
     ASSERT_EQ(CPlaylist().SavePlaylist(dir + "x.txt"), 1);
-    EXPECT_EQ(Read(dir + "x.txt"), "");
+    EXPECT_EQ(ReadWholeFile(dir + "x.txt"), "");
 }
 
 TEST_F(PlaylistFile, FailedSaveLeavesTheOldFileWhole) {
-    Write(dir + "x.txt", "old.mp3\r\n");
+    WriteWholeFile(dir + "x.txt", "old.mp3\r\n");
     CPlaylist list;
     list.AddDroppedFiles(Strings(100, "/elsewhere/a fairly long path/to a clip.mp3"));
     // The disk "fills" half way: no file may grow past 1 KiB (holds for root too).
@@ -81,7 +68,7 @@ TEST_F(PlaylistFile, FailedSaveLeavesTheOldFileWhole) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     EXPECT_EQ(result, -1);
-    EXPECT_EQ(Read(dir + "x.txt"), "old.mp3\r\n");
+    EXPECT_EQ(ReadWholeFile(dir + "x.txt"), "old.mp3\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
     EXPECT_EQ(list.SavePlaylist(dir + "missing/x.txt"), -1);
 }
@@ -100,7 +87,7 @@ TEST_F(PlaylistFile, BinaryHugeAndLongFilesStayBounded) {
     bytes += std::string(3 << 20, 'x') + "\n/after-long.mp3\n" + std::string(MAX_PLAYLIST_LINE_LENGTH + 1, 'y');
     bytes += "\n" + std::string(MAX_PLAYLIST_LINE_LENGTH, '/') + "\n";
     for (int i = 0; i < 100000; ++i) bytes += "/m/" + std::to_string(i) + ".mp3\n";
-    Write(dir + "bad.pls", bytes);
+    WriteWholeFile(dir + "bad.pls", bytes);
     CPlaylist list;
     ASSERT_EQ(list.LoadPlaylist(dir + "bad.pls"), 1);
     ASSERT_EQ(list.Count(), 500);

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <random>
+
+#include "common/MessageRecorder.h"
 
 namespace taleno {
 namespace {
@@ -129,9 +128,7 @@ TEST(PlaylistPlay, PlaySelectedPostsToTheMainWindowAndTheViewHearsChanges) {
     list.Select(1);
     list.PlaySelected();
     EXPECT_EQ(list.GetCurrentFile(), "a");
-    QElapsedTimer clock;
-    clock.start();
-    while (recorder.messages.empty() && clock.elapsed() < 2000) QCoreApplication::processEvents();
+    test::PumpUntil([&] { return !recorder.messages.empty(); }, 2000);
     EXPECT_EQ(recorder.messages, (std::vector<unsigned>{0x466}));
     list.Sort();
     list.RemoveAll();
