@@ -19,25 +19,18 @@ inline QImage Render(QWidget& widget) {
 }
 
 // Bounding box of the pixels for which match is true (empty when none).
-inline QRect InkBounds(const QImage& image, const std::function<bool(QColor)>& match,
-                       QRect area = QRect()) {
-    if (area.isNull()) {
-        area = image.rect();
-    }
+inline QRect InkBounds(const QImage& image, const std::function<bool(QColor)>& match, QRect area = QRect()) {
+    if (area.isNull()) area = image.rect();
     QRect bounds;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (match(image.pixelColor(x, y))) {
-                bounds |= QRect(x, y, 1, 1);
-            }
+            if (match(image.pixelColor(x, y))) bounds |= QRect(x, y, 1, 1);
         }
     }
     return bounds;
 }
 
 // Text ink drawn in a light colour over a dark background.
-inline bool IsLight(QColor colour) {
-    return colour.lightness() > 128;
-}
+inline bool IsLight(QColor colour) { return colour.lightness() > 128; }
 
 }  // namespace taleno::test

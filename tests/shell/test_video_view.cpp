@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 namespace taleno {
 namespace {
@@ -43,6 +44,11 @@ TEST(AspectFitTest, LetterboxesAndPillarboxesAboutTheCentre) {
 
 TEST(VideoViewTest, LaysOutVideoAndCaptions) {
     CTALENOView view;
+    // Hidden flags of the video, the upper and lower captions and the logo.
+    auto hidden = [&] {
+        return std::vector<bool>{view.VideoArea()->isHidden(), view.UpperCaption()->isHidden(),
+                                 view.LowerCaption()->isHidden(), view.LogoPanel()->isHidden()};
+    };
     view.resize(644, 364);  // client area 640 x 360 inside the 2-pixel edge
     view.show();
     view.SetVideoMode(true);
@@ -52,23 +58,18 @@ TEST(VideoViewTest, LaysOutVideoAndCaptions) {
     view.PostLayout();
     PumpFor(20);
     EXPECT_EQ(view.VideoArea()->geometry(), QRect(82, 2, 480, 360));
-    EXPECT_FALSE(view.VideoArea()->isHidden());
-    EXPECT_TRUE(view.UpperCaption()->isHidden());
-    EXPECT_TRUE(view.LogoPanel()->isHidden());
+    EXPECT_EQ(hidden(), (std::vector<bool>{false, true, true, true}));
 
     // Keep aspect on but captions shown: everything spans the client area.
     view.SetVideoMode(false);
     view.resize(644, 500);
     EXPECT_EQ(view.VideoArea()->geometry(), QRect(2, 2, 640, 496));
-    EXPECT_TRUE(view.VideoArea()->isHidden());
-    EXPECT_FALSE(view.LowerCaption()->isHidden());
-    EXPECT_TRUE(view.LogoPanel()->isHidden());
+    EXPECT_EQ(hidden(), (std::vector<bool>{true, false, false, true}));
     EXPECT_EQ(view.UpperCaption()->geometry(), QRect(2, 2, 640, 25));
     EXPECT_EQ(view.LowerCaption()->geometry(), QRect(2, 27, 640, 30));
 
     // Full screen drops the edge and the client area grows with it.
     view.SetClientEdge(false);
-    EXPECT_FALSE(view.HasClientEdge());
     EXPECT_EQ(view.VideoArea()->geometry(), QRect(0, 0, 644, 500));
 }
 
@@ -91,28 +92,22 @@ TEST(VideoViewTest, FirstShowAttachesThenPostsOpenCommandLineOnce) {
     EXPECT_EQ(order, (std::vector<unsigned>{0, WM_OPEN_COMMAND_LINE}));
 }
 
-TEST(VideoViewTest, LeftDoubleClicksPostViewDblclk) {
+TEST(VideoViewTest, LeftDoubleClicksPostViewDblclkAndTheKeyboardMenuOpensBesideTheCorner) {
     MessageRecorder recorder;
-    CTALENOView view;
-    view.resize(300, 200);
-    view.show();
-    view.SetVideoMode(false);
-    const QPointF at(10, 10);
-    QMouseEvent left(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QMouseEvent right(QEvent::MouseButtonDblClick, at, view.mapToGlobal(at), Qt::RightButton, Qt::RightButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(view.UpperCaption(), &left);  // a caption passes it on
-    QCoreApplication::sendEvent(&view, &right);
-    QCoreApplication::sendEvent(view.VideoWindow(), &left);
-    PumpFor(20);
-    EXPECT_EQ(recorder.Count(WM_VIEW_DBLCLK), 2);
-}
-
-TEST(VideoViewTest, KeyboardContextMenuOpensBesideTheCorner) {
     CTALENOView view;
     view.setGeometry(100, 100, 300, 200);
     view.show();
+    view.SetVideoMode(false);
+    auto doubleClick = [&](QWidget* target, Qt::MouseButton button) {
+        QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(10, 10), QPointF(10, 10), button, button, {});
+        QCoreApplication::sendEvent(target, &event);
+    };
+    doubleClick(view.UpperCaption(), Qt::LeftButton);  // a caption passes it on
+    doubleClick(&view, Qt::RightButton);
+    doubleClick(view.VideoWindow(), Qt::LeftButton);
+    PumpFor(20);
+    EXPECT_EQ(recorder.Count(WM_VIEW_DBLCLK), 2);
+
     QMenu menu;
     menu.addAction("&Play");
     view.SetContextMenu(&menu);
@@ -137,23 +132,17 @@ xcb_connection_t* QtConnection() {
     return x11 != nullptr ? x11->connection() : nullptr;
 }
 
-// The X parent of a live window, or XCB_WINDOW_NONE when it does not exist.
-xcb_window_t XParent(xcb_window_t window) {
+// The X parent and geometry of a live window; {XCB_WINDOW_NONE, null} when it does not exist.
+std::pair<xcb_window_t, QRect> XParentAndGeometry(WId id) {
     xcb_connection_t* c = QtConnection();
-    xcb_generic_error_t* error = nullptr;
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, window), &error);
-    std::free(error);
-    const xcb_window_t parent = tree != nullptr ? tree->parent : xcb_window_t{XCB_WINDOW_NONE};
-    std::free(tree);
-    return parent;
-}
-
-QRect XGeometry(xcb_window_t window) {
-    xcb_connection_t* c = QtConnection();
+    const auto window = static_cast<xcb_window_t>(id);
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
     xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
-    const QRect rect = g != nullptr ? QRect(g->x, g->y, g->width, g->height) : QRect();
+    const std::pair<xcb_window_t, QRect> result(tree != nullptr ? tree->parent : xcb_window_t{XCB_WINDOW_NONE},
+                                                g != nullptr ? QRect(g->x, g->y, g->width, g->height) : QRect());
+    std::free(tree);
     std::free(g);
-    return rect;
+    return result;
 }
 
 class VideoWindowX11Test : public testing::Test {
@@ -170,14 +159,6 @@ protected:
         id = view->GetVideoWindow();
         topLevel = frame.winId();
     }
-    // Same id, still a child of the top-level window, where the view placed it.
-    void ExpectSameLiveWindow(const char* step) {
-        EXPECT_EQ(view->GetVideoWindow(), id) << step;
-        EXPECT_EQ(XParent(static_cast<xcb_window_t>(id)), topLevel) << step;
-        const QRect placed(view->VideoArea()->mapTo(&frame, QPoint(0, 0)), view->VideoArea()->size());
-        EXPECT_EQ(XGeometry(static_cast<xcb_window_t>(id)), placed) << step;
-    }
-
     QMainWindow frame;
     CTALENOView* view = new CTALENOView(&frame);
     WId id = 0;
@@ -185,26 +166,23 @@ protected:
 };
 
 TEST_F(VideoWindowX11Test, IdSurvivesAlwaysOnTopAndFullScreen) {
-    ExpectSameLiveWindow("shown");
-    EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), true));
-    PumpFor(100);
-    ExpectSameLiveWindow("always on top");
-    view->SetAspectWidth(16);
-    view->SetAspectHeight(9);
-    frame.showFullScreen();
-    view->SetClientEdge(false);
-    PumpFor(200);
-    ExpectSameLiveWindow("full screen");
-    frame.showNormal();
-    view->SetClientEdge(true);
-    EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), false));
-    PumpFor(200);
-    ExpectSameLiveWindow("normal");
-    frame.hide();
-    PumpFor(50);
-    frame.show();
-    PumpFor(200);
-    ExpectSameLiveWindow("shown again");
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"shown", [] {}},
+        {"always on top", [&] { EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), true)); }},
+        {"full screen", [&] { view->SetAspectWidth(16); view->SetAspectHeight(9); frame.showFullScreen(); }},
+        {"no edge", [&] { view->SetClientEdge(false); }},
+        {"normal", [&] { frame.showNormal(); view->SetClientEdge(true); }},
+        {"not on top", [&] { EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), false)); }},
+        {"shown again", [&] { frame.hide(); frame.show(); }},
+    };
+    for (const auto& [name, step] : steps) {
+        step();
+        PumpFor(200);
+        // Same id, still a child of the top-level window, where the view placed it.
+        EXPECT_EQ(view->GetVideoWindow(), id) << name;
+        const QRect placed(view->VideoArea()->mapTo(&frame, QPoint(0, 0)), view->VideoArea()->size());
+        EXPECT_EQ(XParentAndGeometry(id), std::make_pair(static_cast<xcb_window_t>(topLevel), placed)) << name;
+    }
 }
 
 TEST_F(VideoWindowX11Test, ServerPaintsTheColourKey) {
@@ -216,8 +194,7 @@ TEST_F(VideoWindowX11Test, ServerPaintsTheColourKey) {
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
     xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
     const xcb_atom_t atom = r->atom;
-    std::free(r);
-    return atom;
+    return std::free(r), atom;
 }
 
 TEST_F(VideoWindowX11Test, AboveStateReachesTheWindowManager) {
@@ -232,19 +209,16 @@ TEST_F(VideoWindowX11Test, AboveStateReachesTheWindowManager) {
     const xcb_atom_t above = Atom(manager, "_NET_WM_STATE_ABOVE");
     ASSERT_TRUE(SetAlwaysOnTop(frame.winId(), true));
     bool asked = false;
-    PumpUntil(
-        [&] {
-            while (xcb_generic_event_t* event = xcb_poll_for_event(manager)) {
-                if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE) {
-                    const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
-                    asked = asked || (message->window == topLevel && message->type == state &&
-                                      message->data.data32[0] == 1 && message->data.data32[1] == above);
-                }
-                std::free(event);
-            }
-            return asked;
-        },
-        2000);
+    PumpUntil([&] {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(manager)) {
+            const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
+            asked = asked || ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE && message->window == topLevel &&
+                              message->type == state && message->data.data32[0] == 1 &&
+                              message->data.data32[1] == above);
+            std::free(event);
+        }
+        return asked;
+    }, 2000);
     xcb_disconnect(manager);
     EXPECT_TRUE(asked);
 
@@ -258,8 +232,7 @@ TEST_F(VideoWindowX11Test, AboveStateReachesTheWindowManager) {
         const auto* first = static_cast<const xcb_atom_t*>(xcb_get_property_value(r));
         const auto* last = first + xcb_get_property_value_length(r) / sizeof(xcb_atom_t);
         const bool found = std::find(first, last, above) != last;
-        std::free(r);
-        return found;
+        return std::free(r), found;
     };
     ASSERT_TRUE(SetAlwaysOnTop(hidden.winId(), true));
     EXPECT_TRUE(hasAbove());
