@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,14 +32,8 @@ protected:
         frame = std::make_unique<CMainFrame>(folder.Path());
         EXPECT_TRUE(frame->Create());
         frame->SetMessageBox([this](QWidget*, const QString& text) { boxes << text; });
-        frame->SetUrlOpener([this](const QUrl& url) {
-            urls << url.toString();
-            return true;
-        });
-        frame->SetOpenFileDialog([this](QWidget*) {
-            ++openDialogs;
-            return std::string();
-        });
+        frame->SetUrlOpener([this](const QUrl& url) { return urls << url.toString(), true; });
+        frame->SetOpenFileDialog([this](QWidget*) { return ++openDialogs, std::string(); });
         QObject::connect(frame.get(), &CMainFrame::statusTextChanged, frame.get(), [this](const QString& text) {
             statuses << text;
             if (text == "Playing") played.push_back(frame->GetCurrentClip());
@@ -64,14 +59,9 @@ protected:
     // What the engine received, without the time requests.
     std::vector<std::string> Received(const std::string& script) const {
         std::vector<std::string> lines;
-        std::string all = ReadWholeFile(script + ".rec");
-        std::size_t start = 0;
-        while (start < all.size()) {
-            std::size_t end = all.find('\n', start);
-            if (end == std::string::npos) end = all.size();
-            std::string line = all.substr(start, end - start);
+        std::istringstream all(ReadWholeFile(script + ".rec"));
+        for (std::string line; std::getline(all, line);) {
             if (line != "get_time_pos") lines.push_back(line);
-            start = end + 1;
         }
         return lines;
     }

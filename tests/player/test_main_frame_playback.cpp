@@ -68,18 +68,17 @@ TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
     PumpFor(40);
 
     Send(ID_PLAY_FORWARD10SECONDS);
-    EXPECT_EQ(f.GetSeekHoldOff(), 2);
-    f.OnTimer(CMainFrame::TIMER_SEEK_BAR);
-    EXPECT_EQ(f.GetSeekHoldOff(), 1);
-    f.OnTimer(CMainFrame::TIMER_SEEK_BAR);
-    EXPECT_EQ(f.GetSeekHoldOff(), 0);
+    for (int left : {2, 1, 0}) {
+        EXPECT_EQ(f.GetSeekHoldOff(), left);
+        f.OnTimer(CMainFrame::TIMER_SEEK_BAR);
+    }
     Send(ID_VOLUME_MUTE);
     Send(ID_USER_COMMAND_F1);
     // The seek bar message seeks to its share of the 4-second clip, once.
-    f.OnMessage(WM_SEEKBAR_SEEK, 50, 0);
-    PumpFor(40);
-    f.OnMessage(WM_SEEKBAR_SEEK, 50, 0);
-    PumpFor(40);
+    for (int i = 0; i < 2; ++i) {
+        f.OnMessage(WM_SEEKBAR_SEEK, 50, 0);
+        PumpFor(40);
+    }
     EXPECT_EQ(Received(clip), Lines({"volume 100 1", "seek 10 0", "mute", "osd 1", "seek 2 2"}));
 }
 
@@ -107,14 +106,14 @@ TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
               QStringList({"Starting...", "Stopped", "MPlayer failed to start", "Starting...", "Playing"}));
     EXPECT_EQ(played, std::vector<std::string>({good}));
 
-    f.OpenPath(folder.File("list.Pls"));
-    EXPECT_EQ(f.GetPlaylist().Count(), 2);
-    f.OpenPath(folder.File("list.TXT"));
-    EXPECT_EQ(f.GetPlaylist().Count(), 2);
-    f.OpenPath(folder.File("clip.mp3"));
-    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({folder.File("clip.mp3")}));
-    f.OpenPath(folder.File("noextension"));
-    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({folder.File("noextension")}));
+    for (const char* name : {"list.Pls", "list.TXT"}) {
+        f.OpenPath(folder.File(name));
+        EXPECT_EQ(f.GetPlaylist().Count(), 2) << name;
+    }
+    for (const char* name : {"clip.mp3", "noextension"}) {  // a clip, not a list
+        f.OpenPath(folder.File(name));
+        EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({folder.File(name)})) << name;
+    }
     f.OpenPath(folder.File("missing.m3u"));
     EXPECT_EQ(boxes, QStringList({"unable to open file"}));
 }
