@@ -6,9 +6,6 @@
 //
 // Script lines (blank lines and lines starting with "#" are skipped):
 //   print <text>     writes <text> and a line feed to standard output
-//   eprint <text>    the same on standard error
-//   put <text>       writes <text> with no line end
-//                    (in texts, \r \n \t and \\ stand for CR, LF, tab, backslash)
 //   starting         prints "Starting playback..."; the playback clock starts
 //   print-id         prints the identification lines of a 4-second 176x144
 //                    clip with an MP3 track
@@ -25,8 +22,8 @@
 // When the script has run out the engine keeps playing: it serves commands
 // until "quit" (it prints "Exiting... (Quit)" and ends with 0) or until its
 // input ends (0). Commands understood: quit, get_time_pos, pause (stops and
-// restarts the playback clock), seek <s> <type> (type 0 relative, 2 absolute).
-// Anything else is ignored. As a safety net it ends itself after 5 minutes.
+// restarts the playback clock). Anything else is ignored. A script that
+// cannot be read ends it with 1; as a safety net it ends itself after 5 minutes.
 
 #include <atomic>
 #include <chrono>
@@ -34,7 +31,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -67,43 +63,27 @@ void WriteAll(int fd, const std::string& text) {
     }
 }
 
-void Emit(const std::string& line, int fd = 1) {
-    if (!g_silent) WriteAll(fd, line);
+void Emit(const std::string& line) {
+    if (!g_silent) WriteAll(1, line);
 }
 
-std::string Unescape(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        char c = text[++i];
-        out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+// The playback clock's position; Start then sets it going from 0, Toggle
+// (pause) stops or restarts it.
+enum class ClockChange { None, Start, Toggle };
+double ClockNow(ClockChange change = ClockChange::None) {
+    std::lock_guard lock(g_clockMutex);
+    const auto now = std::chrono::steady_clock::now();
+    const double position =
+        change == ClockChange::Start ? 0.0
+        : g_clockRunning             ? g_clockBase + std::chrono::duration<double>(now - g_clockSince).count()
+                                     : g_clockBase;
+    if (change != ClockChange::None) {
+        g_clockRunning = change == ClockChange::Start || !g_clockRunning;
+        g_clockBase = position;
+        g_clockSince = now;
     }
-    return out;
+    return position;
 }
-
-double ClockNow() {
-    std::lock_guard lock(g_clockMutex);
-    if (!g_clockRunning) return g_clockBase;
-    std::chrono::duration<double> run = std::chrono::steady_clock::now() - g_clockSince;
-    return g_clockBase + run.count();
-}
-
-void ClockSet(double position, bool running) {
-    std::lock_guard lock(g_clockMutex);
-    g_clockBase = position < 0 ? 0 : position;
-    g_clockRunning = running;
-    g_clockSince = std::chrono::steady_clock::now();
-}
-
-bool ClockRunning() {
-    std::lock_guard lock(g_clockMutex);
-    return g_clockRunning;
-}
-
-void Finish(int code) { ::_exit(code); }
 
 // Says goodbye only when the output pipe has room: a flooding script may keep
 // it full, and "quit" must work all the same.
@@ -115,25 +95,15 @@ void SayExiting() {
 }
 
 void HandleCommand(const std::string& line) {
-    std::istringstream words(line);
-    std::string command;
-    words >> command;
-    if (command == "quit") {
-        if (g_ignoreQuit) return;
+    if (line == "quit" && !g_ignoreQuit) {
         SayExiting();
-        Finish(0);
-    } else if (command == "get_time_pos") {
-        if (!g_answerTime) return;
+        ::_exit(0);
+    } else if (line == "get_time_pos" && g_answerTime) {
         char answer[64];
         std::snprintf(answer, sizeof answer, "ANS_TIME_POSITION=%.1f\n", ClockNow());
         Emit(answer);
-    } else if (command == "pause") {
-        ClockSet(ClockNow(), !ClockRunning());
-    } else if (command == "seek") {
-        double seconds = 0;
-        int type = 0;
-        words >> seconds >> type;
-        ClockSet(type == 2 ? seconds : ClockNow() + seconds, ClockRunning());
+    } else if (line == "pause") {
+        ClockNow(ClockChange::Toggle);
     }
 }
 
@@ -145,9 +115,7 @@ void ServeCommands() {
     for (;;) {
         ssize_t n = ::read(0, chunk, sizeof chunk);
         if (n <= 0) break;
-        if (g_recordFd >= 0) {
-            (void)!::write(g_recordFd, chunk, static_cast<size_t>(n));
-        }
+        if (g_recordFd >= 0) (void)!::write(g_recordFd, chunk, static_cast<size_t>(n));
         pending.append(chunk, static_cast<size_t>(n));
         size_t end;
         while ((end = pending.find('\n')) != std::string::npos) {
@@ -155,19 +123,7 @@ void ServeCommands() {
             pending.erase(0, end + 1);
         }
     }
-    if (!g_ignoreQuit) Finish(0);
-}
-
-void PrintIdentification() {
-    static const char* const kLines[] = {
-        "ID_VIDEO_ID=0",          "ID_AUDIO_ID=1",         "ID_VIDEO_CODEC=ffodivx",
-        "ID_FILENAME=clip.avi",   "ID_DEMUXER=avi",        "ID_VIDEO_FORMAT=FMP4",
-        "ID_VIDEO_BITRATE=283824", "ID_VIDEO_WIDTH=176",   "ID_VIDEO_HEIGHT=144",
-        "ID_VIDEO_FPS=25.000",    "ID_VIDEO_ASPECT=0.0000", "ID_AUDIO_FORMAT=85",
-        "ID_AUDIO_BITRATE=64000", "ID_AUDIO_RATE=44100",   "ID_AUDIO_NCH=2",
-        "ID_LENGTH=4.00",         "ID_SEEKABLE=1",         "ID_AUDIO_CODEC=mpg123",
-    };
-    for (const char* line : kLines) Emit(std::string(line) + "\n");
+    if (!g_ignoreQuit) ::_exit(0);
 }
 
 struct Step {
@@ -178,9 +134,7 @@ struct Step {
 std::vector<Step> LoadScript(const std::string& path) {
     std::vector<Step> steps;
     std::ifstream file(path);
-    if (!file) {
-        return {{"print", "Cannot open script " + path}, {"print", "Exiting... (End of file)"}, {"exit", "1"}};
-    }
+    if (!file) return {{"exit", "1"}};
     std::string line;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -202,20 +156,19 @@ std::vector<Step> LoadScript(const std::string& path) {
 
 void RunStep(const Step& step) {
     if (step.verb == "print") {
-        Emit(Unescape(step.text) + "\n");
-    } else if (step.verb == "eprint") {
-        Emit(Unescape(step.text) + "\n", 2);
-    } else if (step.verb == "put") {
-        Emit(Unescape(step.text));
+        Emit(step.text + "\n");
     } else if (step.verb == "starting") {
         Emit("Starting playback...\n");
-        ClockSet(0, true);
-    } else if (step.verb == "print-id") {
-        PrintIdentification();
+        ClockNow(ClockChange::Start);
+    } else if (step.verb == "print-id") {  // a 4-second 176x144 clip with an MP3 track
+        Emit("ID_VIDEO_ID=0\nID_AUDIO_ID=1\nID_VIDEO_CODEC=ffodivx\nID_FILENAME=clip.avi\nID_DEMUXER=avi\n"
+             "ID_VIDEO_FORMAT=FMP4\nID_VIDEO_BITRATE=283824\nID_VIDEO_WIDTH=176\nID_VIDEO_HEIGHT=144\n"
+             "ID_VIDEO_FPS=25.000\nID_VIDEO_ASPECT=0.0000\nID_AUDIO_FORMAT=85\nID_AUDIO_BITRATE=64000\n"
+             "ID_AUDIO_RATE=44100\nID_AUDIO_NCH=2\nID_LENGTH=4.00\nID_SEEKABLE=1\nID_AUDIO_CODEC=mpg123\n");
     } else if (step.verb == "sleep") {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(step.text.c_str())));
     } else if (step.verb == "exit") {
-        Finish(std::atoi(step.text.c_str()));
+        ::_exit(std::atoi(step.text.c_str()));
     } else if (step.verb == "stall") {
         g_silent = true;
     } else if (step.verb == "flood") {
