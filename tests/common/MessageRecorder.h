@@ -35,9 +35,7 @@ public:
         for (const Entry& e : entries) ids.push_back(e.message);
         return ids;
     }
-    bool Has(unsigned message) const {
-        return std::any_of(entries.begin(), entries.end(), [&](const Entry& e) { return e.message == message; });
-    }
+    bool Has(unsigned message) const { return Count(message) > 0; }
     int Count(unsigned message) const {
         return static_cast<int>(std::count_if(entries.begin(), entries.end(),
                                               [&](const Entry& e) { return e.message == message; }));
