@@ -1,6 +1,5 @@
 #include "platform/AtomicFile.h"
 #include "platform/IniProfile.h"
-#include "platform/ModuleFolder.h"
 
 #include "common/ScratchFolder.h"
 
@@ -142,15 +141,6 @@ TEST_F(IniProfileTest, BatchWritesOnceAndNotAtAllWhenUnchanged) {
     ASSERT_TRUE(DeleteProfileKey(file, "S", "none"));
     ::stat(file.c_str(), &after);
     EXPECT_EQ(before.st_ino, after.st_ino);
-}
-
-TEST(ModuleFolderTest, IsTheExecutablesFolderUnlessOverridden) {
-    const std::string folder = ModuleFolder();
-    EXPECT_EQ(fs::canonical("/proc/self/exe").parent_path().string(), folder);
-    SetModuleFolderForTesting("/tmp/x");
-    EXPECT_EQ(ModuleFolder(), "/tmp/x");
-    SetModuleFolderForTesting("");
-    EXPECT_EQ(ModuleFolder(), folder);
 }
 
 }  // namespace
