@@ -37,15 +37,20 @@ inline std::string StandInEngineSettings() {
     return std::string("bMPlayerPathName=true\nstrMPlayerPathName=") + TALENO_STANDIN_ENGINE + "\n";
 }
 
-// One started player. The process is killed, if still running, when the
-// object goes.
+// One started player, on the X display `display` when one is given. The
+// process is killed, if still running, when the object goes.
 class PlayerProcess {
 public:
     PlayerProcess(const PlayerInstall& install, const std::string& runtimeFolder,
-                  const std::vector<std::string>& arguments, const std::string& workingFolder = "") {
+                  const std::vector<std::string>& arguments, const std::string& workingFolder = "",
+                  const std::string& display = "") {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder));
         environment.insert("HOME", QString::fromStdString(install.Folder()));
+        if (!display.empty()) {
+            environment.insert("DISPLAY", QString::fromStdString(display));
+            environment.insert("QT_QPA_PLATFORM", "xcb");
+        }
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(QString::fromStdString(workingFolder.empty() ? install.Folder() : workingFolder));
         QStringList list;

@@ -1,42 +1,31 @@
 // The player started as `taleno <file>` would start it, on the X display the
 // tests run under, with the real engine (Debian's mplayer) playing clips made
 // with ffmpeg: caption, status texts, the engine's window, the picture on
-// the screen, the time display, the shortcuts, the screen-saver time-outs and
-// the step to the next playlist entry.
+// the screen, the time display, the shortcuts and the step to the next
+// playlist entry; and, as a player process on a private Xorg server with
+// DPMS, the screen-saver and DPMS time-outs `xset q` shows.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
 #include "PlayerProcess.h"
+#include "common/PrivateXServer.h"
 #include "app/PlayerApp.h"
 #include "engine/EngineLocation.h"
 #include "player/MainFrame.h"
 #include "shell/StatusPanel.h"
 
+#ifndef TALENO_XORG_MODULE_DIR
+#define TALENO_XORG_MODULE_DIR ""
+#endif
+
 namespace taleno {
 namespace {
 
 using test::PumpUntil;
-
-// The screen-saver time-out and the three DPMS time-outs ("" where the
-// server has no DPMS), as `xset q` reports them.
-QString TimeOuts() {
-    QProcess xset;
-    xset.start("xset", {"q"});
-    xset.waitForFinished(5000);
-    const QString report = QString::fromLocal8Bit(xset.readAllStandardOutput());
-    QString result;
-    for (const char* pattern : {R"(timeout:\s+(\d+))", R"(Standby:\s+(\d+)\s+Suspend:\s+(\d+)\s+Off:\s+(\d+))"}) {
-        const QRegularExpressionMatch match = QRegularExpression(pattern).match(report);
-        result += match.captured(0).simplified() + ";";
-    }
-    return result;
-}
 
 // Whether the image shows the test picture: its yellow, cyan and magenta
 // bars each cover a good part of it (neither black nor a logo would).
@@ -91,14 +80,10 @@ protected:
 };
 
 TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
-    const QString idleTimeOuts = TimeOuts();
     CMainFrame& frame = Start("clip.avi");
     ASSERT_TRUE(PumpUntil([&] { return frame.GetStatusText() == "Playing"; }, 15000)) << frame.GetStatusText().toStdString();
     EXPECT_EQ(frame.windowTitle(), "clip.avi - TALENO");
-    test::XDisplay x;
-    EXPECT_EQ(x.Title(frame.winId()), "clip.avi - TALENO");
-    EXPECT_EQ(TimeOuts(), idleTimeOuts.contains("Standby") ? "timeout: 0;Standby: 0 Suspend: 0 Off: 0;"
-                                                           : "timeout: 0;;");
+    EXPECT_EQ(test::XDisplay().Title(frame.winId()), "clip.avi - TALENO");
 
     // The engine draws into the view's video window.
     const std::string cmdline = test::ReadWholeFile("/proc/" + std::to_string(frame.GetEngine().GetEnginePid()) + "/cmdline");
@@ -109,12 +94,9 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     QWidget* video = QWidget::find(frame.GetVideoWindowId());
     ASSERT_NE(video, nullptr);
     const QPoint origin = video->mapToGlobal(QPoint(0, 0));
-    QImage shot;
     EXPECT_TRUE(PumpUntil([&] {
-        shot = QGuiApplication::primaryScreen()
-                   ->grabWindow(0, origin.x(), origin.y(), video->width(), video->height())
-                   .toImage();
-        return ShowsColourBars(shot);
+        QScreen* screen = QGuiApplication::primaryScreen();
+        return ShowsColourBars(screen->grabWindow(0, origin.x(), origin.y(), video->width(), video->height()).toImage());
     }, 5000));
 
     EXPECT_TRUE(PumpUntil([&] { return frame.GetStatusPanel()->TimeText().startsWith("00:02"); }, 8000))
@@ -122,16 +104,13 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
 
     frame.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame, 5000));
-    QTest::keyClick(&frame, Qt::Key_Space);
-    EXPECT_TRUE(PumpUntil([&] { return frame.GetEngine().GetState() == ENGINE_PAUSED; }, 5000));
-    EXPECT_EQ(frame.GetStatusText(), "Paused");
-    QTest::keyClick(&frame, Qt::Key_Space);
-    EXPECT_TRUE(PumpUntil([&] { return frame.GetEngine().GetState() == ENGINE_PLAYING; }, 5000));
-    EXPECT_EQ(frame.GetStatusText(), "Playing");
-    QTest::keyClick(&frame, Qt::Key_Period);
-    EXPECT_TRUE(PumpUntil([&] { return frame.GetEngine().GetState() == ENGINE_STOPPED; }, 10000));
-    EXPECT_EQ(frame.GetStatusText(), "Stopped");
-    EXPECT_EQ(TimeOuts(), idleTimeOuts);
+    for (const auto& [key, state, status, limitMs] : {std::tuple{Qt::Key_Space, ENGINE_PAUSED, "Paused", 5000},
+                                                      {Qt::Key_Space, ENGINE_PLAYING, "Playing", 5000},
+                                                      {Qt::Key_Period, ENGINE_STOPPED, "Stopped", 10000}}) {
+        QTest::keyClick(&frame, key);
+        EXPECT_TRUE(PumpUntil([&] { return frame.GetEngine().GetState() == state; }, limitMs)) << status;
+        EXPECT_EQ(frame.GetStatusText(), status);
+    }
 }
 
 TEST_F(EndToEndTest, TheEndOfAClipPlaysTheNextPlaylistEntry) {
@@ -160,6 +139,29 @@ TEST_F(EndToEndTest, ASecondPlayerProcessHandsItsClipToTheFirstProcess) {
     first.Signal(SIGTERM);
     ASSERT_TRUE(first.WaitForExit(20000));
     EXPECT_EQ(first.ExitCode(), 0);
+}
+
+TEST_F(EndToEndTest, TheTimeOutsAreZeroWhilePlayingAndBackAfterwards) {
+    test::PrivateXServer server(TALENO_XORG_MODULE_DIR);
+    if (!server.Started()) GTEST_SKIP() << server.SkipReason();
+    const std::string d = server.Display();
+    test::RunXset(d, "s 321 123 dpms 600 700 800");
+    const std::string idle = test::XsetTimeOuts(d);
+    ASSERT_NE(idle.find("timeout: 321 cycle: 123;Standby: 600 Suspend: 700 Off: 800;"), std::string::npos) << idle;
+    test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\n");
+    test::PlayerProcess player(install, runtime.Path(), {folder->File("clip.avi")}, "", d);
+    EXPECT_TRUE(PumpUntil([&] {
+        return test::XsetTimeOuts(d).find("timeout: 0 cycle: 123;Standby: 0 Suspend: 0 Off: 0;") != std::string::npos;
+    }, 15000)) << test::XsetTimeOuts(d);
+    // ... while the real engine plays the clip.
+    const std::string pid = std::to_string(player.Pid());
+    const std::string engine = test::ReadWholeFile("/proc/" + pid + "/task/" + pid + "/children");
+    EXPECT_EQ(test::ReadWholeFile("/proc/" + engine.substr(0, engine.find(' ')) + "/comm"), "mplayer\n");
+    // SIGTERM runs the close sequence, which stops the clip.
+    player.Signal(SIGTERM);
+    ASSERT_TRUE(player.WaitForExit(20000));
+    EXPECT_EQ(player.ExitCode(), 0);
+    EXPECT_EQ(test::XsetTimeOuts(d), idle);
 }
 
 }  // namespace
