@@ -66,9 +66,14 @@ TEST(ChildProcess, ChildHasOnlyStandardDescriptorsItsOwnGroupAndTheNiceness) {
     ChildProcess idle, realtime;
     ASSERT_TRUE(idle.Start({"/bin/sleep", "30"}, 19));
     ASSERT_TRUE(realtime.Start({"/bin/sleep", "30"}, -20));
+    // The loader of the new program opens its libraries for a moment; an
+    // inherited descriptor would stay.
     std::set<std::string> fds;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc/" + std::to_string(idle.Pid()) + "/fd")) {
-        fds.insert(entry.path().filename());
+    for (auto end = Clock::now() + 2s; fds != std::set<std::string>{"0", "1", "2"} && Clock::now() < end;) {
+        fds.clear();
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/" + std::to_string(idle.Pid()) + "/fd")) {
+            fds.insert(entry.path().filename());
+        }
     }
     EXPECT_EQ(fds, (std::set<std::string>{"0", "1", "2"}));
     EXPECT_EQ(::getpgid(idle.Pid()), idle.Pid());
@@ -142,21 +147,7 @@ TEST(ChildProcess, GroupIsKilledAndChildReapedWhetherTerminatedOrEnded) {
     }
 }
 
-TEST(ChildProcess, TerminateRacesHasExitedSafely) {
-    for (int round = 0; round < 20; ++round) {
-        ChildProcess child;
-        ASSERT_TRUE(child.Start({"/bin/sleep", "30"}, 0));
-        std::atomic<bool> stop{false};
-        std::thread poller([&] { while (!stop) child.HasExited(); });
-        child.Terminate();
-        stop = true;
-        poller.join();
-        EXPECT_TRUE(child.HasExited());
-    }
-    EXPECT_FALSE(testsupport::HasUnreapedChild());
-}
-
-TEST(ChildProcess, StartStopCyclesLeaveDescriptorsAndThreadsAsTheyWere) {
+TEST(ChildProcess, StartStopCyclesLeaveDescriptorsAndThreadsAsTheyWereAndTerminateRacesHasExitedSafely) {
     const int fds = testsupport::OpenDescriptorCount();
     const int threads = testsupport::ThreadCount();
     for (int cycle = 0; cycle < 200; ++cycle) {
@@ -165,7 +156,12 @@ TEST(ChildProcess, StartStopCyclesLeaveDescriptorsAndThreadsAsTheyWere) {
         WorkerThread writer;
         ASSERT_TRUE(writer.Start([&] { child.Write("get_time_pos\n", 13); }));
         ASSERT_TRUE(writer.WaitForEnd(2000));
+        std::atomic<bool> stop{false};
+        std::thread poller([&] { while (!stop) child.HasExited(); });
         child.Terminate();
+        stop = true;
+        poller.join();
+        EXPECT_TRUE(child.HasExited());
         child.CloseInput();
         child.CloseOutput();
     }
