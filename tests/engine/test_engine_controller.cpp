@@ -173,18 +173,29 @@ TEST_F(EngineControllerTest, StalledEngineIsKilledByTheMonitorUnlessDisabled) {
     }
 }
 
-TEST_F(EngineControllerTest, ExitDuringStartUpFailsAndExitDuringPlaybackFinishes) {
+TEST_F(EngineControllerTest, EarlyEndsFailAndAnEndWhilePlayingFinishes) {
+    // A missing engine and one that exits while starting both fail, and
+    // leave the controller ready for the next start.
+    engine.SetEnginePath(scratch.File("no-such-engine"));
+    StartScript("starting\n", ENGINE_STOPPED);
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 2000));
+    EXPECT_FALSE(recorder.Has(WM_ENGINE_STARTING));
+    EXPECT_FALSE(engine.IsWriterRunning());
+
+    recorder.entries.clear();
+    engine.SetEnginePath(TALENO_STANDIN_ENGINE);
     const auto started = std::chrono::steady_clock::now();
     StartScript("exit 1\n", ENGINE_STARTING);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 3000));
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500));
-    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
 
     recorder.entries.clear();
     StartScript("starting\nsleep 300\nexit 0\n");
+    engine.Start();  // ignored while playing
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 3000));
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_FALSE(recorder.Has(WM_ENGINE_FAILED));
+    EXPECT_EQ(recorder.Count(WM_ENGINE_STARTING), 1);
 }
 
 TEST_F(EngineControllerTest, EngineKilledWhileCommandsAreWrittenNeverBlocksThePlayer) {
@@ -198,20 +209,6 @@ TEST_F(EngineControllerTest, EngineKilledWhileCommandsAreWrittenNeverBlocksThePl
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 3000));
     EXPECT_EQ(engine.SendCommand("pause"), -1);
     EXPECT_FALSE(engine.IsWriterRunning());
-}
-
-TEST_F(EngineControllerTest, MissingEngineFailsAndTheNextStartWorks) {
-    engine.SetEnginePath(scratch.File("no-such-engine"));
-    StartScript("starting\n", ENGINE_STOPPED);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 2000));
-    EXPECT_FALSE(recorder.Has(WM_ENGINE_STARTING));
-    EXPECT_FALSE(engine.IsWriterRunning());
-
-    engine.SetEnginePath(TALENO_STANDIN_ENGINE);
-    StartScript("starting\n");
-    engine.Start();  // ignored while playing
-    engine.Stop();
-    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
 }
 
 TEST_F(EngineControllerTest, DestructorLeavesNoEngineRunning) {
