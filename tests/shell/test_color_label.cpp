@@ -28,8 +28,6 @@ std::unique_ptr<CColorLabel> WhiteOnBlack(const QString& text, QSize size = {200
     return label;
 }
 
-bool IsRed(QColor c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; }
-
 TEST(ColorLabelGradient, BandsFollowTheFixedPointSteps) {
     // 40 pixels wide: 40 bands of one pixel, red rising by 200 * 256 / 40 / 256 = 5 a column.
     QImage image(40, 4, QImage::Format_RGB32);
@@ -71,8 +69,6 @@ TEST(ColorLabelPaint, WindowTextStandsInAndFlashingTextVanishesOnAlternateTicks)
     label.OnTimer(CColorLabel::kFlashTimerId);
     EXPECT_TRUE(HasText(label));
     label.OnTimer(CColorLabel::kFlashTimerId);
-    EXPECT_FALSE(HasText(label));
-    label.OnTimer(CColorLabel::kFlashTimerId + 1);  // not the flash timer
     EXPECT_FALSE(HasText(label));
     // Stopping either flash brings the text back for good.
     label.FlashBackground(false);
@@ -121,56 +117,6 @@ TEST(ColorLabelPaint, WrappedEndEllipsisKeepsOnlyWholeLines) {
     EXPECT_LT(ink.bottom(), lineHeight);  // no half-cut second line
 }
 
-TEST(ColorLabelPaint, AlignmentFollowsTheStyle) {
-    EXPECT_GT(InkBounds(Render(*WhiteOnBlack(QStringLiteral("ab"), {200, 60}, CColorLabel::SS_RIGHT)), IsLight).left(),
-              150);
-    const unsigned centred = CColorLabel::SS_CENTER | CColorLabel::SS_CENTERIMAGE;
-    const QRect ink = InkBounds(Render(*WhiteOnBlack(QStringLiteral("ab"), {200, 60}, centred)), IsLight);
-    EXPECT_NEAR(ink.center().x(), 100, 3);
-    EXPECT_NEAR(ink.center().y(), 30, 4);
-}
-
-TEST(ColorLabelPaint, EmbossOffsetFollowsRaised) {
-    auto owned = WhiteOnBlack(QStringLiteral("I"), {60, 40});
-    CColorLabel& label = owned->SetShadowColor(Qt::red);
-    // The shadow pass lies one pixel lower and to the right when raised,
-    // higher and to the left when not, over the text.
-    for (const bool raised : {true, false}) {
-        label.Set3DText(true, raised);
-        const QImage image = Render(label);
-        const QRect ink = InkBounds(image, [](QColor c) { return c != QColor(Qt::black); });
-        const QRect lowRow(0, ink.bottom(), 60, 1);
-        const QRect highRow(0, ink.top(), 60, 1);
-        EXPECT_EQ(InkBounds(image, IsRed, lowRow).isValid(), raised);
-        EXPECT_EQ(InkBounds(image, IsRed, highRow).isValid(), !raised);
-    }
-}
-
-TEST(ColorLabelPaint, RotatedTextStandsUpright) {
-    auto label = WhiteOnBlack(QStringLiteral("ROTATED"), {120, 120});
-    const QRect flat = InkBounds(Render(*label), IsLight);
-    EXPECT_GT(flat.width(), flat.height());
-    label->SetRotation(90, true);
-    const QRect upright = InkBounds(Render(*label), IsLight);
-    EXPECT_GT(upright.height(), upright.width());
-    EXPECT_LE(upright.right(), 60 + 2);  // baseline through the centre, text above it (left when turned)
-}
-
-TEST(ColorLabelPaint, TransparentLetsTheParentShowAndEdgesShrinkTheClient) {
-    QWidget parent;
-    parent.resize(100, 40);
-    parent.setAutoFillBackground(true);
-    parent.setPalette(QPalette(Qt::red));
-    CColorLabel label(&parent);
-    label.setGeometry(0, 0, 100, 40);
-    label.SetBackground(Qt::black, Qt::black, false);
-    EXPECT_EQ(Render(parent).pixelColor(50, 20), QColor(Qt::black));
-    label.SetTransparent(true);
-    EXPECT_EQ(Render(parent).pixelColor(50, 20), QColor(Qt::red));
-    label.SetTransparent(false).SetBorder(true).SetStaticEdge(true);
-    EXPECT_EQ(label.contentsRect(), QRect(2, 2, 96, 36));
-}
-
 // Sends a left-button press to the label as a user's click would.
 bool Click(CColorLabel& label) {
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
@@ -180,41 +126,39 @@ bool Click(CColorLabel& label) {
 }
 
 TEST(ColorLabelLink, ClicksOpenTheAddressOrNotifyTheParent) {
-    CColorLabel label;
-    label.resize(100, 20);
-    std::vector<QUrl> opened;
-    label.SetUrlOpener([&](const QUrl& url) { return opened.push_back(url), true; });
-    label.SetWindowText(QStringLiteral("www.example.org"));
-
-    EXPECT_FALSE(Click(label));  // not a link: the click goes to the parent
-    EXPECT_TRUE(opened.empty());
-
-    EXPECT_TRUE(Click(label.SetLink(true, false)));
-    Click(label.SetLinkTarget(QStringLiteral("https://taleno.example/help")));
-    label.SetWindowText(QStringLiteral("someone@example.org"));
-    Click(label.SetMailLink(true, false));
-    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl(QStringLiteral("http://www.example.org")),
-                                         QUrl(QStringLiteral("https://taleno.example/help")),
-                                         QUrl(QStringLiteral("mailto:someone@example.org"))}));
-
-    std::vector<std::pair<int, unsigned>> notes;
-    QObject::connect(&label, &CColorLabel::LinkNotify,
-                     [&](int id, unsigned code) { notes.emplace_back(id, code); });
-    Click(label.SetLink(true, true));
-    EXPECT_EQ(notes, (std::vector<std::pair<int, unsigned>>{{0xFFFF, 0x8200u}}));
-    EXPECT_FALSE(Click(label.SetLink(false, false)));
-    EXPECT_EQ(opened.size(), 3u);
-}
-
-TEST(ColorLabelLink, EmptyAddressOpensNothingAndShownTextStandsIn) {
-    CColorLabel label;
-    std::vector<QUrl> opened;
-    label.SetUrlOpener([&](const QUrl& url) { return opened.push_back(url), true; });
-    label.SetMailLink(true, false).OnLinkClick();
-    label.SetLink(true, false).OnLinkClick();
-    EXPECT_TRUE(opened.empty());
-    label.SetText(QStringLiteral("example.net")).OnLinkClick();
-    EXPECT_EQ(opened, std::vector<QUrl>{QUrl(QStringLiteral("http://example.net"))});
+    struct {
+        CColorLabel::LinkType type;
+        bool notify;
+        const char *window, *shown, *target, *opened;
+    } const cases[] = {
+        {CColorLabel::kNoLink, false, "www.example.org", "", "", ""},  // the click goes to the parent
+        {CColorLabel::kWebLink, false, "www.example.org", "", "", "http://www.example.org"},
+        {CColorLabel::kWebLink, false, "www.example.org", "", "https://taleno.example/help",
+         "https://taleno.example/help"},
+        {CColorLabel::kMailLink, false, "someone@example.org", "", "", "mailto:someone@example.org"},
+        {CColorLabel::kWebLink, false, "", "example.net", "", "http://example.net"},  // the shown text stands in
+        {CColorLabel::kWebLink, false, "", "", "", ""},  // no address opens nothing
+        {CColorLabel::kMailLink, false, "", "", "", ""},
+        {CColorLabel::kWebLink, true, "www.example.org", "", "", ""},  // the parent is told instead
+    };
+    for (const auto& c : cases) {
+        CColorLabel label;
+        label.resize(100, 20);
+        std::vector<QUrl> opened;
+        std::vector<std::pair<int, unsigned>> notes;
+        label.SetUrlOpener([&](const QUrl& url) { return opened.push_back(url), true; });
+        QObject::connect(&label, &CColorLabel::LinkNotify,
+                         [&](int id, unsigned code) { notes.emplace_back(id, code); });
+        label.SetWindowText(QString::fromLatin1(c.window));
+        label.SetText(QString::fromLatin1(c.shown)).SetLinkTarget(QString::fromLatin1(c.target));
+        if (c.type == CColorLabel::kWebLink) label.SetLink(true, c.notify);
+        if (c.type == CColorLabel::kMailLink) label.SetMailLink(true, c.notify);
+        EXPECT_EQ(Click(label), c.type != CColorLabel::kNoLink) << c.opened;
+        EXPECT_EQ(opened, *c.opened ? std::vector<QUrl>{QUrl(QString::fromLatin1(c.opened))} : std::vector<QUrl>())
+            << c.opened;
+        using Notes = std::vector<std::pair<int, unsigned>>;
+        EXPECT_EQ(notes, c.notify ? Notes({{0xFFFF, 0x8200u}}) : Notes());
+    }
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
 #include "shell/StatusPanel.h"
 
 #include "shell/ColorLabel.h"
-#include "shell/DialogUnits.h"
-#include "shell/TimeParts.h"
-
-#include "LabelPixels.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +8,11 @@
 #include <QLabel>
 
 #include <array>
-#include <tuple>
 
 namespace taleno {
 namespace {
 
 TEST(StatusPanelTime, FormatsFollowTheTotalLength) {
-    const TimeParts negative(-3661);  // parts truncate toward zero
-    EXPECT_EQ(std::tie(negative.hours, negative.minutes, negative.seconds), std::make_tuple(-1, -1, -1));
     struct {
         int total, current;
         const char *suffix, *text;
@@ -41,27 +34,6 @@ TEST(StatusPanelTime, FormatsFollowTheTotalLength) {
         EXPECT_EQ(panel.TimeFormat(), c.format) << c.total;
         EXPECT_EQ(panel.TimeText(), QString::fromLatin1(c.text)) << c.total << " " << c.current;
     }
-}
-
-TEST(StatusPanelState, StartsPlayingAndResetsToReady) {
-    CStatusPanel panel;
-    EXPECT_EQ(panel.StatusText(), QStringLiteral("Playing"));
-    EXPECT_EQ(panel.TimeText(), QStringLiteral("00:00 / 00:00"));
-    EXPECT_EQ(panel.TimeFormat(), 1);
-
-    panel.SetStatusIcon(1);
-    panel.SetChannelIcons(2);
-    panel.SetInfoText(2, QStringLiteral("Title"));
-    panel.StartInfoRotation();
-    panel.OnTimer(CStatusPanel::kInfoTimerId);
-    panel.ResetPanel();
-    EXPECT_EQ(panel.StatusText(), QStringLiteral("Ready"));
-    EXPECT_EQ(panel.TimeText(), QStringLiteral("00:00"));
-    EXPECT_EQ(panel.StatusIconId(), CStatusPanel::kIconBlank);
-    EXPECT_EQ(panel.ChannelIconAId(), CStatusPanel::kIconBlank);
-    EXPECT_FALSE(panel.IsInfoRotationRunning());
-    EXPECT_EQ(panel.InfoIndex(), 0);
-    EXPECT_EQ(panel.InfoText(2), QString());
 }
 
 TEST(StatusPanelIcons, StatesAndChannelsPickTheirImages) {
@@ -127,20 +99,9 @@ TEST(StatusPanelLayout, SplitFollowsTimeFormatAndChannelMode) {
     EXPECT_EQ(panel.StatusIconView().height(), 2);
 }
 
-TEST(StatusPanelLayout, SizeAndBackground) {
+TEST(StatusPanelState, RotatesAllFiveLinesAndResetsToReady) {
     CStatusPanel panel;
-    EXPECT_EQ(panel.sizeHint(), DialogUnitsToPixels(QSize(330, 15), DialogFont()));
-    panel.resize(300, 24);
-    panel.ResetPanel();
-    const QImage image = test::Render(panel);
-    EXPECT_EQ(image.pixel(0, 0), panel.palette().color(QPalette::Dark).rgb());
-    EXPECT_EQ(image.pixel(299, 23), panel.palette().color(QPalette::Light).rgb());
-    // "Ready" in white on the black strip, right of the status icon.
-    EXPECT_GE(test::InkBounds(image, test::IsLight, QRect(1, 1, 298, 22)).left(), 27);
-}
-
-TEST(StatusPanelRotation, CyclesThroughAllFiveLinesIncludingEmptyOnes) {
-    CStatusPanel panel;
+    EXPECT_EQ(panel.TimeText(), QStringLiteral("00:00 / 00:00"));
     const QString lines[] = {QStringLiteral("Now Playing: 1128 Kbps"), QString(), QStringLiteral("Title"),
                              QStringLiteral("Artist"), QStringLiteral("Album")};
     for (int i = 0; i < 5; ++i) panel.SetInfoText(i, lines[i]);
@@ -156,8 +117,17 @@ TEST(StatusPanelRotation, CyclesThroughAllFiveLinesIncludingEmptyOnes) {
     }
     panel.OnTimer(CStatusPanel::kInfoTimerId + 1);  // not the rotation timer
     EXPECT_EQ(panel.StatusText(), lines[1]);
-    panel.StopInfoRotation();
+
+    panel.SetStatusIcon(1);
+    panel.SetChannelIcons(2);
+    panel.ResetPanel();
+    EXPECT_EQ(panel.StatusText(), QStringLiteral("Ready"));
+    EXPECT_EQ(panel.TimeText(), QStringLiteral("00:00"));
+    EXPECT_EQ(panel.StatusIconId(), CStatusPanel::kIconBlank);
+    EXPECT_EQ(panel.ChannelIconAId(), CStatusPanel::kIconBlank);
     EXPECT_FALSE(panel.IsInfoRotationRunning());
+    EXPECT_EQ(panel.InfoIndex(), 0);
+    EXPECT_EQ(panel.InfoText(2), QString());
 }
 
 }  // namespace
