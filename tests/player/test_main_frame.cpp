@@ -1,4 +1,4 @@
-// The main window without playback: shortcuts, marks, start-up
+// The main window without playback: marks, start-up
 // settings, the close sequence and the desktop seams.
 
 #include "FrameFixture.h"
@@ -13,24 +13,6 @@
 
 namespace taleno::test {
 namespace {
-
-// The command of the action the key is a shortcut of; 0 when none.
-int KeyCommand(const CMainFrame& frame, const QKeySequence& key) {
-    for (QAction* action : frame.GetActions()) {
-        if (action->shortcuts().contains(key)) return action->data().toInt();
-    }
-    return 0;
-}
-
-TEST_F(FrameTest, ShortcutsReachTheirCommands) {
-    CMainFrame& f = MakeFrame();
-    const std::pair<QKeyCombination, int> keys[] = {
-        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},           {Qt::CTRL | Qt::Key_2, ID_VIEW_TOOLBAR},
-        {QKeyCombination(Qt::Key_Period), ID_PLAY_STOP}, {QKeyCombination(Qt::Key_Space), ID_PLAY_PAUSE},
-        {Qt::ALT | Qt::Key_Return, ID_VIEW_FULLSCREEN},  {QKeyCombination(Qt::Key_F8), ID_USER_COMMAND_F8},
-    };
-    for (const auto& [key, command] : keys) EXPECT_EQ(KeyCommand(f, key), command) << key.toCombined();
-}
 
 TEST_F(FrameTest, MarksFollowTheToggles) {
     CMainFrame& f = MakeFrame();

@@ -51,8 +51,6 @@ TEST_F(FrameWindowTest, TheWindowFitsTheVideoAtEachZoom) {
     EXPECT_EQ(SettledViewSize(f.geometry()), QSize(300 + Edge(), 144 + Edge()));
     EXPECT_TRUE(f.GetView()->VideoMode());
     EXPECT_EQ(f.GetView()->LowerCaption()->Text(), "clip");
-    EXPECT_EQ(f.GetStatusPanel()->InfoText(0), "Now Playing: 347 Kbps");
-    EXPECT_EQ(f.GetStatusPanel()->InfoText(1), "Clip: -");
 
     f.OnCommand(ID_VIEW_PRESETSIZE);
     EXPECT_EQ(SettledViewSize(f.geometry()), QSize(300 + Edge(), 216 + Edge()));
@@ -73,8 +71,6 @@ TEST_F(FrameWindowTest, AudioKeepsTheSizeAndOnlyVideoLaunchesFullScreen) {
     EXPECT_FALSE(f.IsFullScreen());
     EXPECT_EQ(f.geometry(), before);
     EXPECT_FALSE(f.GetView()->VideoMode());
-    EXPECT_EQ(f.GetStatusPanel()->InfoText(1), "Album: -");
-    EXPECT_EQ(f.GetStatusPanel()->InfoText(4), "Genre: -");
 
     // A video clip goes full screen; the end of the list leaves it.
     PlayUntilPlaying(Script("clip.standin", "print-id\nstarting\nsleep 800\nexit 0\n"));
@@ -147,22 +143,6 @@ TEST(VideoSizingTest, ZoomSizesTruncateAndStayInRange) {
     EXPECT_EQ(ZoomToApply(9), ZOOM_ORIGINAL);
 }
 
-TEST(VideoSizingTest, OverheadsCountCaptionBordersAndVisibleBars) {
-    FrameDecorations d;
-    d.menuHeight = 20;
-    d.captionHeight = 18;
-    d.sizingBorderWidth = d.sizingBorderHeight = 4;
-    d.dialogFrameHeight = 3;
-    d.toolbarHeight = 26;
-    d.seekBarHeight = 24;
-    EXPECT_EQ(std::make_pair(VerticalOverhead(d), HorizontalOverhead(d)), std::make_pair(20 + 26 + 24, 0));
-    d.hasSizingBorder = true;  // no caption: the dialog frame counts
-    EXPECT_EQ(std::make_pair(VerticalOverhead(d), HorizontalOverhead(d)), std::make_pair(20 + 2 * 3 + 26 + 24, 8));
-    d.hasCaption = true;
-    d.statusPanelHeight = 22;
-    EXPECT_EQ(VerticalOverhead(d), 20 + 18 + 2 * 4 + 26 + 22 + 24);
-}
-
 TEST(VideoSizingTest, FitFrameKeepsTheCentreAndClampsTheTopButNotTheLeft) {
     // 176 x 144 raised to 300 wide, centred on (300, 350).
     EXPECT_EQ(FitFrameToVideo(QRect(100, 200, 400, 300), 176, 144, 8, 90, QSize(2, 2)),
@@ -174,18 +154,6 @@ TEST(VideoSizingTest, FitFrameKeepsTheCentreAndClampsTheTopButNotTheLeft) {
     EXPECT_EQ(FitFrameToVideo(nearCorner, 720, 576, 0, 60, QSize(2, 2)).topLeft(), QPoint(140 - 724 / 2, 0));
     // Below a panel at the top of the screen, the screen's top is the limit.
     EXPECT_EQ(FitFrameToVideo(nearCorner, 720, 576, 0, 60, QSize(2, 2), 24).y(), 24);
-}
-
-TEST(VideoSizingTest, LimitsAndMinimumHeightGrowth) {
-    const FrameSizeLimits windowed = FrameLimits(false, QRect(0, 0, 1280, 1024), 95);
-    EXPECT_EQ(windowed.minimumTrackSize, QSize(300, 95));
-    EXPECT_TRUE(windowed.maximumSize.isNull());
-    const FrameSizeLimits full = FrameLimits(true, QRect(0, 0, 1280, 1024), 95);
-    EXPECT_TRUE(full.minimumTrackSize.isNull());
-    EXPECT_EQ(full.maximumTrackSize, QSize(1280, 1024));
-    // The 20-pixel-high window of creation grows downwards to the minimum.
-    EXPECT_EQ(GrowToMinimumHeight(QRect(50, 60, 400, 20), 95), QRect(50, 60, 400, 95));
-    EXPECT_EQ(GrowToMinimumHeight(QRect(50, 60, 400, 300), 95), QRect(50, 60, 400, 300));
 }
 
 }  // namespace
