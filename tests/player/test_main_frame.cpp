@@ -54,6 +54,21 @@ TEST_F(FrameTest, StartsFromTheSettings) {
     EXPECT_GE(f.width(), 300);
 }
 
+TEST_F(FrameTest, OutOfRangeSettingsReachTheEngineAsItsFallbacks) {
+    CMainFrame& f = MakeFrame("nSubtitleCodePage=25\nnMPlayerPriority=9\nnVideoHue=150\nnVolume=250\n"
+                              "bBypassWinVersionCheck=true\n");
+    CEngineController& engine = f.GetEngine();
+    EXPECT_EQ((std::vector{engine.GetSubtitleCodePage(), engine.GetPriority(), engine.GetHue(), engine.GetVolume()}),
+              (std::vector{0, 2, 0, 100}));
+    // The slider shows what the engine will play at, not 0.
+    EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);
+    // A save writes the checked values and never the hand-set flag.
+    ASSERT_TRUE(f.SaveSettings());
+    const std::string written = ReadWholeFile(folder.File("Taleno .ini"));
+    EXPECT_NE(written.find("nSubtitleCodePage=0"), std::string::npos);
+    EXPECT_NE(written.find("bBypassWinVersionCheck=true"), std::string::npos);
+}
+
 TEST_F(FrameTest, CloseWritesTheVolumeOnlyWhenItMoved) {
     MakeFrame();
     frame->close();

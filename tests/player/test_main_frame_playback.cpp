@@ -4,6 +4,8 @@
 
 #include "FrameFixture.h"
 
+#include "settings/PlaybackPositions.h"
+
 #include "shell/SeekBar.h"
 #include "shell/VideoView.h"
 #include "shell/VolumeBar.h"
@@ -163,6 +165,24 @@ TEST_F(FrameTest, RepeatWithAutoShuffleStartsTheShuffledListAgain) {
     ASSERT_TRUE(PumpUntil([&] { return played.size() >= 4 && f.GetEngine().GetState() == ENGINE_STOPPED; }, 15000));
     PumpFor(300);
     EXPECT_EQ(played.size(), 4u);
+}
+
+TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
+    CMainFrame& f = MakeFrame("bRememberLastPlaybackPosition=true\n");
+    const std::string clip = PlayingScript("clip.standin");
+    ASSERT_TRUE(StorePosition(folder.Path(), clip, 6));
+    PlayUntilPlaying(clip);
+    EXPECT_NE(f.GetEngine().GetCommandLine().find("-ss 1 "), std::string::npos);
+    ASSERT_TRUE(PumpUntil([&] { return f.GetEngine().GetTimePosition() >= 1; }, 5000));
+    const int position = f.GetEngine().GetTimePosition();
+    f.OnCommand(ID_PLAY_STOP);
+    EXPECT_EQ(ReadPosition(folder.Path(), clip), position);
+
+    // Five seconds or less start from the beginning.
+    ASSERT_TRUE(StorePosition(folder.Path(), clip, 5));
+    f.OnCommand(ID_PLAY_PLAY);
+    ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
+    EXPECT_EQ(f.GetEngine().GetCommandLine().find("-ss"), std::string::npos);
 }
 
 TEST_F(FrameTest, DoubleClickOpensWhileStoppedAndTogglesFullScreenOtherwise) {
