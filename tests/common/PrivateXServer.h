@@ -99,7 +99,7 @@ private:
         const std::string files[] = {folder_.File("dummy.conf"), folder_.File("conf.d"), folder_.File("x.log"),
                                      folder_.File("x.out")};
         const char* argv[] = {kServer, "-config", files[0].c_str(), "-configdir", files[1].c_str(), "-noreset",
-                              "-nolisten", "tcp", "-logfile", files[2].c_str(), "-displayfd", "3", nullptr};
+                              "-nolisten", "tcp", "-sharevts", "-novtswitch", "-logfile", files[2].c_str(), "-displayfd", "3", nullptr};
         pid_ = ::fork();
         if (pid_ == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // the server goes when the test process does
