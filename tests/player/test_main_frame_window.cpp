@@ -12,7 +12,9 @@
 #include "shell/VolumeBar.h"
 
 #include <QGuiApplication>
+#include <QCursor>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMenuBar>
 
 #include <climits>
@@ -100,6 +102,14 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     EXPECT_TRUE(f.IsFullScreen());
     EXPECT_EQ(shown(), (std::vector<bool>{false, false, false, false, false, true}));
     PumpFor(100);
+    // The pointer over the full-screen window is hidden on the timer's tick
+    // and comes back when it moves.
+    QCursor::setPos(f.frameGeometry().center());
+    f.OnTimer(CMainFrame::TIMER_HIDE_POINTER);
+    EXPECT_EQ(f.cursor().shape(), Qt::BlankCursor);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QCursor::pos(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.GetView(), &move);
+    EXPECT_NE(f.cursor().shape(), Qt::BlankCursor);
     QCoreApplication::sendEvent(&f, &esc);
     EXPECT_FALSE(f.IsFullScreen());
     EXPECT_EQ(shown(), (std::vector<bool>{true, true, false, true, true, false}));
