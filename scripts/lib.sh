@@ -5,22 +5,33 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${TALENO_BUILD_DIR:-$ROOT/build}"
 
-# Everything Taleno needs to build, run and test. Checked with dpkg -s first,
-# so a second run does not touch the network.
+# What Taleno needs to build and run. Checked with dpkg -s first, so a second
+# run does not touch the network.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools
-  libgtest-dev libgmock-dev libbenchmark-dev
-  mplayer ffmpeg
-  xvfb xauth x11-xserver-utils x11-utils
-  xserver-xorg-core xserver-xorg-video-dummy xserver-xorg-dev
+  libgtest-dev libgmock-dev
+  mplayer
   libx11-dev libxext-dev libfontconfig-dev
 )
 
+# What the tests and benchmarks need besides: clips made with ffmpeg, a
+# private Xvfb display, X tools to read it back, and a private Xorg server
+# with the dummy driver (and its headers, for the test module that gives it
+# DPMS).
+TEST_PACKAGES=(
+  ffmpeg libbenchmark-dev
+  xvfb xauth x11-xserver-utils x11-utils
+  xserver-xorg-core xserver-xorg-video-dummy xserver-xorg-dev
+)
+
+# ensure_packages [--tests]: installs what is missing.
 ensure_packages() {
+  local wanted=("${PACKAGES[@]}")
+  [[ "${1:-}" == "--tests" ]] && wanted+=("${TEST_PACKAGES[@]}")
   local missing=()
   local p
-  for p in "${PACKAGES[@]}"; do
+  for p in "${wanted[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
   if ((${#missing[@]})); then
@@ -32,9 +43,13 @@ ensure_packages() {
   fi
 }
 
+# build_project [TARGET...]: configures once, then builds the targets (all
+# of them when none is named).
 build_project() {
   if [[ ! -f "$BUILD_DIR/build.ninja" ]]; then
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${TALENO_BUILD_TYPE:-RelWithDebInfo}"
   fi
-  cmake --build "$BUILD_DIR" -j"$(nproc)"
+  local targets=()
+  (($#)) && targets=(--target "$@")
+  cmake --build "$BUILD_DIR" -j"$(nproc)" "${targets[@]}"
 }
