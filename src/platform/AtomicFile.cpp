@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,22 @@ bool WriteAll(int fd, std::string_view data) {
     }
     return true;
 }
+
+// Creates a new, empty file beside `path` as an ordinary create does: mode
+// 0666 less the umask (and the folder's default ACL). The umask is never
+// changed to learn it, since that would give the wrong mode to files other
+// threads create meanwhile.
+int CreateTemporaryFile(const std::string& path, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
 }  // namespace
 
 bool WriteFileAtomically(const std::string& requestedPath, std::string_view contents) {
@@ -34,20 +51,15 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
             std::free(target);
         }
     }
-    std::string tmpl = path + ".XXXXXX";
-    int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
+    std::string tmpl;
+    int fd = CreateTemporaryFile(path, tmpl);
     if (fd < 0) {
         return false;
     }
-    // Keep the permissions of the file being replaced; a new file gets the
-    // usual 0666 less the umask, as an ordinary create would.
+    // Keep the permissions of the file being replaced.
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) {
         ::fchmod(fd, old.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
     }
     bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;

@@ -76,6 +76,13 @@ TEST_F(IniProfileTest, FilesAreReplacedAtomicallyThroughLinksKeepingTheirMode) {
     EXPECT_EQ(ReadWholeFile(real), "new contents");
     EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);  // no temporary file left
+
+    // A new file gets 0666 less the umask, which stays as it was.
+    const mode_t saved = ::umask(027);
+    ASSERT_TRUE(WriteFileAtomically(dir.File("new.ini"), "x"));
+    EXPECT_EQ(::umask(saved), 027u);
+    EXPECT_EQ(fs::status(dir.File("new.ini")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(IniProfileTest, FailedOrUnsafeWritesLeaveTheOldFileWhole) {
