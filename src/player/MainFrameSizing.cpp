@@ -133,9 +133,17 @@ void CMainFrame::ToggleFullScreen() {
     }
     fullScreen = false;
     view->SetClientEdge(true);
-    toolBar->setVisible(toolbarWasVisible);
-    statusPanel->setVisible(statusPanelWasVisible);
-    seekBar->setVisible(seekBarWasVisible);
+    // Only the bars that were there come back; one shown while in full
+    // screen stays.
+    if (toolbarWasVisible) {
+        toolBar->show();
+    }
+    if (statusPanelWasVisible) {
+        statusPanel->show();
+    }
+    if (seekBarWasVisible) {
+        seekBar->show();
+    }
     menuBar()->show();
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     if (!isMaximized()) {

@@ -114,6 +114,9 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     EXPECT_FALSE(f.IsFullScreen());
     EXPECT_EQ(shown(), (std::vector<bool>{true, true, false, true, true, false}));
     EXPECT_TRUE(PumpUntil([&] { return f.geometry() == windowed; }, 2000));
+    // A bar shown while in full screen stays after leaving it.
+    for (int id : {ID_VIEW_FULLSCREEN, ID_VIEW_STATUSBAR, ID_VIEW_FULLSCREEN}) f.OnCommand(id);
+    EXPECT_FALSE(f.GetStatusPanel()->isHidden());
 }
 
 TEST_F(FrameWindowTest, TheEnginesWindowSurvivesAlwaysOnTopAndFullScreen) {
