@@ -4,7 +4,7 @@
 
 #include <QAction>
 #include <QIcon>
-#include <QVBoxLayout>
+#include <QResizeEvent>
 
 #include <vector>
 
@@ -77,22 +77,19 @@ bool CVolumeToolBar::Create(QWidget* parent, const std::function<QAction*(int co
             }
             break;
         case ItemStyle::CheckBox: {
-            // The slider takes the check box's place, a little below the
-            // bar's top edge, exactly kSliderWidth wide.
-            auto* holder = new QWidget(this);
-            holder->setFixedWidth(kSliderWidth);
-            auto* layout = new QVBoxLayout(holder);
-            layout->setContentsMargins(0, kSliderTopMargin, 0, 0);
-            layout->setSpacing(0);
-            slider = new CVolumeSlider(holder);
-            slider->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            // The check box only keeps the slider's room at the end of the
+            // row; the slider is laid over the bar's right end (resizeEvent).
+            auto* place = new QWidget(this);
+            place->setFixedSize(kSliderWidth, 1);
+            addWidget(place);
+            slider = new CVolumeSlider(this);
             slider->setToolTip(QStringLiteral("Volume"));
-            layout->addWidget(slider);
-            addWidget(holder);
+            slider->show();
             break;
         }
         }
     }
+    PlaceSlider();
     slider->SetPosition(100);
     connect(slider, &CVolumeSlider::thumbPositionReleased, this, &CVolumeToolBar::OnThumbPositionReleased);
     return true;
@@ -106,6 +103,21 @@ void CVolumeToolBar::SetVolumePosition(int percent) {
         percent = 0;
     }
     slider->SetPosition(percent);
+}
+
+void CVolumeToolBar::PlaceSlider() {
+    if (slider == nullptr) {
+        return;
+    }
+    const QRect r = rect();
+    slider->setGeometry(r.right() + 1 - kSliderWidth, r.top() + kSliderTopMargin, kSliderWidth,
+                        r.bottom() + 1 - kSliderTopMargin);
+    slider->raise();
+}
+
+void CVolumeToolBar::resizeEvent(QResizeEvent* event) {
+    QToolBar::resizeEvent(event);
+    PlaceSlider();
 }
 
 int CVolumeToolBar::GetVolumePosition() const { return slider != nullptr ? slider->GetPosition() : 0; }

@@ -14,8 +14,9 @@
 // speaker with a red cross for Mute). The separator before Mute
 // stretches, so Mute and the slider stay at the right end at any width; when
 // the bar is narrower than its buttons, the toolbar's overflow menu takes the
-// ones that do not fit. The last item, the "Volume" check box, lies under
-// the slider, which fills its place completely; its tooltip is the slider's.
+// ones that do not fit. The last item, the "Volume" check box, only keeps
+// room at the end of the row: the slider lies over the bar's right end,
+// from just below the top edge to the bottom; its tooltip is "Volume".
 
 #include "platform/WindowMessages.h"
 
@@ -80,7 +81,13 @@ public:
 
     CVolumeSlider* GetSlider() const { return slider; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The slider over the bar's right end: kSliderWidth wide, from
+    // kSliderTopMargin below the top to the bottom edge.
+    void PlaceSlider();
     void OnThumbPositionReleased(int position);
 
     CVolumeSlider* slider = nullptr;

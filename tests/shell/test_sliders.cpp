@@ -155,6 +155,9 @@ TEST_F(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderPostsTheReleased
     bar.SetVolumePosition(101);  // shows 0, not 100
     EXPECT_EQ(bar.GetVolumePosition(), 0);
     CVolumeSlider* slider = bar.GetSlider();
+    bar.resize(400, 40);
+    bar.show();  // the slider lies over the bar's right end, 2 pixels below its top
+    EXPECT_EQ(slider->geometry(), QRect(bar.width() - 50, 2, 50, bar.height() - 2));
     slider->resize(50, 21);
     slider->SetPosition(100);
     slider->SetPosition(150);  // keeps the old value
