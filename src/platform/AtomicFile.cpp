@@ -51,6 +51,11 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
             std::free(target);
         }
     }
+    // A file the user may not write (made read-only, say) is not replaced
+    // behind the user's back, as an in-place write would not be either.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
+        return false;
+    }
     std::string tmpl;
     int fd = CreateTemporaryFile(path, tmpl);
     if (fd < 0) {

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace taleno {
@@ -105,6 +106,22 @@ TEST_F(IniProfileTest, FailedOrUnsafeWritesLeaveTheOldFileWhole) {
         EXPECT_FALSE(WriteProfileString(path, "S", "a", "2")) << path;
     }
     EXPECT_EQ(fs::file_size(huge), kMaxProfileFileSize + 1);
+
+    // A file the user made read-only is not replaced, though its folder
+    // would allow it. Root may write anything, so the writer is an ordinary user.
+    const std::string locked = dir.File("locked.ini");
+    WriteWholeFile(locked, "[S]\na=1\n");
+    ::chmod(locked.c_str(), 0444);
+    ::chmod(dir.Path().c_str(), 0777);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(2);
+        ::_exit(WriteProfileString(locked, "S", "a", "2") ? 1 : 0);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadWholeFile(locked), "[S]\na=1\n");
 }
 
 TEST_F(IniProfileTest, GarbageReadsDefaultsAndSurvivesAWrite) {
