@@ -24,6 +24,19 @@ constexpr int kCacheFillPeriodMs = 300;
 
 QString FromEngine(const std::string& text) { return QString::fromStdString(text); }
 
+// A clip's name in the caption: a URL goes by its whole text, a file by its
+// file name.
+std::string ClipName(const std::string& clip) { return PathIsUrl(clip) ? clip : PathGetFileName(clip); }
+
+// The view's lower caption when the clip names no artist or title: the name
+// above without its extension (for a URL, its text up to the last dot).
+std::string ClipTitle(const std::string& clip) {
+    if (!PathIsUrl(clip)) {
+        return PathGetTitle(clip);
+    }
+    return clip.substr(0, clip.rfind('.'));
+}
+
 }  // namespace
 
 void CMainFrame::OnMessage(unsigned message, WPARAM wParam, LPARAM) {
@@ -121,13 +134,13 @@ void CMainFrame::OnEnginePlaying() {
         screenSaverGuard.Disable();
     }
 
-    SetCaption(PathGetFileName(currentClip));
+    SetCaption(ClipName(currentClip));
     const std::string artist = engine.GetArtist();
     const std::string title = engine.GetTitle();
     if (artist != "-" || title != "-") {
         view->SetCaptions(FromEngine(artist), FromEngine(title));
     } else {
-        view->SetCaptions(QString(), QString::fromStdString(PathGetTitle(currentClip)));
+        view->SetCaptions(QString(), QString::fromStdString(ClipTitle(currentClip)));
     }
 
     statusPanel->SetChannelIcons(engine.GetAudioChannels());

@@ -6,12 +6,15 @@
 
 #include "settings/PlaybackPositions.h"
 
+#include "shell/ColorLabel.h"
 #include "shell/SeekBar.h"
 #include "shell/VideoView.h"
 #include "shell/VolumeBar.h"
 
 #include <QMimeData>
 #include <QWheelEvent>
+
+#include <filesystem>
 
 namespace taleno::test {
 namespace {
@@ -51,6 +54,17 @@ TEST_F(FrameTest, PauseStopAndCloseFollowTheState) {
     EXPECT_EQ(f.GetCurrentClip(), "");
     f.OnCommand(ID_PLAY_PLAY);
     EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STOPPED);
+}
+
+TEST_F(FrameTest, AUrlIsNamedByItsWholeText) {
+    CMainFrame& f = MakeFrame();
+    // Any path holding "://" counts as a URL; this one the stand-in can read.
+    std::filesystem::create_directories(folder.File("a:/b"));
+    const std::string url = folder.File("a://b/clip.standin");
+    WriteWholeFile(url, "print-id\nstarting\n");
+    PlayUntilPlaying(url);
+    EXPECT_EQ(f.windowTitle().toStdString(), url + " - TALENO");
+    EXPECT_EQ(f.GetView()->LowerCaption()->Text().toStdString(), folder.File("a://b/clip"));
 }
 
 TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
