@@ -206,9 +206,7 @@ private:
     void OnStop();
     void OnStep(int (CPlaylist::*step)());
     void OnSeekStep(int seconds);
-    void OnVolumeLevel(int volume);
     void OnToggleBar(QWidget* bar);
-    void OnHomePage();
     void OnUserCommand(int index);
 
     // Engine messages.
@@ -228,7 +226,6 @@ private:
 
     // The close sequence up to the framework's destruction.
     void CloseSequence();
-    void StorePositionIfWanted();
     void SetStatusText(const QString& text);
     void SetVolume(int volume);
     // Grows the window to its minimum height after bars came or went.
