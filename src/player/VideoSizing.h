@@ -8,7 +8,7 @@
 // position and size only (x, y, width, height); its inclusive right() and
 // bottom() play no part in the computations.
 
-#include "shell/AspectFit.h"
+#include "shell/LetterboxFit.h"
 
 #include <QRect>
 #include <QSize>

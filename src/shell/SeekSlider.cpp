@@ -71,11 +71,7 @@ void CSeekSlider::paintEvent(QPaintEvent*) {
     // Qt's backing store already composes the widget off-screen and shows
     // it in one transfer, so painting straight into it does not flicker.
     QPainter painter(this);
-    const QPalette& pal = palette();
-    const QColor face = pal.color(QPalette::Button);
-    const QColor shadow = pal.color(QPalette::Dark);
-    const QColor highlight = pal.color(QPalette::Light);
-    const QColor dark = pal.color(QPalette::Shadow);
+    const auto [face, shadow, highlight, dark] = PaletteColors();
 
     painter.fillRect(rect(), face);
 

@@ -79,4 +79,10 @@ void CSkinnedSlider::Draw3dRect(QPainter& painter, const QRect& r, const QColor&
     FillEdges(painter, l, t + h - 1, l + w, t + h, bottomRight);
 }
 
+CSkinnedSlider::Colors CSkinnedSlider::PaletteColors() const {
+    const QPalette& pal = palette();
+    return {pal.color(QPalette::Button), pal.color(QPalette::Dark), pal.color(QPalette::Light),
+            pal.color(QPalette::Shadow)};
+}
+
 }  // namespace taleno

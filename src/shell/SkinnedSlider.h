@@ -14,6 +14,7 @@
 // Keyboard focus: the sliders never take it (Qt::NoFocus), so the frame's
 // shortcuts keep working while the user clicks them.
 
+#include <QColor>
 #include <QRect>
 #include <QWidget>
 
@@ -60,6 +61,16 @@ protected:
     static void FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& color);
     // Top and left lines in topLeft, bottom and right lines in bottomRight.
     static void Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+
+    // The system colours both sliders paint with, read from the palette:
+    // button face, button shadow, 3-D highlight and 3-D dark shadow.
+    struct Colors {
+        QColor face;
+        QColor shadow;
+        QColor highlight;
+        QColor dark;
+    };
+    Colors PaletteColors() const;
 
     int position = 0;
     const int minimum = 0;

@@ -1,7 +1,7 @@
 #include "shell/VideoView.h"
 
 #include "platform/X11Window.h"
-#include "shell/AspectFit.h"
+#include "shell/LetterboxFit.h"
 #include "shell/ColorLabel.h"
 
 #include <QContextMenuEvent>
@@ -154,7 +154,7 @@ void CTALENOView::LayOut() {
     const QRect client = contentsRect();
     QRect area = client;
     if (keepAspect_ && videoMode_) {
-        area = AspectFit(area, aspectWidth_, aspectHeight_);
+        area = LetterboxFit(area, aspectWidth_, aspectHeight_);
     }
     logoPanel_->setGeometry(area);
     videoHolder_->setGeometry(area);

@@ -46,11 +46,7 @@ void CVolumeSlider::mouseMoveEvent(QMouseEvent* event) {
 
 void CVolumeSlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPalette& pal = palette();
-    const QColor face = pal.color(QPalette::Button);
-    const QColor shadow = pal.color(QPalette::Dark);
-    const QColor highlight = pal.color(QPalette::Light);
-    const QColor dark = pal.color(QPalette::Shadow);
+    const auto [face, shadow, highlight, dark] = PaletteColors();
 
     painter.fillRect(rect(), face);
 

@@ -1,6 +1,6 @@
 #include "common/MessageRecorder.h"
 #include "platform/X11Window.h"
-#include "shell/AspectFit.h"
+#include "shell/LetterboxFit.h"
 #include "shell/ColorLabel.h"
 #include "shell/VideoView.h"
 
@@ -24,15 +24,15 @@ using test::MessageRecorder;
 using test::PumpFor;
 using test::PumpUntil;
 
-TEST(AspectFitTest, LetterboxesAndPillarboxesAboutTheCentre) {
+TEST(LetterboxFitTest, LetterboxesAndPillarboxesAboutTheCentre) {
     // 4:3 in 16:9: full height, truncated width, centred horizontally.
-    EXPECT_EQ(AspectFit(QRect(0, 0, 1600, 900), 4, 3), QRect(200, 0, 1200, 900));
+    EXPECT_EQ(LetterboxFit(QRect(0, 0, 1600, 900), 4, 3), QRect(200, 0, 1200, 900));
     // 16:9 in 4:3: full width, truncated height, centred vertically.
-    EXPECT_EQ(AspectFit(QRect(0, 0, 800, 600), 16, 9), QRect(0, 75, 800, 450));
+    EXPECT_EQ(LetterboxFit(QRect(0, 0, 800, 600), 16, 9), QRect(0, 75, 800, 450));
     // No usable ratio: square. A client area of height 0: window ratio 1.
-    EXPECT_EQ(AspectFit(QRect(0, 0, 400, 200), 640, 0), QRect(100, 0, 200, 200));
-    EXPECT_EQ(AspectFit(QRect(0, 0, 400, 200), 0, 480), QRect(100, 0, 200, 200));
-    EXPECT_EQ(AspectFit(QRect(0, 0, 300, 0), 4, 3), QRect(0, -112, 300, 225));
+    EXPECT_EQ(LetterboxFit(QRect(0, 0, 400, 200), 640, 0), QRect(100, 0, 200, 200));
+    EXPECT_EQ(LetterboxFit(QRect(0, 0, 400, 200), 0, 480), QRect(100, 0, 200, 200));
+    EXPECT_EQ(LetterboxFit(QRect(0, 0, 300, 0), 4, 3), QRect(0, -112, 300, 225));
 }
 
 TEST(VideoViewTest, LaysOutVideoAndCaptions) {

@@ -1,8 +1,8 @@
-#include "shell/AspectFit.h"
+#include "shell/LetterboxFit.h"
 
 namespace taleno {
 
-QRect AspectFit(const QRect& area, int aspectWidth, int aspectHeight) {
+QRect LetterboxFit(const QRect& area, int aspectWidth, int aspectHeight) {
     const int left = area.x();
     const int top = area.y();
     const int right = left + area.width();

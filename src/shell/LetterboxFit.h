@@ -12,6 +12,6 @@ namespace taleno {
 // height 0 or less. A relatively wider area keeps its height and is narrowed
 // about its centre; any other keeps its width and is lowered about its
 // centre. Sides are truncated toward zero, as is the centring.
-QRect AspectFit(const QRect& area, int aspectWidth, int aspectHeight);
+QRect LetterboxFit(const QRect& area, int aspectWidth, int aspectHeight);
 
 }  // namespace taleno
