@@ -30,9 +30,9 @@ TEST(PathUtils, AbsoluteAndUrl) {
     EXPECT_FALSE(PathIsUrl("/a:b"));
 }
 
+// The common cases (same folder, one up, another first component, the
+// folder itself, "./") are read and written by the playlist file tests.
 TEST(PathUtils, MakeAbsolute) {
-    EXPECT_EQ(PathMakeAbsolute("../Music/a.mp3", "/Lists/"), "/Music/a.mp3");
-    EXPECT_EQ(PathMakeAbsolute("./a.mp3", "/Lists/"), "/Lists/a.mp3");
     EXPECT_EQ(PathMakeAbsolute("sub/a.mp3", "/Lists/x.m3u"), "/Lists/sub/a.mp3");
     EXPECT_EQ(PathMakeAbsolute("/Other/x.mp3", "/Lists/"), "/Other/x.mp3");
     EXPECT_EQ(PathMakeAbsolute("http://h/x.mp3", "/Lists/"), "http://h/x.mp3");
@@ -48,12 +48,8 @@ TEST(PathUtils, MakeAbsolute) {
 
 TEST(PathUtils, MakeRelative) {
     // The first component stands for the drive: another one means no relative form.
-    EXPECT_EQ(PathMakeRelative("/Music/a.mp3", "/Lists/x.txt"), "/Music/a.mp3");
     EXPECT_EQ(PathMakeRelative("/Music/a.mp3", "/Music2/x.txt"), "/Music/a.mp3");
     EXPECT_EQ(PathMakeRelative("/Lists/Music/a.mp3", "/Lists/x.txt"), "Music/a.mp3");
-    EXPECT_EQ(PathMakeRelative("/Lists/Music/a.mp3", "/Lists/Other/x.txt"), "../Music/a.mp3");
-    EXPECT_EQ(PathMakeRelative("/Lists/a.mp3", "/Lists/x.txt"), "a.mp3");
-    EXPECT_EQ(PathMakeRelative("/Lists/", "/Lists/x.txt"), "./");
     EXPECT_EQ(PathMakeRelative("/lists/a.mp3", "/Lists/x.txt"), "/lists/a.mp3");  // case counts
     EXPECT_EQ(PathMakeRelative("/a.mp3", "/Lists/x.txt"), "/a.mp3");  // nothing in common
     EXPECT_EQ(PathMakeRelative("/Lists/a.mp3", "/x.txt"), "/Lists/a.mp3");  // base is the root
