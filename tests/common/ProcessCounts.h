@@ -4,19 +4,13 @@
 
 #include <sys/wait.h>
 
-#include <cerrno>
 #include <filesystem>
+#include <iterator>
 
 namespace taleno::testsupport {
 
 inline int CountEntries(const char* folder) {
-    int count = 0;
-    std::error_code error;
-    for (auto it = std::filesystem::directory_iterator(folder, error); !error && it != std::filesystem::directory_iterator();
-         it.increment(error)) {
-        ++count;
-    }
-    return count;
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
 inline int OpenDescriptorCount() { return CountEntries("/proc/self/fd"); }
