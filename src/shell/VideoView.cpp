@@ -93,6 +93,11 @@ CTALENOView::CTALENOView(QWidget* parent)
       lowerCaption_(MakeCaption(this, kLowerCaptionPoints)) {
     setObjectName(QStringLiteral("CTALENOView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The view is where the main window's keyboard focus rests, so the menu
+    // key's context-menu request reaches it; keys it does not handle go on to
+    // the frame. Being the window's only focusable widget, it takes the
+    // focus whenever the window is activated.
+    setFocusPolicy(Qt::StrongFocus);
     SetClientEdge(true);
     logoPanel_->setObjectName(QStringLiteral("logo panel"));
     logoPanel_->setAlignment(Qt::AlignCenter);

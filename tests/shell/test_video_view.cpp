@@ -4,10 +4,15 @@
 #include "shell/ColorLabel.h"
 #include "shell/VideoView.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <gtest/gtest.h>
@@ -139,6 +144,31 @@ TEST_F(VideoWindowX11Test, IdSurvivesAlwaysOnTopAndFullScreen) {
         const QRect placed(view->VideoArea()->mapTo(&frame, QPoint(0, 0)), view->VideoArea()->size());
         EXPECT_EQ(XParentAndGeometry(id), std::make_pair(static_cast<xcb_window_t>(topLevel), placed)) << name;
     }
+}
+
+TEST_F(VideoWindowX11Test, MenuKeyOpensTheContextMenuBesideTheViewsCorner) {
+    QMenu menu;
+    menu.addAction(QStringLiteral("&Play"));
+    view->SetContextMenu(&menu);
+    frame.activateWindow();
+    ASSERT_TRUE(PumpUntil([&] { return frame.isActiveWindow(); }, 2000));
+    // The menu key reaches the window as a keyboard context-menu request;
+    // the window hands it to the widget holding the keyboard focus.
+    QPoint shownAt(-1, -1);
+    bool openWhileShown = false;
+    QTimer::singleShot(100, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            shownAt = popup->pos();
+            openWhileShown = view->IsContextMenuOpen();
+            popup->close();
+        }
+    });
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QCoreApplication::sendEvent(frame.windowHandle(), &request);
+    PumpFor(200);
+    EXPECT_EQ(shownAt, view->mapToGlobal(view->contentsRect().topLeft() + QPoint(5, 5)));
+    EXPECT_TRUE(openWhileShown);
+    EXPECT_FALSE(view->IsContextMenuOpen());
 }
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
