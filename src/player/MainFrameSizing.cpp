@@ -127,7 +127,7 @@ void CMainFrame::ToggleFullScreen() {
         setWindowState(windowState() | Qt::WindowFullScreen);
         SetAlwaysOnTop(winId(), true);
         activateWindow();
-        setFocus();
+        view->setFocus();
         timers.SetTimer(TIMER_HIDE_POINTER, kHidePointerPeriodMs);
         return;
     }

@@ -101,6 +101,9 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     f.OnCommand(ID_VIEW_FULLSCREEN);
     EXPECT_TRUE(f.IsFullScreen());
     EXPECT_EQ(shown(), (std::vector<bool>{false, false, false, false, false, true}));
+    // The keyboard focus rests on the view, where the menu key's request for
+    // the context menu is handled.
+    EXPECT_EQ(f.focusWidget(), f.GetView());
     PumpFor(100);
     // The pointer over the full-screen window is hidden on the timer's tick
     // and comes back when it moves.
