@@ -1,8 +1,8 @@
 #include "shell/VideoView.h"
 
 #include "platform/X11Window.h"
-#include "shell/LetterboxFit.h"
 #include "shell/ColorLabel.h"
+#include "shell/LetterboxFit.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "common/MessageRecorder.h"
 #include "platform/X11Window.h"
-#include "shell/LetterboxFit.h"
 #include "shell/ColorLabel.h"
+#include "shell/LetterboxFit.h"
 #include "shell/VideoView.h"
 
 #include <QApplication>
