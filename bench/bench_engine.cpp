@@ -74,10 +74,10 @@ private:
 };
 
 void Configure(CEngineController& engine, const std::string& enginePath, const std::string& clip) {
-    engine.SetEnginePath(enginePath);
-    engine.SetMediaPath(clip);
-    engine.SetVideoDriver(1);  // -vo null
-    engine.SetAudioDriver(1);  // -ao null
+    engine.CommandLine().SetEnginePath(enginePath);
+    engine.CommandLine().SetMediaPath(clip);
+    engine.CommandLine().SetVideoDriver(1);  // -vo null
+    engine.CommandLine().SetAudioDriver(1);  // -ao null
 }
 
 // One controller start: milliseconds from Start to WM_ENGINE_PLAYING, -1 on failure.
@@ -95,8 +95,8 @@ int Run(const std::string& clip, const std::string& enginePath, int runs, bool p
     Watcher watcher;
     CEngineController engine;
     Configure(engine, enginePath, clip);
-    const std::vector<std::string> argv = engine.BuildArguments();
-    const int niceness = EngineNiceness(engine.GetPriority());
+    const std::vector<std::string> argv = engine.CommandLine().BuildArguments();
+    const int niceness = EngineNiceness(engine.CommandLine().GetPriority());
 
     std::printf("engine arguments:");
     for (const std::string& arg : argv) std::printf(" %s", arg.c_str());

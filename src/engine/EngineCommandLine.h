@@ -93,7 +93,7 @@ public:
     // its standard input even after "--".
     std::vector<std::string> BuildArguments() const;
 
-protected:
+private:
     std::string enginePath;
     std::string mediaPath;
     unsigned long videoWindow = 0;
@@ -112,7 +112,6 @@ protected:
     std::string userOptions;
     std::string commandLine;
 
-private:
     // One piece of the command line: its text and its arguments.
     struct Piece {
         std::string text;

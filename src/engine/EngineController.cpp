@@ -49,8 +49,8 @@ void CEngineController::Start() {
         StopWriterThread();
         return;
     }
-    BuildCommandLine();
-    const std::vector<std::string> arguments = BuildArguments();
+    commandLine.BuildCommandLine();
+    const std::vector<std::string> arguments = commandLine.BuildArguments();
     mediaPathEcho.clear();
     for (const std::string& echo : {"Playing " + arguments.back() + ".", "ID_FILENAME=" + arguments.back()}) {
         for (size_t at = 0; at < echo.size(); at += kPeekSize) {
@@ -59,7 +59,7 @@ void CEngineController::Start() {
             mediaPathEcho.push_back(piece);
         }
     }
-    if (process.Start(arguments, EngineNiceness(GetPriority()))) {
+    if (process.Start(arguments, EngineNiceness(commandLine.GetPriority()))) {
         state = ENGINE_STARTING;
         timers.SetTimer(TIMER_STARTUP, 200);
         Post(WM_ENGINE_STARTING);
@@ -258,7 +258,7 @@ void CEngineController::ReleaseEngine() {
     timers.KillTimer(TIMER_POSITION);
     timers.KillTimer(TIMER_EXITCHECK);
     timers.KillTimer(TIMER_STARTUP);
-    SetStartOffset(0);
+    commandLine.SetStartOffset(0);
     StopWriterThread();
     StopMonitorThread();
 }

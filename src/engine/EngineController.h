@@ -1,7 +1,8 @@
 #pragma once
 // The engine controller: owns one running engine at a time.
 //
-// It starts the engine from the command line composed by CEngineCommandLine,
+// It starts the engine from the command line it holds (CEngineCommandLine,
+// reached through CommandLine()),
 // polls its output on the user-interface thread with window timers, turns
 // the output into MediaInfo and engine events (CEngineOutputParser), hands
 // slave commands to a writer thread one at a time, and stops or kills the
@@ -35,7 +36,7 @@
 
 namespace taleno {
 
-class CEngineController : public CEngineCommandLine {
+class CEngineController {
 public:
     // Timer ids of the controller.
     static constexpr unsigned TIMER_POSITION = 1;   // 500 ms
@@ -95,49 +96,31 @@ public:
     void SeekRelative(int seconds);
     void RequestTimePosition();
 
+    // --- command line -------------------------------------------------------
+    // The inputs of the next start: engine and media path, video window,
+    // start offset and the engine's settings.
+    CEngineCommandLine& CommandLine() { return commandLine; }
+    const CEngineCommandLine& CommandLine() const { return commandLine; }
+
     // --- media information -----------------------------------------------
+    // What the engine has announced about the current clip.
     const MediaInfo& GetMediaInfo() const { return parser.GetMediaInfo(); }
-    std::int32_t GetTimePosition() const { return parser.GetTimePosition(); }
-    bool HasVideo() const { return parser.HasVideo(); }
-    std::int32_t GetLength() const { return parser.GetLength(); }
-    std::string GetTitle() const { return parser.GetTitle(); }
-    std::string GetArtist() const { return parser.GetArtist(); }
-    std::string GetAlbum() const { return parser.GetAlbum(); }
-    std::string GetGenre() const { return parser.GetGenre(); }
-    std::string GetClipName() const { return parser.GetClipName(); }
-    std::string GetClipAuthor() const { return parser.GetClipAuthor(); }
-    std::string GetClipCopyright() const { return parser.GetClipCopyright(); }
-    std::string GetClipRating() const { return parser.GetClipRating(); }
-    std::string GetAudioCodec() const { return parser.GetAudioCodec(); }
-    std::string GetAudioFormat() const { return parser.GetAudioFormat(); }
-    std::int32_t GetAudioBitrate() const { return parser.GetAudioBitrate(); }
-    std::int32_t GetAudioRate() const { return parser.GetAudioRate(); }
-    std::int32_t GetAudioChannels() const { return parser.GetAudioChannels(); }
-    std::string GetVideoCodec() const { return parser.GetVideoCodec(); }
-    std::int32_t GetVideoBitrate() { return parser.GetVideoBitrate(mediaPath); }
-    float GetVideoFps() const { return parser.GetVideoFps(); }
-    float GetCacheFill() const { return parser.GetCacheFill(); }
+    // The picture size, limited to 0..9999.
     std::int32_t GetVideoWidth() const { return parser.GetVideoWidth(); }
     std::int32_t GetVideoHeight() const { return parser.GetVideoHeight(); }
+    // The video bit rate, estimated from the file size when not reported.
+    std::int32_t GetVideoBitrate() { return parser.GetVideoBitrate(commandLine.GetMediaPath()); }
 
     // The line being handed to the log while WM_ENGINE_LOGLINE is sent.
     std::string GetLogLine() const { return logLine; }
 
-    // --- for tests and benchmarks ----------------------------------------
-    // Shortens the monitor's limit (the product always uses 20 seconds).
-    void SetMonitorLimitForTesting(int seconds) { monitorLimitSeconds = seconds; }
-    // Process id of the current engine, 0 when none was started.
-    pid_t GetEnginePid() const { return process.Pid(); }
-    bool IsMonitorRunning() const { return monitorThread.IsRunning(); }
-    bool IsWriterRunning() const { return writerThread.IsRunning(); }
+private:
+    friend class EngineControllerTestAccess;
 
-    // --- internal steps, public so that tests can drive them --------------
     void PollOutput();
     void OnEngineEvent(int code);
     void CheckExit();
     void Kill();
-
-private:
     void OnTimer(unsigned id);
     void ResetMediaInfo();
     void ParseLine(const std::string& line);
@@ -154,6 +137,7 @@ private:
     void Post(unsigned message);
 
     EngineState state = ENGINE_STOPPED;
+    CEngineCommandLine commandLine;
     ChildProcess process;
     WindowTimers timers;
     CEngineOutputParser parser;

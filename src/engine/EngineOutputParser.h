@@ -29,26 +29,6 @@ public:
 
     const MediaInfo& GetMediaInfo() const { return info_; }
 
-    std::int32_t GetTimePosition() const { return info_.timePosition; }
-    bool HasVideo() const { return info_.hasVideo; }
-    std::int32_t GetLength() const { return info_.length; }
-    std::string GetTitle() const { return info_.title; }
-    std::string GetArtist() const { return info_.artist; }
-    std::string GetAlbum() const { return info_.album; }
-    std::string GetGenre() const { return info_.genre; }
-    std::string GetClipName() const { return info_.clipName; }
-    std::string GetClipAuthor() const { return info_.clipAuthor; }
-    std::string GetClipCopyright() const { return info_.clipCopyright; }
-    std::string GetClipRating() const { return info_.clipRating; }
-    std::string GetAudioCodec() const { return info_.audioCodec; }
-    std::string GetAudioFormat() const { return info_.audioFormat; }
-    std::int32_t GetAudioBitrate() const { return info_.audioBitrate; }
-    std::int32_t GetAudioRate() const { return info_.audioRate; }
-    std::int32_t GetAudioChannels() const { return info_.audioChannels; }
-    std::string GetVideoCodec() const { return info_.videoCodec; }
-    float GetVideoFps() const { return info_.videoFps; }
-    float GetCacheFill() const { return info_.cacheFill; }
-
     // The picture size as announced, limited to 0..9999 so that window
     // sizing never sees a negative or absurd size.
     std::int32_t GetVideoWidth() const;

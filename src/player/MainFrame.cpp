@@ -4,6 +4,7 @@
 #include "player/MainFrame.h"
 
 #include "engine/EngineLocation.h"
+#include "player/EngineSettings.h"
 #include "platform/WaitCursor.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/SeekBar.h"
@@ -167,41 +168,15 @@ void CMainFrame::SetCommandLineFile(const std::string& path) { commandLineFile =
 
 void CMainFrame::ApplySettings(const SettingsRecord& record) {
     settings = record;
-    engine.SetVideoDriver(record.nVideoOutputDriver);
-    engine.SetAudioDriver(record.nAudioOutputDriver);
-    engine.SetAutoloadSubtitles(record.bAutoloadSubtitles);
-    engine.SetSubtitleCodePage(record.nSubtitleCodePage);
-    engine.SetSubtitleFont(record.strSubtitleFont);
-    engine.SetUserOptions(record.strMPlayerUserConfig);
-    engine.SetPriority(record.nMPlayerPriority);
-    engine.SetMonitorDisabled(record.bDisableMPlayerMonitor);
-    engine.SetLogging(record.bEnableLogging);
-    engine.SetBrightness(record.nVideoBrightness);
-    engine.SetContrast(record.nVideoContrast);
-    engine.SetHue(record.nVideoHue);
-    engine.SetSaturation(record.nVideoSaturation);
-    engine.SetDoubleBuffering(record.bDoubleBuffering);
-    engine.SetEnginePath(ResolveEnginePath(record.bMPlayerPathName, record.strMPlayerPathName, moduleFolder,
-                                           defaultEnginePath));
+    ApplyEngineSettings(engine, record);
+    engine.CommandLine().SetEnginePath(ResolveEnginePath(record.bMPlayerPathName, record.strMPlayerPathName,
+                                                         moduleFolder, defaultEnginePath));
 }
 
 bool CMainFrame::SaveSettings() {
     // The engine's options are written as the controller holds them, that
     // is after its range checks.
-    settings.nVideoOutputDriver = engine.GetVideoDriver();
-    settings.nAudioOutputDriver = engine.GetAudioDriver();
-    settings.bAutoloadSubtitles = engine.GetAutoloadSubtitles();
-    settings.nSubtitleCodePage = engine.GetSubtitleCodePage();
-    settings.strSubtitleFont = engine.GetSubtitleFont();
-    settings.strMPlayerUserConfig = engine.GetUserOptions();
-    settings.nMPlayerPriority = engine.GetPriority();
-    settings.bDisableMPlayerMonitor = engine.GetMonitorDisabled();
-    settings.bEnableLogging = engine.GetLogging();
-    settings.nVideoBrightness = engine.GetBrightness();
-    settings.nVideoContrast = engine.GetContrast();
-    settings.nVideoHue = engine.GetHue();
-    settings.nVideoSaturation = engine.GetSaturation();
-    settings.bDoubleBuffering = engine.GetDoubleBuffering();
+    FetchEngineSettings(engine, settings);
     if (taleno::SaveSettings(SettingsStore(moduleFolder), settings)) {
         return true;
     }
@@ -251,7 +226,7 @@ void CMainFrame::CloseSequence() {
     const EngineState state = engine.GetState();
     if ((state == ENGINE_PLAYING || state == ENGINE_PAUSED) && settings.bRememberLastPlaybackPosition &&
         !currentClip.empty()) {
-        StorePosition(moduleFolder, currentClip, engine.GetTimePosition());
+        StorePosition(moduleFolder, currentClip, engine.GetMediaInfo().timePosition);
     }
     SetStatusText(QStringLiteral("Quitting..."));
     engine.Stop();

@@ -134,7 +134,7 @@ void CMainFrame::OnStop() {
         ToggleFullScreen();
     }
     if (settings.bRememberLastPlaybackPosition && !currentClip.empty()) {
-        StorePosition(moduleFolder, currentClip, engine.GetTimePosition());
+        StorePosition(moduleFolder, currentClip, engine.GetMediaInfo().timePosition);
     }
     StopPlayback();
 }
@@ -186,7 +186,7 @@ void CMainFrame::OpenPath(const std::string& path) {
 
 void CMainFrame::PlayCurrentEntry() {
     currentClip = playlist.GetCurrentFile();
-    engine.SetMediaPath(currentClip);
+    engine.CommandLine().SetMediaPath(currentClip);
     StopPlayback();
     StartPlayback();
 }
@@ -196,7 +196,7 @@ void CMainFrame::StartPlayback() {
     if (currentClip.empty()) {
         return;
     }
-    if (!IsEngineExecutable(engine.GetEnginePath())) {
+    if (!IsEngineExecutable(engine.CommandLine().GetEnginePath())) {
         SetStatusText(QStringLiteral("Engine not found!"));
         return;
     }
@@ -206,7 +206,7 @@ void CMainFrame::StartPlayback() {
     if (settings.bRememberLastPlaybackPosition) {
         const int stored = ReadPosition(moduleFolder, currentClip);
         if (stored != -1 && stored - kResumeLeadSeconds > 0) {
-            engine.SetStartOffset(stored - kResumeLeadSeconds);
+            engine.CommandLine().SetStartOffset(stored - kResumeLeadSeconds);
         }
     }
     engine.Start();

@@ -73,7 +73,7 @@ void CMainFrame::OnSeekBarSeek(int percent) {
         return;
     }
     lastSeekPercent = percent;
-    const auto length = static_cast<unsigned>(engine.GetLength());
+    const auto length = static_cast<unsigned>(engine.GetMediaInfo().length);
     engine.SeekAbsolute(length * static_cast<unsigned>(percent) / 100u);
     seekHoldOff = kSeekHoldOffTicks;
 }
@@ -105,13 +105,14 @@ void CMainFrame::OnEngineStarting() {
 void CMainFrame::OnEnginePlaying() {
     timers.KillTimer(TIMER_CACHE_FILL);
     engine.SetVolume(toolBar->GetVolumePosition());
+    const MediaInfo& info = engine.GetMediaInfo();
 
     const EngineState state = engine.GetState();
     if (state == ENGINE_PLAYING || state == ENGINE_PAUSED) {
-        statusPanel->SetTotalTime(engine.GetLength());
+        statusPanel->SetTotalTime(info.length);
     }
 
-    const bool hasVideo = engine.HasVideo();
+    const bool hasVideo = info.hasVideo;
     const int width = ClampVideoExtent(engine.GetVideoWidth());
     const int height = ClampVideoExtent(engine.GetVideoHeight());
     if (hasVideo) {
@@ -127,7 +128,7 @@ void CMainFrame::OnEnginePlaying() {
         FitWindowToVideo(false, width, height);
     }
 
-    if (engine.GetLength() > 0) {
+    if (info.length > 0) {
         seekBar->SetSeekEnabled(true);
     }
     if (settings.nSSDisableMode == 1 || (settings.nSSDisableMode == 2 && hasVideo)) {
@@ -135,32 +136,32 @@ void CMainFrame::OnEnginePlaying() {
     }
 
     SetCaption(ClipName(currentClip));
-    const std::string artist = engine.GetArtist();
-    const std::string title = engine.GetTitle();
+    const std::string& artist = info.artist;
+    const std::string& title = info.title;
     if (artist != "-" || title != "-") {
         view->SetCaptions(FromEngine(artist), FromEngine(title));
     } else {
         view->SetCaptions(QString(), QString::fromStdString(ClipTitle(currentClip)));
     }
 
-    statusPanel->SetChannelIcons(engine.GetAudioChannels());
+    statusPanel->SetChannelIcons(info.audioChannels);
     statusPanel->SetStatusIcon(1);
     SetStatusText(QStringLiteral("Playing"));
     // The sum is formed in 64 bits: two bit rates near the 32-bit limit
     // would otherwise overflow.
     const std::int64_t bitrate =
-        (static_cast<std::int64_t>(engine.GetVideoBitrate()) + engine.GetAudioBitrate()) / 1000;
+        (static_cast<std::int64_t>(engine.GetVideoBitrate()) + info.audioBitrate) / 1000;
     statusPanel->SetInfoText(0, QString::asprintf("Now Playing: %ld Kbps", static_cast<long>(bitrate)));
     if (hasVideo) {
         statusPanel->SetInfoText(1, QStringLiteral("Clip: ") + FromEngine(title));
         statusPanel->SetInfoText(2, QStringLiteral("Author: ") + FromEngine(artist));
-        statusPanel->SetInfoText(3, QStringLiteral("Copyright: ") + FromEngine(engine.GetClipCopyright()));
-        statusPanel->SetInfoText(4, QStringLiteral("Rating: ") + FromEngine(engine.GetClipRating()));
+        statusPanel->SetInfoText(3, QStringLiteral("Copyright: ") + FromEngine(info.clipCopyright));
+        statusPanel->SetInfoText(4, QStringLiteral("Rating: ") + FromEngine(info.clipRating));
     } else {
-        statusPanel->SetInfoText(1, QStringLiteral("Album: ") + FromEngine(engine.GetAlbum()));
+        statusPanel->SetInfoText(1, QStringLiteral("Album: ") + FromEngine(info.album));
         statusPanel->SetInfoText(2, QStringLiteral("Title: ") + FromEngine(title));
         statusPanel->SetInfoText(3, QStringLiteral("Artist: ") + FromEngine(artist));
-        statusPanel->SetInfoText(4, QStringLiteral("Genre: ") + FromEngine(engine.GetGenre()));
+        statusPanel->SetInfoText(4, QStringLiteral("Genre: ") + FromEngine(info.genre));
     }
     statusPanel->StartInfoRotation();
 }
@@ -218,7 +219,7 @@ void CMainFrame::UpdateTimeDisplay() {
     if (engine.GetState() != ENGINE_PLAYING) {
         return;
     }
-    const int time = engine.GetTimePosition();
+    const int time = engine.GetMediaInfo().timePosition;
     if (time != lastShownTime) {
         lastShownTime = time;
         statusPanel->SetCurrentTime(time);
@@ -230,8 +231,8 @@ void CMainFrame::UpdateSeekBar() {
         --seekHoldOff;
         return;
     }
-    const auto position = static_cast<float>(engine.GetTimePosition());
-    const auto length = static_cast<float>(engine.GetLength());
+    const auto position = static_cast<float>(engine.GetMediaInfo().timePosition);
+    const auto length = static_cast<float>(engine.GetMediaInfo().length);
     if (position > length) {
         return;
     }
@@ -243,7 +244,7 @@ void CMainFrame::UpdateSeekBar() {
 }
 
 void CMainFrame::UpdateCacheFill() {
-    const float fill = engine.GetCacheFill();
+    const float fill = engine.GetMediaInfo().cacheFill;
     if (fill != lastCacheFill) {
         lastCacheFill = fill;
         SetStatusText(QString::asprintf("Cache fill: %2.02f%%", static_cast<double>(fill)));

@@ -25,7 +25,7 @@ constexpr int kHidePointerPeriodMs = 1000;
 
 void CMainFrame::AttachVideoWindow() {
     videoWindow = view->GetVideoWindow();
-    engine.SetVideoWindow(static_cast<unsigned long>(videoWindow));
+    engine.CommandLine().SetVideoWindow(static_cast<unsigned long>(videoWindow));
     view->SetVideoMode(false);
 }
 
@@ -38,7 +38,7 @@ void CMainFrame::SetZoom(ZoomMode zoom) {
     // video clip. The media record still describes the last clip then, so
     // its video flag alone would resize a stopped window.
     const EngineState state = engine.GetState();
-    if ((state != ENGINE_PLAYING && state != ENGINE_PAUSED) || !engine.HasVideo()) {
+    if ((state != ENGINE_PLAYING && state != ENGINE_PAUSED) || !engine.GetMediaInfo().hasVideo) {
         return;
     }
     const QSize size = ZoomedVideoSize(zoom, engine.GetVideoWidth(), engine.GetVideoHeight(), settings.nPresetZoom);

@@ -1,113 +1,39 @@
 #include "settings/Settings.h"
 
-#include <iterator>
+#include "settings/SettingsTable.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace taleno {
 
 namespace {
 
-// One key of the record: its INI name and the field it fills (exactly one
-// of the three member pointers is set).
-struct SettingKey {
-    const char* name;
-    bool SettingsRecord::*flag;
-    int SettingsRecord::*number;
-    std::string SettingsRecord::*text;
-};
+const SettingRow& Row(const char* key) { return *FindSetting(key); }
 
-constexpr SettingKey Flag(const char* name, bool SettingsRecord::*field) {
-    return {name, field, nullptr, nullptr};
+// The rows of an order (load or save), by their place in it.
+std::vector<const SettingRow*> InOrder(int SettingRow::*place) {
+    std::vector<const SettingRow*> rows;
+    for (const SettingRow& row : SettingsTable()) {
+        if (row.*place >= 0) rows.push_back(&row);
+    }
+    std::sort(rows.begin(), rows.end(), [place](const SettingRow* a, const SettingRow* b) {
+        return a->*place < b->*place;
+    });
+    return rows;
 }
-constexpr SettingKey Number(const char* name, int SettingsRecord::*field) {
-    return {name, nullptr, field, nullptr};
-}
-constexpr SettingKey Text(const char* name, std::string SettingsRecord::*field) {
-    return {name, nullptr, nullptr, field};
-}
-
-using R = SettingsRecord;
-
-constexpr SettingKey kLoadOrder[] = {
-    Flag("bMPlayerPathName", &R::bMPlayerPathName),
-    Text("strMPlayerPathName", &R::strMPlayerPathName),
-    Flag("bShowToolbar", &R::bShowToolbar),
-    Flag("bShowStatusBar", &R::bShowStatusBar),
-    Flag("bShowProgressBar", &R::bShowProgressBar),
-    Flag("bShowPlaylist", &R::bShowPlaylist),
-    Number("nSSDisableMode", &R::nSSDisableMode),
-    Number("nPresetZoom", &R::nPresetZoom),
-    Flag("bAllowMultipleInstances", &R::bAllowMultipleInstances),
-    Number("nVideoOutputDriver", &R::nVideoOutputDriver),
-    Number("nAudioOutputDriver", &R::nAudioOutputDriver),
-    Flag("bAutoShuffle", &R::bAutoShuffle),
-    Flag("bStartupAlwaysOnTop", &R::bStartupAlwaysOnTop),
-    Flag("bLaunchInFullscreen", &R::bLaunchInFullscreen),
-    Flag("bRememberLastPlaybackPosition", &R::bRememberLastPlaybackPosition),
-    Flag("bAutoloadSubtitles", &R::bAutoloadSubtitles),
-    Number("nSubtitleCodePage", &R::nSubtitleCodePage),
-    Text("strSubtitleFont", &R::strSubtitleFont),
-    Text("strMPlayerUserConfig", &R::strMPlayerUserConfig),
-    Number("nMPlayerPriority", &R::nMPlayerPriority),
-    Flag("bDisableMPlayerMonitor", &R::bDisableMPlayerMonitor),
-    Flag("bEnableLogging", &R::bEnableLogging),
-    Flag("bBypassWinVersionCheck", &R::bBypassWinVersionCheck),
-    Number("nVideoBrightness", &R::nVideoBrightness),
-    Number("nVideoContrast", &R::nVideoContrast),
-    Number("nVideoHue", &R::nVideoHue),
-    Number("nVideoSaturation", &R::nVideoSaturation),
-    Flag("bDoubleBuffering", &R::bDoubleBuffering),
-    Text("strF1CMD", &R::strF1CMD),
-    Text("strF2CMD", &R::strF2CMD),
-    Text("strF3CMD", &R::strF3CMD),
-    Text("strF4CMD", &R::strF4CMD),
-    Text("strF5CMD", &R::strF5CMD),
-    Text("strF6CMD", &R::strF6CMD),
-    Text("strF7CMD", &R::strF7CMD),
-    Text("strF8CMD", &R::strF8CMD),
-};
-
-constexpr SettingKey kSaveOrder[] = {
-    Flag("bMPlayerPathName", &R::bMPlayerPathName),
-    Text("strMPlayerPathName", &R::strMPlayerPathName),
-    Flag("bShowToolbar", &R::bShowToolbar),
-    Flag("bShowStatusBar", &R::bShowStatusBar),
-    Flag("bShowProgressBar", &R::bShowProgressBar),
-    Flag("bShowPlaylist", &R::bShowPlaylist),
-    Number("nSSDisableMode", &R::nSSDisableMode),
-    Number("nPresetZoom", &R::nPresetZoom),
-    Flag("bAllowMultipleInstances", &R::bAllowMultipleInstances),
-    Number("nVideoOutputDriver", &R::nVideoOutputDriver),
-    Number("nAudioOutputDriver", &R::nAudioOutputDriver),
-    Flag("bAutoloadSubtitles", &R::bAutoloadSubtitles),
-    Number("nSubtitleCodePage", &R::nSubtitleCodePage),
-    Flag("bAutoShuffle", &R::bAutoShuffle),
-    Flag("bStartupAlwaysOnTop", &R::bStartupAlwaysOnTop),
-    Flag("bLaunchInFullscreen", &R::bLaunchInFullscreen),
-    Flag("bRememberLastPlaybackPosition", &R::bRememberLastPlaybackPosition),
-    Text("strMPlayerUserConfig", &R::strMPlayerUserConfig),
-    Text("strSubtitleFont", &R::strSubtitleFont),
-    Number("nMPlayerPriority", &R::nMPlayerPriority),
-    Flag("bDisableMPlayerMonitor", &R::bDisableMPlayerMonitor),
-    Flag("bEnableLogging", &R::bEnableLogging),
-    Number("nVideoBrightness", &R::nVideoBrightness),
-    Number("nVideoContrast", &R::nVideoContrast),
-    Number("nVideoHue", &R::nVideoHue),
-    Number("nVideoSaturation", &R::nVideoSaturation),
-    Flag("bDoubleBuffering", &R::bDoubleBuffering),
-    Text("strF1CMD", &R::strF1CMD),
-    Text("strF2CMD", &R::strF2CMD),
-    Text("strF3CMD", &R::strF3CMD),
-    Text("strF4CMD", &R::strF4CMD),
-    Text("strF5CMD", &R::strF5CMD),
-    Text("strF6CMD", &R::strF6CMD),
-    Text("strF7CMD", &R::strF7CMD),
-    Text("strF8CMD", &R::strF8CMD),
-};
-
-static_assert(std::size(kLoadOrder) == 36);
-static_assert(std::size(kSaveOrder) == 35);
 
 }  // namespace
+
+SettingsRecord::SettingsRecord() {
+    for (const SettingRow& row : SettingsTable()) {
+        switch (row.type) {
+        case SettingType::Flag: this->*row.flag = row.defaultNumber != 0; break;
+        case SettingType::Number: this->*row.number = row.defaultNumber; break;
+        case SettingType::Text: this->*row.text = row.defaultText; break;
+        }
+    }
+}
 
 std::string SettingsFilePath(const std::string& moduleFolder) {
     return moduleFolder + "/Taleno .ini";
@@ -119,13 +45,11 @@ CIniStore SettingsStore(const std::string& moduleFolder) {
 
 void LoadSettings(const CIniStore& store, SettingsRecord& record) {
     const SettingsRecord defaults;
-    for (const SettingKey& key : kLoadOrder) {
-        if (key.flag) {
-            record.*key.flag = store.ReadBool(key.name, defaults.*key.flag);
-        } else if (key.number) {
-            record.*key.number = store.ReadInt(key.name, defaults.*key.number);
-        } else {
-            record.*key.text = store.ReadString(key.name, defaults.*key.text);
+    for (const SettingRow* row : InOrder(&SettingRow::loadPlace)) {
+        switch (row->type) {
+        case SettingType::Flag: record.*row->flag = store.ReadBool(row->key, defaults.*row->flag); break;
+        case SettingType::Number: record.*row->number = store.ReadInt(row->key, defaults.*row->number); break;
+        case SettingType::Text: record.*row->text = store.ReadString(row->key, defaults.*row->text); break;
         }
     }
 }
@@ -136,14 +60,12 @@ bool SaveSettings(const CIniStore& store, const SettingsRecord& record) {
     // file that may lack any key is a failed save.
     CIniStore::Batch batch = store.BeginBatch();
     bool allTaken = true;
-    for (const SettingKey& key : kSaveOrder) {
-        bool taken;
-        if (key.flag) {
-            taken = batch.WriteBool(key.name, record.*key.flag);
-        } else if (key.number) {
-            taken = batch.WriteInt(key.name, record.*key.number);
-        } else {
-            taken = batch.WriteString(key.name, record.*key.text);
+    for (const SettingRow* row : InOrder(&SettingRow::savePlace)) {
+        bool taken = false;
+        switch (row->type) {
+        case SettingType::Flag: taken = batch.WriteBool(row->key, record.*row->flag); break;
+        case SettingType::Number: taken = batch.WriteInt(row->key, record.*row->number); break;
+        case SettingType::Text: taken = batch.WriteString(row->key, record.*row->text); break;
         }
         allTaken = allTaken && taken;
     }
@@ -151,16 +73,17 @@ bool SaveSettings(const CIniStore& store, const SettingsRecord& record) {
 }
 
 int ReadVolumeSetting(const CIniStore& store) {
-    return store.ReadInt("nVolume", SettingsRecord{}.nVolume);
+    const SettingRow& volume = Row("nVolume");
+    return store.ReadInt(volume.key, volume.defaultNumber);
 }
 
 bool WriteVolumeSetting(const CIniStore& store, int volume) {
-    return store.WriteInt("nVolume", volume);
+    return store.WriteInt(Row("nVolume").key, volume);
 }
 
 bool ReadAllowMultipleInstances(const std::string& moduleFolder) {
-    return SettingsStore(moduleFolder).ReadBool("bAllowMultipleInstances",
-                                                 SettingsRecord{}.bAllowMultipleInstances);
+    const SettingRow& allow = Row("bAllowMultipleInstances");
+    return SettingsStore(moduleFolder).ReadBool(allow.key, allow.defaultNumber != 0);
 }
 
 }  // namespace taleno

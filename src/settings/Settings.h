@@ -1,7 +1,8 @@
 #pragma once
 // The settings record and its INI file "Taleno .ini" beside the executable,
-// section "TALENO". Every field is named by its INI key; the initial values
-// are the defaults a fresh installation starts with.
+// section "TALENO". Every field is named by its INI key. A new record holds
+// the defaults a fresh installation starts with; the keys' types, defaults,
+// ranges, holders and orders are the rows of SettingsTable.h.
 //
 // Values are read raw: the range checks belong to the component that holds
 // a value (the engine controller's setters check the engine's options).
@@ -14,41 +15,38 @@ namespace taleno {
 
 inline constexpr const char* kSettingsSection = "TALENO";
 
-// Ranges of the values the frame holds, as the preferences offer them.
-inline constexpr int kSSDisableModeMin = 0;    // "Don't disable"
-inline constexpr int kSSDisableModeMax = 2;    // "Disable if media clip contains video stream"
-inline constexpr int kPresetZoomMin = 10;      // percent; checked by the Player page only
-inline constexpr int kPresetZoomMax = 1000;
-
 struct SettingsRecord {
-    bool bMPlayerPathName = false;
+    // Every field at its default.
+    SettingsRecord();
+
+    bool bMPlayerPathName;
     std::string strMPlayerPathName;
-    bool bShowToolbar = true;
-    bool bShowStatusBar = true;
-    bool bShowProgressBar = true;
-    bool bShowPlaylist = false;
-    int nSSDisableMode = 2;
-    int nPresetZoom = 100;
-    bool bAllowMultipleInstances = false;
-    int nVideoOutputDriver = 2;
-    int nAudioOutputDriver = 2;
-    bool bAutoShuffle = false;
-    bool bStartupAlwaysOnTop = false;
-    bool bLaunchInFullscreen = false;
-    bool bRememberLastPlaybackPosition = false;
-    bool bAutoloadSubtitles = false;
-    int nSubtitleCodePage = 0;
+    bool bShowToolbar;
+    bool bShowStatusBar;
+    bool bShowProgressBar;
+    bool bShowPlaylist;
+    int nSSDisableMode;
+    int nPresetZoom;
+    bool bAllowMultipleInstances;
+    int nVideoOutputDriver;
+    int nAudioOutputDriver;
+    bool bAutoShuffle;
+    bool bStartupAlwaysOnTop;
+    bool bLaunchInFullscreen;
+    bool bRememberLastPlaybackPosition;
+    bool bAutoloadSubtitles;
+    int nSubtitleCodePage;
     std::string strSubtitleFont;
     std::string strMPlayerUserConfig;
-    int nMPlayerPriority = 2;
-    bool bDisableMPlayerMonitor = false;
-    bool bEnableLogging = false;
-    bool bBypassWinVersionCheck = false;  // set by hand only; never saved
-    int nVideoBrightness = 0;
-    int nVideoContrast = 0;
-    int nVideoHue = 0;
-    int nVideoSaturation = 0;
-    bool bDoubleBuffering = false;
+    int nMPlayerPriority;
+    bool bDisableMPlayerMonitor;
+    bool bEnableLogging;
+    bool bBypassWinVersionCheck;  // set by hand only; never saved
+    int nVideoBrightness;
+    int nVideoContrast;
+    int nVideoHue;
+    int nVideoSaturation;
+    bool bDoubleBuffering;
     std::string strF1CMD;
     std::string strF2CMD;
     std::string strF3CMD;
@@ -57,7 +55,7 @@ struct SettingsRecord {
     std::string strF6CMD;
     std::string strF7CMD;
     std::string strF8CMD;
-    int nVolume = 100;  // read and written on its own, see ReadVolumeSetting
+    int nVolume;  // read and written on its own, see ReadVolumeSetting
 
     bool operator==(const SettingsRecord&) const = default;
 };

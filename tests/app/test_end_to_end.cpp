@@ -14,6 +14,7 @@
 #include "PlayerProcess.h"
 #include "common/PrivateXServer.h"
 #include "app/PlayerApp.h"
+#include "engine/EngineControllerTestAccess.h"
 #include "engine/EngineLocation.h"
 #include "player/MainFrame.h"
 #include "shell/StatusPanel.h"
@@ -86,7 +87,7 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     EXPECT_EQ(test::XDisplay().Title(frame.winId()), "clip.avi - TALENO");
 
     // The engine draws into the view's video window.
-    const std::string cmdline = test::ReadWholeFile("/proc/" + std::to_string(frame.GetEngine().GetEnginePid()) + "/cmdline");
+    const std::string cmdline = test::ReadWholeFile("/proc/" + std::to_string(EngineControllerTestAccess(frame.GetEngine()).EnginePid()) + "/cmdline");
     EXPECT_NE(cmdline.find(std::string("-wid") + '\0' + std::to_string(frame.GetVideoWindowId()) + '\0'),
               std::string::npos);
 

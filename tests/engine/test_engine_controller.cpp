@@ -13,6 +13,7 @@
 #include "common/MessageRecorder.h"
 #include "common/ProcessCounts.h"
 #include "common/ScratchFolder.h"
+#include "EngineControllerTestAccess.h"
 #include "engine/EngineController.h"
 
 namespace taleno {
@@ -29,9 +30,9 @@ protected:
         // queued; deliver them before recording starts.
         QCoreApplication::processEvents();
         recorder.entries.clear();
-        engine.SetEnginePath(TALENO_STANDIN_ENGINE);
-        engine.SetVideoDriver(1);
-        engine.SetAudioDriver(1);
+        engine.CommandLine().SetEnginePath(TALENO_STANDIN_ENGINE);
+        engine.CommandLine().SetVideoDriver(1);
+        engine.CommandLine().SetAudioDriver(1);
         recorder.onMessage = [this](unsigned message) {
             if (message == WM_ENGINE_LOGLINE) logged.push_back(engine.GetLogLine());
         };
@@ -48,7 +49,7 @@ protected:
 
     void UseScript(const std::string& script, const std::string& path = "") {
         WriteWholeFile(path.empty() ? scratch.File("clip.standin") : path, script);
-        engine.SetMediaPath(path.empty() ? scratch.File("clip.standin") : path);
+        engine.CommandLine().SetMediaPath(path.empty() ? scratch.File("clip.standin") : path);
     }
 
     // The commands the stand-in received, without the time polls.
@@ -64,6 +65,7 @@ protected:
     ScratchFolder scratch;
     MessageRecorder recorder;
     CEngineController engine;
+    EngineControllerTestAccess access{engine};
     std::vector<std::string> logged;
 };
 
@@ -91,7 +93,7 @@ TEST_F(EngineControllerTest, MediaPathEchoedByTheEngineIsNotTakenForEvents) {
     StartScript("print Playing " + path + ".\nprint ID_FILENAME=" + path + "\nprint-id\nstarting\n",
                 ENGINE_PLAYING, path);
     EXPECT_EQ(engine.GetVideoWidth(), 176);  // the identification was read before playing
-    EXPECT_EQ(engine.GetTitle(), "-");
+    EXPECT_EQ(engine.GetMediaInfo().title, "-");
     engine.Stop();
 }
 
@@ -135,7 +137,7 @@ TEST_F(EngineControllerTest, FloodingEngineIsStoppedByTheGuard) {
 
 TEST_F(EngineControllerTest, EngineIgnoringQuitIsTerminatedAfter51Tries) {
     StartScript("record " + recordFile() + "\nignore-quit\nstarting\n");
-    const pid_t pid = engine.GetEnginePid();
+    const pid_t pid = access.EnginePid();
     engine.Stop();
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_FALSE(ProcessAlive(pid));
@@ -152,10 +154,10 @@ TEST_F(EngineControllerTest, StalledEngineIsKilledByTheMonitorUnlessDisabled) {
         SCOPED_TRACE(disabled ? "monitor disabled" : "monitor on");
         recorder.entries.clear();
         engine.SetMonitorDisabled(disabled);
-        engine.SetMonitorLimitForTesting(1);
+        access.SetMonitorLimit(1);
         StartScript("stall\n", ENGINE_STARTING);
-        EXPECT_EQ(engine.IsMonitorRunning(), !disabled);
-        const pid_t pid = engine.GetEnginePid();
+        EXPECT_EQ(access.IsMonitorRunning(), !disabled);
+        const pid_t pid = access.EnginePid();
         // The user-interface thread stops polling, as when it hangs.
         std::this_thread::sleep_for(std::chrono::milliseconds(3500));
         EXPECT_EQ(ProcessAlive(pid), disabled);
@@ -165,21 +167,21 @@ TEST_F(EngineControllerTest, StalledEngineIsKilledByTheMonitorUnlessDisabled) {
             engine.Stop();
         }
         EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-        EXPECT_FALSE(engine.IsMonitorRunning());
+        EXPECT_FALSE(access.IsMonitorRunning());
     }
 }
 
 TEST_F(EngineControllerTest, EarlyEndsFailAndAnEndWhilePlayingFinishes) {
     // A missing engine and one that exits while starting both fail, and
     // leave the controller ready for the next start.
-    engine.SetEnginePath(scratch.File("no-such-engine"));
+    engine.CommandLine().SetEnginePath(scratch.File("no-such-engine"));
     StartScript("starting\n", ENGINE_STOPPED);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 2000));
     EXPECT_FALSE(recorder.Has(WM_ENGINE_STARTING));
-    EXPECT_FALSE(engine.IsWriterRunning());
+    EXPECT_FALSE(access.IsWriterRunning());
 
     recorder.entries.clear();
-    engine.SetEnginePath(TALENO_STANDIN_ENGINE);
+    engine.CommandLine().SetEnginePath(TALENO_STANDIN_ENGINE);
     const auto started = std::chrono::steady_clock::now();
     StartScript("exit 1\n", ENGINE_STARTING);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 3000));
@@ -196,7 +198,7 @@ TEST_F(EngineControllerTest, EarlyEndsFailAndAnEndWhilePlayingFinishes) {
 
 TEST_F(EngineControllerTest, EngineKilledWhileCommandsAreWrittenNeverBlocksThePlayer) {
     StartScript("starting\n");
-    const pid_t pid = engine.GetEnginePid();
+    const pid_t pid = access.EnginePid();
     ::kill(pid, SIGKILL);
     for (int i = 0; i < 200; ++i) {
         engine.SendCommand("get_time_pos");
@@ -204,19 +206,19 @@ TEST_F(EngineControllerTest, EngineKilledWhileCommandsAreWrittenNeverBlocksThePl
     }
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 3000));
     EXPECT_EQ(engine.SendCommand("pause"), -1);
-    EXPECT_FALSE(engine.IsWriterRunning());
+    EXPECT_FALSE(access.IsWriterRunning());
 }
 
 TEST_F(EngineControllerTest, DestructorAndStartStopCyclesLeaveNoEngineDescriptorsThreadsOrZombies) {
     pid_t pid = 0;
     {
         CEngineController other;
-        other.SetEnginePath(TALENO_STANDIN_ENGINE);
+        other.CommandLine().SetEnginePath(TALENO_STANDIN_ENGINE);
         const std::string path = scratch.File("other.standin");
         WriteWholeFile(path, "ignore-quit\nstall\n");
-        other.SetMediaPath(path);
+        other.CommandLine().SetMediaPath(path);
         other.Start();
-        pid = other.GetEnginePid();
+        pid = EngineControllerTestAccess(other).EnginePid();
         ASSERT_TRUE(ProcessAlive(pid));
     }
     EXPECT_FALSE(ProcessAlive(pid));
@@ -230,7 +232,7 @@ TEST_F(EngineControllerTest, DestructorAndStartStopCyclesLeaveNoEngineDescriptor
     for (int i = 0; i < 200; ++i) {
         engine.Start();
         ASSERT_EQ(engine.GetState(), ENGINE_STARTING);
-        if (i % 2 == 0) engine.PollOutput();
+        if (i % 2 == 0) access.PollOutput();
         engine.Stop();
         ASSERT_EQ(engine.GetState(), ENGINE_STOPPED);
     }

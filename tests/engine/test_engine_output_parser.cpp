@@ -28,21 +28,21 @@ TEST_F(EngineOutputParserTest, TimePositionAnswersInEveryState) {
                             {"abc", ENGINE_PLAYING, 359999}}) {
         // No value or no number keeps the last position.
         EXPECT_EQ(parser.ParseLine(std::string("ANS_TIME_POSITION=") + a.value, a.state), ENGINE_EVENT_NONE);
-        EXPECT_EQ(parser.GetTimePosition(), a.expected) << a.value;
+        EXPECT_EQ(parser.GetMediaInfo().timePosition, a.expected) << a.value;
     }
 }
 
 TEST_F(EngineOutputParserTest, NumbersAreBounded) {
     Starting("ID_LENGTH=5400.25");
-    EXPECT_EQ(parser.GetLength(), 5400);
+    EXPECT_EQ(parser.GetMediaInfo().length, 5400);
     Starting("ID_LENGTH=400000");
-    EXPECT_EQ(parser.GetLength(), 359999);
+    EXPECT_EQ(parser.GetMediaInfo().length, 359999);
     Starting("Cache fill: 150.00% (1 bytes)");
-    EXPECT_FLOAT_EQ(parser.GetCacheFill(), 100.0f);
+    EXPECT_FLOAT_EQ(parser.GetMediaInfo().cacheFill, 100.0f);
     Starting("Cache fill:  12.50% (458752 bytes)");
-    EXPECT_FLOAT_EQ(parser.GetCacheFill(), 12.5f);
+    EXPECT_FLOAT_EQ(parser.GetMediaInfo().cacheFill, 12.5f);
     Starting("ID_VIDEO_FPS=1e999");  // beyond float: largest float, no overflow
-    EXPECT_FLOAT_EQ(parser.GetVideoFps(), 3.40282347e38f);
+    EXPECT_FLOAT_EQ(parser.GetMediaInfo().videoFps, 3.40282347e38f);
     Starting("ID_VIDEO_BITRATE=-99999999999");  // saturates at the 32-bit minimum
     EXPECT_EQ(parser.GetVideoBitrate(""), -2147483647 - 1);
     // The picture size is read only while starting, and bounded.
@@ -59,7 +59,7 @@ TEST_F(EngineOutputParserTest, NumbersAreBounded) {
 TEST_F(EngineOutputParserTest, TextsAndTagsUntilReset) {
     Starting(" Title: My Clip");
     Starting(" name: Other");
-    EXPECT_EQ(parser.GetTitle(), "Other");
+    EXPECT_EQ(parser.GetMediaInfo().title, "Other");
     for (const char* line : {" Album: An Album", " Genre: Rock", "ID_AUDIO_FORMAT=85",
                              "ID_CLIP_INFO_copyright=(c) Me",
                              "ID_CLIP_INFO_name=",          // not longer than the position: nothing stored
@@ -67,21 +67,21 @@ TEST_F(EngineOutputParserTest, TextsAndTagsUntilReset) {
         Starting(line);
     }
     parser.ParseLine(" Album: Later", ENGINE_PLAYING);
-    EXPECT_EQ((Strings{parser.GetAlbum(), parser.GetGenre(), parser.GetAudioFormat(),
-                       parser.GetClipCopyright(), parser.GetClipName(), parser.GetClipRating()}),
+    EXPECT_EQ((Strings{parser.GetMediaInfo().album, parser.GetMediaInfo().genre, parser.GetMediaInfo().audioFormat,
+                       parser.GetMediaInfo().clipCopyright, parser.GetMediaInfo().clipName, parser.GetMediaInfo().clipRating}),
               (Strings{"An Album", "Rock", "85", "(c) Me", "-", "-"}));
     Starting("ID_AUDIO_CODEC=mpg123");
     Starting("Video: no video");
-    EXPECT_FALSE(parser.HasVideo());
+    EXPECT_FALSE(parser.GetMediaInfo().hasVideo);
 
     parser.ResetMediaInfo();
-    EXPECT_EQ((Strings{parser.GetAlbum(), parser.GetAudioCodec()}), (Strings{"-", ""}));
-    EXPECT_TRUE(parser.HasVideo());
+    EXPECT_EQ((Strings{parser.GetMediaInfo().album, parser.GetMediaInfo().audioCodec}), (Strings{"-", ""}));
+    EXPECT_TRUE(parser.GetMediaInfo().hasVideo);
 }
 
 TEST_F(EngineOutputParserTest, EventsFollowRuleOrderAndState) {
     EXPECT_EQ(Starting(" Title: Starting Over"), ENGINE_EVENT_NONE);
-    EXPECT_EQ(parser.GetTitle(), "Starting Over");
+    EXPECT_EQ(parser.GetMediaInfo().title, "Starting Over");
     EXPECT_EQ(Starting("Starting playback..."), ENGINE_EVENT_STARTING);
     EXPECT_EQ(Starting("Exiting... (End of file)"), ENGINE_EVENT_EXITING);
     EXPECT_EQ(Starting("Playback interrupted"), ENGINE_EVENT_INTERRUPTED);

@@ -11,6 +11,7 @@
 
 #include "common/MessageRecorder.h"
 #include "common/ScratchFolder.h"
+#include "EngineControllerTestAccess.h"
 #include "engine/EngineController.h"
 #include "engine/EngineLocation.h"
 
@@ -46,13 +47,13 @@ protected:
         if (!clipsReady) GTEST_SKIP() << "mplayer or ffmpeg missing";
         QCoreApplication::processEvents();
         recorder.entries.clear();
-        engine.SetEnginePath(kEngine);
-        engine.SetVideoDriver(1);  // -vo null
-        engine.SetAudioDriver(1);  // -ao null
+        engine.CommandLine().SetEnginePath(kEngine);
+        engine.CommandLine().SetVideoDriver(1);  // -vo null
+        engine.CommandLine().SetAudioDriver(1);  // -ao null
     }
 
     void Play(const std::string& name) {
-        engine.SetMediaPath(folder->File(name));
+        engine.CommandLine().SetMediaPath(folder->File(name));
         engine.Start();
         ASSERT_TRUE(PumpUntil([&] { return engine.GetState() != ENGINE_STARTING; }, 10000));
     }
@@ -61,33 +62,34 @@ protected:
     static inline bool clipsReady = false;
     MessageRecorder recorder;
     CEngineController engine;
+    EngineControllerTestAccess access{engine};
 };
 
 TEST_F(RealEngineTest, StartsAndReportsTheClipAsAnnounced) {
     Play("clip.avi");
     ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
-    EXPECT_TRUE(engine.HasVideo());
-    EXPECT_EQ((std::vector{engine.GetVideoWidth(), engine.GetVideoHeight(), engine.GetLength()}),
+    EXPECT_TRUE(engine.GetMediaInfo().hasVideo);
+    EXPECT_EQ((std::vector{engine.GetVideoWidth(), engine.GetVideoHeight(), engine.GetMediaInfo().length}),
               (std::vector{176, 144, 4}));
-    EXPECT_EQ((std::vector{engine.GetAudioBitrate(), engine.GetAudioRate(), engine.GetAudioChannels()}),
+    EXPECT_EQ((std::vector{engine.GetMediaInfo().audioBitrate, engine.GetMediaInfo().audioRate, engine.GetMediaInfo().audioChannels}),
               (std::vector{64000, 44100, 2}));
-    EXPECT_EQ((std::vector<std::string>{engine.GetTitle(), engine.GetArtist(), engine.GetVideoCodec(),
-                                        engine.GetAudioCodec()}),
+    EXPECT_EQ((std::vector<std::string>{engine.GetMediaInfo().title, engine.GetMediaInfo().artist, engine.GetMediaInfo().videoCodec,
+                                        engine.GetMediaInfo().audioCodec}),
               (std::vector<std::string>{"My Clip", "Some Artist", "ffodivx", "mpg123"}));
     EXPECT_GT(engine.GetVideoBitrate(), 0);
-    EXPECT_FLOAT_EQ(engine.GetVideoFps(), 25.0f);
+    EXPECT_FLOAT_EQ(engine.GetMediaInfo().videoFps, 25.0f);
 }
 
 TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
     Play("clip.avi");
     ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
-    ASSERT_TRUE(PumpUntil([&] { return engine.GetTimePosition() >= 1; }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return engine.GetMediaInfo().timePosition >= 1; }, 3000));
 
     engine.Pause(1);
     PumpFor(600);
-    const int paused = engine.GetTimePosition();
+    const int paused = engine.GetMediaInfo().timePosition;
     PumpFor(1200);
-    EXPECT_EQ(engine.GetTimePosition(), paused);
+    EXPECT_EQ(engine.GetMediaInfo().timePosition, paused);
 
     engine.Mute();
     PumpFor(50);
@@ -98,7 +100,7 @@ TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
     engine.SeekAbsolute(0);
     QElapsedTimer sinceSeek;
     sinceSeek.start();
-    ASSERT_TRUE(PumpUntil([&] { return engine.GetTimePosition() <= 1; }, 2000));
+    ASSERT_TRUE(PumpUntil([&] { return engine.GetMediaInfo().timePosition <= 1; }, 2000));
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
 
     // The clip ends about four seconds after the seek back to its start, and
@@ -112,10 +114,10 @@ TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
 TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoAndStopQuitsTheEngine) {
     Play("audio.mp3");
     ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
-    EXPECT_FALSE(engine.HasVideo());
-    EXPECT_EQ(engine.GetLength(), 3);
-    EXPECT_EQ(engine.GetAudioBitrate(), 128000);
-    const pid_t pid = engine.GetEnginePid();
+    EXPECT_FALSE(engine.GetMediaInfo().hasVideo);
+    EXPECT_EQ(engine.GetMediaInfo().length, 3);
+    EXPECT_EQ(engine.GetMediaInfo().audioBitrate, 128000);
+    const pid_t pid = access.EnginePid();
     engine.Stop();
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_NE(::kill(pid, 0), 0);
@@ -147,7 +149,7 @@ TEST_F(RealEngineTest, OddFileNamesReachTheEngineWhole) {
     engine.SetLogging(true);
     for (const auto& [media, shown] : {std::pair{quoted, quoted}, {leading, "./" + leading}}) {
         logged.clear();
-        engine.SetMediaPath(media);
+        engine.CommandLine().SetMediaPath(media);
         engine.Start();
         EXPECT_TRUE(PumpUntil([&] { return engine.GetState() == ENGINE_PLAYING; }, 10000)) << media;
         for (const std::string& line : {"Playing " + shown + ".", "ID_FILENAME=" + shown}) {

@@ -58,7 +58,7 @@ TEST_F(FrameTest, OutOfRangeSettingsReachTheEngineAsItsFallbacks) {
     CMainFrame& f = MakeFrame("nSubtitleCodePage=25\nnMPlayerPriority=9\nnVideoHue=150\nnVolume=250\n"
                               "bBypassWinVersionCheck=true\n");
     CEngineController& engine = f.GetEngine();
-    EXPECT_EQ((std::vector{engine.GetSubtitleCodePage(), engine.GetPriority(), engine.GetHue(), engine.GetVolume()}),
+    EXPECT_EQ((std::vector{engine.CommandLine().GetSubtitleCodePage(), engine.CommandLine().GetPriority(), engine.CommandLine().GetHue(), engine.GetVolume()}),
               (std::vector{0, 2, 0, 100}));
     // The slider shows what the engine will play at, not 0.
     EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);

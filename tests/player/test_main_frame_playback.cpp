@@ -186,9 +186,9 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
     const std::string clip = PlayingScript("clip.standin");
     ASSERT_TRUE(StorePosition(folder.Path(), clip, 6));
     PlayUntilPlaying(clip);
-    EXPECT_NE(f.GetEngine().GetCommandLine().find("-ss 1 "), std::string::npos);
-    ASSERT_TRUE(PumpUntil([&] { return f.GetEngine().GetTimePosition() >= 1; }, 5000));
-    const int position = f.GetEngine().GetTimePosition();
+    EXPECT_NE(f.GetEngine().CommandLine().GetCommandLine().find("-ss 1 "), std::string::npos);
+    ASSERT_TRUE(PumpUntil([&] { return f.GetEngine().GetMediaInfo().timePosition >= 1; }, 5000));
+    const int position = f.GetEngine().GetMediaInfo().timePosition;
     f.OnCommand(ID_PLAY_STOP);
     EXPECT_EQ(ReadPosition(folder.Path(), clip), position);
 
@@ -196,7 +196,7 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
     ASSERT_TRUE(StorePosition(folder.Path(), clip, 5));
     f.OnCommand(ID_PLAY_PLAY);
     ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
-    EXPECT_EQ(f.GetEngine().GetCommandLine().find("-ss"), std::string::npos);
+    EXPECT_EQ(f.GetEngine().CommandLine().GetCommandLine().find("-ss"), std::string::npos);
 }
 
 TEST_F(FrameTest, DoubleClickOpensWhileStoppedAndTogglesFullScreenOtherwise) {

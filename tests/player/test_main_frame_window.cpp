@@ -129,8 +129,8 @@ TEST_F(FrameWindowTest, TheEnginesWindowSurvivesAlwaysOnTopAndFullScreen) {
     CMainFrame& f = ShowFrame();
     PlayUntilPlaying(PlayingScript("clip.standin"));
     const WId id = f.GetVideoWindowId();
-    EXPECT_EQ(f.GetEngine().GetVideoWindow(), id);
-    EXPECT_NE(f.GetEngine().GetCommandLine().find("-wid " + std::to_string(id) + " "), std::string::npos);
+    EXPECT_EQ(f.GetEngine().CommandLine().GetVideoWindow(), id);
+    EXPECT_NE(f.GetEngine().CommandLine().GetCommandLine().find("-wid " + std::to_string(id) + " "), std::string::npos);
     const WId topLevel = f.winId();
 
     for (int command : {ID_VIEW_ALWAYSONTOP, ID_VIEW_FULLSCREEN, ID_VIEW_FULLSCREEN, ID_VIEW_ALWAYSONTOP}) {
