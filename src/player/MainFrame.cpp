@@ -246,9 +246,10 @@ void CMainFrame::SetCaption(const std::string& name) {
 }
 
 void CMainFrame::SetStatusText(const QString& text) {
-    statusText = text;
     statusPanel->SetStatusText(text);
-    emit statusTextChanged(text);
+    if (statusObserver) {
+        statusObserver(text);
+    }
 }
 
 void CMainFrame::SetVolume(int volume) {

@@ -9,8 +9,8 @@
 // them. It keeps no playback state of its own: before every decision it
 // asks the engine controller for its state.
 //
-// Menu items, shortcuts and toolbar buttons are QActions carrying the
-// command ids of CommandIds.h; all of them end in OnCommand. The engine
+// Menu items, shortcuts and toolbar buttons are QActions built from the
+// command table (CommandTable.h); all of them end in OnCommand. The engine
 // controller, the bars and the view reach the frame only through posted
 // messages (OnMessage: the frame is the main message target).
 //
@@ -21,6 +21,7 @@
 #include "platform/ScreenSaverGuard.h"
 #include "platform/WindowMessages.h"
 #include "platform/WindowTimers.h"
+#include "player/CommandTable.h"
 #include "player/VideoSizing.h"
 #include "playlist/Playlist.h"
 #include "settings/Settings.h"
@@ -32,7 +33,6 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,16 +63,6 @@ public:
     // Seek-bar refresh ticks skipped after a seek.
     static constexpr int kSeekHoldOffTicks = 2;
 
-    // Opens an address on the desktop (Home Page); returns success.
-    using UrlOpener = std::function<bool(const QUrl&)>;
-    // The Open dialog: the chosen path, or "" when cancelled.
-    using OpenFileDialog = std::function<std::string(QWidget* parent)>;
-    // A message box with an OK button and the application's title.
-    using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
-
-    // The address Home Page opens.
-    static QUrl HomePageUrl();
-
     // Reads the settings from "Taleno .ini" in moduleFolder, resolves the
     // engine path and hands the engine's settings to the controller;
     // captures the screen-saver time-outs. The window does not exist yet.
@@ -89,22 +79,62 @@ public:
     // that its video window exists (WM_OPEN_COMMAND_LINE). "" opens nothing.
     void SetCommandLineFile(const std::string& path);
 
-    // --- commands and messages -------------------------------------------
-    // Runs the command with this id, as its menu item, shortcut or button.
-    void OnCommand(int id);
+    // A playlist file (txt, pls, m3u, ram in any case) is loaded; anything
+    // else becomes the only entry. The first entry then plays. Every way of
+    // opening (dialog, drop, command line, a second instance) ends here.
+    void OpenPath(const std::string& path);
+
+    // The messages of the engine controller, the bars and the view.
     void OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
-    // One tick of a frame timer (ids 1 to 4).
-    void OnTimer(unsigned id);
-    // One mouse-wheel message: a positive delta raises the volume by 10, a
-    // negative one lowers it by 10.
-    void OnMouseWheel(int delta);
-    // Files dropped on the window: one is opened, several replace the list.
-    void OnDropFiles(const std::vector<std::string>& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The command table's rows act on the frame; tests reach its state.
+    friend std::span<const CommandRow> CommandTable();
+    friend class MainFrameTestAccess;
+
+    // Opens an address on the desktop (Home Page); returns success.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    // The Open dialog: the chosen path, or "" when cancelled.
+    using OpenFileDialog = std::function<std::string(QWidget* parent)>;
+    // A message box with an OK button and the application's title.
+    using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
+
+    // The address Home Page opens.
+    static QUrl HomePageUrl();
+
+    // --- commands -----------------------------------------------------------
+    // Runs the command with this id, as its menu item, shortcut or button,
+    // then updates the marks.
+    void OnCommand(int id);
+    // Sets every check and radio mark from the current state, as each menu
+    // does before it opens.
+    void UpdateCommandUI();
+    // The main menu's action of a command id (nullptr for none).
+    QAction* GetAction(int id) const;
+    void BuildActions();
+    void BuildMenus();
+    void BuildShortcuts();
+    QAction* MakeAction(const CommandRow& row, bool withShortcutText);
+
+    void OnOpen();
+    void OnClose();
+    void OnPlay();
+    void OnStop();
+    void OnStep(int (CPlaylist::*step)());
+    void OnSeekStep(int seconds);
+    void OnMute();
+    void OnToggleBar(QWidget* bar);
+    void ToggleKeepAspectRatio();
+    void OnUserCommand(int index);
 
     // --- the open path ----------------------------------------------------
-    // A playlist file (txt, pls, m3u, ram in any case) is loaded; anything
-    // else becomes the only entry. The first entry then plays.
-    void OpenPath(const std::string& path);
     void PlayCurrentEntry();
     void StartPlayback();
     void StopPlayback();
@@ -115,6 +145,31 @@ public:
     // After a clip ended or failed: the next entry, Repeat, Auto Shuffle,
     // end of playback.
     void AdvanceAfterClip();
+
+    // --- input that reaches the window --------------------------------------
+    // One mouse-wheel message: a positive delta raises the volume by 10, a
+    // negative one lowers it by 10.
+    void OnMouseWheel(int delta);
+    // Files dropped on the window: one is opened, several replace the list.
+    void OnDropFiles(const std::vector<std::string>& paths);
+
+    // --- engine and window messages -----------------------------------------
+    void OnEngineStarting();
+    void OnEnginePlaying();
+    void OnEngineFailed();
+    void OnEngineFinished();
+    void OnSeekBarSeek(int percent);
+    void OnVolumeBarChanged(int volume);
+    void OnViewDoubleClick();
+
+    // --- timers -------------------------------------------------------------
+    // One tick of a frame timer (ids 1 to 4).
+    void OnTimer(unsigned id);
+    void UpdateTimeDisplay();
+    void UpdateSeekBar();
+    void UpdateCacheFill();
+    void HidePointer();
+    void ShowPointer();
 
     // --- sizing -----------------------------------------------------------
     void SetZoom(ZoomMode zoom);
@@ -127,6 +182,9 @@ public:
     int VerticalOverhead() const;
     // Pixels between the window's width and the view's width.
     int HorizontalOverhead() const;
+    // Grows the window to its minimum height after bars came or went.
+    void RecalcLayout();
+    QRect DesktopRect() const;
     // The view's video window was created: hand it to the engine.
     void AttachVideoWindow();
 
@@ -138,100 +196,15 @@ public:
     // fails. Returns success.
     bool SaveSettings();
 
-    // --- check marks --------------------------------------------------------
-    // Sets every check and radio mark from the current state, as each menu
-    // does before it opens.
-    void UpdateCommandUI();
-    // The action of a command id (nullptr for an unknown id).
-    QAction* GetAction(int id) const;
-    // Every menu, shortcut and button action, by id.
-    std::vector<QAction*> GetActions() const;
-    // The main menu's popups in order, and the view's context menu.
-    std::vector<QMenu*> GetMenus() const;
-    QMenu* GetContextMenu() const { return contextMenu; }
-
-    // --- state for the tests and the application ------------------------
-    CEngineController& GetEngine() { return engine; }
-    CPlaylist& GetPlaylist() { return playlist; }
-    CStatusPanel* GetStatusPanel() const { return statusPanel; }
-    CVolumeToolBar* GetToolBar() const { return toolBar; }
-    CSeekBar* GetSeekBar() const { return seekBar; }
-    CTALENOView* GetView() const { return view; }
-    const SettingsRecord& GetSettings() const { return settings; }
-    const std::string& GetModuleFolder() const { return moduleFolder; }
-    const std::string& GetCurrentClip() const { return currentClip; }
-    QString GetStatusText() const { return statusText; }
-    int GetZoomMode() const { return zoomMode; }
-    bool IsFullScreen() const { return fullScreen; }
-    bool IsAlwaysOnTop() const { return alwaysOnTop; }
-    bool IsKeepAspectRatio() const { return keepAspectRatio; }
-    bool IsRepeat() const { return repeat; }
-    int GetAfterPlaybackAction() const { return afterPlaybackAction; }
-    int GetSeekHoldOff() const { return seekHoldOff; }
-    int GetLoadedVolume() const { return loadedVolume; }
-    bool IsTimerRunning(unsigned id) const { return timers.IsTimerRunning(id); }
-    // The video window's X11 id (0 before the view exists).
-    WId GetVideoWindowId() const { return videoWindow; }
-
-    // Test seams; empty functions restore the desktop's versions.
-    void SetUrlOpener(UrlOpener opener);
-    void SetOpenFileDialog(OpenFileDialog dialog);
-    void SetMessageBox(MessageBox box);
-
-signals:
-    // Every status text the frame puts into the status panel, in order.
-    void statusTextChanged(const QString& text);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    // Creation steps.
-    void BuildActions();
-    void BuildMenus();
-    void BuildShortcuts();
-    QAction* MakeAction(int id, const QString& text, bool checkable);
-    // Whether the command's item carries a mark now; nullopt for items that
-    // never carry one.
-    std::optional<bool> CommandChecked(int id) const;
-
-    // Command groups.
-    void OnOpen();
-    void OnClose();
-    void OnPlay();
-    void OnStop();
-    void OnStep(int (CPlaylist::*step)());
-    void OnSeekStep(int seconds);
-    void OnToggleBar(QWidget* bar);
-    void OnUserCommand(int index);
-
-    // Engine messages.
-    void OnEngineStarting();
-    void OnEnginePlaying();
-    void OnEngineFailed();
-    void OnEngineFinished();
-    void OnSeekBarSeek(int percent);
-    void OnVolumeBarChanged(int volume);
-    void OnViewDoubleClick();
-
-    // Timer ticks.
-    void UpdateTimeDisplay();
-    void UpdateSeekBar();
-    void UpdateCacheFill();
-    void HidePointer();
-
     // The close sequence up to the framework's destruction.
     void CloseSequence();
     void SetStatusText(const QString& text);
     void SetVolume(int volume);
-    // Grows the window to its minimum height after bars came or went.
-    void RecalcLayout();
-    QRect DesktopRect() const;
-    void ShowPointer();
+
+    // Desktop seams; empty functions restore the desktop's versions.
+    void SetUrlOpener(UrlOpener opener);
+    void SetOpenFileDialog(OpenFileDialog dialog);
+    void SetMessageBox(MessageBox box);
 
     // Settings.
     std::string moduleFolder;
@@ -274,11 +247,12 @@ private:
     bool pointerHidden = false;
 
     WId videoWindow = 0;
-    QString statusText;
+    // Every status text the frame puts into the status panel goes here too.
+    std::function<void(const QString&)> statusObserver;
 
-    std::map<int, QAction*> actions;     // the main menu's items
-    std::vector<QAction*> contextActions; // the view's context menu
-    std::vector<QAction*> keyActions;     // the shortcuts
+    std::map<int, QAction*> actions;      // the main menu's items
+    std::vector<QAction*> contextActions;  // the view's context menu
+    std::vector<QAction*> keyActions;      // the shortcuts
     std::vector<QMenu*> menus;
     QMenu* contextMenu = nullptr;
 

@@ -41,60 +41,10 @@ bool IsRunning(EngineState state) {
 }  // namespace
 
 void CMainFrame::OnCommand(int id) {
-    switch (id) {
-    case ID_FILE_OPEN: OnOpen(); break;
-    case ID_FILE_CLOSE: OnClose(); break;
-    case ID_APP_EXIT: close(); break;
-
-    case ID_VIEW_HALFSIZE: SetZoom(ZOOM_HALF); break;
-    case ID_VIEW_ORIGINALSIZE: SetZoom(ZOOM_ORIGINAL); break;
-    case ID_VIEW_DOUBLESIZE: SetZoom(ZOOM_DOUBLE); break;
-    case ID_VIEW_PRESETSIZE: SetZoom(ZOOM_PRESET); break;
-    case ID_VIEW_FULLSCREEN: ToggleFullScreen(); break;
-    case ID_VIEW_KEEPASPECTRATIO:
-        keepAspectRatio = !keepAspectRatio;
-        view->SetKeepAspect(keepAspectRatio);
-        view->PostLayout();
-        break;
-    case ID_VIEW_PROGRESSBAR: OnToggleBar(seekBar); break;
-    case ID_VIEW_TOOLBAR_MENU:
-    case ID_VIEW_TOOLBAR: OnToggleBar(toolBar); break;
-    case ID_VIEW_STATUSBAR: OnToggleBar(statusPanel); break;
-    case ID_VIEW_ALWAYSONTOP: ToggleAlwaysOnTop(); break;
-
-    case ID_PLAY_PLAY: OnPlay(); break;
-    case ID_PLAY_PAUSE: TogglePause(); break;
-    case ID_PLAY_STOP: OnStop(); break;
-    case ID_PLAY_PREVIOUS: OnStep(&CPlaylist::MovePrevious); break;
-    case ID_PLAY_NEXT: OnStep(&CPlaylist::MoveNext); break;
-    case ID_PLAY_FORWARD10SECONDS: OnSeekStep(10); break;
-    case ID_PLAY_REWIND10SECONDS: OnSeekStep(-10); break;
-    case ID_PLAY_FORWARD1MINUTE: OnSeekStep(60); break;
-    case ID_PLAY_REWIND1MINUTE: OnSeekStep(-60); break;
-    case ID_PLAY_FORWARD10MINUTES: OnSeekStep(600); break;
-    case ID_PLAY_REWIND10MINUTES: OnSeekStep(-600); break;
-    case ID_VOLUME_100: SetVolume(100); break;
-    case ID_VOLUME_75: SetVolume(75); break;
-    case ID_VOLUME_50: SetVolume(50); break;
-    case ID_VOLUME_25: SetVolume(25); break;
-    case ID_VOLUME_MUTE:
-        if (engine.GetState() == ENGINE_PLAYING) {
-            engine.Mute();
-        }
-        break;
-    case ID_AFTERPLAYBACK_SHUTDOWN: afterPlaybackAction = AFTER_PLAYBACK_SHUTDOWN; break;
-    case ID_AFTERPLAYBACK_DONOTHING: afterPlaybackAction = AFTER_PLAYBACK_NOTHING; break;
-    case ID_PLAY_REPEAT: repeat = !repeat; break;
-
-    case ID_HELP_HOMEPAGE: urlOpener(HomePageUrl()); break;
-
-    default:
-        if (id >= ID_USER_COMMAND_F1 && id <= ID_USER_COMMAND_F8) {
-            OnUserCommand(id - ID_USER_COMMAND_F1);
-        }
-        // Open URL, Properties, Playlist, Log, Go To, Preferences and About
-        // open windows of their own, which this player does not have yet.
-        break;
+    // Commands without behaviour yet (the windows of Open URL, Properties,
+    // Playlist, Log, Go To, Preferences and About) do nothing.
+    if (const CommandRow* row = FindCommand(id); row != nullptr && row->run != nullptr) {
+        row->run(*this);
     }
     UpdateCommandUI();
 }
@@ -151,6 +101,18 @@ void CMainFrame::OnSeekStep(int seconds) {
     }
     engine.SeekRelative(seconds);
     seekHoldOff = kSeekHoldOffTicks;
+}
+
+void CMainFrame::OnMute() {
+    if (engine.GetState() == ENGINE_PLAYING) {
+        engine.Mute();
+    }
+}
+
+void CMainFrame::ToggleKeepAspectRatio() {
+    keepAspectRatio = !keepAspectRatio;
+    view->SetKeepAspect(keepAspectRatio);
+    view->PostLayout();
 }
 
 void CMainFrame::OnToggleBar(QWidget* bar) {

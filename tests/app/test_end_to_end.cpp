@@ -16,7 +16,7 @@
 #include "app/PlayerApp.h"
 #include "engine/EngineControllerTestAccess.h"
 #include "engine/EngineLocation.h"
-#include "player/MainFrame.h"
+#include "player/MainFrameTestAccess.h"
 #include "shell/StatusPanel.h"
 
 #ifndef TALENO_XORG_MODULE_DIR
@@ -81,10 +81,10 @@ protected:
 };
 
 TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
-    CMainFrame& frame = Start("clip.avi");
-    ASSERT_TRUE(PumpUntil([&] { return frame.GetStatusText() == "Playing"; }, 15000)) << frame.GetStatusText().toStdString();
-    EXPECT_EQ(frame.windowTitle(), "clip.avi - TALENO");
-    EXPECT_EQ(test::XDisplay().Title(frame.winId()), "clip.avi - TALENO");
+    MainFrameTestAccess frame(Start("clip.avi"));
+    ASSERT_TRUE(PumpUntil([&] { return frame.GetStatusPanel()->StatusText() == "Playing"; }, 15000)) << frame.GetStatusPanel()->StatusText().toStdString();
+    EXPECT_EQ(frame->windowTitle(), "clip.avi - TALENO");
+    EXPECT_EQ(test::XDisplay().Title(frame->winId()), "clip.avi - TALENO");
 
     // The engine draws into the view's video window.
     const std::string cmdline = test::ReadWholeFile("/proc/" + std::to_string(EngineControllerTestAccess(frame.GetEngine()).EnginePid()) + "/cmdline");
@@ -103,22 +103,22 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     EXPECT_TRUE(PumpUntil([&] { return frame.GetStatusPanel()->TimeText().startsWith("00:02"); }, 8000))
         << frame.GetStatusPanel()->TimeText().toStdString();
 
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame, 5000));
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame.Window(), 5000));
     for (const auto& [key, state, status, limitMs] : {std::tuple{Qt::Key_Space, ENGINE_PAUSED, "Paused", 5000},
                                                       {Qt::Key_Space, ENGINE_PLAYING, "Playing", 5000},
                                                       {Qt::Key_Period, ENGINE_STOPPED, "Stopped", 10000}}) {
-        QTest::keyClick(&frame, key);
+        QTest::keyClick(&frame.Window(), key);
         EXPECT_TRUE(PumpUntil([&] { return frame.GetEngine().GetState() == state; }, limitMs)) << status;
-        EXPECT_EQ(frame.GetStatusText(), status);
+        EXPECT_EQ(frame.GetStatusPanel()->StatusText(), status);
     }
 }
 
 TEST_F(EndToEndTest, TheEndOfAClipPlaysTheNextPlaylistEntry) {
-    CMainFrame& frame = Start("two.m3u");
-    ASSERT_TRUE(PumpUntil([&] { return frame.windowTitle() == "one.avi - TALENO"; }, 15000));
+    MainFrameTestAccess frame(Start("two.m3u"));
+    ASSERT_TRUE(PumpUntil([&] { return frame->windowTitle() == "one.avi - TALENO"; }, 15000));
     EXPECT_TRUE(PumpUntil([&] {
-        return frame.windowTitle() == "two.avi - TALENO" && frame.GetStatusText() == "Playing";
+        return frame->windowTitle() == "two.avi - TALENO" && frame.GetStatusPanel()->StatusText() == "Playing";
     }, 20000));
 }
 

@@ -8,7 +8,7 @@
 
 #include "app/PlayerApp.h"
 #include "PlayerProcess.h"
-#include "player/MainFrame.h"
+#include "player/MainFrameTestAccess.h"
 
 namespace taleno {
 namespace {
@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
-    CMainFrame& frame = StartFirst();
+    MainFrameTestAccess frame(StartFirst());
     PlayerInstall second("");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"-style", "Fusion", "other.avi"}, second.Folder() + "/other.avi"},  // Qt's switch is not the file
@@ -73,7 +73,7 @@ TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
 }
 
 TEST_F(InstancesTest, WithMultipleInstancesAllowedTheSecondPlaysInItsOwnWindowUntilTerminated) {
-    CMainFrame& frame = StartFirst();
+    MainFrameTestAccess frame(StartFirst());
     PlayerInstall second("bAllowMultipleInstances=true\n" + test::StandInEngineSettings());
     // The stand-in engine records what it is told.
     const std::string record = second.Folder() + "/received.txt";

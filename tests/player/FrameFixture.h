@@ -8,11 +8,12 @@
 #include "common/MessageRecorder.h"
 #include "common/ScratchFolder.h"
 #include "player/CommandIds.h"
-#include "player/MainFrame.h"
+#include "player/MainFrameTestAccess.h"
 
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,24 +26,26 @@ protected:
 
     // Settings: the stand-in as the engine and the screen saver left alone,
     // then the extra lines.
-    CMainFrame& MakeFrame(const std::string& extraSettings = "",
-                          const std::string& enginePath = TALENO_STANDIN_ENGINE) {
+    MainFrameTestAccess& MakeFrame(const std::string& extraSettings = "",
+                                   const std::string& enginePath = TALENO_STANDIN_ENGINE) {
         WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\nbMPlayerPathName=true\nstrMPlayerPathName=" +
                                                        enginePath + "\nnSSDisableMode=0\n" + extraSettings);
         frame = std::make_unique<CMainFrame>(folder.Path());
+        access.emplace(*frame);
         EXPECT_TRUE(frame->Create());
-        frame->SetMessageBox([this](QWidget*, const QString& text) { boxes << text; });
-        frame->SetUrlOpener([this](const QUrl& url) { return urls << url.toString(), true; });
-        frame->SetOpenFileDialog([this](QWidget*) { return ++openDialogs, std::string(); });
-        QObject::connect(frame.get(), &CMainFrame::statusTextChanged, frame.get(), [this](const QString& text) {
+        access->SetMessageBox([this](QWidget*, const QString& text) { boxes << text; });
+        access->SetUrlOpener([this](const QUrl& url) { return urls << url.toString(), true; });
+        access->SetOpenFileDialog([this](QWidget*) { return ++openDialogs, std::string(); });
+        access->SetStatusObserver([this](const QString& text) {
             statuses << text;
-            if (text == "Playing") played.push_back(frame->GetCurrentClip());
+            if (text == "Playing") played.push_back(access->GetCurrentClip());
         });
-        return *frame;
+        return *access;
     }
 
     // Messages the old frame's engine posted while it went are dropped.
     void DestroyFrame() {
+        access.reset();
         frame.reset();
         PumpFor(30);
     }
@@ -69,12 +72,12 @@ protected:
     // A command, then time for the engine's writer to pass it on: a command
     // given while the previous one is still being written is dropped.
     void Send(int id) {
-        frame->OnCommand(id);
+        access->OnCommand(id);
         PumpFor(40);
     }
 
     bool WaitForState(EngineState state, int timeoutMs = 8000) {
-        return PumpUntil([&] { return frame->GetEngine().GetState() == state; }, timeoutMs);
+        return PumpUntil([&] { return access->GetEngine().GetState() == state; }, timeoutMs);
     }
     bool WaitForStatus(const QString& text, int timeoutMs = 8000) {
         return PumpUntil([&] { return statuses.contains(text); }, timeoutMs);
@@ -83,12 +86,13 @@ protected:
     // answered the engine's message.
     void PlayUntilPlaying(const std::string& path) {
         statuses.clear();
-        frame->OpenPath(path);
+        access->OpenPath(path);
         ASSERT_TRUE(WaitForStatus("Playing"));
     }
 
     ScratchFolder folder;
     std::unique_ptr<CMainFrame> frame;
+    std::optional<MainFrameTestAccess> access;
     QStringList statuses;
     QStringList boxes;
     QStringList urls;

@@ -15,7 +15,7 @@ namespace taleno::test {
 namespace {
 
 TEST_F(FrameTest, MarksFollowTheToggles) {
-    CMainFrame& f = MakeFrame();
+    MainFrameTestAccess& f = MakeFrame();
     f.UpdateCommandUI();
     auto marks = [&] {
         std::vector<bool> checked;
@@ -42,20 +42,20 @@ TEST_F(FrameTest, MarksFollowTheToggles) {
 }
 
 TEST_F(FrameTest, StartsFromTheSettings) {
-    CMainFrame& f = MakeFrame("bShowToolbar=false\nnVolume=40\n");
-    EXPECT_EQ(f.windowTitle(), "Taleno");
+    MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nnVolume=40\n");
+    EXPECT_EQ(f->windowTitle(), "Taleno");
     EXPECT_EQ(f.GetStatusPanel()->StatusText(), "Ready");
     EXPECT_TRUE(f.GetToolBar()->isHidden());
     EXPECT_FALSE(f.GetStatusPanel()->isHidden());
     EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 40);
     EXPECT_EQ(f.GetEngine().GetVolume(), 40);
     // The window is at least as high as its menu and bars.
-    EXPECT_GE(f.height(), f.VerticalOverhead());
-    EXPECT_GE(f.width(), 300);
+    EXPECT_GE(f->height(), f.VerticalOverhead());
+    EXPECT_GE(f->width(), 300);
 }
 
 TEST_F(FrameTest, OutOfRangeSettingsReachTheEngineAsItsFallbacks) {
-    CMainFrame& f = MakeFrame("nSubtitleCodePage=25\nnMPlayerPriority=9\nnVideoHue=150\nnVolume=250\n"
+    MainFrameTestAccess& f = MakeFrame("nSubtitleCodePage=25\nnMPlayerPriority=9\nnVideoHue=150\nnVolume=250\n"
                               "bBypassWinVersionCheck=true\n");
     CEngineController& engine = f.GetEngine();
     EXPECT_EQ((std::vector{engine.CommandLine().GetSubtitleCodePage(), engine.CommandLine().GetPriority(), engine.CommandLine().GetHue(), engine.GetVolume()}),
@@ -77,14 +77,14 @@ TEST_F(FrameTest, CloseWritesTheVolumeOnlyWhenItMoved) {
     DestroyFrame();
 
     MakeFrame();
-    frame->OnCommand(ID_VOLUME_25);
-    EXPECT_EQ(frame->GetEngine().GetVolume(), 25);
+    access->OnCommand(ID_VOLUME_25);
+    EXPECT_EQ(access->GetEngine().GetVolume(), 25);
     frame->close();
     EXPECT_NE(ReadWholeFile(folder.File("Taleno .ini")).find("nVolume=25"), std::string::npos);
 }
 
 TEST_F(FrameTest, ReportsAFailedSaveAndOpensTheHomePage) {
-    CMainFrame& f = MakeFrame();
+    MainFrameTestAccess& f = MakeFrame();
     EXPECT_TRUE(f.SaveSettings());
     EXPECT_TRUE(boxes.isEmpty());
     // A folder in the settings file's place cannot be replaced by a file.
@@ -94,7 +94,7 @@ TEST_F(FrameTest, ReportsAFailedSaveAndOpensTheHomePage) {
     EXPECT_EQ(boxes, QStringList({"Failed to Save Settings!"}));
 
     f.OnCommand(ID_HELP_HOMEPAGE);
-    EXPECT_EQ(urls, QStringList({CMainFrame::HomePageUrl().toString()}));
+    EXPECT_EQ(urls, QStringList({MainFrameTestAccess::HomePageUrl().toString()}));
 }
 
 }  // namespace

@@ -22,11 +22,11 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST_F(FrameTest, PauseStopAndCloseFollowTheState) {
-    CMainFrame& f = MakeFrame();
+    MainFrameTestAccess& f = MakeFrame();
     const std::string clip = PlayingScript("clip.standin");
     PlayUntilPlaying(clip);
     EXPECT_EQ(statuses, QStringList({"Starting...", "Playing"}));
-    EXPECT_EQ(f.windowTitle(), "clip.standin - TALENO");
+    EXPECT_EQ(f->windowTitle(), "clip.standin - TALENO");
 
     Send(ID_PLAY_PLAY);  // playing: nothing
     Send(ID_PLAY_PAUSE);
@@ -50,25 +50,25 @@ TEST_F(FrameTest, PauseStopAndCloseFollowTheState) {
     f.OnCommand(ID_PLAY_PLAY);
     ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
     f.OnCommand(ID_FILE_CLOSE);
-    EXPECT_EQ(f.windowTitle(), "TALENO");
+    EXPECT_EQ(f->windowTitle(), "TALENO");
     EXPECT_EQ(f.GetCurrentClip(), "");
     f.OnCommand(ID_PLAY_PLAY);
     EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STOPPED);
 }
 
 TEST_F(FrameTest, AUrlIsNamedByItsWholeText) {
-    CMainFrame& f = MakeFrame();
+    MainFrameTestAccess& f = MakeFrame();
     // Any path holding "://" counts as a URL; this one the stand-in can read.
     std::filesystem::create_directories(folder.File("a:/b"));
     const std::string url = folder.File("a://b/clip.standin");
     WriteWholeFile(url, "print-id\nstarting\n");
     PlayUntilPlaying(url);
-    EXPECT_EQ(f.windowTitle().toStdString(), url + " - TALENO");
+    EXPECT_EQ(f->windowTitle().toStdString(), url + " - TALENO");
     EXPECT_EQ(f.GetView()->LowerCaption()->Text().toStdString(), folder.File("a://b/clip"));
 }
 
 TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
-    CMainFrame& f = MakeFrame("strF1CMD=osd 1\n");
+    MainFrameTestAccess& f = MakeFrame("strF1CMD=osd 1\n");
     const std::string clip = Script("slow.standin", "sleep 1500\nprint-id\nstarting\n");
     f.OpenPath(clip);
     ASSERT_TRUE(WaitForStatus("Starting..."));
@@ -95,7 +95,7 @@ TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
 }
 
 TEST_F(FrameTest, ReportsAMissingEngineAndKeepsTheClip) {
-    CMainFrame& f = MakeFrame("", "/nonexistent/mplayer");
+    MainFrameTestAccess& f = MakeFrame("", "/nonexistent/mplayer");
     f.OpenPath(folder.File("a.avi"));
     ASSERT_TRUE(WaitForStatus("Engine not found!"));
     EXPECT_EQ(f.GetCurrentClip(), folder.File("a.avi"));
@@ -103,7 +103,7 @@ TEST_F(FrameTest, ReportsAMissingEngineAndKeepsTheClip) {
 }
 
 TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
-    CMainFrame& f = MakeFrame();
+    MainFrameTestAccess& f = MakeFrame();
     Script("bad.standin", "exit 1\n");
     const std::string good = PlayingScript("good.standin");
     for (const char* name : {"list.M3U", "list.Pls", "list.TXT"}) {
@@ -128,16 +128,16 @@ TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
 }
 
 TEST_F(FrameTest, DroppedFilesReplaceTheList) {
-    CMainFrame& f = MakeFrame();
+    MainFrameTestAccess& f = MakeFrame();
     const std::string a = PlayingScript("a.standin");
     const std::string b = PlayingScript("b.standin");
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(a)), QUrl::fromLocalFile(QString::fromStdString(b))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&f, &enter);
+    QCoreApplication::sendEvent(&f.Window(), &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&f, &drop);
+    QCoreApplication::sendEvent(&f.Window(), &drop);
     EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({a, b}));
     ASSERT_TRUE(WaitForStatus("Playing"));
     EXPECT_EQ(f.GetCurrentClip(), a);
@@ -149,11 +149,11 @@ TEST_F(FrameTest, DroppedFilesReplaceTheList) {
 }
 
 TEST_F(FrameTest, TheWheelStepsTheVolumeByTenWithinItsRange) {
-    CMainFrame& f = MakeFrame();
+    MainFrameTestAccess& f = MakeFrame();
     f.GetEngine().SetVolume(95);
     QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 360), Qt::NoButton, Qt::NoModifier,
                    Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(&f, &up);
+    QCoreApplication::sendEvent(&f.Window(), &up);
     EXPECT_EQ(f.GetEngine().GetVolume(), 100);
     EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);
     f.OnMouseWheel(-120);
@@ -164,7 +164,7 @@ TEST_F(FrameTest, TheWheelStepsTheVolumeByTenWithinItsRange) {
 }
 
 TEST_F(FrameTest, RepeatWithAutoShuffleStartsTheShuffledListAgain) {
-    CMainFrame& f = MakeFrame("bAutoShuffle=true\n");
+    MainFrameTestAccess& f = MakeFrame("bAutoShuffle=true\n");
     const std::string a = Script("a.standin", "print-id\nstarting\nsleep 800\nexit 0\n");
     const std::string b = Script("b.standin", "print-id\nstarting\nsleep 800\nexit 0\n");
     f.GetPlaylist().SetRandomSource([] { return 0u; });  // two entries swap
@@ -182,7 +182,7 @@ TEST_F(FrameTest, RepeatWithAutoShuffleStartsTheShuffledListAgain) {
 }
 
 TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
-    CMainFrame& f = MakeFrame("bRememberLastPlaybackPosition=true\n");
+    MainFrameTestAccess& f = MakeFrame("bRememberLastPlaybackPosition=true\n");
     const std::string clip = PlayingScript("clip.standin");
     ASSERT_TRUE(StorePosition(folder.Path(), clip, 6));
     PlayUntilPlaying(clip);
@@ -200,7 +200,7 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
 }
 
 TEST_F(FrameTest, DoubleClickOpensWhileStoppedAndTogglesFullScreenOtherwise) {
-    CMainFrame& f = MakeFrame();
+    MainFrameTestAccess& f = MakeFrame();
     f.OnMessage(WM_VIEW_DBLCLK, 0, 0);
     EXPECT_EQ(openDialogs, 1);
     PlayUntilPlaying(PlayingScript("clip.standin"));

@@ -24,9 +24,9 @@ namespace {
 
 class FrameWindowTest : public FrameTest {
 protected:
-    CMainFrame& ShowFrame(const std::string& extraSettings = "") {
-        CMainFrame& f = MakeFrame(extraSettings);
-        f.show();
+    MainFrameTestAccess& ShowFrame(const std::string& extraSettings = "") {
+        MainFrameTestAccess& f = MakeFrame(extraSettings);
+        f->show();
         EXPECT_TRUE(PumpUntil([&] { return f.GetVideoWindowId() != 0; }, 3000));
         return f;
     }
@@ -34,44 +34,44 @@ protected:
     QSize SettledViewSize(const QRect& asked) {
         PumpUntil([&] { return frame->geometry().size() == asked.size(); }, 2000);
         PumpFor(50);
-        return frame->GetView()->size();
+        return access->GetView()->size();
     }
-    int Edge() const { return 2 * frame->GetView()->ClientEdgeWidth(); }
+    int Edge() const { return 2 * access->GetView()->ClientEdgeWidth(); }
 };
 
 TEST_F(FrameWindowTest, TheWindowFitsTheVideoAtEachZoom) {
-    CMainFrame& f = ShowFrame("nPresetZoom=150\n");
-    const QRect before = f.geometry();
+    MainFrameTestAccess& f = ShowFrame("nPresetZoom=150\n");
+    const QRect before = f->geometry();
     f.OnCommand(ID_VIEW_DOUBLESIZE);  // stopped: remembered, no resize
-    EXPECT_EQ(f.geometry(), before);
+    EXPECT_EQ(f->geometry(), before);
     EXPECT_EQ(f.GetZoomMode(), ZOOM_DOUBLE);
     f.OnCommand(ID_VIEW_ORIGINALSIZE);
 
     PlayUntilPlaying(PlayingScript("clip.standin"));
     // 176 x 144 at Original: the width is raised to 300 before the edge.
-    EXPECT_EQ(f.geometry().size(), QSize(300 + Edge(), 144 + Edge() + f.VerticalOverhead()));
-    EXPECT_EQ(SettledViewSize(f.geometry()), QSize(300 + Edge(), 144 + Edge()));
+    EXPECT_EQ(f->geometry().size(), QSize(300 + Edge(), 144 + Edge() + f.VerticalOverhead()));
+    EXPECT_EQ(SettledViewSize(f->geometry()), QSize(300 + Edge(), 144 + Edge()));
     EXPECT_TRUE(f.GetView()->VideoMode());
     EXPECT_EQ(f.GetView()->LowerCaption()->Text(), "clip");
 
     f.OnCommand(ID_VIEW_PRESETSIZE);
-    EXPECT_EQ(SettledViewSize(f.geometry()), QSize(300 + Edge(), 216 + Edge()));
+    EXPECT_EQ(SettledViewSize(f->geometry()), QSize(300 + Edge(), 216 + Edge()));
     f.OnCommand(ID_VIEW_DOUBLESIZE);
-    EXPECT_EQ(SettledViewSize(f.geometry()), QSize(352 + Edge(), 288 + Edge()));
+    EXPECT_EQ(SettledViewSize(f->geometry()), QSize(352 + Edge(), 288 + Edge()));
 
     // Stop shows the captions and keeps the size.
-    const QRect playing = f.geometry();
+    const QRect playing = f->geometry();
     f.OnCommand(ID_PLAY_STOP);
     EXPECT_FALSE(f.GetView()->VideoMode());
-    EXPECT_EQ(f.geometry(), playing);
+    EXPECT_EQ(f->geometry(), playing);
 }
 
 TEST_F(FrameWindowTest, AudioKeepsTheSizeAndOnlyVideoLaunchesFullScreen) {
-    CMainFrame& f = ShowFrame("bLaunchInFullscreen=true\n");
-    const QRect before = f.geometry();
+    MainFrameTestAccess& f = ShowFrame("bLaunchInFullscreen=true\n");
+    const QRect before = f->geometry();
     PlayUntilPlaying(Script("song.standin", "print-id\nprint Video: no video\nstarting\n"));
     EXPECT_FALSE(f.IsFullScreen());
-    EXPECT_EQ(f.geometry(), before);
+    EXPECT_EQ(f->geometry(), before);
     EXPECT_FALSE(f.GetView()->VideoMode());
 
     // A video clip goes full screen; the end of the list leaves it.
@@ -83,19 +83,19 @@ TEST_F(FrameWindowTest, AudioKeepsTheSizeAndOnlyVideoLaunchesFullScreen) {
 }
 
 TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
-    CMainFrame& f = ShowFrame();
+    MainFrameTestAccess& f = ShowFrame();
     f.OnCommand(ID_VIEW_STATUSBAR);
     PumpFor(50);
-    const QRect windowed = f.geometry();
+    const QRect windowed = f->geometry();
 
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(&f, &esc);  // not in full screen: passed on
+    QCoreApplication::sendEvent(&f.Window(), &esc);  // not in full screen: passed on
     EXPECT_FALSE(f.IsFullScreen());
 
     // Shown: toolbar, seek bar, status panel, menu, the view's edge; the pointer-hiding timer.
     auto shown = [&] {
         return std::vector<bool>{!f.GetToolBar()->isHidden(), !f.GetSeekBar()->isHidden(),
-                                 !f.GetStatusPanel()->isHidden(), !f.menuBar()->isHidden(),
+                                 !f.GetStatusPanel()->isHidden(), !f->menuBar()->isHidden(),
                                  f.GetView()->HasClientEdge(), f.IsTimerRunning(CMainFrame::TIMER_HIDE_POINTER)};
     };
     f.OnCommand(ID_VIEW_FULLSCREEN);
@@ -103,20 +103,20 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     EXPECT_EQ(shown(), (std::vector<bool>{false, false, false, false, false, true}));
     // The keyboard focus rests on the view, where the menu key's request for
     // the context menu is handled.
-    EXPECT_EQ(f.focusWidget(), f.GetView());
+    EXPECT_EQ(f->focusWidget(), f.GetView());
     PumpFor(100);
     // The pointer over the full-screen window is hidden on the timer's tick
     // and comes back when it moves.
-    QCursor::setPos(f.frameGeometry().center());
+    QCursor::setPos(f->frameGeometry().center());
     f.OnTimer(CMainFrame::TIMER_HIDE_POINTER);
-    EXPECT_EQ(f.cursor().shape(), Qt::BlankCursor);
+    EXPECT_EQ(f->cursor().shape(), Qt::BlankCursor);
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QCursor::pos(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(f.GetView(), &move);
-    EXPECT_NE(f.cursor().shape(), Qt::BlankCursor);
-    QCoreApplication::sendEvent(&f, &esc);
+    EXPECT_NE(f->cursor().shape(), Qt::BlankCursor);
+    QCoreApplication::sendEvent(&f.Window(), &esc);
     EXPECT_FALSE(f.IsFullScreen());
     EXPECT_EQ(shown(), (std::vector<bool>{true, true, false, true, true, false}));
-    EXPECT_TRUE(PumpUntil([&] { return f.geometry() == windowed; }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return f->geometry() == windowed; }, 2000));
     // A bar shown while in full screen stays after leaving it.
     for (int id : {ID_VIEW_FULLSCREEN, ID_VIEW_STATUSBAR, ID_VIEW_FULLSCREEN}) f.OnCommand(id);
     EXPECT_FALSE(f.GetStatusPanel()->isHidden());
@@ -126,12 +126,12 @@ TEST_F(FrameWindowTest, TheEnginesWindowSurvivesAlwaysOnTopAndFullScreen) {
     if (QGuiApplication::platformName() != "xcb") {
         GTEST_SKIP() << "needs an X display";
     }
-    CMainFrame& f = ShowFrame();
+    MainFrameTestAccess& f = ShowFrame();
     PlayUntilPlaying(PlayingScript("clip.standin"));
     const WId id = f.GetVideoWindowId();
     EXPECT_EQ(f.GetEngine().CommandLine().GetVideoWindow(), id);
     EXPECT_NE(f.GetEngine().CommandLine().GetCommandLine().find("-wid " + std::to_string(id) + " "), std::string::npos);
-    const WId topLevel = f.winId();
+    const WId topLevel = f->winId();
 
     for (int command : {ID_VIEW_ALWAYSONTOP, ID_VIEW_FULLSCREEN, ID_VIEW_FULLSCREEN, ID_VIEW_ALWAYSONTOP}) {
         f.OnCommand(command);
@@ -140,7 +140,7 @@ TEST_F(FrameWindowTest, TheEnginesWindowSurvivesAlwaysOnTopAndFullScreen) {
     // Neither native window was made anew (that the X window stays where the
     // view put it is tried in test_video_view.cpp).
     EXPECT_EQ(f.GetView()->VideoWindow()->internalWinId(), id);
-    EXPECT_EQ(f.winId(), topLevel);
+    EXPECT_EQ(f->winId(), topLevel);
 }
 
 // The size rules on their own: the edge cases a shown window does not reach.
