@@ -7,7 +7,7 @@
 #include "player/MainFrame.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
-#include "shell/VolumeBar.h"
+#include "shell/VolumeToolBar.h"
 
 namespace taleno {
 

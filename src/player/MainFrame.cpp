@@ -9,8 +9,8 @@
 #include "settings/PlaybackPositions.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
-#include "shell/VideoView.h"
-#include "shell/VolumeBar.h"
+#include "shell/TALENOView.h"
+#include "shell/VolumeToolBar.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -7,8 +7,8 @@
 #include "platform/X11Window.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
-#include "shell/VideoView.h"
-#include "shell/VolumeBar.h"
+#include "shell/TALENOView.h"
+#include "shell/VolumeToolBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>

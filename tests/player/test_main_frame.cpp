@@ -5,7 +5,7 @@
 
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
-#include "shell/VolumeBar.h"
+#include "shell/VolumeToolBar.h"
 
 #include <QAction>
 

@@ -8,8 +8,8 @@
 #include "shell/ColorLabel.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
-#include "shell/VideoView.h"
-#include "shell/VolumeBar.h"
+#include "shell/TALENOView.h"
+#include "shell/VolumeToolBar.h"
 
 #include <QGuiApplication>
 #include <QCursor>

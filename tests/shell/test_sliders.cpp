@@ -3,7 +3,7 @@
 #include "platform/WindowMessages.h"
 #include "shell/SeekBar.h"
 #include "shell/SeekSlider.h"
-#include "shell/VolumeBar.h"
+#include "shell/VolumeToolBar.h"
 #include "shell/VolumeSlider.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "platform/X11Window.h"
 #include "shell/ColorLabel.h"
 #include "shell/LetterboxFit.h"
-#include "shell/VideoView.h"
+#include "shell/TALENOView.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "shell/VolumeBar.h"
+#include "shell/VolumeToolBar.h"
 
 #include "shell/VolumeSlider.h"
 

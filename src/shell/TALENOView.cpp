@@ -1,4 +1,4 @@
-#include "shell/VideoView.h"
+#include "shell/TALENOView.h"
 
 #include "platform/X11Window.h"
 #include "shell/ColorLabel.h"
