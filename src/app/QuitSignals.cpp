@@ -29,7 +29,7 @@ void OnSignal(int signalNumber) {
 
 }  // namespace
 
-CQuitSignals::CQuitSignals(std::function<void()> callback) : onQuit(std::move(callback)) {
+QuitSignals::QuitSignals(std::function<void()> callback) : onQuit(std::move(callback)) {
     if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
         pipeFds[0] = pipeFds[1] = -1;
         return;
@@ -48,7 +48,7 @@ CQuitSignals::CQuitSignals(std::function<void()> callback) : onQuit(std::move(ca
     }
 }
 
-CQuitSignals::~CQuitSignals() {
+QuitSignals::~QuitSignals() {
     for (int signalNumber : kSignals) {
         signal(signalNumber, SIG_DFL);
     }
@@ -61,7 +61,7 @@ CQuitSignals::~CQuitSignals() {
     }
 }
 
-void CQuitSignals::Drain() {
+void QuitSignals::Drain() {
     unsigned char bytes[16];
     bool received = false;
     while (read(pipeFds[0], bytes, sizeof bytes) > 0) {

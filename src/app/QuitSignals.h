@@ -12,16 +12,16 @@ class QSocketNotifier;
 
 namespace taleno {
 
-class CQuitSignals {
+class QuitSignals {
 public:
     // Installs the handlers; onQuit runs from the event loop of the calling
     // thread. One object at a time.
-    explicit CQuitSignals(std::function<void()> onQuit);
+    explicit QuitSignals(std::function<void()> onQuit);
     // Puts the default handling back.
-    ~CQuitSignals();
+    ~QuitSignals();
 
-    CQuitSignals(const CQuitSignals&) = delete;
-    CQuitSignals& operator=(const CQuitSignals&) = delete;
+    QuitSignals(const QuitSignals&) = delete;
+    QuitSignals& operator=(const QuitSignals&) = delete;
 
     // Whether the handlers are in place.
     bool IsInstalled() const { return notifier != nullptr; }

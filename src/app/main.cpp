@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     }
     // The close sequence runs; quit also ends a modal dialog's loop, should
     // one be open.
-    taleno::CQuitSignals quitSignals([&player] {
+    taleno::QuitSignals quitSignals([&player] {
         player.CloseMainWindow();
         QApplication::quit();
     });

@@ -26,7 +26,7 @@ constexpr int MAX_PLAYLIST_ENTRIES = 500;
 // Playlist files are read line by line; a line longer than this (in bytes,
 // before trimming) cannot be a sensible path or URL and is skipped whole, so
 // a binary or hostile file never makes the reader hold more than this.
-constexpr std::size_t MAX_PLAYLIST_LINE_LENGTH = 32 * 1024;
+constexpr std::size_t kMaxPlaylistLineLength = 32 * 1024;
 
 // What the playlist window needs to hear to keep its list control in step.
 // Every notification comes after the model has changed. The defaults do

@@ -18,7 +18,7 @@ namespace taleno {
 
 namespace {
 
-// Reads lines of at most MAX_PLAYLIST_LINE_LENGTH bytes; longer lines are
+// Reads lines of at most kMaxPlaylistLineLength bytes; longer lines are
 // skipped whole, so memory stays bounded whatever the file holds.
 class LineReader {
 public:
@@ -39,7 +39,7 @@ public:
             const void* lf = std::memchr(start, '\n', len_ - pos_);
             std::size_t n = lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - start)
                                           : len_ - pos_;
-            if (!tooLong && line.size() + n <= MAX_PLAYLIST_LINE_LENGTH) {
+            if (!tooLong && line.size() + n <= kMaxPlaylistLineLength) {
                 line.append(start, n);
             } else {
                 tooLong = true;

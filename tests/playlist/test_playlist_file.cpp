@@ -70,7 +70,7 @@ TEST_F(PlaylistFile, FailedSaveLeavesTheOldFileWhole) {
 
 TEST_F(PlaylistFile, BinaryHugeAndLongFilesStayBounded) {
     std::string bytes("/a\0b.mp3\n\x01\x80\xff\n", 13);
-    bytes += std::string(3 << 20, 'x') + "\n/after-long.mp3\n" + std::string(MAX_PLAYLIST_LINE_LENGTH + 1, 'y');
+    bytes += std::string(3 << 20, 'x') + "\n/after-long.mp3\n" + std::string(kMaxPlaylistLineLength + 1, 'y');
     bytes += "\n";
     for (int i = 0; i < 100000; ++i) bytes += "/m/" + std::to_string(i) + ".mp3\n";
     WriteWholeFile(dir + "bad.pls", bytes);
