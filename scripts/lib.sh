@@ -25,10 +25,14 @@ TEST_PACKAGES=(
   xserver-xorg-core xserver-xorg-video-dummy xserver-xorg-dev
 )
 
-# ensure_packages [--tests]: installs what is missing.
+# What scripts/format needs.
+FORMAT_PACKAGES=(clang-format)
+
+# ensure_packages [--tests|--format]: installs what is missing.
 ensure_packages() {
   local wanted=("${PACKAGES[@]}")
   [[ "${1:-}" == "--tests" ]] && wanted+=("${TEST_PACKAGES[@]}")
+  [[ "${1:-}" == "--format" ]] && wanted=("${FORMAT_PACKAGES[@]}")
   local missing=()
   local p
   for p in "${wanted[@]}"; do

@@ -25,6 +25,9 @@ constexpr CommandMark kRadio = CommandMark::Radio;
 // A friend of CMainFrame: the rows' actions reach into the frame.
 std::span<const CommandRow> CommandTable() {
     using F = CMainFrame;
+    // One row a command: id, menu text, shortcut text, keys, mark, prompt,
+    // action, when marked.
+    // clang-format off
     static const CommandRow rows[] = {
         // File
         {ID_FILE_OPEN, "&Open...", "Ctrl+O", {Ctrl(Qt::Key_O)}, kPlain, "",
@@ -122,6 +125,7 @@ std::span<const CommandRow> CommandTable() {
         {ID_USER_COMMAND_F1 + 6, "", "", {Qt::Key_F7}, kPlain, "", [](F& f) { f.OnUserCommand(6); }, nullptr},
         {ID_USER_COMMAND_F8, "", "", {Qt::Key_F8}, kPlain, "", [](F& f) { f.OnUserCommand(7); }, nullptr},
     };
+    // clang-format on
     return rows;
 }
 
@@ -139,6 +143,8 @@ namespace {
 constexpr MenuEntry Item(int id) { return {id, nullptr}; }
 constexpr MenuEntry Submenu(const MenuLayout& menu) { return {0, &menu}; }
 constexpr MenuEntry kSeparator{0, nullptr};
+
+// clang-format off
 
 constexpr MenuEntry kFileEntries[] = {
     Item(ID_FILE_OPEN), Item(ID_FILE_OPENURL), Item(ID_FILE_CLOSE), kSeparator,
@@ -189,6 +195,7 @@ constexpr MenuEntry kContextEntries[] = {
     kSeparator, Item(ID_VIEW_FULLSCREEN),
 };
 constexpr MenuLayout kContextMenu{"Context", kContextEntries};
+// clang-format on
 
 }  // namespace
 

@@ -87,11 +87,16 @@ TEST(EngineCommandLine, ArgumentsKeepPathsWhole) {
     line.SetSubtitleFont("/f/a \"b\".ttf");
     line.SetUserOptions("-vf  \"scale=1:2, x\"\t-title \"\" -o\"ut\"x \"open");
     line.SetMediaPath("-my \"best\" -vo clip.avi");
-    EXPECT_EQ(line.BuildArguments(),
-              (Args{"/opt/my engine/mplayer", "-wid", "44040199", "-quiet", "-slave",
-                    "-identify", "-colorkey", "0x000012", "-nodouble", "-autosub", "-font",
-                    "/f/a \"b\".ttf", "-vo", "xv,", "-ao", "pulse,", "-vf", "scale=1:2, x",
-                    "-title", "", "-outx", "open", "./-my \"best\" -vo clip.avi"}));
+    // The engine and its fixed options, the subtitle font, the drivers, the
+    // user's options split as a command line splits them, the media path.
+    // clang-format off
+    const Args expected = {
+        "/opt/my engine/mplayer", "-wid", "44040199", "-quiet", "-slave", "-identify", "-colorkey", "0x000012",
+        "-nodouble", "-autosub", "-font", "/f/a \"b\".ttf", "-vo", "xv,", "-ao", "pulse,",
+        "-vf", "scale=1:2, x", "-title", "", "-outx", "open",
+        "./-my \"best\" -vo clip.avi"};
+    // clang-format on
+    EXPECT_EQ(line.BuildArguments(), expected);
     // The log text keeps the path as it was given.
     EXPECT_TRUE(Built(line).ends_with(" \"-my \"best\" -vo clip.avi\" "));
 
