@@ -91,16 +91,16 @@ inline Summary Summarize(std::vector<double> values) {
 }
 
 inline void PrintSummary(const char* label, const Summary& s) {
-    std::printf("%-34s n=%2d  median %7.1f ms  IQR %7.1f..%7.1f  min %7.1f  max %7.1f\n", label,
-                s.count, s.median, s.q1, s.q3, s.min, s.max);
+    std::printf("%-34s n=%2d  median %7.1f ms  IQR %7.1f..%7.1f  min %7.1f  max %7.1f\n", label, s.count, s.median,
+                s.q1, s.q3, s.min, s.max);
 }
 
 // Starts the engine with `argv` and reads its output tightly (a peek every
 // 0.1 ms) until a line holding `marker` has arrived. Returns the time from
 // just before the start to that moment in milliseconds, -1 when the engine
 // ended or `timeoutMs` passed first. The engine is killed afterwards.
-inline double TimeBareEngineTo(const std::vector<std::string>& argv, int niceness,
-                               const std::string& marker, double timeoutMs) {
+inline double TimeBareEngineTo(const std::vector<std::string>& argv, int niceness, const std::string& marker,
+                               double timeoutMs) {
     ChildProcess engine;
     const double start = NowMs();
     if (!engine.Start(argv, niceness)) return -1;
@@ -126,8 +126,7 @@ inline double TimeBareEngineTo(const std::vector<std::string>& argv, int nicenes
 // Plays with a bare engine until it ends by itself, draining its output now
 // and then as a reader would. Returns the wall time in milliseconds; the
 // engine's CPU time is added to `engineCpuMs` (taken from the reaped child).
-inline double PlayBareEngine(const std::vector<std::string>& argv, int niceness,
-                             double* engineCpuMs) {
+inline double PlayBareEngine(const std::vector<std::string>& argv, int niceness, double* engineCpuMs) {
     const double childrenBefore = CpuMs(RUSAGE_CHILDREN);
     ChildProcess engine;
     const double start = NowMs();

@@ -54,8 +54,7 @@ public:
         loop.exec();
         timeout.stop();
         awaited = 0;
-        return (message == WM_ENGINE_PLAYING && playingAt > 0) ||
-               (message == WM_ENGINE_FINISHED && finished);
+        return (message == WM_ENGINE_PLAYING && playingAt > 0) || (message == WM_ENGINE_FINISHED && finished);
     }
 
     void Reset() {
@@ -104,8 +103,7 @@ int Run(const std::string& clip, const std::string& enginePath, int runs, bool p
 
     // (a) Warm the page cache and the engine's configuration folder first;
     // then alternate which of the two goes first, so drift hits both.
-    if (TimeBareEngineTo(argv, niceness, "Starting playback", 10000) < 0 ||
-        TimeControllerStart(engine, watcher) < 0) {
+    if (TimeBareEngineTo(argv, niceness, "Starting playback", 10000) < 0 || TimeControllerStart(engine, watcher) < 0) {
         std::fprintf(stderr, "the engine does not reach playback on %s\n", clip.c_str());
         return 1;
     }
@@ -158,16 +156,15 @@ int Run(const std::string& clip, const std::string& enginePath, int runs, bool p
     const double bareWall = PlayBareEngine(argv, niceness, &bareEngineCpu);
 
     const double minutes = wall / 60000.0;
-    std::printf("(b) CPU over one playback (%.1f s under the controller, %.1f s bare)\n",
-                wall / 1000.0, bareWall / 1000.0);
-    std::printf("player process (controller)   %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n",
-                selfCpu, selfCpu / minutes, 100.0 * selfCpu / wall);
-    std::printf("engine under the controller   %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n",
-                engineCpu, engineCpu / minutes, 100.0 * engineCpu / wall);
-    std::printf("bare engine, same clip        %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n",
-                bareEngineCpu, bareEngineCpu / (bareWall / 60000.0), 100.0 * bareEngineCpu / bareWall);
-    std::printf("target: player under 0.5 %% of one core: %s\n",
-                100.0 * selfCpu / wall < 0.5 ? "met" : "MISSED");
+    std::printf("(b) CPU over one playback (%.1f s under the controller, %.1f s bare)\n", wall / 1000.0,
+                bareWall / 1000.0);
+    std::printf("player process (controller)   %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n", selfCpu,
+                selfCpu / minutes, 100.0 * selfCpu / wall);
+    std::printf("engine under the controller   %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n", engineCpu,
+                engineCpu / minutes, 100.0 * engineCpu / wall);
+    std::printf("bare engine, same clip        %8.1f ms  = %7.1f ms per minute = %6.3f %% of one core\n", bareEngineCpu,
+                bareEngineCpu / (bareWall / 60000.0), 100.0 * bareEngineCpu / bareWall);
+    std::printf("target: player under 0.5 %% of one core: %s\n", 100.0 * selfCpu / wall < 0.5 ? "met" : "MISSED");
     return 0;
 }
 

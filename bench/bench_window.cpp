@@ -23,9 +23,9 @@
 #include <signal.h>
 #include <sys/types.h>
 
+#include <dirent.h>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -144,8 +144,8 @@ public:
         XFetchName(display, lastMapped, &name);
         XWindowAttributes attributes{};
         XGetWindowAttributes(display, lastMapped, &attributes);
-        std::string text = "\"" + std::string(name != nullptr ? name : "") + "\" " +
-                           std::to_string(attributes.width) + "x" + std::to_string(attributes.height);
+        std::string text = "\"" + std::string(name != nullptr ? name : "") + "\" " + std::to_string(attributes.width) +
+                           "x" + std::to_string(attributes.height);
         if (name != nullptr) XFree(name);
         return text;
     }
@@ -228,8 +228,8 @@ int Run(const Options& o) {
         const double end = NowMs() + 10000;
         while ((engines = ChildPids(player.Pid())).empty() && NowMs() < end) WaitDraining(player, 20);
         WaitDraining(player, 500);
-        const std::vector<std::string> args = engines.empty() ? std::vector<std::string>{}
-                                                              : CommandLineOf(engines.front());
+        const std::vector<std::string> args =
+            engines.empty() ? std::vector<std::string>{} : CommandLineOf(engines.front());
         EndPlayer(player);
         for (std::size_t i = 0; i < args.size(); ++i) {
             if (args[i] == "-wid" && i + 1 < args.size()) {
@@ -300,7 +300,9 @@ int Run(const Options& o) {
     PrintSummary("bare engine start to first frame", Summarize(barePaints));
     std::printf("windows mapped: player %s, bare engine %s\n", playerWindow.c_str(), bareWindow.c_str());
     std::printf("target: window shown within 300 ms: %s (median %.1f ms, max %.1f ms)\n\n",
-                playerMap.max <= 300 ? "met" : playerMap.median <= 300 ? "met by the median" : "MISSED",
+                playerMap.max <= 300      ? "met"
+                : playerMap.median <= 300 ? "met by the median"
+                                          : "MISSED",
                 playerMap.median, playerMap.max);
 
     // --- Idle memory ----------------------------------------------------------
@@ -314,8 +316,8 @@ int Run(const Options& o) {
         WaitDraining(player, 10000);
         const double idleCpu = ProcessCpuMs(player.Pid()) - cpuBefore;
         EndPlayer(player);
-        std::printf("idle player: VmRSS %.1f MB; CPU %.1f ms in 10 s (%.3f %% of one core)\n",
-                    rss / 1024.0, idleCpu, idleCpu / 100.0);
+        std::printf("idle player: VmRSS %.1f MB; CPU %.1f ms in 10 s (%.3f %% of one core)\n", rss / 1024.0, idleCpu,
+                    idleCpu / 100.0);
         std::printf("target: idle resident memory under 60 MB: %s\n\n", rss < 60 * 1024 ? "met" : "MISSED");
     }
 

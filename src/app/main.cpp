@@ -20,12 +20,9 @@ int main(int argc, char** argv) {
 
     taleno::CPlayerApp player(taleno::ModuleFolder(), taleno::CSingleInstance::DefaultFolder());
     switch (player.InitInstance(arguments)) {
-    case taleno::CPlayerApp::StartResult::HandedOff:
-        return 0;
-    case taleno::CPlayerApp::StartResult::Failed:
-        return 1;
-    case taleno::CPlayerApp::StartResult::WindowShown:
-        break;
+    case taleno::CPlayerApp::StartResult::HandedOff: return 0;
+    case taleno::CPlayerApp::StartResult::Failed: return 1;
+    case taleno::CPlayerApp::StartResult::WindowShown: break;
     }
     // The close sequence runs; quit also ends a modal dialog's loop, should
     // one be open.

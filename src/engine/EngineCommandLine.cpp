@@ -54,13 +54,9 @@ std::string DriverOption(int index, std::string_view option, std::string_view of
 
 }  // namespace
 
-std::string VideoDriverOption(int index) {
-    return DriverOption(index, "-vo", "-novideo", kVideoDriverNames);
-}
+std::string VideoDriverOption(int index) { return DriverOption(index, "-vo", "-novideo", kVideoDriverNames); }
 
-std::string AudioDriverOption(int index) {
-    return DriverOption(index, "-ao", "-nosound", kAudioDriverNames);
-}
+std::string AudioDriverOption(int index) { return DriverOption(index, "-ao", "-nosound", kAudioDriverNames); }
 
 std::string SubtitleCodePageOption(int index) {
     if (!InRange(index, 1, kSubtitleCodePageCount - 1)) {
@@ -139,16 +135,14 @@ std::vector<CEngineCommandLine::Piece> CEngineCommandLine::ComposePieces() const
     add(VideoDriverOption(videoDriver));
     add(AudioDriverOption(audioDriver));
     const std::pair<const char*, int> picture[] = {
-        {"-brightness ", brightness}, {"-contrast ", contrast},
-        {"-hue ", hue}, {"-saturation ", saturation}};
+        {"-brightness ", brightness}, {"-contrast ", contrast}, {"-hue ", hue}, {"-saturation ", saturation}};
     for (const auto& [option, value] : picture) {
         if (value != 0) {
             add(option + std::to_string(value));
         }
     }
     pieces.push_back({userOptions, SplitOptions(userOptions)});
-    pieces.push_back({"\"" + mediaPath + "\"",
-                      {mediaPath.starts_with('-') ? "./" + mediaPath : mediaPath}});
+    pieces.push_back({"\"" + mediaPath + "\"", {mediaPath.starts_with('-') ? "./" + mediaPath : mediaPath}});
     return pieces;
 }
 

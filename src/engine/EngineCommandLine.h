@@ -12,10 +12,9 @@ namespace taleno {
 
 // Drop-down list texts of the driver settings; the position is the stored
 // index (nVideoOutputDriver, nAudioOutputDriver).
-inline constexpr std::array<std::string_view, 7> kVideoDriverNames = {
-    "novideo", "null", "xv", "x11", "gl", "gl_nosw", "vdpau"};
-inline constexpr std::array<std::string_view, 4> kAudioDriverNames = {
-    "nosound", "null", "pulse", "alsa"};
+inline constexpr std::array<std::string_view, 7> kVideoDriverNames = {"novideo", "null",    "xv",   "x11",
+                                                                      "gl",      "gl_nosw", "vdpau"};
+inline constexpr std::array<std::string_view, 4> kAudioDriverNames = {"nosound", "null", "pulse", "alsa"};
 
 // Subtitle encodings (nSubtitleCodePage): the list text and the engine's
 // code page name, "" for "Default", which adds no option.
@@ -28,8 +27,8 @@ extern const std::array<SubtitleCodePage, kSubtitleCodePageCount> kSubtitleCodeP
 
 // The command-line pieces for an index; indices outside the tables give
 // "-novideo", "-nosound" and "" (no code page option).
-std::string VideoDriverOption(int index);   // "-novideo", "-vo null", "-vo xv,", ...
-std::string AudioDriverOption(int index);   // "-nosound", "-ao null", "-ao pulse,", ...
+std::string VideoDriverOption(int index);       // "-novideo", "-vo null", "-vo xv,", ...
+std::string AudioDriverOption(int index);       // "-nosound", "-ao null", "-ao pulse,", ...
 std::string SubtitleCodePageOption(int index);  // "", "-subcp UTF-8", ...
 
 // Niceness of the engine process for a priority index 0 "Idle" to
@@ -55,8 +54,8 @@ public:
     void SetAutoloadSubtitles(bool on) { autoloadSubtitles = on; }
     void SetSubtitleCodePage(int index);  // outside 0 to 24 stored as 0
     void SetSubtitleFont(const std::string& path) { subtitleFont = path; }
-    void SetPriority(int priority);       // outside 0 to 5 stored as 2
-    void SetBrightness(int value);        // each picture value outside -100 to 100 stored as 0
+    void SetPriority(int priority);  // outside 0 to 5 stored as 2
+    void SetBrightness(int value);   // each picture value outside -100 to 100 stored as 0
     void SetContrast(int value);
     void SetHue(int value);
     void SetSaturation(int value);

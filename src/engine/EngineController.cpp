@@ -10,9 +10,7 @@
 namespace taleno {
 
 namespace {
-bool IsTrailingBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+bool IsTrailingBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 }  // namespace
 
 CEngineController::CEngineController() : timers([this](unsigned id) { OnTimer(id); }) {
@@ -135,25 +133,19 @@ void CEngineController::OnEngineEvent(int code) {
         state = ENGINE_STOPPED;
         Post(WM_ENGINE_FAILED);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 void CEngineController::OnTimer(unsigned id) {
     switch (id) {
-    case TIMER_STARTUP:
-        PollOutput();
-        break;
+    case TIMER_STARTUP: PollOutput(); break;
     case TIMER_POSITION:
         RequestTimePosition();
         PollOutput();
         break;
-    case TIMER_EXITCHECK:
-        CheckExit();
-        break;
-    default:
-        break;
+    case TIMER_EXITCHECK: CheckExit(); break;
+    default: break;
     }
 }
 

@@ -11,8 +11,7 @@ namespace taleno {
 
 bool IsEngineExecutable(const std::string& path) {
     struct stat info {};
-    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           access(path.c_str(), X_OK) == 0;
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
 std::string DefaultEnginePath(const std::string& moduleFolder, std::string_view searchPath) {
@@ -46,8 +45,7 @@ std::string DefaultEnginePath(const std::string& moduleFolder) {
     return DefaultEnginePath(moduleFolder, path != nullptr ? path : "");
 }
 
-std::string ResolveEnginePath(bool useCustomPath, const std::string& customPath,
-                              const std::string& moduleFolder,
+std::string ResolveEnginePath(bool useCustomPath, const std::string& customPath, const std::string& moduleFolder,
                               const std::string& defaultEnginePath) {
     if (!useCustomPath) {
         return defaultEnginePath;

@@ -23,8 +23,7 @@ std::string DefaultEnginePath(const std::string& moduleFolder);
 // The engine path to start: `defaultEnginePath` unless the user chose a path
 // of their own; that one is taken as it is when it begins with "/", else
 // relative to the program's folder.
-std::string ResolveEnginePath(bool useCustomPath, const std::string& customPath,
-                              const std::string& moduleFolder,
+std::string ResolveEnginePath(bool useCustomPath, const std::string& customPath, const std::string& moduleFolder,
                               const std::string& defaultEnginePath);
 
 }  // namespace taleno

@@ -24,9 +24,9 @@ enum class Kind {
     TimePosition,  // integer; not negative: value + 1, at most kMaxSeconds
     Seconds,       // integer, at most kMaxSeconds
     Integer,
-    Percent,       // decimal number, at most kMaxCacheFill
+    Percent,  // decimal number, at most kMaxCacheFill
     Decimal,
-    Text,          // the rest of the line
+    Text,  // the rest of the line
     NoVideo,
     Event,
 };
@@ -74,9 +74,7 @@ const std::array<Rule, 26> kRules = {{
     {"interrupted", 0, Kind::Event, nullptr, nullptr, nullptr, ENGINE_EVENT_INTERRUPTED},
 }};
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -88,9 +86,7 @@ std::size_t SkipBlanks(std::string_view text) {
     return i;
 }
 
-bool IsSign(std::string_view text, std::size_t i) {
-    return i < text.size() && (text[i] == '+' || text[i] == '-');
-}
+bool IsSign(std::string_view text, std::size_t i) { return i < text.size() && (text[i] == '+' || text[i] == '-'); }
 
 // An optionally signed decimal integer after optional blanks, ending at the
 // first other character ("12.50" gives 12). Numbers beyond 32 bits saturate.
@@ -111,8 +107,8 @@ std::optional<std::int32_t> ScanInteger(std::string_view text) {
     if (negative) {
         value = -value;
     }
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 // An optionally signed decimal number with optional fraction and exponent,
@@ -164,54 +160,47 @@ int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
         const std::string_view value =
             line.size() > rule.position ? std::string_view(line).substr(rule.position) : std::string_view();
         switch (rule.kind) {
-            case Kind::TimePosition:
-                if (const auto number = ScanInteger(value); number && *number >= 0) {
-                    info_.*rule.integer = std::min<std::int64_t>(std::int64_t{*number} + 1, kMaxSeconds);
-                }
-                break;
-            case Kind::Seconds:
-                if (const auto number = ScanInteger(value)) {
-                    info_.*rule.integer = std::min(*number, kMaxSeconds);
-                }
-                break;
-            case Kind::Integer:
-                if (const auto number = ScanInteger(value)) {
-                    info_.*rule.integer = *number;
-                }
-                break;
-            case Kind::Percent:
-                if (const auto number = ScanDecimal(value)) {
-                    info_.*rule.decimal = std::min(*number, kMaxCacheFill);
-                }
-                break;
-            case Kind::Decimal:
-                if (const auto number = ScanDecimal(value)) {
-                    info_.*rule.decimal = *number;
-                }
-                break;
-            case Kind::Text:
-                if (!value.empty()) {
-                    info_.*rule.text = std::string(value);
-                }
-                break;
-            case Kind::NoVideo:
-                info_.hasVideo = false;
-                break;
-            case Kind::Event:
-                return rule.event;
+        case Kind::TimePosition:
+            if (const auto number = ScanInteger(value); number && *number >= 0) {
+                info_.*rule.integer = std::min<std::int64_t>(std::int64_t{*number} + 1, kMaxSeconds);
+            }
+            break;
+        case Kind::Seconds:
+            if (const auto number = ScanInteger(value)) {
+                info_.*rule.integer = std::min(*number, kMaxSeconds);
+            }
+            break;
+        case Kind::Integer:
+            if (const auto number = ScanInteger(value)) {
+                info_.*rule.integer = *number;
+            }
+            break;
+        case Kind::Percent:
+            if (const auto number = ScanDecimal(value)) {
+                info_.*rule.decimal = std::min(*number, kMaxCacheFill);
+            }
+            break;
+        case Kind::Decimal:
+            if (const auto number = ScanDecimal(value)) {
+                info_.*rule.decimal = *number;
+            }
+            break;
+        case Kind::Text:
+            if (!value.empty()) {
+                info_.*rule.text = std::string(value);
+            }
+            break;
+        case Kind::NoVideo: info_.hasVideo = false; break;
+        case Kind::Event: return rule.event;
         }
         return ENGINE_EVENT_NONE;
     }
     return ENGINE_EVENT_NONE;
 }
 
-std::int32_t CEngineOutputParser::GetVideoWidth() const {
-    return std::clamp(info_.videoWidth, 0, kMaxPictureSize);
-}
+std::int32_t CEngineOutputParser::GetVideoWidth() const { return std::clamp(info_.videoWidth, 0, kMaxPictureSize); }
 
-std::int32_t CEngineOutputParser::GetVideoHeight() const {
-    return std::clamp(info_.videoHeight, 0, kMaxPictureSize);
-}
+std::int32_t CEngineOutputParser::GetVideoHeight() const { return std::clamp(info_.videoHeight, 0, kMaxPictureSize); }
 
 std::int32_t CEngineOutputParser::GetVideoBitrate(const std::string& mediaPath) {
     if (info_.hasVideo && info_.videoBitrate == 0) {
@@ -220,11 +209,14 @@ std::int32_t CEngineOutputParser::GetVideoBitrate(const std::string& mediaPath) 
         // File sizes are taken in full: a clip over 2 GiB must not wrap into
         // a negative or too small rate.
         const std::int64_t size =
-            error ? 0 : static_cast<std::int64_t>(std::min<std::uintmax_t>(bytes, std::numeric_limits<std::int64_t>::max()));
+            error
+                ? 0
+                : static_cast<std::int64_t>(std::min<std::uintmax_t>(bytes, std::numeric_limits<std::int64_t>::max()));
         std::int64_t estimate = 0;
         if (info_.length != 0) {
-            const std::int64_t bytesPerSecond = std::clamp<std::int64_t>(
-                size / info_.length, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+            const std::int64_t bytesPerSecond =
+                std::clamp<std::int64_t>(size / info_.length, std::numeric_limits<std::int32_t>::min(),
+                                         std::numeric_limits<std::int32_t>::max());
             estimate = bytesPerSecond * 8 - info_.audioBitrate;
         }
         info_.videoBitrate = static_cast<std::int32_t>(std::clamp<std::int64_t>(

@@ -15,8 +15,8 @@ struct MediaInfo {
     std::string clipName = "-";
     std::string clipAuthor = "-";
     std::string clipCopyright = "-";
-    std::string clipRating = "-";   // no engine line fills it
-    std::int32_t length = 0;        // seconds, at most 359999
+    std::string clipRating = "-";  // no engine line fills it
+    std::int32_t length = 0;       // seconds, at most 359999
     std::string title = "-";
     std::string artist = "-";
     std::string album = "-";

@@ -1,13 +1,13 @@
 #include "platform/ChildProcess.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 namespace taleno {
 

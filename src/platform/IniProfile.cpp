@@ -2,13 +2,13 @@
 
 #include "platform/AtomicFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <fcntl.h>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace taleno {
@@ -17,9 +17,7 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -27,9 +25,7 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -150,8 +146,7 @@ struct KeyLocation {
     LineSpan lastKeyLine;  // the header when the section has no key lines
 };
 
-KeyLocation Locate(std::string_view text, std::string_view section, std::string_view key,
-                   KeyMatch match) {
+KeyLocation Locate(std::string_view text, std::string_view section, std::string_view key, KeyMatch match) {
     KeyLocation loc;
     LineSpan line;
     bool inSection = false;
@@ -176,26 +171,22 @@ KeyLocation Locate(std::string_view text, std::string_view section, std::string_
     return loc;
 }
 
-bool HasLineBreak(std::string_view s) {
-    return s.find_first_of("\r\n") != npos;
-}
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != npos; }
 
-bool HasSurroundingBlank(std::string_view s) {
-    return !s.empty() && (IsBlank(s.front()) || IsBlank(s.back()));
-}
+bool HasSurroundingBlank(std::string_view s) { return !s.empty() && (IsBlank(s.front()) || IsBlank(s.back())); }
 
 bool ValidSection(std::string_view s) {
     return !s.empty() && s.find(']') == npos && !HasLineBreak(s) && !HasSurroundingBlank(s);
 }
 
 bool ValidKey(std::string_view k) {
-    return !k.empty() && k.find('=') == npos && !HasLineBreak(k) && !HasSurroundingBlank(k) &&
-           k.front() != ';' && k.front() != '[';
+    return !k.empty() && k.find('=') == npos && !HasLineBreak(k) && !HasSurroundingBlank(k) && k.front() != ';' &&
+           k.front() != '[';
 }
 
 // A key's value, or nothing when the file, section or key is missing.
-bool ReadValue(const std::string& file, const std::string& section, const std::string& key,
-               KeyMatch match, std::string& value) {
+bool ReadValue(const std::string& file, const std::string& section, const std::string& key, KeyMatch match,
+               std::string& value) {
     if (section.empty() || key.empty()) return false;
     std::string text;
     if (ReadProfileFile(file, text) != FileState::Read) return false;
@@ -226,29 +217,28 @@ int LeadingInteger(std::string_view s) {
 
 }  // namespace
 
-std::string GetProfileString(const std::string& file, const std::string& section,
-                             const std::string& key, const std::string& def, KeyMatch match) {
+std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& def, KeyMatch match) {
     std::string value;
     if (!ReadValue(file, section, key, match, value)) value = def;
     if (value.size() > kMaxProfileStringLength) value.resize(kMaxProfileStringLength);
     return value;
 }
 
-int GetProfileInt(const std::string& file, const std::string& section, const std::string& key,
-                  int def, KeyMatch match) {
+int GetProfileInt(const std::string& file, const std::string& section, const std::string& key, int def,
+                  KeyMatch match) {
     std::string value;
     if (!ReadValue(file, section, key, match, value) || value.empty()) return def;
     return LeadingInteger(value);
 }
 
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& value, KeyMatch match) {
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value, KeyMatch match) {
     ProfileEdit edit(file, section, match);
     return edit.Write(key, value) && edit.Commit();
 }
 
-bool DeleteProfileKey(const std::string& file, const std::string& section,
-                      const std::string& key, KeyMatch match) {
+bool DeleteProfileKey(const std::string& file, const std::string& section, const std::string& key, KeyMatch match) {
     ProfileEdit edit(file, section, match);
     return edit.Delete(key) && edit.Commit();
 }

@@ -61,23 +61,21 @@ inline constexpr std::size_t kMaxProfileStringLength = 254;
 // The key's value cut to kMaxProfileStringLength bytes; the default (cut the
 // same way) when the key is missing. A key present with an empty value gives
 // "".
-std::string GetProfileString(const std::string& file, const std::string& section,
-                             const std::string& key, const std::string& def,
-                             KeyMatch match = KeyMatch::IgnoreCase);
+std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& def, KeyMatch match = KeyMatch::IgnoreCase);
 
 // The default when the key is missing or its value is empty; otherwise the
 // decimal number the value begins with (an optional "+" or "-", then
 // digits), 0 when it does not begin with one. Numbers beyond the int range
 // are clamped to it.
-int GetProfileInt(const std::string& file, const std::string& section,
-                  const std::string& key, int def, KeyMatch match = KeyMatch::IgnoreCase);
+int GetProfileInt(const std::string& file, const std::string& section, const std::string& key, int def,
+                  KeyMatch match = KeyMatch::IgnoreCase);
 
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& value,
-                        KeyMatch match = KeyMatch::IgnoreCase);
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value, KeyMatch match = KeyMatch::IgnoreCase);
 
-bool DeleteProfileKey(const std::string& file, const std::string& section,
-                      const std::string& key, KeyMatch match = KeyMatch::IgnoreCase);
+bool DeleteProfileKey(const std::string& file, const std::string& section, const std::string& key,
+                      KeyMatch match = KeyMatch::IgnoreCase);
 
 // Several changes to one section with a single read and a single atomic
 // write. The file is read when the edit is made; Write and Delete change

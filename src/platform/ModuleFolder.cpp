@@ -38,8 +38,6 @@ std::string ModuleFolder() {
     return path.substr(0, slash);
 }
 
-void SetModuleFolderForTesting(std::string folder) {
-    FolderOverride() = std::move(folder);
-}
+void SetModuleFolderForTesting(std::string folder) { FolderOverride() = std::move(folder); }
 
 }  // namespace taleno

@@ -78,9 +78,9 @@ QString SessionBusAddress() {
 }
 
 bool ServiceHasOwner(const QDBusConnection& bus) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
     call << QString::fromLatin1(kScreenSaverService);
     const QDBusMessage reply = bus.call(call, QDBus::Block, kBusCallTimeoutMs);
     return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1 &&
@@ -169,10 +169,9 @@ void CScreenSaverGuard::Inhibit() {
     QDBusConnection bus = QDBusConnection::connectToBus(address, name);
     if (bus.isConnected() && ServiceHasOwner(bus)) {
         for (const char* path : kScreenSaverPaths) {
-            QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kScreenSaverService),
-                                                               QString::fromLatin1(path),
-                                                               QString::fromLatin1(kScreenSaverService),
-                                                               QStringLiteral("Inhibit"));
+            QDBusMessage call =
+                QDBusMessage::createMethodCall(QString::fromLatin1(kScreenSaverService), QString::fromLatin1(path),
+                                               QString::fromLatin1(kScreenSaverService), QStringLiteral("Inhibit"));
             call << QStringLiteral("Taleno") << QStringLiteral("Playing a clip");
             const QDBusMessage reply = bus.call(call, QDBus::Block, kBusCallTimeoutMs);
             if (reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1) {
@@ -193,10 +192,9 @@ void CScreenSaverGuard::Uninhibit() {
     }
     const QString name = QString::fromStdString(busConnectionName_);
     QDBusConnection bus(name);
-    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kScreenSaverService),
-                                                       QString::fromStdString(inhibitPath_),
-                                                       QString::fromLatin1(kScreenSaverService),
-                                                       QStringLiteral("UnInhibit"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QString::fromLatin1(kScreenSaverService), QString::fromStdString(inhibitPath_),
+                                       QString::fromLatin1(kScreenSaverService), QStringLiteral("UnInhibit"));
     call << inhibitCookie_;
     bus.call(call, QDBus::Block, kBusCallTimeoutMs);
     // Leaving the bus ends the inhibition even if the call above failed.

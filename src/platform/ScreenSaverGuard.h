@@ -38,7 +38,7 @@ private:
     void Uninhibit();
 
     // DPMS time-outs, in seconds.
-    int lowPowerTimeout_ = 0;    // standby
+    int lowPowerTimeout_ = 0;  // standby
     int suspendTimeout_ = 0;
     int powerOffTimeout_ = 0;
     // X screen saver: time-out and the settings written back with it.

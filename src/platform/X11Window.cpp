@@ -1,8 +1,8 @@
 #include "platform/X11Window.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
@@ -58,8 +58,8 @@ XcbReply<xcb_get_window_attributes_reply_t> Attributes(xcb_connection_t* c, xcb_
 void EditStateProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t stateAtom, xcb_atom_t value, bool on) {
     std::vector<xcb_atom_t> atoms;
     xcb_generic_error_t* error = nullptr;
-    auto reply =
-        Take(xcb_get_property_reply(c, xcb_get_property(c, 0, window, stateAtom, XCB_ATOM_ATOM, 0, 1024), &error), error);
+    auto reply = Take(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, stateAtom, XCB_ATOM_ATOM, 0, 1024), &error), error);
     if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
         const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
         atoms.assign(data, data + xcb_get_property_value_length(reply.get()) / sizeof(xcb_atom_t));
@@ -105,8 +105,7 @@ bool SetAlwaysOnTop(WId id, bool on) {
     event.data.data32[1] = aboveAtom;
     event.data.data32[2] = 0;
     event.data.data32[3] = 1;  // the request comes from an application
-    xcb_send_event(c, 0, geometry->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+    xcb_send_event(c, 0, geometry->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
     xcb_flush(c);
     return true;
@@ -129,7 +128,8 @@ bool SetWindowBackground(WId id, std::uint32_t rgb) {
     const auto green = static_cast<std::uint16_t>(((rgb >> 8) & 0xFF) * 257);
     const auto blue = static_cast<std::uint16_t>((rgb & 0xFF) * 257);
     xcb_generic_error_t* error = nullptr;
-    auto colour = Take(xcb_alloc_color_reply(c, xcb_alloc_color(c, attributes->colormap, red, green, blue), &error), error);
+    auto colour =
+        Take(xcb_alloc_color_reply(c, xcb_alloc_color(c, attributes->colormap, red, green, blue), &error), error);
     if (colour) {
         pixel = colour->pixel;
     }

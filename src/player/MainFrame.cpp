@@ -4,8 +4,8 @@
 #include "player/MainFrame.h"
 
 #include "engine/EngineLocation.h"
-#include "player/EngineSettings.h"
 #include "platform/WaitCursor.h"
+#include "player/EngineSettings.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
@@ -61,9 +61,7 @@ QUrl CMainFrame::HomePageUrl() {
 }
 
 CMainFrame::CMainFrame(const std::string& folder)
-    : moduleFolder(folder),
-      defaultEnginePath(DefaultEnginePath(folder)),
-      timers([this](unsigned id) { OnTimer(id); }) {
+    : moduleFolder(folder), defaultEnginePath(DefaultEnginePath(folder)), timers([this](unsigned id) { OnTimer(id); }) {
     // Frame construction: settings first, then the engine's path and version.
     SettingsRecord loaded;
     LoadSettings(SettingsStore(moduleFolder), loaded);
@@ -92,8 +90,8 @@ CMainFrame::CMainFrame(const std::string& folder)
     seekBar = new CSeekBar(central);
     toolBar = new CVolumeToolBar();  // placed under the frame by Create
     statusPanel = new CStatusPanel(central);
-    for (QWidget* bar : {static_cast<QWidget*>(seekBar), static_cast<QWidget*>(toolBar),
-                         static_cast<QWidget*>(statusPanel)}) {
+    for (QWidget* bar :
+         {static_cast<QWidget*>(seekBar), static_cast<QWidget*>(toolBar), static_cast<QWidget*>(statusPanel)}) {
         bar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     }
     layout->addWidget(view, 1);
@@ -169,8 +167,8 @@ void CMainFrame::SetCommandLineFile(const std::string& path) { commandLineFile =
 void CMainFrame::ApplySettings(const SettingsRecord& record) {
     settings = record;
     ApplyEngineSettings(engine, record);
-    engine.CommandLine().SetEnginePath(ResolveEnginePath(record.bMPlayerPathName, record.strMPlayerPathName,
-                                                         moduleFolder, defaultEnginePath));
+    engine.CommandLine().SetEnginePath(
+        ResolveEnginePath(record.bMPlayerPathName, record.strMPlayerPathName, moduleFolder, defaultEnginePath));
 }
 
 bool CMainFrame::SaveSettings() {

@@ -250,7 +250,7 @@ private:
     // Every status text the frame puts into the status panel goes here too.
     std::function<void(const QString&)> statusObserver;
 
-    std::map<int, QAction*> actions;      // the main menu's items
+    std::map<int, QAction*> actions;       // the main menu's items
     std::vector<QAction*> contextActions;  // the view's context menu
     std::vector<QAction*> keyActions;      // the shortcuts
     std::vector<QMenu*> menus;

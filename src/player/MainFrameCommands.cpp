@@ -121,9 +121,8 @@ void CMainFrame::OnToggleBar(QWidget* bar) {
 }
 
 void CMainFrame::OnUserCommand(int index) {
-    const std::string* commands[] = {&settings.strF1CMD, &settings.strF2CMD, &settings.strF3CMD,
-                                     &settings.strF4CMD, &settings.strF5CMD, &settings.strF6CMD,
-                                     &settings.strF7CMD, &settings.strF8CMD};
+    const std::string* commands[] = {&settings.strF1CMD, &settings.strF2CMD, &settings.strF3CMD, &settings.strF4CMD,
+                                     &settings.strF5CMD, &settings.strF6CMD, &settings.strF7CMD, &settings.strF8CMD};
     engine.SendCommand(*commands[index]);
 }
 
@@ -210,8 +209,7 @@ void CMainFrame::TogglePause() {
         SetStatusText(QStringLiteral("Playing"));
         statusPanel->StartInfoRotation();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -149,8 +149,7 @@ void CMainFrame::OnEnginePlaying() {
     SetStatusText(QStringLiteral("Playing"));
     // The sum is formed in 64 bits: two bit rates near the 32-bit limit
     // would otherwise overflow.
-    const std::int64_t bitrate =
-        (static_cast<std::int64_t>(engine.GetVideoBitrate()) + info.audioBitrate) / 1000;
+    const std::int64_t bitrate = (static_cast<std::int64_t>(engine.GetVideoBitrate()) + info.audioBitrate) / 1000;
     statusPanel->SetInfoText(0, QString::asprintf("Now Playing: %ld Kbps", static_cast<long>(bitrate)));
     if (hasVideo) {
         statusPanel->SetInfoText(1, QStringLiteral("Clip: ") + FromEngine(title));

@@ -169,8 +169,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr || widget->window() != this) {
         return QMainWindow::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::KeyPress && fullScreen &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (event->type() == QEvent::KeyPress && fullScreen && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         ToggleFullScreen();
         UpdateCommandUI();
         return true;

@@ -15,14 +15,10 @@ int ClampVideoExtent(int pixels) { return std::clamp(pixels, 0, kMaxVideoExtent)
 
 ZoomMode ZoomToApply(int zoomMode) {
     switch (zoomMode) {
-        case ZOOM_DOUBLE:
-            return ZOOM_DOUBLE;
-        case ZOOM_HALF:
-            return ZOOM_HALF;
-        case ZOOM_PRESET:
-            return ZOOM_PRESET;
-        default:
-            return ZOOM_ORIGINAL;
+    case ZOOM_DOUBLE: return ZOOM_DOUBLE;
+    case ZOOM_HALF: return ZOOM_HALF;
+    case ZOOM_PRESET: return ZOOM_PRESET;
+    default: return ZOOM_ORIGINAL;
     }
 }
 
@@ -32,14 +28,10 @@ QSize ZoomedVideoSize(ZoomMode zoom, int videoWidth, int videoHeight, int preset
     const std::int64_t w = ClampVideoExtent(videoWidth);
     const std::int64_t h = ClampVideoExtent(videoHeight);
     switch (zoom) {
-        case ZOOM_HALF:
-            return {ClampWindowExtent(w / 2), ClampWindowExtent(h / 2)};
-        case ZOOM_DOUBLE:
-            return {ClampWindowExtent(w * 2), ClampWindowExtent(h * 2)};
-        case ZOOM_PRESET:
-            return {ClampWindowExtent(w * presetPercent / 100), ClampWindowExtent(h * presetPercent / 100)};
-        case ZOOM_ORIGINAL:
-            break;
+    case ZOOM_HALF: return {ClampWindowExtent(w / 2), ClampWindowExtent(h / 2)};
+    case ZOOM_DOUBLE: return {ClampWindowExtent(w * 2), ClampWindowExtent(h * 2)};
+    case ZOOM_PRESET: return {ClampWindowExtent(w * presetPercent / 100), ClampWindowExtent(h * presetPercent / 100)};
+    case ZOOM_ORIGINAL: break;
     }
     return {ClampWindowExtent(w), ClampWindowExtent(h)};
 }

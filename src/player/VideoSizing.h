@@ -49,8 +49,8 @@ QSize ZoomedVideoSize(ZoomMode zoom, int videoWidth, int videoHeight, int preset
 // What surrounds the view inside the frame's outer rectangle. Heights of bars
 // that are hidden or absent are 0.
 struct FrameDecorations {
-    int menuHeight = 0;          // the menu bar's height (always counted)
-    bool hasCaption = false;     // the frame draws a caption inside its rectangle
+    int menuHeight = 0;       // the menu bar's height (always counted)
+    bool hasCaption = false;  // the frame draws a caption inside its rectangle
     int captionHeight = 0;
     bool hasSizingBorder = false;
     int sizingBorderWidth = 0;   // one side, with a caption

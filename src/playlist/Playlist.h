@@ -67,7 +67,7 @@ public:
     int Count() const;
     std::string Entry(int index) const;  // "" for an index outside the list
     std::vector<std::string> Entries() const;
-    int Selection() const;               // -1 when nothing is selected
+    int Selection() const;  // -1 when nothing is selected
     int CurrentIndex() const;
     std::string GetCurrentFile() const;
 

@@ -2,17 +2,17 @@
 // stored relative to it. The same line format serves txt, pls, m3u and ram;
 // header and comment lines of those formats are skipped, nothing else of
 // their syntax is interpreted.
-#include "playlist/Playlist.h"
 #include "platform/AtomicFile.h"
+#include "playlist/Playlist.h"
 #include "system/PathUtils.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
 
 namespace taleno {
 
@@ -37,8 +37,8 @@ public:
             anyBytes = true;
             const char* start = buffer_ + pos_;
             const void* lf = std::memchr(start, '\n', len_ - pos_);
-            std::size_t n = lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - start)
-                                          : len_ - pos_;
+            std::size_t n =
+                lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : len_ - pos_;
             if (!tooLong && line.size() + n <= kMaxPlaylistLineLength) {
                 line.append(start, n);
             } else {

@@ -18,9 +18,7 @@ bool EqualsTrueIgnoringCase(std::string_view s) {
     return true;
 }
 
-const char* BoolText(bool value) {
-    return value ? "true" : "false";
-}
+const char* BoolText(bool value) { return value ? "true" : "false"; }
 
 }  // namespace
 
@@ -59,31 +57,18 @@ bool CIniStore::DeleteKey(const std::string& key) const {
     return batch.DeleteKey(key) && batch.Commit();
 }
 
-CIniStore::Batch CIniStore::BeginBatch() const {
-    return Batch(*this);
-}
+CIniStore::Batch CIniStore::BeginBatch() const { return Batch(*this); }
 
-CIniStore::Batch::Batch(const CIniStore& store)
-    : edit_(store.fileName_, store.section_, store.match_) {}
+CIniStore::Batch::Batch(const CIniStore& store) : edit_(store.fileName_, store.section_, store.match_) {}
 
-bool CIniStore::Batch::WriteInt(const std::string& key, int value) {
-    return edit_.Write(key, std::to_string(value));
-}
+bool CIniStore::Batch::WriteInt(const std::string& key, int value) { return edit_.Write(key, std::to_string(value)); }
 
-bool CIniStore::Batch::WriteBool(const std::string& key, bool value) {
-    return edit_.Write(key, BoolText(value));
-}
+bool CIniStore::Batch::WriteBool(const std::string& key, bool value) { return edit_.Write(key, BoolText(value)); }
 
-bool CIniStore::Batch::WriteString(const std::string& key, const std::string& value) {
-    return edit_.Write(key, value);
-}
+bool CIniStore::Batch::WriteString(const std::string& key, const std::string& value) { return edit_.Write(key, value); }
 
-bool CIniStore::Batch::DeleteKey(const std::string& key) {
-    return edit_.Delete(key);
-}
+bool CIniStore::Batch::DeleteKey(const std::string& key) { return edit_.Delete(key); }
 
-bool CIniStore::Batch::Commit() {
-    return edit_.Commit();
-}
+bool CIniStore::Batch::Commit() { return edit_.Commit(); }
 
 }  // namespace taleno

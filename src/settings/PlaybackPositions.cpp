@@ -6,9 +6,7 @@ namespace taleno {
 
 namespace {
 
-bool IsControl(unsigned char c) {
-    return c < 0x20 || c == 0x7F;
-}
+bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
 bool NeedsEscape(const std::string& clip) {
     if (clip.empty()) return false;
@@ -32,9 +30,7 @@ CIniStore PositionStore(const std::string& moduleFolder) {
 
 }  // namespace
 
-std::string PositionFilePath(const std::string& moduleFolder) {
-    return moduleFolder + "/PlaybackPosition.ini";
-}
+std::string PositionFilePath(const std::string& moduleFolder) { return moduleFolder + "/PlaybackPosition.ini"; }
 
 std::string PositionKey(const std::string& clip) {
     if (!NeedsEscape(clip)) return clip;

@@ -17,9 +17,8 @@ std::vector<const SettingRow*> InOrder(int SettingRow::*place) {
     for (const SettingRow& row : SettingsTable()) {
         if (row.*place >= 0) rows.push_back(&row);
     }
-    std::sort(rows.begin(), rows.end(), [place](const SettingRow* a, const SettingRow* b) {
-        return a->*place < b->*place;
-    });
+    std::sort(rows.begin(), rows.end(),
+              [place](const SettingRow* a, const SettingRow* b) { return a->*place < b->*place; });
     return rows;
 }
 
@@ -35,9 +34,7 @@ SettingsRecord::SettingsRecord() {
     }
 }
 
-std::string SettingsFilePath(const std::string& moduleFolder) {
-    return moduleFolder + "/Taleno .ini";
-}
+std::string SettingsFilePath(const std::string& moduleFolder) { return moduleFolder + "/Taleno .ini"; }
 
 CIniStore SettingsStore(const std::string& moduleFolder) {
     return CIniStore(SettingsFilePath(moduleFolder), kSettingsSection);
@@ -77,9 +74,7 @@ int ReadVolumeSetting(const CIniStore& store) {
     return store.ReadInt(volume.key, volume.defaultNumber);
 }
 
-bool WriteVolumeSetting(const CIniStore& store, int volume) {
-    return store.WriteInt(Row("nVolume").key, volume);
-}
+bool WriteVolumeSetting(const CIniStore& store, int volume) { return store.WriteInt(Row("nVolume").key, volume); }
 
 bool ReadAllowMultipleInstances(const std::string& moduleFolder) {
     const SettingRow& allow = Row("bAllowMultipleInstances");

@@ -18,8 +18,8 @@ constexpr SettingRow Flag(const char* key, bool R::*field, bool def, SettingHold
 constexpr SettingRow Number(const char* key, int R::*field, int def, SettingHolder holder, int load, int save) {
     return {key, SettingType::Number, nullptr, field, nullptr, def, "", false, {}, holder, load, save};
 }
-constexpr SettingRow Number(const char* key, int R::*field, int def, SettingRange range, SettingHolder holder,
-                            int load, int save) {
+constexpr SettingRow Number(const char* key, int R::*field, int def, SettingRange range, SettingHolder holder, int load,
+                            int save) {
     return {key, SettingType::Number, nullptr, field, nullptr, def, "", true, range, holder, load, save};
 }
 constexpr SettingRow Text(const char* key, std::string R::*field, SettingHolder holder, int load, int save) {

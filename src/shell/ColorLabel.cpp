@@ -41,9 +41,7 @@ void FillGradient(QPainter& painter, const QRect& rect, const QColor& from, cons
 
 namespace {
 
-bool OpenWithDesktop(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
-}
+bool OpenWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 // Line breaks as the label understands them: "\r\n", "\n" or a lone "\r".
 QString NormaliseLineBreaks(QString text) {
@@ -293,9 +291,7 @@ void CColorLabel::SetStyle(unsigned style) {
     Redraw();
 }
 
-void CColorLabel::SetUrlOpener(UrlOpener opener) {
-    opener_ = opener ? std::move(opener) : UrlOpener(OpenWithDesktop);
-}
+void CColorLabel::SetUrlOpener(UrlOpener opener) { opener_ = opener ? std::move(opener) : UrlOpener(OpenWithDesktop); }
 
 void CColorLabel::OnTimer(int timerId) {
     if (timerId == kFlashTimerId) {
@@ -348,22 +344,16 @@ void CColorLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void CColorLabel::Redraw() {
-    update();
-}
+void CColorLabel::Redraw() { update(); }
 
-void CColorLabel::RemakeFont() {
-    font_ = MakeFont(logFont_);
-}
+void CColorLabel::RemakeFont() { font_ = MakeFont(logFont_); }
 
 void CColorLabel::UpdateFrameMargins() {
     const int margin = (border_ ? 1 : 0) + (staticEdge_ ? 1 : 0);
     setContentsMargins(margin, margin, margin, margin);
 }
 
-void CColorLabel::StopFlashTimer() {
-    flashTimer_.stop();
-}
+void CColorLabel::StopFlashTimer() { flashTimer_.stop(); }
 
 QColor CColorLabel::SolidBackgroundColor() const {
     if (useGradient_) {
@@ -393,10 +383,10 @@ void CColorLabel::DrawFrame(QPainter& painter) const {
 int CColorLabel::TextFlags(const QString& text) const {
     int flags = Qt::AlignTop;
     switch (style_ & SS_TYPEMASK) {
-        case SS_CENTER: flags |= Qt::AlignHCenter | Qt::TextWordWrap; break;
-        case SS_RIGHT: flags |= Qt::AlignRight | Qt::TextWordWrap; break;
-        case SS_LEFTNOWORDWRAP: flags |= Qt::AlignLeft; break;
-        default: flags |= Qt::AlignLeft | Qt::TextWordWrap; break;
+    case SS_CENTER: flags |= Qt::AlignHCenter | Qt::TextWordWrap; break;
+    case SS_RIGHT: flags |= Qt::AlignRight | Qt::TextWordWrap; break;
+    case SS_LEFTNOWORDWRAP: flags |= Qt::AlignLeft; break;
+    default: flags |= Qt::AlignLeft | Qt::TextWordWrap; break;
     }
     if ((style_ & SS_CENTERIMAGE) != 0) {
         if (!text.contains(QLatin1String("\r\n"))) {
@@ -421,8 +411,8 @@ void CColorLabel::DrawText(QPainter& painter, const QRect& rect, const QString& 
             shown = WrapWithEndEllipsis(shown, font_, rect);
             flags &= ~Qt::TextWordWrap;
         } else if ((flags & Qt::TextSingleLine) != 0) {
-            shown = metrics.elidedText(shown.replace(QLatin1Char('\n'), QLatin1Char(' ')), Qt::ElideRight,
-                                       rect.width());
+            shown =
+                metrics.elidedText(shown.replace(QLatin1Char('\n'), QLatin1Char(' ')), Qt::ElideRight, rect.width());
         } else {
             QStringList lines = shown.split(QLatin1Char('\n'));
             for (QString& line : lines) {

@@ -16,24 +16,20 @@ QString MapFaceName(const QString& faceName) {
     return faceName;
 }
 
-QString CutFaceName(const QString& faceName) {
-    return faceName.left(kMaxFaceNameLength);
-}
+QString CutFaceName(const QString& faceName) { return faceName.left(kMaxFaceNameLength); }
 
-int PointsToLogHeight(double points, int dpi) {
-    return -static_cast<int>(std::lround(dpi * points / 72.0));
-}
+int PointsToLogHeight(double points, int dpi) { return -static_cast<int>(std::lround(dpi * points / 72.0)); }
 
 namespace {
 
 QFont::StyleHint HintForFamily(int pitchAndFamily) {
     switch (pitchAndFamily & 0xF0) {
-        case 0x10: return QFont::Serif;       // roman
-        case 0x20: return QFont::SansSerif;   // swiss
-        case 0x30: return QFont::Monospace;   // modern
-        case 0x40: return QFont::Cursive;     // script
-        case 0x50: return QFont::Decorative;  // decorative
-        default: return QFont::AnyStyle;
+    case 0x10: return QFont::Serif;       // roman
+    case 0x20: return QFont::SansSerif;   // swiss
+    case 0x30: return QFont::Monospace;   // modern
+    case 0x40: return QFont::Cursive;     // script
+    case 0x50: return QFont::Decorative;  // decorative
+    default: return QFont::AnyStyle;
     }
 }
 
@@ -62,8 +58,7 @@ QFont MakeFont(const LogFont& logFont) {
             font.setStretch(std::clamp(logFont.width * 100 / natural, 1, 4000));
         }
     }
-    font.setWeight(logFont.weight <= 0 ? QFont::Normal
-                                       : static_cast<QFont::Weight>(std::min(logFont.weight, 1000)));
+    font.setWeight(logFont.weight <= 0 ? QFont::Normal : static_cast<QFont::Weight>(std::min(logFont.weight, 1000)));
     font.setItalic(logFont.italic);
     font.setUnderline(logFont.underline);
     font.setStrikeOut(logFont.strikeOut);

@@ -5,8 +5,7 @@
 
 namespace taleno {
 
-CSkinnedSlider::CSkinnedSlider(int thumbWidthPixels, QWidget* parent)
-    : QWidget(parent), thumbWidth(thumbWidthPixels) {
+CSkinnedSlider::CSkinnedSlider(int thumbWidthPixels, QWidget* parent) : QWidget(parent), thumbWidth(thumbWidthPixels) {
     setFocusPolicy(Qt::NoFocus);
     // The paint handler covers every pixel, so Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -67,8 +66,7 @@ void CSkinnedSlider::FillEdges(QPainter& painter, int left, int top, int right, 
     }
 }
 
-void CSkinnedSlider::Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft,
-                                const QColor& bottomRight) {
+void CSkinnedSlider::Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
     const int l = r.x();
     const int t = r.y();
     const int w = r.width();

@@ -15,9 +15,7 @@
 
 // The panel's images live in a resource file compiled into this static
 // library; registering them here keeps the linker from dropping them.
-static void RegisterStatusImages() {
-    Q_INIT_RESOURCE(status);
-}
+static void RegisterStatusImages() { Q_INIT_RESOURCE(status); }
 
 namespace taleno {
 
@@ -25,15 +23,15 @@ namespace {
 
 QString IconPath(int resourceId) {
     switch (resourceId) {
-        case CStatusPanel::kIconNoAudio: return QStringLiteral(":/status/no-audio.png");
-        case CStatusPanel::kIconStereoLeft: return QStringLiteral(":/status/stereo-left.png");
-        case CStatusPanel::kIconStereoRight: return QStringLiteral(":/status/stereo-right.png");
-        case CStatusPanel::kIconPlaying: return QStringLiteral(":/status/playing.png");
-        case CStatusPanel::kIconStopped: return QStringLiteral(":/status/stopped.png");
-        case CStatusPanel::kIconPaused: return QStringLiteral(":/status/paused.png");
-        case CStatusPanel::kIconMono: return QStringLiteral(":/status/mono.png");
-        case CStatusPanel::kIconFailed: return QStringLiteral(":/status/failed.png");
-        default: return QStringLiteral(":/status/blank.png");
+    case CStatusPanel::kIconNoAudio: return QStringLiteral(":/status/no-audio.png");
+    case CStatusPanel::kIconStereoLeft: return QStringLiteral(":/status/stereo-left.png");
+    case CStatusPanel::kIconStereoRight: return QStringLiteral(":/status/stereo-right.png");
+    case CStatusPanel::kIconPlaying: return QStringLiteral(":/status/playing.png");
+    case CStatusPanel::kIconStopped: return QStringLiteral(":/status/stopped.png");
+    case CStatusPanel::kIconPaused: return QStringLiteral(":/status/paused.png");
+    case CStatusPanel::kIconMono: return QStringLiteral(":/status/mono.png");
+    case CStatusPanel::kIconFailed: return QStringLiteral(":/status/failed.png");
+    default: return QStringLiteral(":/status/blank.png");
     }
 }
 
@@ -63,8 +61,8 @@ CStatusPanel::CStatusPanel(QWidget* parent)
       statusIcon_(MakeIconView(this)),
       channelIconA_(MakeIconView(this)),
       channelIconB_(MakeIconView(this)),
-      statusLabel_(MakeTextLabel(this, CColorLabel::SS_ENDELLIPSIS | CColorLabel::SS_LEFTNOWORDWRAP,
-                                 QStringLiteral("Playing"))),
+      statusLabel_(
+          MakeTextLabel(this, CColorLabel::SS_ENDELLIPSIS | CColorLabel::SS_LEFTNOWORDWRAP, QStringLiteral("Playing"))),
       timeLabel_(MakeTextLabel(this, CColorLabel::SS_RIGHT, QStringLiteral("00:00 / 00:00"))) {
     RegisterStatusImages();
     setAttribute(Qt::WA_OpaquePaintEvent, true);
@@ -79,18 +77,16 @@ QSize CStatusPanel::sizeHint() const {
     return DialogUnitsToPixels(QSize(kTemplateWidthUnits, kTemplateHeightUnits), DialogFont());
 }
 
-void CStatusPanel::SetStatusText(const QString& text) {
-    statusLabel_->SetText(text);
-}
+void CStatusPanel::SetStatusText(const QString& text) { statusLabel_->SetText(text); }
 
 void CStatusPanel::SetStatusIcon(int state) {
     int resourceId = kIconBlank;
     switch (state) {
-        case 1: resourceId = kIconPlaying; break;
-        case 2: resourceId = kIconPaused; break;
-        case 3: resourceId = kIconStopped; break;
-        case 4: resourceId = kIconFailed; break;
-        default: break;
+    case 1: resourceId = kIconPlaying; break;
+    case 2: resourceId = kIconPaused; break;
+    case 3: resourceId = kIconStopped; break;
+    case 4: resourceId = kIconFailed; break;
+    default: break;
     }
     ShowIcon(*statusIcon_, statusIconId_, resourceId);
 }
@@ -100,14 +96,14 @@ void CStatusPanel::SetChannelIcons(int channels) {
     int a = kIconBlank;
     int b = kIconBlank;
     switch (channels) {
-        case 0: b = kIconNoAudio; break;
-        case 1: b = kIconMono; break;
-        case 2:
-            a = kIconStereoLeft;
-            b = kIconStereoRight;
-            break;
-        case -1: break;
-        default: channelMode_ = -1; break;
+    case 0: b = kIconNoAudio; break;
+    case 1: b = kIconMono; break;
+    case 2:
+        a = kIconStereoLeft;
+        b = kIconStereoRight;
+        break;
+    case -1: break;
+    default: channelMode_ = -1; break;
     }
     ShowIcon(*channelIconA_, channelIconAId_, a);
     ShowIcon(*channelIconB_, channelIconBId_, b);
@@ -139,15 +135,13 @@ void CStatusPanel::SetCurrentTime(int seconds) {
     const QByteArray suffix = totalSuffix_.toUtf8();
     QString text;
     switch (timeFormat_) {
-        case 1:
-            text = QString::asprintf("%02d:%02d %s", parts.minutes, parts.seconds, suffix.constData());
-            break;
-        case 2:
-            text = QString::asprintf("%02d:%02d:%02d %s", parts.hours >= 100 ? 99 : parts.hours, parts.minutes,
-                                     parts.seconds, suffix.constData());
-            break;
-        case 3: text = QString::asprintf("%02d:%02d", parts.minutes, parts.seconds); break;
-        default: text = QStringLiteral("ERROR"); break;
+    case 1: text = QString::asprintf("%02d:%02d %s", parts.minutes, parts.seconds, suffix.constData()); break;
+    case 2:
+        text = QString::asprintf("%02d:%02d:%02d %s", parts.hours >= 100 ? 99 : parts.hours, parts.minutes,
+                                 parts.seconds, suffix.constData());
+        break;
+    case 3: text = QString::asprintf("%02d:%02d", parts.minutes, parts.seconds); break;
+    default: text = QStringLiteral("ERROR"); break;
     }
     timeLabel_->SetText(text);
 }
@@ -158,13 +152,9 @@ void CStatusPanel::SetInfoText(int index, const QString& text) {
     }
 }
 
-void CStatusPanel::StartInfoRotation() {
-    infoTimer_.start(kInfoPeriodMs, this);
-}
+void CStatusPanel::StartInfoRotation() { infoTimer_.start(kInfoPeriodMs, this); }
 
-void CStatusPanel::StopInfoRotation() {
-    infoTimer_.stop();
-}
+void CStatusPanel::StopInfoRotation() { infoTimer_.stop(); }
 
 void CStatusPanel::ResetPanel() {
     SetTotalTime(0);
@@ -186,13 +176,9 @@ void CStatusPanel::OnTimer(int timerId) {
     infoIndex_ = infoIndex_ + 1 > kInfoLineCount - 1 ? 0 : infoIndex_ + 1;
 }
 
-QString CStatusPanel::StatusText() const {
-    return statusLabel_->Text();
-}
+QString CStatusPanel::StatusText() const { return statusLabel_->Text(); }
 
-QString CStatusPanel::TimeText() const {
-    return timeLabel_->Text();
-}
+QString CStatusPanel::TimeText() const { return timeLabel_->Text(); }
 
 QString CStatusPanel::InfoText(int index) const {
     return index >= 0 && index < kInfoLineCount ? infoTexts_[static_cast<size_t>(index)] : QString();
@@ -220,9 +206,7 @@ void CStatusPanel::Layout() {
     const int top = client.top();
     const int right = client.left() + client.width();   // exclusive
     const int bottom = client.top() + client.height();  // exclusive
-    const auto span = [](int l, int t, int r, int b) {
-        return QRect(l, t, std::max(0, r - l), std::max(0, b - t));
-    };
+    const auto span = [](int l, int t, int r, int b) { return QRect(l, t, std::max(0, r - l), std::max(0, b - t)); };
 
     statusIcon_->setGeometry(span(6, top + 4, 22, bottom - 4));
     int rightMargin = 39;

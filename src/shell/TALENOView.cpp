@@ -147,7 +147,8 @@ bool CTALENOView::HasClientEdge() const { return frameShape() != QFrame::NoFrame
 void CTALENOView::SetContextMenu(QMenu* menu) { contextMenu_ = menu; }
 
 void CTALENOView::PostLayout() {
-    QMetaObject::invokeMethod(this, [this] { LayOut(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { LayOut(); }, Qt::QueuedConnection);
 }
 
 void CTALENOView::OnInitialUpdate() {

@@ -43,19 +43,19 @@ public:
     };
     // The items from left to right.
     static constexpr std::array<Item, 13> kItems = {{
-        {32771, ItemStyle::Button},     // Play
-        {32773, ItemStyle::Button},     // Pause
-        {32772, ItemStyle::Button},     // Stop
+        {32771, ItemStyle::Button},  // Play
+        {32773, ItemStyle::Button},  // Pause
+        {32772, ItemStyle::Button},  // Stop
         {0, ItemStyle::Separator},
-        {32823, ItemStyle::Button},     // Previous
-        {32822, ItemStyle::Button},     // Next
+        {32823, ItemStyle::Button},  // Previous
+        {32822, ItemStyle::Button},  // Next
         {0, ItemStyle::Separator},
-        {32796, ItemStyle::Button},     // Repeat
+        {32796, ItemStyle::Button},  // Repeat
         {0, ItemStyle::Separator},
-        {32803, ItemStyle::Button},     // Playlist
-        {0, ItemStyle::Separator},      // stretches
-        {32801, ItemStyle::Button},     // Mute
-        {1001, ItemStyle::CheckBox},    // under the volume slider
+        {32803, ItemStyle::Button},   // Playlist
+        {0, ItemStyle::Separator},    // stretches
+        {32801, ItemStyle::Button},   // Mute
+        {1001, ItemStyle::CheckBox},  // under the volume slider
     }};
     static constexpr int kStretchIndex = 10;
     static constexpr int kSliderWidth = 50;

@@ -23,8 +23,7 @@ void DropLeadingDot(std::vector<std::string>& components) {
     }
 }
 
-void AppendComponents(std::string& out, const std::vector<std::string>& components,
-                      std::size_t from, std::size_t to) {
+void AppendComponents(std::string& out, const std::vector<std::string>& components, std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i) {
         out += components[i];
         out += '/';
@@ -113,8 +112,7 @@ std::string PathMakeAbsolute(std::string_view relative, std::string_view base) {
 
 std::string PathMakeRelative(std::string_view absolute, std::string_view base) {
     const std::string folder = PathGetDirectory(base);
-    if (!absolute.starts_with('/') || PathIsUrl(absolute) || !folder.starts_with('/') ||
-        PathIsUrl(folder)) {
+    if (!absolute.starts_with('/') || PathIsUrl(absolute) || !folder.starts_with('/') || PathIsUrl(folder)) {
         return std::string(absolute);
     }
     const std::string name = PathGetFileName(absolute);
@@ -127,8 +125,7 @@ std::string PathMakeRelative(std::string_view absolute, std::string_view base) {
     }
 
     std::size_t common = 0;
-    while (common < parts.size() && common < baseParts.size() &&
-           parts[common] == baseParts[common]) {
+    while (common < parts.size() && common < baseParts.size() && parts[common] == baseParts[common]) {
         ++common;
     }
     if (common == 0) {

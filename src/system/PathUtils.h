@@ -24,10 +24,10 @@ namespace taleno {
 bool PathIsAbsolute(std::string_view path);
 bool PathIsUrl(std::string_view path);
 
-std::string PathGetDirectory(std::string_view path);   // up to and including the last "/"
-std::string PathGetFileName(std::string_view path);    // after the last "/"
-std::string PathGetTitle(std::string_view path);       // file name without its extension
-std::string PathGetExtension(std::string_view path);   // after the last "." of the file name
+std::string PathGetDirectory(std::string_view path);        // up to and including the last "/"
+std::string PathGetFileName(std::string_view path);         // after the last "/"
+std::string PathGetTitle(std::string_view path);            // file name without its extension
+std::string PathGetExtension(std::string_view path);        // after the last "." of the file name
 std::vector<std::string> PathSplit(std::string_view path);  // non-empty components
 
 // Resolves `relative` against the folder of `base` (PathGetDirectory of it,

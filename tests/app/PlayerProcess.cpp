@@ -12,8 +12,9 @@ std::string Property(Display* display, Window window, Atom property, Atom type) 
     int format = 0;
     unsigned long items = 0, remaining = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 1024, False, type, &actualType, &format, &items,
-                           &remaining, &data) != Success || data == nullptr) {
+    if (XGetWindowProperty(display, window, property, 0, 1024, False, type, &actualType, &format, &items, &remaining,
+                           &data) != Success ||
+        data == nullptr) {
         return std::string();
     }
     // Xlib hands 32-bit items over as longs.

@@ -9,10 +9,15 @@ namespace {
 
 TEST(CommandLineFile, FirstArgumentThatIsNoSwitchAndDoubleDashEndsTheSwitches) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{}, ""}, {{"-x", "-"}, ""}, {{"", "clip.avi"}, "clip.avi"}, {{"-fs", "a.avi", "b.avi"}, "a.avi"},
+        {{}, ""},
+        {{"-x", "-"}, ""},
+        {{"", "clip.avi"}, "clip.avi"},
+        {{"-fs", "a.avi", "b.avi"}, "a.avi"},
         {{"My Clips/o'clock \"live\".avi"}, "My Clips/o'clock \"live\".avi"},
         {{"http://example.org/a b.mp3?x=-1"}, "http://example.org/a b.mp3?x=-1"},
-        {{"-a", "--", "--", "x"}, "--"}, {{"clip.avi", "--", "-dash.avi"}, "clip.avi"}, {{"--"}, ""}};
+        {{"-a", "--", "--", "x"}, "--"},
+        {{"clip.avi", "--", "-dash.avi"}, "clip.avi"},
+        {{"--"}, ""}};
     for (const auto& [arguments, file] : cases) EXPECT_EQ(CommandLineFile(arguments), file) << file;
 }
 

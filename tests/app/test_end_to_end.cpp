@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "PlayerProcess.h"
-#include "common/PrivateXServer.h"
 #include "app/PlayerApp.h"
+#include "common/PrivateXServer.h"
 #include "engine/EngineControllerTestAccess.h"
 #include "engine/EngineLocation.h"
 #include "player/MainFrameTestAccess.h"
@@ -52,9 +52,10 @@ protected:
         setenv("HOME", folder->Path().c_str(), 1);
         ready = test::HasXDisplay() && IsEngineExecutable("/usr/bin/mplayer");
         for (const auto& [name, seconds] : {std::pair{"clip.avi", 8}, {"one.avi", 2}, {"two.avi", 2}}) {
-            const std::string command = "ffmpeg -y -loglevel error -f lavfi -i testsrc=size=176x144:rate=25 "
-                                        "-f lavfi -i sine=frequency=440 -t " + std::to_string(seconds) +
-                                        " -c:v mpeg4 -c:a libmp3lame '" + folder->File(name) + "'";
+            const std::string command =
+                "ffmpeg -y -loglevel error -f lavfi -i testsrc=size=176x144:rate=25 "
+                "-f lavfi -i sine=frequency=440 -t " +
+                std::to_string(seconds) + " -c:v mpeg4 -c:a libmp3lame '" + folder->File(name) + "'";
             ready = ready && std::system(command.c_str()) == 0;
         }
         test::WriteWholeFile(folder->File("two.m3u"), "#EXTM3U\none.avi\ntwo.avi\n");
@@ -82,12 +83,14 @@ protected:
 
 TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     MainFrameTestAccess frame(Start("clip.avi"));
-    ASSERT_TRUE(PumpUntil([&] { return frame.GetStatusPanel()->StatusText() == "Playing"; }, 15000)) << frame.GetStatusPanel()->StatusText().toStdString();
+    ASSERT_TRUE(PumpUntil([&] { return frame.GetStatusPanel()->StatusText() == "Playing"; }, 15000))
+        << frame.GetStatusPanel()->StatusText().toStdString();
     EXPECT_EQ(frame->windowTitle(), "clip.avi - TALENO");
     EXPECT_EQ(test::XDisplay().Title(frame->winId()), "clip.avi - TALENO");
 
     // The engine draws into the view's video window.
-    const std::string cmdline = test::ReadWholeFile("/proc/" + std::to_string(EngineControllerTestAccess(frame.GetEngine()).EnginePid()) + "/cmdline");
+    const std::string cmdline = test::ReadWholeFile(
+        "/proc/" + std::to_string(EngineControllerTestAccess(frame.GetEngine()).EnginePid()) + "/cmdline");
     EXPECT_NE(cmdline.find(std::string("-wid") + '\0' + std::to_string(frame.GetVideoWindowId()) + '\0'),
               std::string::npos);
 
@@ -95,10 +98,13 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     QWidget* video = QWidget::find(frame.GetVideoWindowId());
     ASSERT_NE(video, nullptr);
     const QPoint origin = video->mapToGlobal(QPoint(0, 0));
-    EXPECT_TRUE(PumpUntil([&] {
-        QScreen* screen = QGuiApplication::primaryScreen();
-        return ShowsColourBars(screen->grabWindow(0, origin.x(), origin.y(), video->width(), video->height()).toImage());
-    }, 5000));
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            QScreen* screen = QGuiApplication::primaryScreen();
+            return ShowsColourBars(
+                screen->grabWindow(0, origin.x(), origin.y(), video->width(), video->height()).toImage());
+        },
+        5000));
 
     EXPECT_TRUE(PumpUntil([&] { return frame.GetStatusPanel()->TimeText().startsWith("00:02"); }, 8000))
         << frame.GetStatusPanel()->TimeText().toStdString();
@@ -117,9 +123,9 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
 TEST_F(EndToEndTest, TheEndOfAClipPlaysTheNextPlaylistEntry) {
     MainFrameTestAccess frame(Start("two.m3u"));
     ASSERT_TRUE(PumpUntil([&] { return frame->windowTitle() == "one.avi - TALENO"; }, 15000));
-    EXPECT_TRUE(PumpUntil([&] {
-        return frame->windowTitle() == "two.avi - TALENO" && frame.GetStatusPanel()->StatusText() == "Playing";
-    }, 20000));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return frame->windowTitle() == "two.avi - TALENO" && frame.GetStatusPanel()->StatusText() == "Playing"; },
+        20000));
 }
 
 TEST_F(EndToEndTest, ASecondPlayerProcessHandsItsClipToTheFirstProcess) {
@@ -127,10 +133,12 @@ TEST_F(EndToEndTest, ASecondPlayerProcessHandsItsClipToTheFirstProcess) {
     test::PlayerProcess first(install, runtime.Path(), {folder->File("one.avi")});
     test::XDisplay x;
     const auto titleIs = [&](const std::string& title) {
-        return PumpUntil([&] {
-            const auto windows = x.WindowsOf(first.Pid());
-            return windows.size() == 1 && x.Title(windows[0]) == title;
-        }, 15000);
+        return PumpUntil(
+            [&] {
+                const auto windows = x.WindowsOf(first.Pid());
+                return windows.size() == 1 && x.Title(windows[0]) == title;
+            },
+            15000);
     };
     ASSERT_TRUE(titleIs("one.avi - TALENO"));
     test::PlayerProcess second(install, runtime.Path(), {"two.avi"}, folder->Path());
@@ -151,9 +159,13 @@ TEST_F(EndToEndTest, TheTimeOutsAreZeroWhilePlayingAndBackAfterwards) {
     ASSERT_NE(idle.find("timeout: 321 cycle: 123;Standby: 600 Suspend: 700 Off: 800;"), std::string::npos) << idle;
     test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\n");
     test::PlayerProcess player(install, runtime.Path(), {folder->File("clip.avi")}, "", d);
-    EXPECT_TRUE(PumpUntil([&] {
-        return test::XsetTimeOuts(d).find("timeout: 0 cycle: 123;Standby: 0 Suspend: 0 Off: 0;") != std::string::npos;
-    }, 15000)) << test::XsetTimeOuts(d);
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            return test::XsetTimeOuts(d).find("timeout: 0 cycle: 123;Standby: 0 Suspend: 0 Off: 0;") !=
+                   std::string::npos;
+        },
+        15000))
+        << test::XsetTimeOuts(d);
     // ... while the real engine plays the clip.
     const std::string pid = std::to_string(player.Pid());
     const std::string engine = test::ReadWholeFile("/proc/" + pid + "/task/" + pid + "/children");

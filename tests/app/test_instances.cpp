@@ -6,8 +6,8 @@
 
 #include <sys/stat.h>
 
-#include "app/PlayerApp.h"
 #include "PlayerProcess.h"
+#include "app/PlayerApp.h"
 #include "player/MainFrameTestAccess.h"
 
 namespace taleno {
@@ -38,10 +38,12 @@ protected:
         ASSERT_TRUE(player.Running());
         if (!test::HasXDisplay()) return;
         test::XDisplay x;
-        EXPECT_TRUE(PumpUntil([&] {
-            const auto windows = x.WindowsOf(player.Pid());
-            return windows.size() == 1 && x.Title(windows[0]) == title;
-        }, 10000));
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+                const auto windows = x.WindowsOf(player.Pid());
+                return windows.size() == 1 && x.Title(windows[0]) == title;
+            },
+            10000));
     }
 
     test::ScratchFolder runtime;
@@ -81,8 +83,8 @@ TEST_F(InstancesTest, WithMultipleInstancesAllowedTheSecondPlaysInItsOwnWindowUn
     PlayerProcess player(second, runtime.Path(), {"own.standin"});
     ExpectOwnWindow(player, "own.standin - TALENO");
     EXPECT_TRUE(frame.GetPlaylist().Entries().empty());
-    EXPECT_TRUE(PumpUntil([&] { return test::ReadWholeFile(record).find("get_time_pos") != std::string::npos; },
-                          10000));
+    EXPECT_TRUE(
+        PumpUntil([&] { return test::ReadWholeFile(record).find("get_time_pos") != std::string::npos; }, 10000));
 
     // The close sequence stops the engine with "quit" before the player ends.
     player.Signal(SIGTERM);

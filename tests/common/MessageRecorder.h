@@ -37,8 +37,8 @@ public:
     }
     bool Has(unsigned message) const { return Count(message) > 0; }
     int Count(unsigned message) const {
-        return static_cast<int>(std::count_if(entries.begin(), entries.end(),
-                                              [&](const Entry& e) { return e.message == message; }));
+        return static_cast<int>(
+            std::count_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.message == message; }));
     }
 
     std::vector<Entry> entries;

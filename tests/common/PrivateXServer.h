@@ -86,7 +86,8 @@ private:
             "  DefaultDepth 24\n  SubSection \"Display\"\n    Depth 24\n    Virtual 1024 768\n"
             "  EndSubSection\nEndSection\n";
         if (!moduleDir.empty()) {
-            config += "Section \"Files\"\n  ModulePath \"" + moduleDir + ",/usr/lib/xorg/modules\"\nEndSection\n"
+            config += "Section \"Files\"\n  ModulePath \"" + moduleDir +
+                      ",/usr/lib/xorg/modules\"\nEndSection\n"
                       "Section \"Module\"\n  Load \"talenodpms\"\nEndSection\n";
         }
         WriteWholeFile(folder_.File("dummy.conf"), config);
@@ -98,8 +99,10 @@ private:
         }
         const std::string files[] = {folder_.File("dummy.conf"), folder_.File("conf.d"), folder_.File("x.log"),
                                      folder_.File("x.out")};
-        const char* argv[] = {kServer, "-config", files[0].c_str(), "-configdir", files[1].c_str(), "-noreset",
-                              "-nolisten", "tcp", "-sharevts", "-novtswitch", "-logfile", files[2].c_str(), "-displayfd", "3", nullptr};
+        const char* argv[] = {kServer,          "-config",     files[0].c_str(), "-configdir",
+                              files[1].c_str(), "-noreset",    "-nolisten",      "tcp",
+                              "-sharevts",      "-novtswitch", "-logfile",       files[2].c_str(),
+                              "-displayfd",     "3",           nullptr};
         pid_ = ::fork();
         if (pid_ == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // the server goes when the test process does
@@ -122,7 +125,8 @@ private:
         ::close(ready[0]);
         if (text.find('\n') != std::string::npos) {
             display_ = ":" + std::to_string(std::stoi(text));
-            startupTime_ = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begin);
+            startupTime_ =
+                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begin);
         } else {
             ADD_FAILURE() << "the private Xorg server did not start; its log:\n"
                           << ReadWholeFile(files[3]) << ReadWholeFile(files[2]);

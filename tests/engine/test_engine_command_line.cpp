@@ -31,8 +31,9 @@ std::string Built(CEngineCommandLine& line) {
 
 TEST(EngineCommandLine, ConstructionDefaultsAndRangeChecks) {
     CEngineCommandLine line;
-    EXPECT_EQ(Built(line), "\"\" -wid 0 -quiet -slave -identify -colorkey 0x000012 -nodouble "
-                           "-noautosub -novideo -nosound  \"\" ");
+    EXPECT_EQ(Built(line),
+              "\"\" -wid 0 -quiet -slave -identify -colorkey 0x000012 -nodouble "
+              "-noautosub -novideo -nosound  \"\" ");
     const auto kept = [&line](int codePage, int priority, int picture) {
         line.SetSubtitleCodePage(codePage);
         line.SetPriority(priority);
@@ -41,7 +42,7 @@ TEST(EngineCommandLine, ConstructionDefaultsAndRangeChecks) {
         line.SetHue(picture);
         line.SetSaturation(picture);
         return std::vector<int>{line.GetSubtitleCodePage(), line.GetPriority(), line.GetBrightness(),
-                                line.GetContrast(), line.GetHue(), line.GetSaturation()};
+                                line.GetContrast(),         line.GetHue(),      line.GetSaturation()};
     };
     EXPECT_EQ(kept(24, 5, -100), (std::vector<int>{24, 5, -100, -100, -100, -100}));
     EXPECT_EQ(kept(25, 9, 101), (std::vector<int>{0, 2, 0, 0, 0, 0}));
@@ -76,8 +77,9 @@ TEST(EngineCommandLine, DefaultsThenSubtitlesStartOffsetPictureAndUserOptions) {
     line.SetContrast(2);
     line.SetSaturation(4);
     line.SetUserOptions("-af resample=8000:1:0");
-    EXPECT_TRUE(Built(line).ends_with(" -brightness 1 -contrast 2 -hue -20 -saturation 4 "
-                                      "-af resample=8000:1:0 \"/media/a b.avi\" "));
+    EXPECT_TRUE(
+        Built(line).ends_with(" -brightness 1 -contrast 2 -hue -20 -saturation 4 "
+                              "-af resample=8000:1:0 \"/media/a b.avi\" "));
 }
 
 TEST(EngineCommandLine, ArgumentsKeepPathsWhole) {
@@ -125,8 +127,7 @@ TEST(EngineLocation, ExecutableFilesAndDefaultPath) {
 
     const std::string module = folder + "/app";
     const std::string bundled = module + "/mplayer/mplayer";
-    const std::string searchPath =
-        "relative::" + folder + "/noexec:" + folder + "/one/:" + folder + "/two";
+    const std::string searchPath = "relative::" + folder + "/noexec:" + folder + "/one/:" + folder + "/two";
     EXPECT_EQ(DefaultEnginePath(module, ""), bundled);  // nothing found: refused at start
     EXPECT_EQ(DefaultEnginePath(module, searchPath), first);
     make("app/mplayer/mplayer", 0644);
@@ -140,8 +141,7 @@ TEST(EngineLocation, CustomPathAgainstModuleFolder) {
     const std::string fallback = "/opt/taleno/mplayer/mplayer";
     EXPECT_EQ(ResolveEnginePath(false, "/usr/bin/other", module, fallback), fallback);
     EXPECT_EQ(ResolveEnginePath(true, "/usr/bin/other", module, fallback), "/usr/bin/other");
-    EXPECT_EQ(ResolveEnginePath(true, "engine/mplayer", module, fallback),
-              "/opt/taleno/engine/mplayer");
+    EXPECT_EQ(ResolveEnginePath(true, "engine/mplayer", module, fallback), "/opt/taleno/engine/mplayer");
     EXPECT_EQ(ResolveEnginePath(true, "../bin/mplayer", module, fallback), "/opt/bin/mplayer");
     EXPECT_EQ(ResolveEnginePath(true, "", module, fallback), "");  // refused at start
 }

@@ -10,10 +10,10 @@
 #include <sstream>
 #include <thread>
 
+#include "EngineControllerTestAccess.h"
 #include "common/MessageRecorder.h"
 #include "common/ProcessCounts.h"
 #include "common/ScratchFolder.h"
-#include "EngineControllerTestAccess.h"
 #include "engine/EngineController.h"
 
 namespace taleno {
@@ -39,12 +39,10 @@ protected:
     }
 
     // Starts the stand-in on a script and waits until it has reached `state`.
-    void StartScript(const std::string& script, EngineState until = ENGINE_PLAYING,
-                     const std::string& path = "") {
+    void StartScript(const std::string& script, EngineState until = ENGINE_PLAYING, const std::string& path = "") {
         UseScript(script, path);
         engine.Start();
-        ASSERT_TRUE(PumpUntil([&] { return engine.GetState() == until; }, 5000))
-            << "state " << engine.GetState();
+        ASSERT_TRUE(PumpUntil([&] { return engine.GetState() == until; }, 5000)) << "state " << engine.GetState();
     }
 
     void UseScript(const std::string& script, const std::string& path = "") {
@@ -78,9 +76,8 @@ TEST_F(EngineControllerTest, LinesArriveInPiecesOfAtMost80AndRepeatsAreDroppedOn
     ASSERT_TRUE(PumpUntil([&] { return logged.size() >= 7; }, 2000));
     // "same" twice in a row is one line; after "other" it counts again. Time
     // position answers never reach the log.
-    EXPECT_EQ(logged, (std::vector<std::string>{longLine.substr(0, 80), longLine.substr(80, 80),
-                                                longLine.substr(160), "same", "other", "same",
-                                                "Starting playback..."}));
+    EXPECT_EQ(logged, (std::vector<std::string>{longLine.substr(0, 80), longLine.substr(80, 80), longLine.substr(160),
+                                                "same", "other", "same", "Starting playback..."}));
     EXPECT_EQ(recorder.Messages().front(), WM_ENGINE_STARTING);
     EXPECT_TRUE(recorder.Has(WM_ENGINE_PLAYING));
 }
@@ -90,8 +87,8 @@ TEST_F(EngineControllerTest, MediaPathEchoedByTheEngineIsNotTakenForEvents) {
     const std::string folder = scratch.File(std::string(70, 'd') + " Exiting");
     std::filesystem::create_directory(folder);
     const std::string path = folder + "/Title: Starting interrupted.standin";
-    StartScript("print Playing " + path + ".\nprint ID_FILENAME=" + path + "\nprint-id\nstarting\n",
-                ENGINE_PLAYING, path);
+    StartScript("print Playing " + path + ".\nprint ID_FILENAME=" + path + "\nprint-id\nstarting\n", ENGINE_PLAYING,
+                path);
     EXPECT_EQ(engine.GetVideoWidth(), 176);  // the identification was read before playing
     EXPECT_EQ(engine.GetMediaInfo().title, "-");
     engine.Stop();
@@ -100,14 +97,17 @@ TEST_F(EngineControllerTest, MediaPathEchoedByTheEngineIsNotTakenForEvents) {
 TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
     StartScript("record " + recordFile() + "\nanswer-time\nstarting\n");
     // One command is in flight at a time; let the writer finish each.
-    auto send = [&](auto action) { action(); PumpFor(60); };
+    auto send = [&](auto action) {
+        action();
+        PumpFor(60);
+    };
     send([&] { engine.SeekAbsolute(30); });
     send([&] { engine.SeekRelative(-10); });
     send([&] { engine.Mute(); });
     send([&] { engine.SetVolume(150); });
     send([&] { engine.Pause(1); });
     EXPECT_EQ(engine.GetState(), ENGINE_PAUSED);
-    send([&] { engine.SetVolume(40); });  // kept for the resume
+    send([&] { engine.SetVolume(40); });     // kept for the resume
     send([&] { engine.SeekRelative(10); });  // not while paused
     send([&] { engine.Pause(0); });
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
@@ -116,15 +116,16 @@ TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
     send([&] { engine.SendCommand(""); });
     send([&] { engine.SendCommand(std::string(60, 'c')); });
     send([&] { engine.SendCommand("osd_show_text done"); });
-    PumpUntil([&] {
-        auto lines = RecordedCommands();
-        return !lines.empty() && lines.back() == "osd_show_text done";
-    }, 3000);
+    PumpUntil(
+        [&] {
+            auto lines = RecordedCommands();
+            return !lines.empty() && lines.back() == "osd_show_text done";
+        },
+        3000);
 
     EXPECT_EQ(RecordedCommands(),
-              (std::vector<std::string>{"seek 30 2", "seek -10 0", "mute", "volume 100 1", "pause",
-                                        "volume 40 1 pause", "pause", "pause", "",
-                                        std::string(38, 'c'), "osd_show_text done"}));
+              (std::vector<std::string>{"seek 30 2", "seek -10 0", "mute", "volume 100 1", "pause", "volume 40 1 pause",
+                                        "pause", "pause", "", std::string(38, 'c'), "osd_show_text done"}));
     EXPECT_EQ(engine.GetVolume(), 40);
 }
 

@@ -21,10 +21,17 @@ protected:
 };
 
 TEST_F(EngineOutputParserTest, TimePositionAnswersInEveryState) {
-    struct Answer { const char* value; EngineState state; int expected; };
-    for (const Answer& a : {Answer{"12.3", ENGINE_PLAYING, 13}, {"0.0", ENGINE_PAUSED, 1},
-                            {"-4.0", ENGINE_PLAYING, 1}, {"400000.0", ENGINE_STOPPED, 359999},
-                            {"99999999999999999999", ENGINE_PLAYING, 359999}, {"", ENGINE_PLAYING, 359999},
+    struct Answer {
+        const char* value;
+        EngineState state;
+        int expected;
+    };
+    for (const Answer& a : {Answer{"12.3", ENGINE_PLAYING, 13},
+                            {"0.0", ENGINE_PAUSED, 1},
+                            {"-4.0", ENGINE_PLAYING, 1},
+                            {"400000.0", ENGINE_STOPPED, 359999},
+                            {"99999999999999999999", ENGINE_PLAYING, 359999},
+                            {"", ENGINE_PLAYING, 359999},
                             {"abc", ENGINE_PLAYING, 359999}}) {
         // No value or no number keeps the last position.
         EXPECT_EQ(parser.ParseLine(std::string("ANS_TIME_POSITION=") + a.value, a.state), ENGINE_EVENT_NONE);
@@ -60,15 +67,15 @@ TEST_F(EngineOutputParserTest, TextsAndTagsUntilReset) {
     Starting(" Title: My Clip");
     Starting(" name: Other");
     EXPECT_EQ(parser.GetMediaInfo().title, "Other");
-    for (const char* line : {" Album: An Album", " Genre: Rock", "ID_AUDIO_FORMAT=85",
-                             "ID_CLIP_INFO_copyright=(c) Me",
-                             "ID_CLIP_INFO_name=",          // not longer than the position: nothing stored
+    for (const char* line : {" Album: An Album", " Genre: Rock", "ID_AUDIO_FORMAT=85", "ID_CLIP_INFO_copyright=(c) Me",
+                             "ID_CLIP_INFO_name=",           // not longer than the position: nothing stored
                              "ID_CLIP_INFO_NAME0=Title"}) {  // other case: no rule
         Starting(line);
     }
     parser.ParseLine(" Album: Later", ENGINE_PLAYING);
     EXPECT_EQ((Strings{parser.GetMediaInfo().album, parser.GetMediaInfo().genre, parser.GetMediaInfo().audioFormat,
-                       parser.GetMediaInfo().clipCopyright, parser.GetMediaInfo().clipName, parser.GetMediaInfo().clipRating}),
+                       parser.GetMediaInfo().clipCopyright, parser.GetMediaInfo().clipName,
+                       parser.GetMediaInfo().clipRating}),
               (Strings{"An Album", "Rock", "85", "(c) Me", "-", "-"}));
     Starting("ID_AUDIO_CODEC=mpg123");
     Starting("Video: no video");

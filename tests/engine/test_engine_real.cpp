@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "EngineControllerTestAccess.h"
 #include "common/MessageRecorder.h"
 #include "common/ScratchFolder.h"
-#include "EngineControllerTestAccess.h"
 #include "engine/EngineController.h"
 #include "engine/EngineLocation.h"
 
@@ -29,12 +29,16 @@ protected:
         // The engine keeps a configuration folder in $HOME; keep it out of the real one.
         setenv("HOME", folder->Path().c_str(), 1);
         if (!IsEngineExecutable(kEngine) || std::system("command -v ffmpeg >/dev/null") != 0) return;
-        const std::string video = "ffmpeg -y -loglevel error -f lavfi -i testsrc=size=176x144:rate=25 "
-                                  "-f lavfi -i sine=frequency=440:sample_rate=44100 -t 4 -c:v mpeg4 "
-                                  "-c:a libmp3lame -b:a 64k -metadata title='My Clip' "
-                                  "-metadata artist='Some Artist' '" + folder->File("clip.avi") + "'";
-        const std::string audio = "ffmpeg -y -loglevel error -f lavfi -i sine=frequency=440:sample_rate=44100 "
-                                  "-t 3 -c:a libmp3lame -b:a 128k '" + folder->File("audio.mp3") + "'";
+        const std::string video =
+            "ffmpeg -y -loglevel error -f lavfi -i testsrc=size=176x144:rate=25 "
+            "-f lavfi -i sine=frequency=440:sample_rate=44100 -t 4 -c:v mpeg4 "
+            "-c:a libmp3lame -b:a 64k -metadata title='My Clip' "
+            "-metadata artist='Some Artist' '" +
+            folder->File("clip.avi") + "'";
+        const std::string audio =
+            "ffmpeg -y -loglevel error -f lavfi -i sine=frequency=440:sample_rate=44100 "
+            "-t 3 -c:a libmp3lame -b:a 128k '" +
+            folder->File("audio.mp3") + "'";
         clipsReady = std::system(video.c_str()) == 0 && std::system(audio.c_str()) == 0;
         test::WriteWholeFile(folder->File("notes.txt"), "these are not moving pictures\n");
     }
@@ -71,10 +75,11 @@ TEST_F(RealEngineTest, StartsAndReportsTheClipAsAnnounced) {
     EXPECT_TRUE(engine.GetMediaInfo().hasVideo);
     EXPECT_EQ((std::vector{engine.GetVideoWidth(), engine.GetVideoHeight(), engine.GetMediaInfo().length}),
               (std::vector{176, 144, 4}));
-    EXPECT_EQ((std::vector{engine.GetMediaInfo().audioBitrate, engine.GetMediaInfo().audioRate, engine.GetMediaInfo().audioChannels}),
+    EXPECT_EQ((std::vector{engine.GetMediaInfo().audioBitrate, engine.GetMediaInfo().audioRate,
+                           engine.GetMediaInfo().audioChannels}),
               (std::vector{64000, 44100, 2}));
-    EXPECT_EQ((std::vector<std::string>{engine.GetMediaInfo().title, engine.GetMediaInfo().artist, engine.GetMediaInfo().videoCodec,
-                                        engine.GetMediaInfo().audioCodec}),
+    EXPECT_EQ((std::vector<std::string>{engine.GetMediaInfo().title, engine.GetMediaInfo().artist,
+                                        engine.GetMediaInfo().videoCodec, engine.GetMediaInfo().audioCodec}),
               (std::vector<std::string>{"My Clip", "Some Artist", "ffodivx", "mpg123"}));
     EXPECT_GT(engine.GetVideoBitrate(), 0);
     EXPECT_FLOAT_EQ(engine.GetMediaInfo().videoFps, 25.0f);

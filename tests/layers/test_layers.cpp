@@ -66,8 +66,8 @@ TEST(LayersTest, FoldersIncludeAndLinkOnlyLowerLayersAndLinkWhatTheyInclude) {
         for (const auto& [used, files] : IncludedBy(root / "src" / self, self)) {
             included.insert(used);
             for (const std::string& file : files) {
-                EXPECT_TRUE(below.count(used)) << "src/" << self << "/" << file << " includes " << used
-                                               << ", which is not a lower layer";
+                EXPECT_TRUE(below.count(used))
+                    << "src/" << self << "/" << file << " includes " << used << ", which is not a lower layer";
             }
         }
         std::set<std::string> links = Matches(Read(root / "src" / self / "CMakeLists.txt"), linked);

@@ -126,7 +126,9 @@ TEST(ChildProcess, StartStopCyclesLeaveDescriptorsAndThreadsAsTheyWereAndTermina
         ASSERT_TRUE(child.Start({TALENO_STANDIN_ENGINE, "-slave", "-quiet"}, 0));
         ASSERT_TRUE(child.Write("get_time_pos\n", 13));
         std::atomic<bool> stop{false};
-        std::thread poller([&] { while (!stop) child.HasExited(); });
+        std::thread poller([&] {
+            while (!stop) child.HasExited();
+        });
         child.Terminate();
         stop = true;
         poller.join();

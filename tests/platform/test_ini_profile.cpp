@@ -3,10 +3,10 @@
 
 #include "common/ScratchFolder.h"
 
-#include <climits>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <climits>
 
 namespace taleno {
 namespace {
@@ -23,13 +23,13 @@ protected:
 
 TEST_F(IniProfileTest, ReadsAsTheWindowsProfileFunctions) {
     EXPECT_EQ(Get("a"), "<def>");  // no file
-    WriteWholeFile(file, "orphan=0\n[s]\r\n n1 = 12abc \r\nn2=-3\nn3=\nn4=abc\nn5=+7\n"
-                         "n6=99999999999\nn7=-99999999999\nn8=0x10\nKey=first\nKEY=second\n"
-                         "; c=1\nno equals sign\n\tpad\t=  a b  \neq=a=b\nlong=" +
-                             std::string(300, 'x') + "\n[ S ]\nlater=1\n");
-    const std::pair<const char*, int> ints[] = {{"n1", 12}, {"n2", -3}, {"n3", 9}, {"n4", 0},
-                                                {"n5", 7}, {"n6", INT_MAX}, {"n7", INT_MIN},
-                                                {"n8", 0}, {"missing", 9}};
+    WriteWholeFile(file,
+                   "orphan=0\n[s]\r\n n1 = 12abc \r\nn2=-3\nn3=\nn4=abc\nn5=+7\n"
+                   "n6=99999999999\nn7=-99999999999\nn8=0x10\nKey=first\nKEY=second\n"
+                   "; c=1\nno equals sign\n\tpad\t=  a b  \neq=a=b\nlong=" +
+                       std::string(300, 'x') + "\n[ S ]\nlater=1\n");
+    const std::pair<const char*, int> ints[] = {{"n1", 12},      {"n2", -3},      {"n3", 9}, {"n4", 0},     {"n5", 7},
+                                                {"n6", INT_MAX}, {"n7", INT_MIN}, {"n8", 0}, {"missing", 9}};
     for (auto [key, want] : ints) EXPECT_EQ(GetProfileInt(file, "S", key, 9), want) << key;
     EXPECT_EQ(Get("key"), "first");
     EXPECT_EQ(Get("pad"), "a b");
@@ -41,14 +41,16 @@ TEST_F(IniProfileTest, ReadsAsTheWindowsProfileFunctions) {
 }
 
 TEST_F(IniProfileTest, WritesKeepEveryOtherByte) {
-    WriteWholeFile(file, "; by hand\r\n\r\n[Other]\r\nk=keep\r\n\r\n[s]\r\n   k   =  old \r\n"
-                         "odd line\r\nn= 5\r\n; next\r\n\r\n[Last]\r\nx=y");
+    WriteWholeFile(file,
+                   "; by hand\r\n\r\n[Other]\r\nk=keep\r\n\r\n[s]\r\n   k   =  old \r\n"
+                   "odd line\r\nn= 5\r\n; next\r\n\r\n[Last]\r\nx=y");
     ASSERT_TRUE(WriteProfileString(file, "S", "K", "new"));
     ASSERT_TRUE(WriteProfileString(file, "S", "added", "v"));
     ASSERT_TRUE(WriteProfileString(file, "New", "k", "1"));
-    EXPECT_EQ(ReadWholeFile(file), "; by hand\r\n\r\n[Other]\r\nk=keep\r\n\r\n[s]\r\nK=new\r\n"
-                                   "odd line\r\nn= 5\r\nadded=v\r\n; next\r\n\r\n[Last]\r\nx=y\r\n"
-                                   "[New]\r\nk=1\r\n");
+    EXPECT_EQ(ReadWholeFile(file),
+              "; by hand\r\n\r\n[Other]\r\nk=keep\r\n\r\n[s]\r\nK=new\r\n"
+              "odd line\r\nn= 5\r\nadded=v\r\n; next\r\n\r\n[Last]\r\nx=y\r\n"
+              "[New]\r\nk=1\r\n");
     ASSERT_TRUE(DeleteProfileKey(file, "S", "n"));
     EXPECT_EQ(GetProfileInt(file, "S", "n", -1), -1);
 

@@ -74,7 +74,8 @@ TEST(ScreenSaverGuardBusTest, InhibitsWhileDisabled) {
 
     QDBusConnection::disconnectFromBus("fake-service");
     QThread* testThread = QThread::currentThread();
-    QMetaObject::invokeMethod(&fake, [&] { fake.moveToThread(testThread); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &fake, [&] { fake.moveToThread(testThread); }, Qt::BlockingQueuedConnection);
     serviceThread.quit();
     serviceThread.wait();
     daemon.kill();

@@ -39,7 +39,10 @@ void LeaveSocketFile(const std::string& path) {
 template <typename Work>
 void RunBesideEventLoop(Work work) {
     std::atomic<bool> done{false};
-    std::thread worker([&] { work(); done = true; });
+    std::thread worker([&] {
+        work();
+        done = true;
+    });
     test::PumpUntil([&] { return done.load(); }, 10000);
     worker.join();
     QCoreApplication::processEvents();

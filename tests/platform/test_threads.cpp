@@ -24,7 +24,10 @@ TEST(AutoResetEvent, OneSignalReleasesOneWaitAndWaitsHonourTheirLimit) {
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(100));
 
     WorkerThread signaller;
-    ASSERT_TRUE(signaller.Start([&] { SleepMs(50); event.Signal(); }));
+    ASSERT_TRUE(signaller.Start([&] {
+        SleepMs(50);
+        event.Signal();
+    }));
     EXPECT_TRUE(event.Wait(-1));
     EXPECT_FALSE(event.TryWait());
 }
@@ -42,7 +45,10 @@ TEST(WorkerThread, RunsOneAtATimeRestartsAndReleasesItsThread) {
         release.Signal();
         ASSERT_TRUE(worker.WaitForEnd(2000));
         EXPECT_EQ(testsupport::ThreadCount(), threads);
-        ASSERT_TRUE(worker.Start([&] { SleepMs(100); ++runs; })) << "an ended worker starts again";
+        ASSERT_TRUE(worker.Start([&] {
+            SleepMs(100);
+            ++runs;
+        })) << "an ended worker starts again";
     }  // the destructor waits for the function
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(testsupport::ThreadCount(), threads);

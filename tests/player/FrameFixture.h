@@ -28,8 +28,8 @@ protected:
     // then the extra lines.
     MainFrameTestAccess& MakeFrame(const std::string& extraSettings = "",
                                    const std::string& enginePath = TALENO_STANDIN_ENGINE) {
-        WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\nbMPlayerPathName=true\nstrMPlayerPathName=" +
-                                                       enginePath + "\nnSSDisableMode=0\n" + extraSettings);
+        WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\nbMPlayerPathName=true\nstrMPlayerPathName=" + enginePath +
+                                                       "\nnSSDisableMode=0\n" + extraSettings);
         frame = std::make_unique<CMainFrame>(folder.Path());
         access.emplace(*frame);
         EXPECT_TRUE(frame->Create());

@@ -34,20 +34,22 @@ TEST_F(FrameTest, MenusHoldTheCommandsInOrderWithTheirTexts) {
     MainFrameTestAccess& f = MakeFrame();
     std::vector<std::string> menus;
     for (const QMenu* menu : f.Menus()) menus.push_back(menu->title().toStdString() + " [" + Describe(menu) + "]");
-    EXPECT_EQ(menus, (std::vector<std::string>{
-        "&File [&Open...\tCtrl+O, Open URL..., &Close, |, &Properties, |, E&xit]",
-        "&View [&Half size\tAlt+1, &Original size\tAlt+2, &Double size\tAlt+3, Pr&eset size\tAlt+4, "
-        "&Full Screen\tAlt+Enter, |, Keep aspect &ratio, |, &Progress Bar\tCtrl+1, &Toolbar\tCtrl+2, "
-        "&Status Bar\tCtrl+3, |, Play&list, Lo&g, |, &Always on Top\tCtrl+T]",
-        "&Play [&Play, P&ause\tSpace, &Stop\tPeriod, |, Previous, Next, |, Forward 10 Seconds\tCtrl+Right, "
-        "Rewind  10 Seconds\tCtrl+Left, Forward  1 Minute\tCtrl+Up, Rewind   1 Minute\tCtrl+Down, "
-        "Forward 10 Minutes\tCtrl+PgUp, Rewind  10 Minutes\tCtrl+PgDn, |, &Go To...\tCtrl+G, |, "
-        "Volume [100%, 75%, 50%, 25%, &Mute\tCtrl+M], After Playback [Shutdown, |, Do Nothing], |, &Repeat]",
-        "&Options [&Preferences]",
-        "&Help [Home Page, |, &About Taleno]",
-    }));
-    EXPECT_EQ(Describe(f.ContextMenu()), "&Play, P&ause, &Stop, |, &Half size, &Original size, &Double size, "
-                                         "Pr&eset size, |, &Full Screen");
+    EXPECT_EQ(menus,
+              (std::vector<std::string>{
+                  "&File [&Open...\tCtrl+O, Open URL..., &Close, |, &Properties, |, E&xit]",
+                  "&View [&Half size\tAlt+1, &Original size\tAlt+2, &Double size\tAlt+3, Pr&eset size\tAlt+4, "
+                  "&Full Screen\tAlt+Enter, |, Keep aspect &ratio, |, &Progress Bar\tCtrl+1, &Toolbar\tCtrl+2, "
+                  "&Status Bar\tCtrl+3, |, Play&list, Lo&g, |, &Always on Top\tCtrl+T]",
+                  "&Play [&Play, P&ause\tSpace, &Stop\tPeriod, |, Previous, Next, |, Forward 10 Seconds\tCtrl+Right, "
+                  "Rewind  10 Seconds\tCtrl+Left, Forward  1 Minute\tCtrl+Up, Rewind   1 Minute\tCtrl+Down, "
+                  "Forward 10 Minutes\tCtrl+PgUp, Rewind  10 Minutes\tCtrl+PgDn, |, &Go To...\tCtrl+G, |, "
+                  "Volume [100%, 75%, 50%, 25%, &Mute\tCtrl+M], After Playback [Shutdown, |, Do Nothing], |, &Repeat]",
+                  "&Options [&Preferences]",
+                  "&Help [Home Page, |, &About Taleno]",
+              }));
+    EXPECT_EQ(Describe(f.ContextMenu()),
+              "&Play, P&ause, &Stop, |, &Half size, &Original size, &Double size, "
+              "Pr&eset size, |, &Full Screen");
 }
 
 // Each command's item: its id, the text before the tab, its prompt (a

@@ -34,8 +34,9 @@ TEST(EngineSettingsTest, TheEnginesKeysGoThroughItsRangeChecksAndTheFramesStayWi
     // Every key away from its default, inside its range.
     SettingsRecord changed;
     for (const SettingRow& row : SettingsTable()) {
-        Set(row, changed, row.hasRange ? (row.range.min != row.defaultNumber ? row.range.min : row.range.max)
-                                        : 1 - row.defaultNumber);
+        Set(row, changed,
+            row.hasRange ? (row.range.min != row.defaultNumber ? row.range.min : row.range.max)
+                         : 1 - row.defaultNumber);
     }
     CEngineController engine;
     ApplyEngineSettings(engine, changed);

@@ -19,8 +19,8 @@ TEST_F(FrameTest, MarksFollowTheToggles) {
     f.UpdateCommandUI();
     auto marks = [&] {
         std::vector<bool> checked;
-        for (int id : {ID_PLAY_REPEAT, ID_AFTERPLAYBACK_DONOTHING, ID_AFTERPLAYBACK_SHUTDOWN,
-                       ID_VIEW_KEEPASPECTRATIO}) {
+        for (int id :
+             {ID_PLAY_REPEAT, ID_AFTERPLAYBACK_DONOTHING, ID_AFTERPLAYBACK_SHUTDOWN, ID_VIEW_KEEPASPECTRATIO}) {
             checked.push_back(f.GetAction(id)->isChecked());
         }
         return checked;
@@ -55,10 +55,12 @@ TEST_F(FrameTest, StartsFromTheSettings) {
 }
 
 TEST_F(FrameTest, OutOfRangeSettingsReachTheEngineAsItsFallbacks) {
-    MainFrameTestAccess& f = MakeFrame("nSubtitleCodePage=25\nnMPlayerPriority=9\nnVideoHue=150\nnVolume=250\n"
-                              "bBypassWinVersionCheck=true\n");
+    MainFrameTestAccess& f = MakeFrame(
+        "nSubtitleCodePage=25\nnMPlayerPriority=9\nnVideoHue=150\nnVolume=250\n"
+        "bBypassWinVersionCheck=true\n");
     CEngineController& engine = f.GetEngine();
-    EXPECT_EQ((std::vector{engine.CommandLine().GetSubtitleCodePage(), engine.CommandLine().GetPriority(), engine.CommandLine().GetHue(), engine.GetVolume()}),
+    EXPECT_EQ((std::vector{engine.CommandLine().GetSubtitleCodePage(), engine.CommandLine().GetPriority(),
+                           engine.CommandLine().GetHue(), engine.GetVolume()}),
               (std::vector{0, 2, 0, 100}));
     // The slider shows what the engine will play at, not 0.
     EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);

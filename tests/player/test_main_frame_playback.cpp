@@ -111,8 +111,7 @@ TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
     }
     // The unplayable entry fails and the list moves on to the next one.
     PlayUntilPlaying(folder.File("list.M3U"));
-    EXPECT_EQ(statuses,
-              QStringList({"Starting...", "Stopped", "MPlayer failed to start", "Starting...", "Playing"}));
+    EXPECT_EQ(statuses, QStringList({"Starting...", "Stopped", "MPlayer failed to start", "Starting...", "Playing"}));
     EXPECT_EQ(played, std::vector<std::string>({good}));
 
     for (const char* name : {"list.Pls", "list.TXT"}) {

@@ -11,11 +11,11 @@
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
 
-#include <QGuiApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 
 #include <climits>
 
@@ -94,9 +94,9 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
 
     // Shown: toolbar, seek bar, status panel, menu, the view's edge; the pointer-hiding timer.
     auto shown = [&] {
-        return std::vector<bool>{!f.GetToolBar()->isHidden(), !f.GetSeekBar()->isHidden(),
+        return std::vector<bool>{!f.GetToolBar()->isHidden(),     !f.GetSeekBar()->isHidden(),
                                  !f.GetStatusPanel()->isHidden(), !f->menuBar()->isHidden(),
-                                 f.GetView()->HasClientEdge(), f.IsTimerRunning(CMainFrame::TIMER_HIDE_POINTER)};
+                                 f.GetView()->HasClientEdge(),    f.IsTimerRunning(CMainFrame::TIMER_HIDE_POINTER)};
     };
     f.OnCommand(ID_VIEW_FULLSCREEN);
     EXPECT_TRUE(f.IsFullScreen());

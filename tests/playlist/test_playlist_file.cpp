@@ -1,8 +1,8 @@
 #include "playlist/Playlist.h"
 
+#include <sys/resource.h>
 #include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 #include "common/ScratchFolder.h"
 
@@ -23,8 +23,9 @@ protected:
 };
 
 TEST_F(PlaylistFile, LoadSkipsCommentsAndBlanksResolvesRelativeLinesAndReportsUnopenableFiles) {
-    WriteWholeFile(dir + "a.m3u", "#EXTM3U\r\n[playlist]\n; note\n\n \t \r\n   song.mp3  \r\nsub/c.mp3\n../up.mp3\n"
-                         "File1=x.mp3\nhttp://host/s.mp3\nC:\\x.mp3\n/abs/b.mp3");
+    WriteWholeFile(dir + "a.m3u",
+                   "#EXTM3U\r\n[playlist]\n; note\n\n \t \r\n   song.mp3  \r\nsub/c.mp3\n../up.mp3\n"
+                   "File1=x.mp3\nhttp://host/s.mp3\nC:\\x.mp3\n/abs/b.mp3");
     CPlaylist list;
     list.AddFile("old");
     ASSERT_EQ(list.LoadPlaylist(dir + "a.m3u"), 1);
@@ -39,12 +40,13 @@ TEST_F(PlaylistFile, LoadSkipsCommentsAndBlanksResolvesRelativeLinesAndReportsUn
 }
 
 TEST_F(PlaylistFile, SaveWritesRelativeFormsAndLoadGivesThemBack) {
-    const Strings entries{root + "/Music/a.mp3", dir + "b.mp3", "http://host/s.mp3", "/other/b.mp3",
-                          dir + "#1.mp3", dir + " 2.mp3", dir};
+    const Strings entries{
+        root + "/Music/a.mp3", dir + "b.mp3", "http://host/s.mp3", "/other/b.mp3", dir + "#1.mp3", dir + " 2.mp3", dir};
     CPlaylist list;
     list.AddDroppedFiles(entries);
     ASSERT_EQ(list.SavePlaylist(dir + "x.txt"), 1);
-    EXPECT_EQ(ReadWholeFile(dir + "x.txt"), "../Music/a.mp3\r\nb.mp3\r\nhttp://host/s.mp3\r\n/other/b.mp3\r\n./#1.mp3\r\n./ 2.mp3\r\n./\r\n");
+    EXPECT_EQ(ReadWholeFile(dir + "x.txt"),
+              "../Music/a.mp3\r\nb.mp3\r\nhttp://host/s.mp3\r\n/other/b.mp3\r\n./#1.mp3\r\n./ 2.mp3\r\n./\r\n");
     ASSERT_EQ(list.LoadPlaylist(dir + "x.txt"), 1);
     EXPECT_EQ(list.Entries(), entries);
 }

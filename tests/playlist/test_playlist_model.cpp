@@ -89,7 +89,11 @@ TEST(PlaylistOrder, SortIsByteWiseCaseSensitiveAndAgreesWithStdSort) {
 }
 
 TEST(PlaylistOrder, DraggedEntryLandsBeforeTheTarget) {
-    struct Drag { int from, to; Strings order; int selected; };
+    struct Drag {
+        int from, to;
+        Strings order;
+        int selected;
+    };
     for (const Drag& d : {Drag{0, 2, {"1", "0", "2"}, 1}, Drag{2, 0, {"2", "0", "1"}, 0},
                           Drag{0, -1, {"1", "2", "0"}, 2}, Drag{0, 7, {"1", "2", "0"}, 2}}) {
         List list({"0", "1", "2"});

@@ -1,5 +1,5 @@
-#include "settings/Settings.h"
 #include "settings/PlaybackPositions.h"
+#include "settings/Settings.h"
 
 #include "common/ScratchFolder.h"
 
@@ -45,10 +45,12 @@ TEST_F(SettingsTest, FreshFileGivesTheDefaults) {
 
 TEST_F(SettingsTest, ValuesAreReadRaw) {
     // A semicolon after a value is part of it, not a comment.
-    WriteWholeFile(file, "[taleno]\r\nbShowPlaylist=TRUE\r\nbAutoShuffle=True\r\nbBypassWinVersionCheck = TRUE\r\n"
-                         "bEnableLogging=1\r\nbShowToolbar=\r\n  bShowStatusBar = true ; no\r\nnSubtitleCodePage=-1\r\n"
-                         "nVideoHue=150\r\nnPresetZoom=12abc\r\nnVolume=250\r\n"
-                         "strF1CMD=" + std::string(300, 'c'));
+    WriteWholeFile(file,
+                   "[taleno]\r\nbShowPlaylist=TRUE\r\nbAutoShuffle=True\r\nbBypassWinVersionCheck = TRUE\r\n"
+                   "bEnableLogging=1\r\nbShowToolbar=\r\n  bShowStatusBar = true ; no\r\nnSubtitleCodePage=-1\r\n"
+                   "nVideoHue=150\r\nnPresetZoom=12abc\r\nnVolume=250\r\n"
+                   "strF1CMD=" +
+                       std::string(300, 'c'));
     SettingsRecord r;
     LoadSettings(store, r);
     EXPECT_TRUE(r.bShowPlaylist && r.bAutoShuffle && r.bBypassWinVersionCheck);
@@ -106,15 +108,17 @@ TEST_F(PlaybackPositionsTest, PlainPathsStayPlainLines) {
     ASSERT_TRUE(StorePosition(folder, "/Video/clip.mp4", 754));
     ASSERT_TRUE(StorePosition(folder, "http://h/a b%20c?x=1", 9));
     ASSERT_TRUE(StorePosition(folder, "/Video/clip.mp4", 12));
-    EXPECT_EQ(ReadWholeFile(positions), "[PlaybackPosition]\r\n/Video/clip.mp4=12\r\n"
-                                   "%http://h/a b%2520c?x%3D1=9\r\n");
+    EXPECT_EQ(ReadWholeFile(positions),
+              "[PlaybackPosition]\r\n/Video/clip.mp4=12\r\n"
+              "%http://h/a b%2520c?x%3D1=9\r\n");
 }
 
 TEST_F(PlaybackPositionsTest, EveryPathRoundTripsExactly) {
-    const std::string clips[] = {
-        "/Video/clip.mp4", "/Video/Clip.mp4", "/VIDEO/CLIP.MP4", "/a=b/c==d.avi",
-        ";not a comment", "[not a section]", "%41 looks escaped", "  spaced  ", " ",
-        "tab\there", "line\nbreak\r\n", "http://e.org/s?id=5&x=%41", "rtsp://h:554/live"};
+    const std::string clips[] = {"/Video/clip.mp4",   "/Video/Clip.mp4", "/VIDEO/CLIP.MP4",
+                                 "/a=b/c==d.avi",     ";not a comment",  "[not a section]",
+                                 "%41 looks escaped", "  spaced  ",      " ",
+                                 "tab\there",         "line\nbreak\r\n", "http://e.org/s?id=5&x=%41",
+                                 "rtsp://h:554/live"};
     for (int i = 0; i < int(std::size(clips)); ++i) ASSERT_TRUE(StorePosition(folder, clips[i], 100 + i));
     for (int i = 0; i < int(std::size(clips)); ++i) EXPECT_EQ(ReadPosition(folder, clips[i]), 100 + i) << clips[i];
     for (const char* other : {"/video/clip.mp4", "%2541 looks escaped", "spaced", ""}) {

@@ -101,10 +101,10 @@ TEST(ColorLabelPaint, EndEllipsisEndsALongLineInDots) {
     const QRect rightEndUpper(110, all.top(), 10, upperHalf - all.top());
     EXPECT_FALSE(InkBounds(plain, IsLight, rightEndUpper).isEmpty());
     const QRect dottedInk = InkBounds(dotted, IsLight);
-    EXPECT_TRUE(InkBounds(dotted, IsLight, QRect(dottedInk.right() - 2, all.top(), 3, upperHalf - all.top()))
-                    .isEmpty());
-    EXPECT_FALSE(InkBounds(dotted, IsLight, QRect(dottedInk.right() - 2, upperHalf, 3, all.bottom() - upperHalf + 1))
-                     .isEmpty());
+    EXPECT_TRUE(
+        InkBounds(dotted, IsLight, QRect(dottedInk.right() - 2, all.top(), 3, upperHalf - all.top())).isEmpty());
+    EXPECT_FALSE(
+        InkBounds(dotted, IsLight, QRect(dottedInk.right() - 2, upperHalf, 3, all.bottom() - upperHalf + 1)).isEmpty());
 }
 
 TEST(ColorLabelPaint, WrappedEndEllipsisKeepsOnlyWholeLines) {
@@ -137,7 +137,7 @@ TEST(ColorLabelLink, ClicksOpenTheAddressOrNotifyTheParent) {
          "https://taleno.example/help"},
         {CColorLabel::kMailLink, false, "someone@example.org", "", "", "mailto:someone@example.org"},
         {CColorLabel::kWebLink, false, "", "example.net", "", "http://example.net"},  // the shown text stands in
-        {CColorLabel::kWebLink, false, "", "", "", ""},  // no address opens nothing
+        {CColorLabel::kWebLink, false, "", "", "", ""},                               // no address opens nothing
         {CColorLabel::kMailLink, false, "", "", "", ""},
         {CColorLabel::kWebLink, true, "www.example.org", "", "", ""},  // the parent is told instead
     };

@@ -3,8 +3,8 @@
 #include "platform/WindowMessages.h"
 #include "shell/SeekBar.h"
 #include "shell/SeekSlider.h"
-#include "shell/VolumeToolBar.h"
 #include "shell/VolumeSlider.h"
+#include "shell/VolumeToolBar.h"
 
 #include <gtest/gtest.h>
 
@@ -110,7 +110,7 @@ TEST_F(SeekSliderTest, DisabledOrHiddenLeavesNoDragBehind) {
 TEST(SeekBar, ClampsAndPostsOnlyCompletedClicks) {
     Recorder recorder;
     CSeekBar bar;
-    bar.show();  // a hidden widget gets its resize event only when shown
+    bar.show();           // a hidden widget gets its resize event only when shown
     bar.resize(200, 20);  // the slider spans the bar
     CSeekSlider* slider = bar.GetSlider();
     bar.SetSeekPosition(60);
@@ -130,7 +130,9 @@ struct VolumeToolBarTest : ::testing::Test {
         if (!action) action = std::make_unique<QAction>();
         return action.get();
     }
-    std::function<QAction*(int)> All() { return [this](int id) { return ActionFor(id); }; }
+    std::function<QAction*(int)> All() {
+        return [this](int id) { return ActionFor(id); };
+    }
     std::map<int, std::unique_ptr<QAction>> actions;
 };
 

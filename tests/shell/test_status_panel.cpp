@@ -88,8 +88,7 @@ TEST(StatusPanelLayout, SplitFollowsTimeFormatAndChannelMode) {
         EXPECT_EQ(panel.ChannelIconAView().geometry(), QRect(565, 4, c.margin == 39 ? 16 : 0, c.margin == 39 ? 16 : 0))
             << c.channels;
         // The widest time of the format fits on one line of the time label.
-        EXPECT_LE(QFontMetrics(panel.TimeLabel().PaintFont()).horizontalAdvance(c.widest),
-                  panel.TimeLabel().width());
+        EXPECT_LE(QFontMetrics(panel.TimeLabel().PaintFont()).horizontalAdvance(c.widest), panel.TimeLabel().width());
     }
     EXPECT_EQ(panel.TimeWidth(7), panel.TimeWidth(2));
 

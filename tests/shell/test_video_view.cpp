@@ -4,6 +4,7 @@
 #include "shell/LetterboxFit.h"
 #include "shell/TALENOView.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -13,7 +14,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
@@ -130,11 +130,24 @@ TEST_F(VideoWindowX11Test, IdSurvivesAlwaysOnTopAndFullScreen) {
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"shown", [] {}},
         {"always on top", [&] { EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), true)); }},
-        {"full screen", [&] { view->SetAspectWidth(16); view->SetAspectHeight(9); frame.showFullScreen(); }},
+        {"full screen",
+         [&] {
+             view->SetAspectWidth(16);
+             view->SetAspectHeight(9);
+             frame.showFullScreen();
+         }},
         {"no edge", [&] { view->SetClientEdge(false); }},
-        {"normal", [&] { frame.showNormal(); view->SetClientEdge(true); }},
+        {"normal",
+         [&] {
+             frame.showNormal();
+             view->SetClientEdge(true);
+         }},
         {"not on top", [&] { EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), false)); }},
-        {"shown again", [&] { frame.hide(); frame.show(); }},
+        {"shown again",
+         [&] {
+             frame.hide();
+             frame.show();
+         }},
     };
     for (const auto& [name, step] : steps) {
         step();
@@ -189,16 +202,18 @@ TEST_F(VideoWindowX11Test, AboveStateReachesTheWindowManager) {
     const xcb_atom_t above = Atom(manager, "_NET_WM_STATE_ABOVE");
     ASSERT_TRUE(SetAlwaysOnTop(frame.winId(), true));
     bool asked = false;
-    PumpUntil([&] {
-        while (xcb_generic_event_t* event = xcb_poll_for_event(manager)) {
-            const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
-            asked = asked || ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE && message->window == topLevel &&
-                              message->type == state && message->data.data32[0] == 1 &&
-                              message->data.data32[1] == above);
-            std::free(event);
-        }
-        return asked;
-    }, 2000);
+    PumpUntil(
+        [&] {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(manager)) {
+                const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
+                asked = asked ||
+                        ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE && message->window == topLevel &&
+                         message->type == state && message->data.data32[0] == 1 && message->data.data32[1] == above);
+                std::free(event);
+            }
+            return asked;
+        },
+        2000);
     xcb_disconnect(manager);
     EXPECT_TRUE(asked);
     EXPECT_FALSE(SetAlwaysOnTop(0x7FFFFFF, true));  // no such window

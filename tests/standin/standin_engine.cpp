@@ -144,10 +144,11 @@ void RunStep(const Step& step) {
         Emit("Starting playback...\n");
         g_startedAt = SteadySeconds();
     } else if (step.verb == "print-id") {  // a 4-second 176x144 clip with an MP3 track
-        Emit("ID_VIDEO_ID=0\nID_AUDIO_ID=1\nID_VIDEO_CODEC=ffodivx\nID_FILENAME=clip.avi\nID_DEMUXER=avi\n"
-             "ID_VIDEO_FORMAT=FMP4\nID_VIDEO_BITRATE=283824\nID_VIDEO_WIDTH=176\nID_VIDEO_HEIGHT=144\n"
-             "ID_VIDEO_FPS=25.000\nID_VIDEO_ASPECT=0.0000\nID_AUDIO_FORMAT=85\nID_AUDIO_BITRATE=64000\n"
-             "ID_AUDIO_RATE=44100\nID_AUDIO_NCH=2\nID_LENGTH=4.00\nID_SEEKABLE=1\nID_AUDIO_CODEC=mpg123\n");
+        Emit(
+            "ID_VIDEO_ID=0\nID_AUDIO_ID=1\nID_VIDEO_CODEC=ffodivx\nID_FILENAME=clip.avi\nID_DEMUXER=avi\n"
+            "ID_VIDEO_FORMAT=FMP4\nID_VIDEO_BITRATE=283824\nID_VIDEO_WIDTH=176\nID_VIDEO_HEIGHT=144\n"
+            "ID_VIDEO_FPS=25.000\nID_VIDEO_ASPECT=0.0000\nID_AUDIO_FORMAT=85\nID_AUDIO_BITRATE=64000\n"
+            "ID_AUDIO_RATE=44100\nID_AUDIO_NCH=2\nID_LENGTH=4.00\nID_SEEKABLE=1\nID_AUDIO_CODEC=mpg123\n");
     } else if (step.verb == "sleep") {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(step.text.c_str())));
     } else if (step.verb == "exit") {

@@ -36,7 +36,7 @@ TEST(PathUtils, MakeAbsolute) {
     EXPECT_EQ(PathMakeAbsolute("sub/a.mp3", "/Lists/x.m3u"), "/Lists/sub/a.mp3");
     EXPECT_EQ(PathMakeAbsolute("/Other/x.mp3", "/Lists/"), "/Other/x.mp3");
     EXPECT_EQ(PathMakeAbsolute("http://h/x.mp3", "/Lists/"), "http://h/x.mp3");
-    EXPECT_EQ(PathMakeAbsolute("a.mp3", "/x.m3u"), "/a.mp3");       // base folder is the root
+    EXPECT_EQ(PathMakeAbsolute("a.mp3", "/x.m3u"), "/a.mp3");            // base folder is the root
     EXPECT_EQ(PathMakeAbsolute("../../../a.mp3", "/Lists/"), "/a.mp3");  // stops at the root
     EXPECT_EQ(PathMakeAbsolute("../a/../b.mp3", "/L/M/"), "/L/a/../b.mp3");
     EXPECT_EQ(PathMakeAbsolute("./", "/Lists/"), "/Lists/");
@@ -51,8 +51,8 @@ TEST(PathUtils, MakeRelative) {
     EXPECT_EQ(PathMakeRelative("/Music/a.mp3", "/Music2/x.txt"), "/Music/a.mp3");
     EXPECT_EQ(PathMakeRelative("/Lists/Music/a.mp3", "/Lists/x.txt"), "Music/a.mp3");
     EXPECT_EQ(PathMakeRelative("/lists/a.mp3", "/Lists/x.txt"), "/lists/a.mp3");  // case counts
-    EXPECT_EQ(PathMakeRelative("/a.mp3", "/Lists/x.txt"), "/a.mp3");  // nothing in common
-    EXPECT_EQ(PathMakeRelative("/Lists/a.mp3", "/x.txt"), "/Lists/a.mp3");  // base is the root
+    EXPECT_EQ(PathMakeRelative("/a.mp3", "/Lists/x.txt"), "/a.mp3");              // nothing in common
+    EXPECT_EQ(PathMakeRelative("/Lists/a.mp3", "/x.txt"), "/Lists/a.mp3");        // base is the root
     EXPECT_EQ(PathMakeRelative("http://h/Lists/a.mp3", "/h/Lists/"), "http://h/Lists/a.mp3");
     EXPECT_EQ(PathMakeRelative("sub/a.mp3", "/Lists/"), "sub/a.mp3");
     EXPECT_EQ(PathMakeRelative("/Lists/a.mp3", "Lists/"), "/Lists/a.mp3");

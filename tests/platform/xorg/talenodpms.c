@@ -16,7 +16,7 @@
 
 static DriverPtr dummyDriver;
 static Bool (*dummyProbe)(DriverPtr, int);
-static xf86ScreenInitProc *dummyScreenInit;
+static xf86ScreenInitProc* dummyScreenInit;
 
 static void SetPowerLevel(ScrnInfoPtr screen, int level, int flags) {
     (void)screen;
@@ -24,7 +24,7 @@ static void SetPowerLevel(ScrnInfoPtr screen, int level, int flags) {
     (void)flags;
 }
 
-static Bool ScreenInitWithDpms(ScreenPtr screen, int argc, char **argv) {
+static Bool ScreenInitWithDpms(ScreenPtr screen, int argc, char** argv) {
     return dummyScreenInit(screen, argc, argv) && xf86DPMSInit(screen, SetPowerLevel, 0);
 }
 
@@ -42,7 +42,7 @@ static Bool ProbeWithDpms(DriverPtr driver, int flags) {
     return TRUE;
 }
 
-static void *Setup(void *module, void *options, int *errmaj, int *errmin) {
+static void* Setup(void* module, void* options, int* errmaj, int* errmin) {
     (void)options;
     if (dummyDriver != NULL) {
         if (errmaj != NULL) {
@@ -71,7 +71,7 @@ static void *Setup(void *module, void *options, int *errmaj, int *errmin) {
 }
 
 static XF86ModuleVersionInfo version = {
-    "talenodpms",   MODULEVENDORSTRING, MODINFOSTRING1, MODINFOSTRING2, XORG_VERSION_CURRENT, 1, 0, 0,
-    ABI_CLASS_VIDEODRV, ABI_VIDEODRV_VERSION, MOD_CLASS_NONE,  {0, 0, 0, 0}};
+    "talenodpms",       MODULEVENDORSTRING,   MODINFOSTRING1, MODINFOSTRING2, XORG_VERSION_CURRENT, 1, 0, 0,
+    ABI_CLASS_VIDEODRV, ABI_VIDEODRV_VERSION, MOD_CLASS_NONE, {0, 0, 0, 0}};
 
 _X_EXPORT XF86ModuleData talenodpmsModuleData = {&version, Setup, NULL};
