@@ -68,11 +68,8 @@ public:
     // WM_ENGINE_STOPPED; only while starting, playing or paused.
     void Stop();
     EngineState GetState() const { return state; }
-    // True when no engine process is running.
-    bool HasExited();
 
     void SetWindowsVersion(int majorVersion) { windowsMajorVersion = majorVersion; }
-    int GetWindowsVersion() const { return windowsMajorVersion; }
     void SetMonitorDisabled(bool disabled) { monitorDisabled = disabled; }
     bool GetMonitorDisabled() const { return monitorDisabled; }
     void SetLogging(bool enabled) { loggingEnabled = enabled; }
@@ -94,7 +91,6 @@ public:
     int GetVolume() const { return volume; }
     void SeekAbsolute(unsigned seconds);
     void SeekRelative(int seconds);
-    void RequestTimePosition();
 
     // --- command line -------------------------------------------------------
     // The inputs of the next start: engine and media path, video window,
@@ -115,8 +111,13 @@ public:
     std::string GetLogLine() const { return logLine; }
 
 private:
+    // Tests poll the output and read the process and threads through it.
     friend class EngineControllerTestAccess;
 
+    // True when no engine process is running.
+    bool HasExited();
+    // Asks the engine for its time position (not while paused).
+    void RequestTimePosition();
     void PollOutput();
     void OnEngineEvent(int code);
     void CheckExit();

@@ -60,9 +60,6 @@ public:
     static constexpr int AFTER_PLAYBACK_NOTHING = 0;
     static constexpr int AFTER_PLAYBACK_SHUTDOWN = 1;
 
-    // Seek-bar refresh ticks skipped after a seek.
-    static constexpr int kSeekHoldOffTicks = 2;
-
     // Reads the settings from "Taleno .ini" in moduleFolder, resolves the
     // engine path and hands the engine's settings to the controller;
     // captures the screen-saver time-outs. The window does not exist yet.
@@ -105,6 +102,9 @@ private:
     using OpenFileDialog = std::function<std::string(QWidget* parent)>;
     // A message box with an OK button and the application's title.
     using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
+
+    // Seek-bar refresh ticks skipped after a seek.
+    static constexpr int kSeekHoldOffTicks = 2;
 
     // The address Home Page opens.
     static QUrl HomePageUrl();

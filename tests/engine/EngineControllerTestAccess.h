@@ -1,6 +1,6 @@
 #pragma once
-// The tests' way into CEngineController: its internal steps, its process
-// and threads, and a shorter monitor limit.
+// The tests' way into CEngineController: its output poll, its process and
+// threads, and a shorter monitor limit.
 
 #include "engine/EngineController.h"
 
@@ -11,9 +11,6 @@ public:
     explicit EngineControllerTestAccess(CEngineController& engine) : engine(engine) {}
 
     void PollOutput() { engine.PollOutput(); }
-    void OnEngineEvent(int code) { engine.OnEngineEvent(code); }
-    void CheckExit() { engine.CheckExit(); }
-    void Kill() { engine.Kill(); }
 
     // Process id of the current engine, 0 when none was started.
     pid_t EnginePid() const { return engine.process.Pid(); }

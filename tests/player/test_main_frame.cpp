@@ -41,34 +41,21 @@ TEST_F(FrameTest, MarksFollowTheToggles) {
     EXPECT_FALSE(f.GetAction(ID_VIEW_PROGRESSBAR)->isChecked());
 }
 
-TEST_F(FrameTest, StartsFromTheSettings) {
-    MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nnVolume=40\n");
+TEST_F(FrameTest, StartsFromTheSettingsAndSavesWhatTheEngineTook) {
+    MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nnVolume=250\nnSubtitleCodePage=25\n");
     EXPECT_EQ(f->windowTitle(), "Taleno");
     EXPECT_EQ(f.GetStatusPanel()->StatusText(), "Ready");
     EXPECT_TRUE(f.GetToolBar()->isHidden());
     EXPECT_FALSE(f.GetStatusPanel()->isHidden());
-    EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 40);
-    EXPECT_EQ(f.GetEngine().GetVolume(), 40);
+    // A volume outside 0..100 plays at 100, and the slider shows that, not 0.
+    EXPECT_EQ(f.GetEngine().GetVolume(), 100);
+    EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);
     // The window is at least as high as its menu and bars.
     EXPECT_GE(f->height(), f.VerticalOverhead());
     EXPECT_GE(f->width(), 300);
-}
-
-TEST_F(FrameTest, OutOfRangeSettingsReachTheEngineAsItsFallbacks) {
-    MainFrameTestAccess& f = MakeFrame(
-        "nSubtitleCodePage=25\nnMPlayerPriority=9\nnVideoHue=150\nnVolume=250\n"
-        "bBypassWinVersionCheck=true\n");
-    CEngineController& engine = f.GetEngine();
-    EXPECT_EQ((std::vector{engine.CommandLine().GetSubtitleCodePage(), engine.CommandLine().GetPriority(),
-                           engine.CommandLine().GetHue(), engine.GetVolume()}),
-              (std::vector{0, 2, 0, 100}));
-    // The slider shows what the engine will play at, not 0.
-    EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);
-    // A save writes the checked values and never the hand-set flag.
+    // A save writes the engine's values after its range checks.
     ASSERT_TRUE(f.SaveSettings());
-    const std::string written = ReadWholeFile(folder.File("Taleno .ini"));
-    EXPECT_NE(written.find("nSubtitleCodePage=0"), std::string::npos);
-    EXPECT_NE(written.find("bBypassWinVersionCheck=true"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(folder.File("Taleno .ini")).find("nSubtitleCodePage=0"), std::string::npos);
 }
 
 TEST_F(FrameTest, CloseWritesTheVolumeOnlyWhenItMoved) {
