@@ -1,17 +1,11 @@
 #include "platform/ModuleFolder.h"
 
 #include <unistd.h>
-#include <utility>
 #include <vector>
 
 namespace taleno {
 
 namespace {
-
-std::string& FolderOverride() {
-    static std::string folder;
-    return folder;
-}
 
 std::string ExecutablePath() {
     // readlink does not say how long the target is: grow until it fits.
@@ -29,7 +23,6 @@ std::string ExecutablePath() {
 }  // namespace
 
 std::string ModuleFolder() {
-    if (!FolderOverride().empty()) return FolderOverride();
     std::string path = ExecutablePath();
     std::size_t slash = path.rfind('/');
     // Without /proc the executable's place is unknown; the working folder
@@ -37,7 +30,5 @@ std::string ModuleFolder() {
     if (slash == std::string::npos) return ".";
     return path.substr(0, slash);
 }
-
-void SetModuleFolderForTesting(std::string folder) { FolderOverride() = std::move(folder); }
 
 }  // namespace taleno

@@ -9,8 +9,4 @@ namespace taleno {
 
 std::string ModuleFolder();
 
-// Tests point the program's files at a folder of their own. An empty text
-// returns to the executable's folder.
-void SetModuleFolderForTesting(std::string folder);
-
 }  // namespace taleno

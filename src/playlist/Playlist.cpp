@@ -170,8 +170,6 @@ void CPlaylist::PlayFirst() {
     PlaySelected();
 }
 
-void CPlaylist::SetRandomSource(RandomSource random) { random_ = std::move(random); }
-
 void CPlaylist::SwapEntries(int i, int j) {
     std::swap(entries_[static_cast<std::size_t>(i)], entries_[static_cast<std::size_t>(j)]);
     View().OnEntryChanged(i);

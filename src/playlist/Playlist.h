@@ -53,10 +53,6 @@ public:
 
 class CPlaylist {
 public:
-    // Stands in for the pseudo-random generator during Shuffle; each call is
-    // one draw. Tests use it to fix the draws.
-    using RandomSource = std::function<std::uint32_t()>;
-
     CPlaylist() = default;
     CPlaylist(const CPlaylist&) = delete;
     CPlaylist& operator=(const CPlaylist&) = delete;
@@ -105,13 +101,18 @@ public:
     // -1 when the file cannot be written (the old one is then untouched).
     int SavePlaylist(const std::string& path) const;
 
-    void SetRandomSource(RandomSource random);  // empty restores the default
-
     // Playlist order: byte by byte on unsigned character codes, case-sensitive;
     // a string sorts before every longer string that begins with it.
     static bool EntryLess(const std::string& a, const std::string& b);
 
 private:
+    // Tests fix Shuffle's draws through it.
+    friend class PlaylistTestAccess;
+
+    // Stands in for the pseudo-random generator during Shuffle; each call is
+    // one draw. Empty: the default generator.
+    using RandomSource = std::function<std::uint32_t()>;
+
     CPlaylistObserver& View() const;
     void MakeCurrent(int index);
     void SwapEntries(int i, int j);

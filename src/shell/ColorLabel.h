@@ -84,29 +84,11 @@ public:
     // The window text: painted while the label's own text is empty, and the
     // address of a link.
     void SetWindowText(const QString& text);
-    QString WindowText() const { return windowText_; }
 
-    unsigned Style() const { return style_; }
     void SetStyle(unsigned style);
-    int ControlId() const { return controlId_; }
 
     QString Text() const { return text_; }
-    LogFont GetLogFont() const { return logFont_; }
     QFont PaintFont() const { return font_; }
-    bool HasStaticEdge() const { return staticEdge_; }
-    bool HasBorder() const { return border_; }
-    bool IsFlashOn() const { return flashOn_; }
-    bool IsFlashTimerSet() const { return flashTimer_.isActive(); }
-
-    // Test seam: replaces the desktop opener used by link clicks.
-    void SetUrlOpener(UrlOpener opener);
-
-    // One tick of the flash timer (timerId kFlashTimerId toggles the phase).
-    void OnTimer(int timerId);
-
-    // The left-button press on the label: notifies the parent or opens the
-    // link. Pressing the mouse on a label with SS_NOTIFY calls it.
-    void OnLinkClick();
 
 signals:
     // The link was clicked and notifyParent is set (delivered synchronously).
@@ -119,6 +101,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Tests tick the flash timer and replace the desktop's link opener.
+    friend class ColorLabelTestAccess;
+
+    void SetUrlOpener(UrlOpener opener);
+    // One tick of the flash timer (timerId kFlashTimerId toggles the phase).
+    void OnTimer(int timerId);
+    // The left-button press on the label: notifies the parent or opens the
+    // link. Pressing the mouse on a label with SS_NOTIFY calls it.
+    void OnLinkClick();
     void Redraw();
     void RemakeFont();
     void UpdateFrameMargins();

@@ -65,32 +65,6 @@ public:
     // Back to idle: "Ready", "00:00", no icons, no information lines.
     void ResetPanel();
 
-    // One tick of a panel timer; kInfoTimerId shows the next information line.
-    void OnTimer(int timerId);
-
-    QString StatusText() const;
-    QString TimeText() const;
-    int TimeFormat() const { return timeFormat_; }
-    QString TotalSuffix() const { return totalSuffix_; }
-    int ChannelMode() const { return channelMode_; }
-    int StatusIconId() const { return statusIconId_; }
-    int ChannelIconAId() const { return channelIconAId_; }
-    int ChannelIconBId() const { return channelIconBId_; }
-    QString InfoText(int index) const;
-    int InfoIndex() const { return infoIndex_; }
-    bool IsInfoRotationRunning() const { return infoTimer_.isActive(); }
-
-    const CColorLabel& StatusLabel() const { return *statusLabel_; }
-    const CColorLabel& TimeLabel() const { return *timeLabel_; }
-    const QLabel& StatusIconView() const { return *statusIcon_; }
-    const QLabel& ChannelIconAView() const { return *channelIconA_; }
-    const QLabel& ChannelIconBView() const { return *channelIconB_; }
-
-    // Width of the time text for a time format: at least the classic widths
-    // (68, 98 and 30 pixels), widened until the format's widest text fits in
-    // the panel's font.
-    int TimeWidth(int timeFormat) const;
-
     QSize sizeHint() const override;
 
 protected:
@@ -99,6 +73,18 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    // Tests read what the panel shows through it.
+    friend class StatusPanelTestAccess;
+
+    // One tick of a panel timer; kInfoTimerId shows the next information line.
+    void OnTimer(int timerId);
+    QString StatusText() const;
+    QString TimeText() const;
+    QString InfoText(int index) const;
+    // Width of the time text for a time format: at least the classic widths
+    // (68, 98 and 30 pixels), widened until the format's widest text fits in
+    // the panel's font.
+    int TimeWidth(int timeFormat) const;
     void Layout();
     void ShowIcon(QLabel& view, int& shownId, int resourceId);
 

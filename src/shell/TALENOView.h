@@ -84,17 +84,6 @@ public:
     // Queues a layout, as a size message posted to the view does.
     void PostLayout();
 
-    bool VideoMode() const { return videoMode_; }
-    bool KeepAspect() const { return keepAspect_; }
-    int AspectWidth() const { return aspectWidth_; }
-    int AspectHeight() const { return aspectHeight_; }
-    // The native video window, and the widget the view places it with.
-    QWidget* VideoWindow() const { return videoWindow_; }
-    QWidget* VideoArea() const { return videoHolder_; }
-    QLabel* LogoPanel() const { return logoPanel_; }
-    CColorLabel* UpperCaption() const { return upperCaption_; }
-    CColorLabel* LowerCaption() const { return lowerCaption_; }
-
 signals:
     // Emitted once, at the first initial update, before WM_OPEN_COMMAND_LINE
     // is posted: the frame takes the video window (GetVideoWindow), hands it
@@ -110,12 +99,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Tests read the view's children and mode through it.
+    friend class TALENOViewTestAccess;
+
     void OnInitialUpdate();
     void LayOut();
 
     QLabel* logoPanel_;
-    QWidget* videoHolder_;
-    QWidget* videoWindow_;
+    QWidget* videoHolder_;  // the widget the view places the video window with
+    QWidget* videoWindow_;  // the native window the engine draws into
     CColorLabel* upperCaption_;
     CColorLabel* lowerCaption_;
     QPointer<QMenu> contextMenu_;

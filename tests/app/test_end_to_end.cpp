@@ -83,8 +83,8 @@ protected:
 
 TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     MainFrameTestAccess frame(Start("clip.avi"));
-    ASSERT_TRUE(PumpUntil([&] { return frame.GetStatusPanel()->StatusText() == "Playing"; }, 15000))
-        << frame.GetStatusPanel()->StatusText().toStdString();
+    ASSERT_TRUE(PumpUntil([&] { return frame.Panel().StatusText() == "Playing"; }, 15000))
+        << frame.Panel().StatusText().toStdString();
     EXPECT_EQ(frame->windowTitle(), "clip.avi - TALENO");
     EXPECT_EQ(test::XDisplay().Title(frame->winId()), "clip.avi - TALENO");
 
@@ -106,8 +106,8 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
         },
         5000));
 
-    EXPECT_TRUE(PumpUntil([&] { return frame.GetStatusPanel()->TimeText().startsWith("00:02"); }, 8000))
-        << frame.GetStatusPanel()->TimeText().toStdString();
+    EXPECT_TRUE(PumpUntil([&] { return frame.Panel().TimeText().startsWith("00:02"); }, 8000))
+        << frame.Panel().TimeText().toStdString();
 
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame.Window(), 5000));
@@ -116,7 +116,7 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
                                                       {Qt::Key_Period, ENGINE_STOPPED, "Stopped", 10000}}) {
         QTest::keyClick(&frame.Window(), key);
         EXPECT_TRUE(PumpUntil([&] { return frame.GetEngine().GetState() == state; }, limitMs)) << status;
-        EXPECT_EQ(frame.GetStatusPanel()->StatusText(), status);
+        EXPECT_EQ(frame.Panel().StatusText(), status);
     }
 }
 
@@ -124,8 +124,7 @@ TEST_F(EndToEndTest, TheEndOfAClipPlaysTheNextPlaylistEntry) {
     MainFrameTestAccess frame(Start("two.m3u"));
     ASSERT_TRUE(PumpUntil([&] { return frame->windowTitle() == "one.avi - TALENO"; }, 15000));
     EXPECT_TRUE(PumpUntil(
-        [&] { return frame->windowTitle() == "two.avi - TALENO" && frame.GetStatusPanel()->StatusText() == "Playing"; },
-        20000));
+        [&] { return frame->windowTitle() == "two.avi - TALENO" && frame.Panel().StatusText() == "Playing"; }, 20000));
 }
 
 TEST_F(EndToEndTest, ASecondPlayerProcessHandsItsClipToTheFirstProcess) {

@@ -5,6 +5,8 @@
 // `->` reaches the window itself.
 
 #include "player/MainFrame.h"
+#include "shell/StatusPanelTestAccess.h"
+#include "shell/TALENOViewTestAccess.h"
 
 #include <QAction>
 #include <QMenu>
@@ -35,6 +37,9 @@ public:
     CVolumeToolBar* GetToolBar() const { return frame.toolBar; }
     CSeekBar* GetSeekBar() const { return frame.seekBar; }
     CTALENOView* GetView() const { return frame.view; }
+    // What the status panel shows, and the view's mode and children.
+    StatusPanelTestAccess Panel() const { return StatusPanelTestAccess(*frame.statusPanel); }
+    TALENOViewTestAccess ViewParts() const { return TALENOViewTestAccess(*frame.view); }
     const std::string& GetCurrentClip() const { return frame.currentClip; }
     int GetZoomMode() const { return frame.zoomMode; }
     bool IsFullScreen() const { return frame.fullScreen; }

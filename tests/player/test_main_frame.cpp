@@ -44,7 +44,7 @@ TEST_F(FrameTest, MarksFollowTheToggles) {
 TEST_F(FrameTest, StartsFromTheSettingsAndSavesWhatTheEngineTook) {
     MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nnVolume=250\nnSubtitleCodePage=25\n");
     EXPECT_EQ(f->windowTitle(), "Taleno");
-    EXPECT_EQ(f.GetStatusPanel()->StatusText(), "Ready");
+    EXPECT_EQ(f.Panel().StatusText(), "Ready");
     EXPECT_TRUE(f.GetToolBar()->isHidden());
     EXPECT_FALSE(f.GetStatusPanel()->isHidden());
     // A volume outside 0..100 plays at 100, and the slider shows that, not 0.

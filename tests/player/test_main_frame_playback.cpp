@@ -3,6 +3,7 @@
 // what follows the end of a clip.
 
 #include "FrameFixture.h"
+#include "playlist/PlaylistTestAccess.h"
 
 #include "settings/PlaybackPositions.h"
 
@@ -64,7 +65,7 @@ TEST_F(FrameTest, AUrlIsNamedByItsWholeText) {
     WriteWholeFile(url, "print-id\nstarting\n");
     PlayUntilPlaying(url);
     EXPECT_EQ(f->windowTitle().toStdString(), url + " - TALENO");
-    EXPECT_EQ(f.GetView()->LowerCaption()->Text().toStdString(), folder.File("a://b/clip"));
+    EXPECT_EQ(f.ViewParts().LowerCaption()->Text().toStdString(), folder.File("a://b/clip"));
 }
 
 TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
@@ -166,7 +167,7 @@ TEST_F(FrameTest, RepeatWithAutoShuffleStartsTheShuffledListAgain) {
     MainFrameTestAccess& f = MakeFrame("bAutoShuffle=true\n");
     const std::string a = Script("a.standin", "print-id\nstarting\nsleep 800\nexit 0\n");
     const std::string b = Script("b.standin", "print-id\nstarting\nsleep 800\nexit 0\n");
-    f.GetPlaylist().SetRandomSource([] { return 0u; });  // two entries swap
+    PlaylistTestAccess(f.GetPlaylist()).SetRandomSource([] { return 0u; });  // two entries swap
     f.OnCommand(ID_PLAY_REPEAT);
     f.OnDropFiles({a, b});
     ASSERT_TRUE(PumpUntil([&] { return played.size() >= 3; }, 15000));

@@ -51,8 +51,8 @@ TEST_F(FrameWindowTest, TheWindowFitsTheVideoAtEachZoom) {
     // 176 x 144 at Original: the width is raised to 300 before the edge.
     EXPECT_EQ(f->geometry().size(), QSize(300 + Edge(), 144 + Edge() + f.VerticalOverhead()));
     EXPECT_EQ(SettledViewSize(f->geometry()), QSize(300 + Edge(), 144 + Edge()));
-    EXPECT_TRUE(f.GetView()->VideoMode());
-    EXPECT_EQ(f.GetView()->LowerCaption()->Text(), "clip");
+    EXPECT_TRUE(f.ViewParts().VideoMode());
+    EXPECT_EQ(f.ViewParts().LowerCaption()->Text(), "clip");
 
     f.OnCommand(ID_VIEW_PRESETSIZE);
     EXPECT_EQ(SettledViewSize(f->geometry()), QSize(300 + Edge(), 216 + Edge()));
@@ -62,7 +62,7 @@ TEST_F(FrameWindowTest, TheWindowFitsTheVideoAtEachZoom) {
     // Stop shows the captions and keeps the size.
     const QRect playing = f->geometry();
     f.OnCommand(ID_PLAY_STOP);
-    EXPECT_FALSE(f.GetView()->VideoMode());
+    EXPECT_FALSE(f.ViewParts().VideoMode());
     EXPECT_EQ(f->geometry(), playing);
 }
 
@@ -72,7 +72,7 @@ TEST_F(FrameWindowTest, AudioKeepsTheSizeAndOnlyVideoLaunchesFullScreen) {
     PlayUntilPlaying(Script("song.standin", "print-id\nprint Video: no video\nstarting\n"));
     EXPECT_FALSE(f.IsFullScreen());
     EXPECT_EQ(f->geometry(), before);
-    EXPECT_FALSE(f.GetView()->VideoMode());
+    EXPECT_FALSE(f.ViewParts().VideoMode());
 
     // A video clip goes full screen; the end of the list leaves it.
     PlayUntilPlaying(Script("clip.standin", "print-id\nstarting\nsleep 800\nexit 0\n"));
@@ -139,7 +139,7 @@ TEST_F(FrameWindowTest, TheEnginesWindowSurvivesAlwaysOnTopAndFullScreen) {
     }
     // Neither native window was made anew (that the X window stays where the
     // view put it is tried in test_video_view.cpp).
-    EXPECT_EQ(f.GetView()->VideoWindow()->internalWinId(), id);
+    EXPECT_EQ(f.ViewParts().VideoWindow()->internalWinId(), id);
     EXPECT_EQ(f->winId(), topLevel);
 }
 

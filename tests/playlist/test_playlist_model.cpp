@@ -1,3 +1,4 @@
+#include "PlaylistTestAccess.h"
 #include "playlist/Playlist.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ TEST(PlaylistStepping, TheFiveHundredAndFirstEntryIsRefused) {
 TEST(PlaylistOrder, ShuffleDrawsDecideTheSwaps) {
     for (std::uint32_t r : {0u, 1u}) {
         List list({"a", "b"});
-        list.SetRandomSource([r] { return r; });
+        PlaylistTestAccess(list).SetRandomSource([r] { return r; });
         list.Shuffle();
         EXPECT_EQ(list.Entries(), (r == 0 ? Strings{"b", "a"} : Strings{"a", "b"}));
     }
@@ -59,7 +60,7 @@ TEST(PlaylistOrder, ShuffleDrawsDecideTheSwaps) {
     list.MoveNext();
     const std::uint32_t draws[] = {3, 5, 0};
     int n = 0;
-    list.SetRandomSource([&] { return draws[n++]; });
+    PlaylistTestAccess(list).SetRandomSource([&] { return draws[n++]; });
     list.Shuffle();
     EXPECT_EQ(list.Entries(), (Strings{"a", "d", "b", "c"}));
     EXPECT_EQ(list.CurrentIndex(), 1);

@@ -1,5 +1,6 @@
 #include "shell/ColorLabel.h"
 
+#include "ColorLabelTestAccess.h"
 #include "LabelPixels.h"
 
 #include <gtest/gtest.h>
@@ -64,15 +65,15 @@ TEST(ColorLabelPaint, WindowTextStandsInAndFlashingTextVanishesOnAlternateTicks)
     label.SetText(QStringLiteral("&"));  // drawn literally, not taken as a mnemonic
     EXPECT_TRUE(HasText(label));
     label.SetText(QStringLiteral("FLASH")).FlashText(true);
-    EXPECT_TRUE(label.IsFlashTimerSet());
+    EXPECT_TRUE(ColorLabelTestAccess(label).IsFlashTimerSet());
     EXPECT_FALSE(HasText(label));
-    label.OnTimer(CColorLabel::kFlashTimerId);
+    ColorLabelTestAccess(label).OnFlashTick();
     EXPECT_TRUE(HasText(label));
-    label.OnTimer(CColorLabel::kFlashTimerId);
+    ColorLabelTestAccess(label).OnFlashTick();
     EXPECT_FALSE(HasText(label));
     // Stopping either flash brings the text back for good.
     label.FlashBackground(false);
-    EXPECT_FALSE(label.IsFlashTimerSet());
+    EXPECT_FALSE(ColorLabelTestAccess(label).IsFlashTimerSet());
     EXPECT_TRUE(HasText(label));
 }
 
@@ -83,7 +84,7 @@ TEST(ColorLabelPaint, FlashingTextVanishesOverTheFaceColourAndEmbossToo) {
     const QImage off = Render(label);
     const QColor face = off.pixelColor(0, 0);
     EXPECT_TRUE(InkBounds(off, [&](QColor c) { return c != face; }).isEmpty());
-    label.OnTimer(CColorLabel::kFlashTimerId);
+    ColorLabelTestAccess(label).OnFlashTick();
     EXPECT_FALSE(InkBounds(Render(label), [&](QColor c) { return c != face; }).isEmpty());
 }
 
@@ -146,7 +147,7 @@ TEST(ColorLabelLink, ClicksOpenTheAddressOrNotifyTheParent) {
         label.resize(100, 20);
         std::vector<QUrl> opened;
         std::vector<std::pair<int, unsigned>> notes;
-        label.SetUrlOpener([&](const QUrl& url) { return opened.push_back(url), true; });
+        ColorLabelTestAccess(label).SetUrlOpener([&](const QUrl& url) { return opened.push_back(url), true; });
         QObject::connect(&label, &CColorLabel::LinkNotify,
                          [&](int id, unsigned code) { notes.emplace_back(id, code); });
         label.SetWindowText(QString::fromLatin1(c.window));

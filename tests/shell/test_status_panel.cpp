@@ -1,4 +1,5 @@
 #include "shell/StatusPanel.h"
+#include "shell/StatusPanelTestAccess.h"
 
 #include "shell/ColorLabel.h"
 
@@ -27,24 +28,26 @@ TEST(StatusPanelTime, FormatsFollowTheTotalLength) {
         {360000, 400000, "/ 99:00:00", "99:06:40 / 99:00:00", 2},
     };
     CStatusPanel panel;
+    StatusPanelTestAccess shown(panel);
     for (const auto& c : cases) {
         panel.SetTotalTime(c.total);
         panel.SetCurrentTime(c.current);
-        EXPECT_EQ(panel.TotalSuffix(), QString::fromLatin1(c.suffix)) << c.total;
-        EXPECT_EQ(panel.TimeFormat(), c.format) << c.total;
-        EXPECT_EQ(panel.TimeText(), QString::fromLatin1(c.text)) << c.total << " " << c.current;
+        EXPECT_EQ(shown.TotalSuffix(), QString::fromLatin1(c.suffix)) << c.total;
+        EXPECT_EQ(shown.TimeFormat(), c.format) << c.total;
+        EXPECT_EQ(shown.TimeText(), QString::fromLatin1(c.text)) << c.total << " " << c.current;
     }
 }
 
 TEST(StatusPanelIcons, StatesAndChannelsPickTheirImages) {
     CStatusPanel panel;
+    StatusPanelTestAccess shown(panel);
     // Each image comes from the compiled-in resources at the small-icon size;
     // an unknown state shows the blank one.
     for (int state : {1, 2, 3, 4, 0, 9}) {
         panel.SetStatusIcon(state);
-        EXPECT_EQ(panel.StatusIconView().pixmap().width(), 16) << state;
+        EXPECT_EQ(shown.StatusIconView().pixmap().width(), 16) << state;
     }
-    EXPECT_EQ(panel.StatusIconId(), CStatusPanel::kIconBlank);
+    EXPECT_EQ(shown.StatusIconId(), CStatusPanel::kIconBlank);
 
     // {channels, channelMode, icon A, icon B}
     const std::array<int, 4> channels[] = {
@@ -56,16 +59,17 @@ TEST(StatusPanelIcons, StatesAndChannelsPickTheirImages) {
     };
     for (const auto& c : channels) {
         panel.SetChannelIcons(c[0]);
-        EXPECT_EQ((std::array{c[0], panel.ChannelMode(), panel.ChannelIconAId(), panel.ChannelIconBId()}), c);
+        EXPECT_EQ((std::array{c[0], shown.ChannelMode(), shown.ChannelIconAId(), shown.ChannelIconBId()}), c);
     }
 }
 
 TEST(StatusPanelLayout, SplitFollowsTimeFormatAndChannelMode) {
     CStatusPanel panel;
+    StatusPanelTestAccess shown(panel);
     panel.resize(600, 24);
     panel.show();  // a hidden widget gets its resize event only when shown
-    EXPECT_EQ(panel.StatusIconView().geometry(), QRect(6, 4, 16, 16));
-    EXPECT_EQ(panel.ChannelIconBView().geometry(), QRect(581, 4, 16, 16));
+    EXPECT_EQ(shown.StatusIconView().geometry(), QRect(6, 4, 16, 16));
+    EXPECT_EQ(shown.ChannelIconBView().geometry(), QRect(581, 4, 16, 16));
 
     struct LayoutCase {
         int channels, total, margin, format;
@@ -80,53 +84,54 @@ TEST(StatusPanelLayout, SplitFollowsTimeFormatAndChannelMode) {
     for (const LayoutCase& c : cases) {
         panel.SetChannelIcons(c.channels);
         panel.SetTotalTime(c.total);
-        ASSERT_EQ(panel.TimeFormat(), c.format);
+        ASSERT_EQ(shown.TimeFormat(), c.format);
         const int textRight = 600 - c.margin;
-        const int split = textRight - panel.TimeWidth(c.format);
-        EXPECT_EQ(panel.TimeLabel().geometry(), QRect(split, 5, textRight - split, 15)) << c.channels;
-        EXPECT_EQ(panel.StatusLabel().geometry(), QRect(27, 5, split - 27, 15)) << c.channels;
-        EXPECT_EQ(panel.ChannelIconAView().geometry(), QRect(565, 4, c.margin == 39 ? 16 : 0, c.margin == 39 ? 16 : 0))
+        const int split = textRight - shown.TimeWidth(c.format);
+        EXPECT_EQ(shown.TimeLabel().geometry(), QRect(split, 5, textRight - split, 15)) << c.channels;
+        EXPECT_EQ(shown.StatusLabel().geometry(), QRect(27, 5, split - 27, 15)) << c.channels;
+        EXPECT_EQ(shown.ChannelIconAView().geometry(), QRect(565, 4, c.margin == 39 ? 16 : 0, c.margin == 39 ? 16 : 0))
             << c.channels;
         // The widest time of the format fits on one line of the time label.
-        EXPECT_LE(QFontMetrics(panel.TimeLabel().PaintFont()).horizontalAdvance(c.widest), panel.TimeLabel().width());
+        EXPECT_LE(QFontMetrics(shown.TimeLabel().PaintFont()).horizontalAdvance(c.widest), shown.TimeLabel().width());
     }
-    EXPECT_EQ(panel.TimeWidth(7), panel.TimeWidth(2));
+    EXPECT_EQ(shown.TimeWidth(7), shown.TimeWidth(2));
 
     // Too narrow for its parts: nothing gets a negative size.
     panel.resize(40, 10);
-    EXPECT_GE(panel.StatusLabel().width(), 0);
-    EXPECT_EQ(panel.StatusIconView().height(), 2);
+    EXPECT_GE(shown.StatusLabel().width(), 0);
+    EXPECT_EQ(shown.StatusIconView().height(), 2);
 }
 
 TEST(StatusPanelState, RotatesAllFiveLinesAndResetsToReady) {
     CStatusPanel panel;
-    EXPECT_EQ(panel.TimeText(), QStringLiteral("00:00 / 00:00"));
+    StatusPanelTestAccess shown(panel);
+    EXPECT_EQ(shown.TimeText(), QStringLiteral("00:00 / 00:00"));
     const QString lines[] = {QStringLiteral("Now Playing: 1128 Kbps"), QString(), QStringLiteral("Title"),
                              QStringLiteral("Artist"), QStringLiteral("Album")};
     for (int i = 0; i < 5; ++i) panel.SetInfoText(i, lines[i]);
     panel.SetInfoText(5, QStringLiteral("ignored"));
     panel.SetInfoText(-1, QStringLiteral("ignored"));
-    EXPECT_EQ(panel.StatusText(), QStringLiteral("Playing"));  // stored, not shown
+    EXPECT_EQ(shown.StatusText(), QStringLiteral("Playing"));  // stored, not shown
 
     panel.StartInfoRotation();
-    EXPECT_TRUE(panel.IsInfoRotationRunning());
+    EXPECT_TRUE(shown.IsInfoRotationRunning());
     for (int tick = 0; tick < 12; ++tick) {
-        panel.OnTimer(CStatusPanel::kInfoTimerId);
-        EXPECT_EQ(panel.StatusText(), lines[tick % 5]) << tick;
+        shown.OnTimer(CStatusPanel::kInfoTimerId);
+        EXPECT_EQ(shown.StatusText(), lines[tick % 5]) << tick;
     }
-    panel.OnTimer(CStatusPanel::kInfoTimerId + 1);  // not the rotation timer
-    EXPECT_EQ(panel.StatusText(), lines[1]);
+    shown.OnTimer(CStatusPanel::kInfoTimerId + 1);  // not the rotation timer
+    EXPECT_EQ(shown.StatusText(), lines[1]);
 
     panel.SetStatusIcon(1);
     panel.SetChannelIcons(2);
     panel.ResetPanel();
-    EXPECT_EQ(panel.StatusText(), QStringLiteral("Ready"));
-    EXPECT_EQ(panel.TimeText(), QStringLiteral("00:00"));
-    EXPECT_EQ(panel.StatusIconId(), CStatusPanel::kIconBlank);
-    EXPECT_EQ(panel.ChannelIconAId(), CStatusPanel::kIconBlank);
-    EXPECT_FALSE(panel.IsInfoRotationRunning());
-    EXPECT_EQ(panel.InfoIndex(), 0);
-    EXPECT_EQ(panel.InfoText(2), QString());
+    EXPECT_EQ(shown.StatusText(), QStringLiteral("Ready"));
+    EXPECT_EQ(shown.TimeText(), QStringLiteral("00:00"));
+    EXPECT_EQ(shown.StatusIconId(), CStatusPanel::kIconBlank);
+    EXPECT_EQ(shown.ChannelIconAId(), CStatusPanel::kIconBlank);
+    EXPECT_FALSE(shown.IsInfoRotationRunning());
+    EXPECT_EQ(shown.InfoIndex(), 0);
+    EXPECT_EQ(shown.InfoText(2), QString());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "shell/ColorLabel.h"
 #include "shell/LetterboxFit.h"
 #include "shell/TALENOView.h"
+#include "shell/TALENOViewTestAccess.h"
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QApplication>
@@ -42,36 +43,38 @@ TEST(LetterboxFitTest, LetterboxesAndPillarboxesAboutTheCentre) {
 
 TEST(VideoViewTest, LaysOutVideoAndCaptions) {
     CTALENOView view;
+    const TALENOViewTestAccess parts(view);
     // Hidden flags of the video, the upper and lower captions and the logo.
     auto hidden = [&] {
-        return std::vector<bool>{view.VideoArea()->isHidden(), view.UpperCaption()->isHidden(),
-                                 view.LowerCaption()->isHidden(), view.LogoPanel()->isHidden()};
+        return std::vector<bool>{parts.VideoArea()->isHidden(), parts.UpperCaption()->isHidden(),
+                                 parts.LowerCaption()->isHidden(), parts.LogoPanel()->isHidden()};
     };
     view.resize(644, 364);  // client area 640 x 360 inside the 2-pixel edge
     view.show();
     view.SetVideoMode(true);
     view.SetAspectWidth(4);
     view.SetAspectHeight(3);
-    EXPECT_EQ(view.VideoArea()->geometry(), QRect(2, 2, 640, 360));  // stored only
+    EXPECT_EQ(parts.VideoArea()->geometry(), QRect(2, 2, 640, 360));  // stored only
     view.PostLayout();
     PumpFor(20);
-    EXPECT_EQ(view.VideoArea()->geometry(), QRect(82, 2, 480, 360));
+    EXPECT_EQ(parts.VideoArea()->geometry(), QRect(82, 2, 480, 360));
     EXPECT_EQ(hidden(), (std::vector<bool>{false, true, true, true}));
 
     // Keep aspect on but captions shown: everything spans the client area.
     view.SetVideoMode(false);
     view.resize(644, 500);
-    EXPECT_EQ(view.VideoArea()->geometry(), QRect(2, 2, 640, 496));
+    EXPECT_EQ(parts.VideoArea()->geometry(), QRect(2, 2, 640, 496));
     EXPECT_EQ(hidden(), (std::vector<bool>{true, false, false, true}));
 
     // Full screen drops the edge and the client area grows with it.
     view.SetClientEdge(false);
-    EXPECT_EQ(view.VideoArea()->geometry(), QRect(0, 0, 644, 500));
+    EXPECT_EQ(parts.VideoArea()->geometry(), QRect(0, 0, 644, 500));
 }
 
 TEST(VideoViewTest, LeftDoubleClicksPostViewDblclk) {
     MessageRecorder recorder;
     CTALENOView view;
+    const TALENOViewTestAccess parts(view);
     view.setGeometry(100, 100, 300, 200);
     view.show();
     view.SetVideoMode(false);
@@ -79,9 +82,9 @@ TEST(VideoViewTest, LeftDoubleClicksPostViewDblclk) {
         QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(10, 10), QPointF(10, 10), button, button, {});
         QCoreApplication::sendEvent(target, &event);
     };
-    doubleClick(view.UpperCaption(), Qt::LeftButton);  // a caption passes it on
+    doubleClick(parts.UpperCaption(), Qt::LeftButton);  // a caption passes it on
     doubleClick(&view, Qt::RightButton);
-    doubleClick(view.VideoWindow(), Qt::LeftButton);
+    doubleClick(parts.VideoWindow(), Qt::LeftButton);
     PumpFor(20);
     EXPECT_EQ(recorder.Count(WM_VIEW_DBLCLK), 2);
 }
@@ -122,6 +125,7 @@ protected:
     }
     QMainWindow frame;
     CTALENOView* view = new CTALENOView(&frame);
+    TALENOViewTestAccess parts{*view};
     WId id = 0;
     WId topLevel = 0;
 };
@@ -154,7 +158,7 @@ TEST_F(VideoWindowX11Test, IdSurvivesAlwaysOnTopAndFullScreen) {
         PumpFor(200);
         // Same id, still a child of the top-level window, where the view placed it.
         EXPECT_EQ(view->GetVideoWindow(), id) << name;
-        const QRect placed(view->VideoArea()->mapTo(&frame, QPoint(0, 0)), view->VideoArea()->size());
+        const QRect placed(parts.VideoArea()->mapTo(&frame, QPoint(0, 0)), parts.VideoArea()->size());
         EXPECT_EQ(XParentAndGeometry(id), std::make_pair(static_cast<xcb_window_t>(topLevel), placed)) << name;
     }
 }
