@@ -1,8 +1,7 @@
 // The player started as `taleno <file>` would start it, on the X display the
 // tests run under, with the real engine (Debian's mplayer) playing clips made
 // with ffmpeg: caption, status texts, the engine's window, the picture on
-// the screen, the time display, the shortcuts and the step to the next
-// playlist entry; and, as a player process on a private Xorg server with
+// the screen, the time display and the shortcuts; and, as a player process on a private Xorg server with
 // DPMS, the screen-saver and DPMS time-outs `xset q` shows.
 #include <gtest/gtest.h>
 
@@ -58,7 +57,6 @@ protected:
                 std::to_string(seconds) + " -c:v mpeg4 -c:a libmp3lame '" + folder->File(name) + "'";
             ready = ready && std::system(command.c_str()) == 0;
         }
-        test::WriteWholeFile(folder->File("two.m3u"), "#EXTM3U\none.avi\ntwo.avi\n");
         // x11 video, no sound device.
         test::WriteWholeFile(folder->File("Taleno .ini"), "[TALENO]\nnVideoOutputDriver=3\nnAudioOutputDriver=1\n");
     }
@@ -118,13 +116,6 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
         EXPECT_TRUE(PumpUntil([&] { return frame.GetEngine().GetState() == state; }, limitMs)) << status;
         EXPECT_EQ(frame.Panel().StatusText(), status);
     }
-}
-
-TEST_F(EndToEndTest, TheEndOfAClipPlaysTheNextPlaylistEntry) {
-    MainFrameTestAccess frame(Start("two.m3u"));
-    ASSERT_TRUE(PumpUntil([&] { return frame->windowTitle() == "one.avi - TALENO"; }, 15000));
-    EXPECT_TRUE(PumpUntil(
-        [&] { return frame->windowTitle() == "two.avi - TALENO" && frame.Panel().StatusText() == "Playing"; }, 20000));
 }
 
 TEST_F(EndToEndTest, ASecondPlayerProcessHandsItsClipToTheFirstProcess) {

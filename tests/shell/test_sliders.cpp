@@ -1,6 +1,6 @@
 // The seek and volume sliders and the bars they sit in: geometry, mouse
 // tracking and the messages the bars post to the main window.
-#include "platform/WindowMessages.h"
+#include "common/MessageRecorder.h"
 #include "shell/SeekBar.h"
 #include "shell/SeekSlider.h"
 #include "shell/VolumeSlider.h"
@@ -14,7 +14,6 @@
 
 #include <map>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 namespace taleno {
@@ -28,18 +27,14 @@ void Press(QWidget* w, QPoint p) { SendMouse(w, QEvent::MouseButtonPress, p, Qt:
 void Drag(QWidget* w, QPoint p) { SendMouse(w, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
 void Release(QWidget* w, QPoint p) { SendMouse(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton); }
 
-using Message = std::tuple<unsigned, WPARAM, LPARAM>;
-
-struct Recorder : MessageTarget {
-    Recorder() { SetMainMessageTarget(this); }
-    ~Recorder() override { SetMainMessageTarget(nullptr); }
-    void OnMessage(unsigned m, WPARAM w, LPARAM l) override { messages.emplace_back(m, w, l); }
-    std::vector<Message> Delivered() {
-        QCoreApplication::processEvents();
-        return messages;
-    }
+// The messages delivered to the main window so far, as (message, wParam).
+using Message = std::pair<unsigned, WPARAM>;
+std::vector<Message> Delivered(const test::MessageRecorder& recorder) {
+    QCoreApplication::processEvents();
     std::vector<Message> messages;
-};
+    for (const auto& entry : recorder.entries) messages.emplace_back(entry.message, entry.wParam);
+    return messages;
+}
 
 // A 200 x 14 seek slider: channel 1..199, value span 199 - 25 - 1 = 173.
 struct SeekSliderTest : ::testing::Test {
@@ -108,7 +103,7 @@ TEST_F(SeekSliderTest, DisabledOrHiddenLeavesNoDragBehind) {
 }
 
 TEST(SeekBar, ClampsAndPostsOnlyCompletedClicks) {
-    Recorder recorder;
+    test::MessageRecorder recorder;
     CSeekBar bar;
     bar.show();           // a hidden widget gets its resize event only when shown
     bar.resize(200, 20);  // the slider spans the bar
@@ -118,9 +113,9 @@ TEST(SeekBar, ClampsAndPostsOnlyCompletedClicks) {
     EXPECT_EQ(slider->GetPosition(), 0);
     bar.SetSeekEnabled(true);
     Press(slider, {99, 7});
-    EXPECT_TRUE(recorder.Delivered().empty());
+    EXPECT_TRUE(Delivered(recorder).empty());
     Release(slider, {99, 7});
-    EXPECT_EQ(recorder.Delivered(), std::vector<Message>{Message(0x464, 50, 0)});
+    EXPECT_EQ(Delivered(recorder), std::vector<Message>{Message(0x464, 50)});
 }
 
 // Every button's action made on demand, so a test can hold some back.
@@ -141,7 +136,7 @@ TEST_F(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderPostsTheReleased
     EXPECT_FALSE(missing.Create(nullptr, [this](int id) { return id == 32803 ? nullptr : ActionFor(id); }));
     EXPECT_EQ(missing.GetVolumePosition(), 0);
 
-    Recorder recorder;
+    test::MessageRecorder recorder;
     CVolumeToolBar bar;
     ASSERT_TRUE(bar.Create(nullptr, All()));
     EXPECT_FALSE(bar.Create(nullptr, All()));
@@ -169,7 +164,7 @@ TEST_F(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderPostsTheReleased
     EXPECT_EQ(slider->GetPosition(), 50);
     Drag(slider, {44, 300});  // far off the slider: the drag goes on
     Release(slider, {44, 300});
-    EXPECT_EQ(recorder.Delivered(), std::vector<Message>{Message(0x465, 97, 0)});
+    EXPECT_EQ(Delivered(recorder), std::vector<Message>{Message(0x465, 97)});
 }
 
 }  // namespace
