@@ -3,16 +3,24 @@
 #include "app/QuitSignals.h"
 #include "platform/ChildProcess.h"
 #include "platform/ModuleFolder.h"
+#include "platform/QtPlatformChoice.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     // A write to an engine that has just gone must fail, not end the player.
     taleno::IgnoreSigpipe();
+    // The engine draws into an X11 window: run on X11 (through Xwayland on a
+    // Wayland desktop) or not at all.
+    if (!taleno::SelectQtPlatform()) {
+        std::fprintf(stderr, "%s\n", taleno::kNoDisplayMessage);
+        return 1;
+    }
     // Qt takes its own switches out of argc and argv here.
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Taleno"));

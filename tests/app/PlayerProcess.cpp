@@ -57,4 +57,10 @@ std::string XDisplay::Title(unsigned long window) const {
     return Property(x, window, XInternAtom(x, "_NET_WM_NAME", False), XInternAtom(x, "UTF8_STRING", False));
 }
 
+bool XDisplay::Exists(unsigned long window) const {
+    auto* x = static_cast<Display*>(display);
+    XWindowAttributes attributes{};
+    return x != nullptr && window != 0 && XGetWindowAttributes(x, window, &attributes) != 0;
+}
+
 }  // namespace taleno::test

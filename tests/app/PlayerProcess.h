@@ -95,6 +95,8 @@ public:
     std::vector<unsigned long> WindowsOf(pid_t pid) const;
     // The window's _NET_WM_NAME.
     std::string Title(unsigned long window) const;
+    // Whether a window of this id exists on the display.
+    bool Exists(unsigned long window) const;
 
 private:
     void* display;

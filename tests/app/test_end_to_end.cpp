@@ -13,6 +13,7 @@
 #include "PlayerProcess.h"
 #include "app/PlayerApp.h"
 #include "common/PrivateXServer.h"
+#include "common/ScopedEnv.h"
 #include "engine/EngineControllerTestAccess.h"
 #include "engine/EngineLocation.h"
 #include "player/MainFrameTestAccess.h"
@@ -138,6 +139,28 @@ TEST_F(EndToEndTest, ASecondPlayerProcessHandsItsClipToTheFirstProcess) {
     first.Signal(SIGTERM);
     ASSERT_TRUE(first.WaitForExit(20000));
     EXPECT_EQ(first.ExitCode(), 0);
+}
+
+TEST_F(EndToEndTest, RunsOnX11WhenWaylandIsAskedForAndEndsWithoutAnXDisplay) {
+    test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\n");
+    {
+        const test::ScopedEnv wayland("QT_QPA_PLATFORM", "wayland");
+        test::PlayerProcess player(install, runtime.Path(), {});
+        test::XDisplay x;
+        EXPECT_TRUE(PumpUntil([&] { return x.WindowsOf(player.Pid()).size() == 1; }, 15000));
+    }
+    for (const char* asked : {"", "wayland"}) {
+        QProcess player;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", asked);
+        environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.Path()));
+        player.setProcessEnvironment(environment);
+        player.start(QString::fromStdString(install.Executable()), {});
+        ASSERT_TRUE(player.waitForFinished(10000)) << asked;
+        EXPECT_EQ(player.exitCode(), 1) << asked;
+        EXPECT_EQ(player.readAllStandardError().toStdString(), "Taleno needs an X11 display (or Xwayland)\n");
+    }
 }
 
 TEST_F(EndToEndTest, TheTimeOutsAreZeroWhilePlayingAndBackAfterwards) {
