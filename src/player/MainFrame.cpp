@@ -4,6 +4,7 @@
 #include "player/MainFrame.h"
 
 #include "engine/EngineLocation.h"
+#include "platform/DisplayText.h"
 #include "platform/WaitCursor.h"
 #include "player/EngineSettings.h"
 #include "settings/PlaybackPositions.h"
@@ -240,7 +241,7 @@ void CMainFrame::CloseSequence() {
 
 void CMainFrame::SetCaption(const std::string& name) {
     const QString suffix = QString::fromLatin1(kCaptionSuffix);
-    setWindowTitle(name.empty() ? suffix : QString::fromStdString(name) + QStringLiteral(" - ") + suffix);
+    setWindowTitle(name.empty() ? suffix : DisplayText(name) + QStringLiteral(" - ") + suffix);
 }
 
 void CMainFrame::SetStatusText(const QString& text) {

@@ -3,6 +3,7 @@
 
 #include "player/MainFrame.h"
 
+#include "platform/DisplayText.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
@@ -21,8 +22,6 @@ namespace {
 constexpr int kTimeDisplayPeriodMs = 500;
 constexpr int kSeekBarPeriodMs = 1000;
 constexpr int kCacheFillPeriodMs = 300;
-
-QString FromEngine(const std::string& text) { return QString::fromStdString(text); }
 
 // A clip's name in the caption: a URL goes by its whole text, a file by its
 // file name.
@@ -139,9 +138,9 @@ void CMainFrame::OnEnginePlaying() {
     const std::string& artist = info.artist;
     const std::string& title = info.title;
     if (artist != "-" || title != "-") {
-        view->SetCaptions(FromEngine(artist), FromEngine(title));
+        view->SetCaptions(DisplayText(artist), DisplayText(title));
     } else {
-        view->SetCaptions(QString(), QString::fromStdString(ClipTitle(currentClip)));
+        view->SetCaptions(QString(), DisplayText(ClipTitle(currentClip)));
     }
 
     statusPanel->SetChannelIcons(info.audioChannels);
@@ -152,15 +151,15 @@ void CMainFrame::OnEnginePlaying() {
     const std::int64_t bitrate = (static_cast<std::int64_t>(engine.GetVideoBitrate()) + info.audioBitrate) / 1000;
     statusPanel->SetInfoText(0, QString::asprintf("Now Playing: %ld Kbps", static_cast<long>(bitrate)));
     if (hasVideo) {
-        statusPanel->SetInfoText(1, QStringLiteral("Clip: ") + FromEngine(title));
-        statusPanel->SetInfoText(2, QStringLiteral("Author: ") + FromEngine(artist));
-        statusPanel->SetInfoText(3, QStringLiteral("Copyright: ") + FromEngine(info.clipCopyright));
-        statusPanel->SetInfoText(4, QStringLiteral("Rating: ") + FromEngine(info.clipRating));
+        statusPanel->SetInfoText(1, QStringLiteral("Clip: ") + DisplayText(title));
+        statusPanel->SetInfoText(2, QStringLiteral("Author: ") + DisplayText(artist));
+        statusPanel->SetInfoText(3, QStringLiteral("Copyright: ") + DisplayText(info.clipCopyright));
+        statusPanel->SetInfoText(4, QStringLiteral("Rating: ") + DisplayText(info.clipRating));
     } else {
-        statusPanel->SetInfoText(1, QStringLiteral("Album: ") + FromEngine(info.album));
-        statusPanel->SetInfoText(2, QStringLiteral("Title: ") + FromEngine(title));
-        statusPanel->SetInfoText(3, QStringLiteral("Artist: ") + FromEngine(artist));
-        statusPanel->SetInfoText(4, QStringLiteral("Genre: ") + FromEngine(info.genre));
+        statusPanel->SetInfoText(1, QStringLiteral("Album: ") + DisplayText(info.album));
+        statusPanel->SetInfoText(2, QStringLiteral("Title: ") + DisplayText(title));
+        statusPanel->SetInfoText(3, QStringLiteral("Artist: ") + DisplayText(artist));
+        statusPanel->SetInfoText(4, QStringLiteral("Genre: ") + DisplayText(info.genre));
     }
     statusPanel->StartInfoRotation();
 }

@@ -68,6 +68,17 @@ TEST_F(FrameTest, AUrlIsNamedByItsWholeText) {
     EXPECT_EQ(f.ViewParts().LowerCaption()->Text().toStdString(), folder.File("a://b/clip"));
 }
 
+TEST_F(FrameTest, NamesAndTagsShowAsUtf8OrElseLatin1) {
+    MainFrameTestAccess& f = MakeFrame();
+    // A Latin-1 file name and Latin-1 tags; a UTF-8 artist.
+    PlayUntilPlaying(
+        Script("caf\xe9.standin", "print-id\nprint  Title: S\xf3ng \xa9\nprint  Artist: \xc3\x80rtist\nstarting\n"));
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("caf\u00e9.standin - TALENO"));
+    EXPECT_EQ(f.ViewParts().UpperCaption()->Text(), QString::fromUtf8("\u00c0rtist"));
+    EXPECT_EQ(f.ViewParts().LowerCaption()->Text(), QString::fromUtf8("S\u00f3ng \u00a9"));
+    EXPECT_EQ(f.Panel().InfoText(1), QString::fromUtf8("Clip: S\u00f3ng \u00a9"));
+}
+
 TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
     MainFrameTestAccess& f = MakeFrame("strF1CMD=osd 1\n");
     const std::string clip = Script("slow.standin", "sleep 1500\nprint-id\nstarting\n");

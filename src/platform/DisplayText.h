@@ -1,0 +1,16 @@
+#pragma once
+// Text from outside the program as it is shown: engine output (tags, codec
+// names) and paths. Linux paths and tags are bytes; most are UTF-8, but files
+// from old disks and archives, and ID3v1 tags, are Latin-1. Valid UTF-8 is
+// read as UTF-8; anything else as Latin-1 (ISO 8859-1), which every byte
+// sequence is. The shown text is never turned back into a path.
+
+#include <QString>
+
+#include <string_view>
+
+namespace taleno {
+
+QString DisplayText(std::string_view bytes);
+
+}  // namespace taleno
