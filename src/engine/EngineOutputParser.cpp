@@ -27,6 +27,7 @@ enum class Kind {
     Percent,  // decimal number, at most kMaxCacheFill
     Decimal,
     Text,  // the rest of the line
+    Tag,   // the rest of the line; the key begins the line, in any letter case
     NoVideo,
     Event,
 };
@@ -43,7 +44,7 @@ struct Rule {
     int event = ENGINE_EVENT_NONE;
 };
 
-// Tested in this order; the first key found anywhere in the line wins, so a
+// Tested in this order; the first rule whose key the line holds wins, so a
 // tag whose value holds a later key ("Starting") is still just a tag.
 const std::array<Rule, 26> kRules = {{
     {"ANS_TIME_POSITION", 18, Kind::TimePosition, nullptr, &MediaInfo::timePosition},
@@ -52,12 +53,12 @@ const std::array<Rule, 26> kRules = {{
     {"ID_CLIP_INFO_name", 18, Kind::Text, &MediaInfo::clipName},
     {"ID_CLIP_INFO_author", 20, Kind::Text, &MediaInfo::clipAuthor},
     {"ID_CLIP_INFO_copyright", 23, Kind::Text, &MediaInfo::clipCopyright},
-    {" Title:", 8, Kind::Text, &MediaInfo::title},
-    {" name:", 7, Kind::Text, &MediaInfo::title},
-    {" Artist:", 9, Kind::Text, &MediaInfo::artist},
-    {" author:", 9, Kind::Text, &MediaInfo::artist},
-    {" Album:", 8, Kind::Text, &MediaInfo::album},
-    {" Genre:", 8, Kind::Text, &MediaInfo::genre},
+    {" Title:", 8, Kind::Tag, &MediaInfo::title},
+    {" name:", 7, Kind::Tag, &MediaInfo::title},
+    {" Artist:", 9, Kind::Tag, &MediaInfo::artist},
+    {" author:", 9, Kind::Tag, &MediaInfo::artist},
+    {" Album:", 8, Kind::Tag, &MediaInfo::album},
+    {" Genre:", 8, Kind::Tag, &MediaInfo::genre},
     {"ID_LENGTH", 10, Kind::Seconds, nullptr, &MediaInfo::length},
     {"ID_AUDIO_CODEC", 15, Kind::Text, &MediaInfo::audioCodec},
     {"ID_AUDIO_FORMAT", 16, Kind::Text, &MediaInfo::audioFormat},
@@ -73,6 +74,19 @@ const std::array<Rule, 26> kRules = {{
     {"Exiting", 0, Kind::Event, nullptr, nullptr, nullptr, ENGINE_EVENT_EXITING},
     {"interrupted", 0, Kind::Event, nullptr, nullptr, nullptr, ENGINE_EVENT_INTERRUPTED},
 }};
+
+// Tag keys begin the line (after the engine's one leading blank) and are
+// matched in any letter case: the engine prints the tags of most containers
+// in the container's own case (" title:", " ARTIST:"). Every other key may
+// stand anywhere in the line, in its own case.
+bool Matches(std::string_view line, const Rule& rule) {
+    if (rule.kind != Kind::Tag) {
+        return line.find(rule.key) != std::string_view::npos;
+    }
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return line.size() >= rule.key.size() && std::equal(rule.key.begin(), rule.key.end(), line.begin(),
+                                                        [&](char a, char b) { return lower(a) == lower(b); });
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -148,7 +162,7 @@ void CEngineOutputParser::ResetMediaInfo() { info_ = MediaInfo{}; }
 
 int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
     for (const Rule& rule : kRules) {
-        if (line.find(rule.key) == std::string::npos) {
+        if (!Matches(line, rule)) {
             continue;
         }
         // Once the engine plays, only time position answers (the first rule)
@@ -186,6 +200,7 @@ int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
             }
             break;
         case Kind::Text:
+        case Kind::Tag:
             if (!value.empty()) {
                 info_.*rule.text = std::string(value);
             }

@@ -67,6 +67,12 @@ TEST_F(EngineOutputParserTest, TextsAndTagsUntilReset) {
     Starting(" Title: My Clip");
     Starting(" name: Other");
     EXPECT_EQ(parser.GetMediaInfo().title, "Other");
+    // Tags in the container's own letter case, and only where the key begins
+    // the line after the engine's blank.
+    Starting(" ARTIST: Loud");
+    Starting("[demuxer] genre: not a tag line");
+    Starting("  Genre: two blanks");
+    EXPECT_EQ((Strings{parser.GetMediaInfo().artist, parser.GetMediaInfo().genre}), (Strings{"Loud", "-"}));
     for (const char* line : {" Album: An Album", " Genre: Rock", "ID_AUDIO_FORMAT=85", "ID_CLIP_INFO_copyright=(c) Me",
                              "ID_CLIP_INFO_name=",           // not longer than the position: nothing stored
                              "ID_CLIP_INFO_NAME0=Title"}) {  // other case: no rule

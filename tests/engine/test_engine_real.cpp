@@ -40,6 +40,16 @@ protected:
             "-t 3 -c:a libmp3lame -b:a 128k '" +
             folder->File("audio.mp3") + "'";
         clipsReady = std::system(video.c_str()) == 0 && std::system(audio.c_str()) == 0;
+        // Tags as the engine prints them for other containers: MP4 and FLAC
+        // through its libavformat reader, MP3 with an ID3v1 tag through its own.
+        for (const auto& [name, codec] :
+             {std::pair{"tags.mp4", "-c:a aac"}, {"tags.flac", ""}, {"tags.mp3", "-c:a libmp3lame -write_id3v1 1"}}) {
+            const std::string tagged =
+                "ffmpeg -y -loglevel error -f lavfi -i sine=frequency=440 -t 1 " + std::string(codec) +
+                " -metadata title=T -metadata ARTIST=A -metadata album=B -metadata genre=Rock '" + folder->File(name) +
+                "'";
+            clipsReady = clipsReady && std::system(tagged.c_str()) == 0;
+        }
         test::WriteWholeFile(folder->File("notes.txt"), "these are not moving pictures\n");
     }
     static void TearDownTestSuite() {
@@ -83,6 +93,17 @@ TEST_F(RealEngineTest, StartsAndReportsTheClipAsAnnounced) {
               (std::vector<std::string>{"My Clip", "Some Artist", "ffodivx", "mpg123"}));
     EXPECT_GT(engine.GetVideoBitrate(), 0);
     EXPECT_FLOAT_EQ(engine.GetMediaInfo().videoFps, 25.0f);
+}
+
+TEST_F(RealEngineTest, TagsOfEveryContainerAreRead) {
+    for (const char* name : {"tags.mp4", "tags.flac", "tags.mp3"}) {
+        Play(name);
+        const MediaInfo& info = engine.GetMediaInfo();
+        EXPECT_EQ((std::vector<std::string>{info.title, info.artist, info.album, info.genre}),
+                  (std::vector<std::string>{"T", "A", "B", "Rock"}))
+            << name;
+        engine.Stop();
+    }
 }
 
 TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
