@@ -3,6 +3,8 @@
 #include "player/MainFrame.h"
 #include "settings/Settings.h"
 
+#include <QTimer>
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -49,7 +51,7 @@ std::string CommandLineFile(const std::vector<std::string>& arguments) {
     return std::string();
 }
 
-std::string HandOffText(const std::string& argument, const std::string& workingFolder) {
+std::string AbsoluteClipArgument(const std::string& argument, const std::string& workingFolder) {
     if (argument.empty() || argument.front() == '/' || argument.find("://") != std::string::npos ||
         workingFolder.empty()) {
         return argument;
@@ -63,11 +65,11 @@ CPlayerApp::CPlayerApp(std::string folder, std::string instanceFolder)
 CPlayerApp::~CPlayerApp() = default;
 
 CPlayerApp::StartResult CPlayerApp::InitInstance(const std::vector<std::string>& arguments) {
-    const std::string file = CommandLineFile(arguments);
+    const std::string file = AbsoluteClipArgument(CommandLineFile(arguments), WorkingFolder());
     if (instance.AlreadyRunning() && !ReadAllowMultipleInstances(moduleFolder)) {
         // Without a file there is nothing to hand over, and the running
         // instance is not brought forward.
-        if (file.empty() || HandOff(HandOffText(file, WorkingFolder()))) {
+        if (file.empty() || HandOff(file)) {
             return StartResult::HandedOff;
         }
     }
@@ -93,9 +95,12 @@ bool CPlayerApp::StartWindow(const std::string& file) {
     // Listening before the window exists lets a later instance connect while
     // this one is still building it; the connection is served once the event
     // loop runs, when the frame is there.
+    // A handed-over file is acknowledged as soon as it is received and
+    // opened afterwards from the event loop, so the later instance never
+    // waits on what opening it may show (a message box).
     serving = instance.Listen([this](const std::string& argument) {
         if (frame) {
-            frame->OpenPath(argument);
+            QTimer::singleShot(0, frame.get(), [this, argument] { frame->OpenPath(argument); });
         }
     });
     frame = std::make_unique<CMainFrame>(moduleFolder);

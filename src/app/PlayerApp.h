@@ -23,11 +23,13 @@ class CMainFrame;
 // Empty arguments name nothing and are passed over. "" when there is none.
 std::string CommandLineFile(const std::vector<std::string>& arguments);
 
-// The text handed to the running instance for argument. That instance may run
-// in another folder, so a relative local path is made absolute against
-// workingFolder; absolute paths, addresses with "://" and an empty
-// workingFolder leave the text as it is.
-std::string HandOffText(const std::string& argument, const std::string& workingFolder);
+// The clip a command-line argument names, as this or the running instance
+// plays it: a relative local path is made absolute against workingFolder, so
+// that the running instance (in another folder) finds it and the clip's
+// remembered position is kept under one key wherever the player was started;
+// absolute paths, addresses with "://" and an empty workingFolder leave the
+// text as it is.
+std::string AbsoluteClipArgument(const std::string& argument, const std::string& workingFolder);
 
 class CPlayerApp {
 public:

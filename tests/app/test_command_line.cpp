@@ -21,11 +21,11 @@ TEST(CommandLineFile, FirstArgumentThatIsNoSwitchAndDoubleDashEndsTheSwitches) {
     for (const auto& [arguments, file] : cases) EXPECT_EQ(CommandLineFile(arguments), file) << file;
 }
 
-TEST(HandOffText, RelativeLocalPathsBecomeAbsolute) {
-    EXPECT_EQ(HandOffText("../a/-b.avi", "/x/"), "/x/../a/-b.avi");
-    EXPECT_EQ(HandOffText("/media/clip.avi", "/home/u"), "/media/clip.avi");
-    EXPECT_EQ(HandOffText("http://example.org/live.pls", "/home/u"), "http://example.org/live.pls");
-    EXPECT_EQ(HandOffText("clip.avi", ""), "clip.avi");
+TEST(AbsoluteClipArgument, RelativeLocalPathsBecomeAbsolute) {
+    EXPECT_EQ(AbsoluteClipArgument("../a/-b.avi", "/x/"), "/x/../a/-b.avi");
+    EXPECT_EQ(AbsoluteClipArgument("/media/clip.avi", "/home/u"), "/media/clip.avi");
+    EXPECT_EQ(AbsoluteClipArgument("http://example.org/live.pls", "/home/u"), "http://example.org/live.pls");
+    EXPECT_EQ(AbsoluteClipArgument("clip.avi", ""), "clip.avi");
 }
 
 }  // namespace
