@@ -1,16 +1,12 @@
 #include "platform/DisplayText.h"
 
-#include <QStringDecoder>
+#include "platform/Utf8.h"
 
 namespace taleno {
 
 QString DisplayText(std::string_view bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!utf8.hasError()) {
-        return text;
-    }
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const auto size = static_cast<qsizetype>(bytes.size());
+    return IsValidUtf8(bytes) ? QString::fromUtf8(bytes.data(), size) : QString::fromLatin1(bytes.data(), size);
 }
 
 }  // namespace taleno

@@ -1,6 +1,7 @@
 #include "platform/IniProfile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/Utf8.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -150,7 +151,10 @@ KeyLocation Locate(std::string_view text, std::string_view section, std::string_
     KeyLocation loc;
     LineSpan line;
     bool inSection = false;
-    for (std::size_t pos = 0; NextLine(text, pos, line); pos = line.next) {
+    // A UTF-8 byte-order mark (files from Windows tools) is not part of the
+    // first line; it stays in the file untouched.
+    const std::size_t start = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    for (std::size_t pos = start; NextLine(text, pos, line); pos = line.next) {
         LineInfo info = Classify(text.substr(line.begin, line.end - line.begin));
         if (info.kind == LineKind::Header) {
             // Only the first section of the name counts.
@@ -221,7 +225,7 @@ std::string GetProfileString(const std::string& file, const std::string& section
                              const std::string& def, KeyMatch match) {
     std::string value;
     if (!ReadValue(file, section, key, match, value)) value = def;
-    if (value.size() > kMaxProfileStringLength) value.resize(kMaxProfileStringLength);
+    value.resize(Utf8CutLength(value, kMaxProfileStringLength));
     return value;
 }
 

@@ -55,7 +55,8 @@ enum class KeyMatch {
 // defaults and writes are refused, so the work per call stays bounded.
 inline constexpr std::size_t kMaxProfileFileSize = 16u * 1024u * 1024u;
 
-// Strings read from a profile are cut to this many bytes.
+// Strings read from a profile are cut to this many bytes (UTF-8 text at the
+// last whole character within them).
 inline constexpr std::size_t kMaxProfileStringLength = 254;
 
 // The key's value cut to kMaxProfileStringLength bytes; the default (cut the

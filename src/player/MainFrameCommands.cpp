@@ -24,8 +24,9 @@ constexpr int kResumeLeadSeconds = 5;
 constexpr int kStoppedViewWidth = 320;
 constexpr int kStoppedViewHeight = 240;
 
-// Extensions opened as playlist files, compared ignoring case.
-constexpr std::array<const char*, 4> kPlaylistExtensions = {"txt", "pls", "m3u", "ram"};
+// Extensions opened as playlist files, compared ignoring case; m3u8 is the
+// UTF-8 form of m3u.
+constexpr std::array<const char*, 5> kPlaylistExtensions = {"txt", "pls", "m3u", "m3u8", "ram"};
 
 bool IsPlaylistFile(const std::string& path) {
     std::string ext = PathGetExtension(path);
@@ -166,7 +167,9 @@ void CMainFrame::StartPlayback() {
     }
     if (settings.bRememberLastPlaybackPosition) {
         const int stored = ReadPosition(moduleFolder, currentClip);
-        if (stored != -1 && stored - kResumeLeadSeconds > 0) {
+        // Compared before subtracting: a hand-edited position near the
+        // integer minimum must not wrap around into a huge start offset.
+        if (stored != -1 && stored > kResumeLeadSeconds) {
             engine.CommandLine().SetStartOffset(stored - kResumeLeadSeconds);
         }
     }

@@ -1,7 +1,8 @@
 // Playlist files: one entry per line, entries below the playlist's folder
-// stored relative to it. The same line format serves txt, pls, m3u and ram;
-// header and comment lines of those formats are skipped, nothing else of
-// their syntax is interpreted.
+// stored relative to it. The same line format serves txt, pls, m3u, m3u8 and
+// ram; header and comment lines of those formats are skipped. One other form
+// is read as well: a file whose first line is "[playlist]" (the PLS format of
+// internet radio) gives its "FileN=" entries in order of N.
 #include "platform/AtomicFile.h"
 #include "playlist/Playlist.h"
 #include "system/PathUtils.h"
@@ -9,10 +10,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace taleno {
 
@@ -118,6 +123,29 @@ bool IsCommentLine(std::string_view line) {
 // The folder that relative entries belong to. A playlist named relative to
 // the working folder is taken from there; without this, a bare "list.txt"
 // would have no folder at all and its relative entries no meaning.
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The entry of a PLS line "FileN=entry" (N a number, "File" in any case),
+// with N; nothing for any other line.
+std::optional<std::pair<long, std::string_view>> PlsEntry(std::string_view line) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos || eq <= 4 || !EqualsIgnoreCase(line.substr(0, 4), "file")) {
+        return std::nullopt;
+    }
+    const std::string_view digits = Trim(line.substr(4, eq - 4));
+    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::pair{std::stol(std::string(digits)), Trim(line.substr(eq + 1))};
+}
+
+// A PLS file keeps at most this many entries before it is sorted.
+constexpr std::size_t kMaxPlsEntries = 4 * MAX_PLAYLIST_ENTRIES;
+
 std::string PlaylistFolder(const std::string& path) {
     if (PathIsAbsolute(path)) {
         return PathGetDirectory(path);
@@ -140,21 +168,55 @@ int CPlaylist::LoadPlaylist(const std::string& path) {
     }
     const std::string base = PlaylistFolder(path);
     View().OnBeginBatch();
-    LineReader reader(fd);
-    std::string raw;
-    while (reader.Next(raw)) {
-        std::string_view line = Trim(raw);
-        if (line.empty() || IsCommentLine(line)) {
-            continue;
-        }
+    // Relative entries belong to the playlist's folder; false when the list is full.
+    const auto add = [&](std::string_view line) {
         std::string entry(line);
         if (!PathIsAbsolute(entry)) {
             entry = PathMakeAbsolute(entry, base);
             if (entry.empty()) {
-                continue;
+                return true;
             }
         }
-        if (AddFile(entry) != 1) {
+        return AddFile(entry) == 1;
+    };
+    LineReader reader(fd);
+    std::string raw;
+    bool firstLine = true;
+    bool pls = false;
+    std::vector<std::pair<long, std::string>> plsEntries;
+    while (reader.Next(raw)) {
+        std::string_view line = Trim(raw);
+        if (firstLine) {
+            // A UTF-8 byte-order mark (files from Windows tools) is no part of the entry.
+            if (line.starts_with("\xEF\xBB\xBF")) {
+                line = Trim(line.substr(3));
+            }
+            if (line.empty()) {
+                continue;
+            }
+            firstLine = false;
+            pls = EqualsIgnoreCase(line, "[playlist]");
+        }
+        if (pls) {
+            if (const auto entry = PlsEntry(line); entry && !entry->second.empty()) {
+                plsEntries.emplace_back(entry->first, entry->second);
+                if (plsEntries.size() == kMaxPlsEntries) {
+                    break;
+                }
+            }
+            continue;
+        }
+        if (line.empty() || IsCommentLine(line)) {
+            continue;
+        }
+        if (!add(line)) {
+            break;
+        }
+    }
+    std::stable_sort(plsEntries.begin(), plsEntries.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [number, entry] : plsEntries) {
+        if (!add(entry)) {
             break;
         }
     }

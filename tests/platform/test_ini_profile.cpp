@@ -27,7 +27,8 @@ TEST_F(IniProfileTest, ReadsAsTheWindowsProfileFunctions) {
                    "orphan=0\n[s]\r\n n1 = 12abc \r\nn2=-3\nn3=\nn4=abc\nn5=+7\n"
                    "n6=99999999999\nn7=-99999999999\nn8=0x10\nKey=first\nKEY=second\n"
                    "; c=1\nno equals sign\n\tpad\t=  a b  \neq=a=b\nlong=" +
-                       std::string(300, 'x') + "\n[ S ]\nlater=1\n");
+                       std::string(300, 'x') + "\nutf8=" + std::string(253, 'u') + "\xc3\xa9" +
+                       "\nlatin1=" + std::string(253, 'l') + "\xe9\xe9" + "\n[ S ]\nlater=1\n");
     const std::pair<const char*, int> ints[] = {{"n1", 12},      {"n2", -3},      {"n3", 9}, {"n4", 0},     {"n5", 7},
                                                 {"n6", INT_MAX}, {"n7", INT_MIN}, {"n8", 0}, {"missing", 9}};
     for (auto [key, want] : ints) EXPECT_EQ(GetProfileInt(file, "S", key, 9), want) << key;
@@ -35,6 +36,9 @@ TEST_F(IniProfileTest, ReadsAsTheWindowsProfileFunctions) {
     EXPECT_EQ(Get("pad"), "a b");
     EXPECT_EQ(Get("eq"), "a=b");
     EXPECT_EQ(Get("long"), std::string(254, 'x'));
+    // UTF-8 is cut before a character that does not fit whole; Latin-1 at the byte.
+    EXPECT_EQ(Get("utf8"), std::string(253, 'u'));
+    EXPECT_EQ(Get("latin1"), std::string(253, 'l') + "\xe9");
     for (const char* hidden : {"orphan", "; c", "no equals sign", "later"}) {
         EXPECT_EQ(Get(hidden), "<def>") << hidden;
     }

@@ -118,7 +118,7 @@ TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
     MainFrameTestAccess& f = MakeFrame();
     Script("bad.standin", "exit 1\n");
     const std::string good = PlayingScript("good.standin");
-    for (const char* name : {"list.M3U", "list.Pls", "list.TXT"}) {
+    for (const char* name : {"list.M3U", "list.Pls", "list.TXT", "list.m3U8"}) {
         WriteWholeFile(folder.File(name), "bad.standin\r\ngood.standin\r\n");
     }
     // The unplayable entry fails and the list moves on to the next one.
@@ -126,7 +126,7 @@ TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
     EXPECT_EQ(statuses, QStringList({"Starting...", "Stopped", "MPlayer failed to start", "Starting...", "Playing"}));
     EXPECT_EQ(played, std::vector<std::string>({good}));
 
-    for (const char* name : {"list.Pls", "list.TXT"}) {
+    for (const char* name : {"list.Pls", "list.TXT", "list.m3U8"}) {
         f.OpenPath(folder.File(name));
         EXPECT_EQ(f.GetPlaylist().Count(), 2) << name;
     }
@@ -203,11 +203,15 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
     f.OnCommand(ID_PLAY_STOP);
     EXPECT_EQ(ReadPosition(folder.Path(), clip), position);
 
-    // Five seconds or less start from the beginning.
-    ASSERT_TRUE(StorePosition(folder.Path(), clip, 5));
-    f.OnCommand(ID_PLAY_PLAY);
-    ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
-    EXPECT_EQ(f.GetEngine().CommandLine().GetCommandLine().find("-ss"), std::string::npos);
+    // Five seconds or less start from the beginning, and so does a
+    // hand-edited position far below zero.
+    for (const std::string stored : {"5", "-99999999999"}) {
+        WriteWholeFile(PositionFilePath(folder.Path()), "[PlaybackPosition]\n" + clip + "=" + stored + "\n");
+        f.OnCommand(ID_PLAY_PLAY);
+        ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
+        EXPECT_EQ(f.GetEngine().CommandLine().GetCommandLine().find("-ss"), std::string::npos) << stored;
+        f.OnCommand(ID_PLAY_STOP);
+    }
 }
 
 TEST_F(FrameTest, DoubleClickOpensWhileStoppedAndTogglesFullScreenOtherwise) {

@@ -39,6 +39,19 @@ TEST_F(PlaylistFile, LoadSkipsCommentsAndBlanksResolvesRelativeLinesAndReportsUn
     }
 }
 
+TEST_F(PlaylistFile, ByteOrderMarkAndPlsFilesOfInternetRadio) {
+    CPlaylist list;
+    WriteWholeFile(dir + "bom.m3u8", "\xEF\xBB\xBFsong.mp3\r\n#x\r\n");
+    ASSERT_EQ(list.LoadPlaylist(dir + "bom.m3u8"), 1);
+    EXPECT_EQ(list.Entries(), Strings{dir + "song.mp3"});
+    // "[playlist]" first: the FileN entries in order of N, nothing else.
+    WriteWholeFile(dir + "radio.pls",
+                   "\xEF\xBB\xBF[Playlist]\nNumberOfEntries=3\nFile10=http://h/ten\nTitle1=One\n"
+                   "file2=two.mp3\nFile1 = http://h/one\nFileX=bad\nFile3=\nVersion=2\n");
+    ASSERT_EQ(list.LoadPlaylist(dir + "radio.pls"), 1);
+    EXPECT_EQ(list.Entries(), (Strings{"http://h/one", dir + "two.mp3", "http://h/ten"}));
+}
+
 TEST_F(PlaylistFile, SaveWritesRelativeFormsAndLoadGivesThemBack) {
     const Strings entries{
         root + "/Music/a.mp3", dir + "b.mp3", "http://host/s.mp3", "/other/b.mp3", dir + "#1.mp3", dir + " 2.mp3", dir};
