@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace taleno {
 
@@ -21,6 +22,38 @@ bool WriteAll(int fd, std::string_view data) {
         data.remove_prefix(static_cast<size_t>(n));
     }
     return true;
+}
+
+// The file a path names, following symbolic links, also one whose target
+// does not exist yet: the link stays and the file it points to is written.
+std::string FollowLinks(std::string path) {
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return path;
+        }
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) {
+            return path;
+        }
+        target.resize(static_cast<std::size_t>(n));
+        const std::size_t slash = path.rfind('/');
+        path = target.front() == '/' || slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
+    }
+    return path;
+}
+
+// Writes the contents into the existing file itself, flushed: for a file
+// the user may write in a folder where no file may be made beside it.
+bool WriteInPlace(const std::string& path, std::string_view contents) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = WriteAll(fd, contents) && ::ftruncate(fd, static_cast<off_t>(contents.size())) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    return ok;
 }
 
 // Creates a new, empty file beside `path` as an ordinary create does: mode
@@ -42,15 +75,8 @@ int CreateTemporaryFile(const std::string& path, std::string& name) {
 
 bool WriteFileAtomically(const std::string& requestedPath, std::string_view contents) {
     // A settings file or playlist kept as a symbolic link stays a link: the
-    // file it points to is the one replaced.
-    std::string path = requestedPath;
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-        if (char* target = ::realpath(path.c_str(), nullptr)) {
-            path = target;
-            std::free(target);
-        }
-    }
+    // file it points to is the one replaced (or made).
+    const std::string path = FollowLinks(requestedPath);
     // A file the user may not write (made read-only, say) is not replaced
     // behind the user's back, as an in-place write would not be either.
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
@@ -59,7 +85,10 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
     std::string tmpl;
     int fd = CreateTemporaryFile(path, tmpl);
     if (fd < 0) {
-        return false;
+        // The folder is not the user's to write, but the file may be: then
+        // the save the user asked for is made in the file itself.
+        const bool folderClosed = errno == EACCES || errno == EPERM;
+        return folderClosed && ::access(path.c_str(), W_OK) == 0 && WriteInPlace(path, contents);
     }
     // Keep the permissions of the file being replaced.
     struct stat old {};

@@ -84,6 +84,13 @@ TEST_F(IniProfileTest, FilesAreReplacedAtomicallyThroughLinksKeepingTheirMode) {
     EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);  // no temporary file left
 
+    // A link whose file does not exist yet stays a link; the file is made.
+    const std::string dangling = dir.File("dangling.ini");
+    ASSERT_EQ(::symlink("made.ini", dangling.c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(dangling, "made"));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadWholeFile(dir.File("made.ini")), "made");
+
     // A new file gets 0666 less the umask, which stays as it was.
     const mode_t saved = ::umask(027);
     ASSERT_TRUE(WriteFileAtomically(dir.File("new.ini"), "x"));
@@ -114,20 +121,29 @@ TEST_F(IniProfileTest, FailedOrUnsafeWritesLeaveTheOldFileWhole) {
     EXPECT_EQ(fs::file_size(huge), kMaxProfileFileSize + 1);
 
     // A file the user made read-only is not replaced, though its folder
-    // would allow it. Root may write anything, so the writer is an ordinary user.
+    // would allow it; a file the user may write in a folder the user may not
+    // is written in place. Root may write anything, so the writer is an
+    // ordinary user.
     const std::string locked = dir.File("locked.ini");
     WriteWholeFile(locked, "[S]\na=1\n");
     ::chmod(locked.c_str(), 0444);
     ::chmod(dir.Path().c_str(), 0777);
+    const std::string closed = dir.File("closed");
+    fs::create_directory(closed);
+    WriteWholeFile(closed + "/open.ini", "[S]\na=1\n");
+    ::chmod((closed + "/open.ini").c_str(), 0666);
+    ::chmod(closed.c_str(), 0555);
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(2);
-        ::_exit(WriteProfileString(locked, "S", "a", "2") ? 1 : 0);
+        if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(9);
+        ::_exit((WriteProfileString(locked, "S", "a", "2") ? 1 : 0) +
+                (WriteProfileString(closed + "/open.ini", "S", "a", "2") ? 0 : 2));
     }
     int status = -1;
     ::waitpid(child, &status, 0);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadWholeFile(locked), "[S]\na=1\n");
+    EXPECT_EQ(ReadWholeFile(closed + "/open.ini"), "[S]\na=2\n");
 }
 
 TEST_F(IniProfileTest, GarbageReadsDefaultsAndSurvivesAWrite) {
