@@ -240,6 +240,7 @@ private:
 
     // Full screen: what is saved on entering and restored on leaving.
     QRect savedWindowRect;
+    bool wasMaximized = false;
     QRect desktopRect;
     bool toolbarWasVisible = false;
     bool statusPanelWasVisible = false;

@@ -111,6 +111,7 @@ void CMainFrame::ToggleFullScreen() {
     if (!fullScreen) {
         fullScreen = true;
         savedWindowRect = geometry();
+        wasMaximized = isMaximized();
         toolbarWasVisible = !toolBar->isHidden();
         statusPanelWasVisible = !statusPanel->isHidden();
         seekBarWasVisible = !seekBar->isHidden();
@@ -145,8 +146,10 @@ void CMainFrame::ToggleFullScreen() {
         seekBar->show();
     }
     menuBar()->show();
-    setWindowState(windowState() & ~Qt::WindowFullScreen);
-    if (!isMaximized()) {
+    // A maximized window is maximized again, so the next clip keeps its size.
+    setWindowState((windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized)) |
+                   (wasMaximized ? Qt::WindowMaximized : Qt::WindowNoState));
+    if (!wasMaximized) {
         setGeometry(savedWindowRect);
     }
     SetAlwaysOnTop(winId(), alwaysOnTop);

@@ -120,6 +120,10 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     // A bar shown while in full screen stays after leaving it.
     for (int id : {ID_VIEW_FULLSCREEN, ID_VIEW_STATUSBAR, ID_VIEW_FULLSCREEN}) f.OnCommand(id);
     EXPECT_FALSE(f.GetStatusPanel()->isHidden());
+    // A maximized window is maximized again afterwards.
+    f->showMaximized();
+    for (int id : {ID_VIEW_FULLSCREEN, ID_VIEW_FULLSCREEN}) f.OnCommand(id);
+    EXPECT_TRUE(f->isMaximized());
 }
 
 TEST_F(FrameWindowTest, TheEnginesWindowSurvivesAlwaysOnTopAndFullScreen) {
