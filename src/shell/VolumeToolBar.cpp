@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QIcon>
 #include <QResizeEvent>
+#include <QToolButton>
 
 #include <vector>
 
@@ -109,9 +110,19 @@ void CVolumeToolBar::PlaceSlider() {
     if (slider == nullptr) {
         return;
     }
+    // Too narrow for its items, the bar shows Qt's overflow button at its
+    // end, and the slider's room (the last item) is among what no longer
+    // fits: the slider steps aside rather than cover that button (the wheel
+    // and the Volume menu still set the volume).
+    const auto* overflow = findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+    if (overflow != nullptr && overflow->isVisible()) {
+        slider->hide();
+        return;
+    }
     const QRect r = rect();
     slider->setGeometry(r.right() + 1 - kSliderWidth, r.top() + kSliderTopMargin, kSliderWidth,
                         r.bottom() + 1 - kSliderTopMargin);
+    slider->show();
     slider->raise();
 }
 

@@ -165,6 +165,16 @@ TEST_F(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderPostsTheReleased
     Drag(slider, {44, 300});  // far off the slider: the drag goes on
     Release(slider, {44, 300});
     EXPECT_EQ(Delivered(recorder), std::vector<Message>{Message(0x465, 97)});
+
+    // Too narrow for its buttons: Qt's overflow button stays usable, the
+    // slider steps aside, and comes back when there is room again.
+    bar.resize(120, 40);
+    const auto* overflow = bar.findChild<QWidget*>("qt_toolbar_ext_button");
+    ASSERT_NE(overflow, nullptr);
+    EXPECT_TRUE(overflow->isVisible());
+    EXPECT_TRUE(slider->isHidden());
+    bar.resize(400, 40);
+    EXPECT_FALSE(slider->isHidden());
 }
 
 }  // namespace
