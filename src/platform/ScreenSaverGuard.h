@@ -34,6 +34,9 @@ public:
     void Restore();
 
 private:
+    // Tests read whether the guard keeps the screen on.
+    friend class ScreenSaverGuardTestAccess;
+
     void Inhibit();
     void Uninhibit();
 

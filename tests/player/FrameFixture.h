@@ -24,12 +24,14 @@ class FrameTest : public ::testing::Test {
 protected:
     void TearDown() override { DestroyFrame(); }
 
-    // Settings: the stand-in as the engine and the screen saver left alone,
-    // then the extra lines.
+    // Settings: the extra lines, then the stand-in as the engine and the
+    // screen saver left alone.
     MainFrameTestAccess& MakeFrame(const std::string& extraSettings = "",
                                    const std::string& enginePath = TALENO_STANDIN_ENGINE) {
-        WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\nbMPlayerPathName=true\nstrMPlayerPathName=" + enginePath +
-                                                       "\nnSSDisableMode=0\n" + extraSettings);
+        // The first of two equal keys counts, so the extra lines come first.
+        WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\n" + extraSettings +
+                                                       "bMPlayerPathName=true\nstrMPlayerPathName=" + enginePath +
+                                                       "\nnSSDisableMode=0\n");
         frame = std::make_unique<CMainFrame>(folder.Path());
         access.emplace(*frame);
         EXPECT_TRUE(frame->Create());

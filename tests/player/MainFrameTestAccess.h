@@ -4,6 +4,7 @@
 // built, and the desktop seams (Open dialog, message boxes, the browser).
 // `->` reaches the window itself.
 
+#include "platform/ScreenSaverGuardTestAccess.h"
 #include "player/MainFrame.h"
 #include "shell/StatusPanelTestAccess.h"
 #include "shell/TALENOViewTestAccess.h"
@@ -48,6 +49,8 @@ public:
     bool IsTimerRunning(unsigned id) const { return frame.timers.IsTimerRunning(id); }
     WId GetVideoWindowId() const { return frame.videoWindow; }
     int VerticalOverhead() const { return frame.VerticalOverhead(); }
+    // Whether the screen saver and monitor power saving are kept off.
+    bool ScreenSaverDisabled() const { return ScreenSaverGuardTestAccess(frame.screenSaverGuard).IsDisabled(); }
 
     // The menus and shortcuts as built.
     QAction* GetAction(int id) const { return frame.GetAction(id); }

@@ -159,6 +159,29 @@ TEST_F(FrameTest, DroppedFilesReplaceTheList) {
     EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({b}));
 }
 
+TEST_F(FrameTest, NextAndPreviousStepWhilePlayingAndPlayAndPauseMarkTheState) {
+    MainFrameTestAccess& f = MakeFrame();
+    const std::string a = PlayingScript("a.standin"), b = PlayingScript("b.standin"), c = PlayingScript("c.standin");
+    const auto marks = [&] {
+        f.UpdateCommandUI();
+        return std::pair{f.GetAction(ID_PLAY_PLAY)->isChecked(), f.GetAction(ID_PLAY_PAUSE)->isChecked()};
+    };
+    EXPECT_EQ(marks(), std::pair(false, false));
+    f.OnDropFiles({a, b, c});
+    ASSERT_TRUE(WaitForStatus("Playing"));
+    EXPECT_EQ(marks(), std::pair(true, false));
+    Send(ID_PLAY_PAUSE);
+    EXPECT_EQ(marks(), std::pair(true, true));
+    Send(ID_PLAY_PAUSE);
+    played.clear();  // the resume counted as "Playing" too
+    for (int step : {ID_PLAY_NEXT, ID_PLAY_NEXT, ID_PLAY_PREVIOUS}) {
+        const std::size_t before = played.size();
+        f.OnCommand(step);
+        ASSERT_TRUE(PumpUntil([&] { return played.size() > before; }, 8000));
+    }
+    EXPECT_EQ(played, (std::vector<std::string>{b, c, b}));
+}
+
 TEST_F(FrameTest, TheWheelStepsTheVolumeByTenWithinItsRange) {
     MainFrameTestAccess& f = MakeFrame();
     f.GetEngine().SetVolume(95);
@@ -212,6 +235,22 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
         EXPECT_EQ(f.GetEngine().CommandLine().GetCommandLine().find("-ss"), std::string::npos) << stored;
         f.OnCommand(ID_PLAY_STOP);
     }
+}
+
+TEST_F(FrameTest, ThePositionIsForgottenAtTheEndAndStoredWhenTheWindowCloses) {
+    MainFrameTestAccess& f = MakeFrame("bRememberLastPlaybackPosition=true\n");
+    const std::string ends = Script("ends.standin", "print-id\nstarting\nsleep 300\nexit 0\n");
+    ASSERT_TRUE(StorePosition(folder.Path(), ends, 3));
+    PlayUntilPlaying(ends);
+    ASSERT_TRUE(WaitForState(ENGINE_STOPPED));
+    EXPECT_EQ(ReadPosition(folder.Path(), ends), -1);
+
+    const std::string clip = PlayingScript("clip.standin");
+    PlayUntilPlaying(clip);
+    ASSERT_TRUE(PumpUntil([&] { return f.GetEngine().GetMediaInfo().timePosition >= 1; }, 5000));
+    const int position = f.GetEngine().GetMediaInfo().timePosition;
+    f->close();
+    EXPECT_EQ(ReadPosition(folder.Path(), clip), position);
 }
 
 TEST_F(FrameTest, DoubleClickOpensWhileStoppedAndTogglesFullScreenOtherwise) {

@@ -67,19 +67,23 @@ TEST_F(FrameWindowTest, TheWindowFitsTheVideoAtEachZoom) {
 }
 
 TEST_F(FrameWindowTest, AudioKeepsTheSizeAndOnlyVideoLaunchesFullScreen) {
-    MainFrameTestAccess& f = ShowFrame("bLaunchInFullscreen=true\n");
+    MainFrameTestAccess& f = ShowFrame("bLaunchInFullscreen=true\nnSSDisableMode=2\n");
     const QRect before = f->geometry();
     PlayUntilPlaying(Script("song.standin", "print-id\nprint Video: no video\nstarting\n"));
     EXPECT_FALSE(f.IsFullScreen());
+    // "Disable if media clip contains video stream": not for a song.
+    EXPECT_FALSE(f.ScreenSaverDisabled());
     EXPECT_EQ(f->geometry(), before);
     EXPECT_FALSE(f.ViewParts().VideoMode());
 
     // A video clip goes full screen; the end of the list leaves it.
     PlayUntilPlaying(Script("clip.standin", "print-id\nstarting\nsleep 800\nexit 0\n"));
     EXPECT_TRUE(f.IsFullScreen());
+    EXPECT_TRUE(f.ScreenSaverDisabled());
     statuses.clear();
     ASSERT_TRUE(WaitForStatus("Stopped"));
     EXPECT_FALSE(f.IsFullScreen());
+    EXPECT_FALSE(f.ScreenSaverDisabled());
 }
 
 TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {

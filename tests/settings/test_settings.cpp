@@ -47,10 +47,11 @@ TEST_F(SettingsTest, ValuesAreReadRaw) {
     // A flag is true only as "true" in any case; a semicolon after a value is
     // part of it, not a comment. Ranges are the holders' to check. A UTF-8
     // byte-order mark before the section is no part of it.
-    WriteWholeFile(file,
-                   "\xEF\xBB\xBF[taleno]\r\nbShowPlaylist=TRUE\r\nbAutoShuffle=True\r\nbBypassWinVersionCheck = TRUE\r\n"
-                   "bEnableLogging=1\r\nbShowToolbar=\r\n  bShowStatusBar = true ; no\r\nnSubtitleCodePage=-1\r\n"
-                   "nVolume=250\r\n");
+    WriteWholeFile(
+        file,
+        "\xEF\xBB\xBF[taleno]\r\nbShowPlaylist=TRUE\r\nbAutoShuffle=True\r\nbBypassWinVersionCheck = TRUE\r\n"
+        "bEnableLogging=1\r\nbShowToolbar=\r\n  bShowStatusBar = true ; no\r\nnSubtitleCodePage=-1\r\n"
+        "nVolume=250\r\n");
     SettingsRecord r;
     LoadSettings(store, r);
     EXPECT_TRUE(r.bShowPlaylist && r.bAutoShuffle && r.bBypassWinVersionCheck);

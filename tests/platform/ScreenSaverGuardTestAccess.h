@@ -1,0 +1,18 @@
+#pragma once
+// The tests' way into CScreenSaverGuard: whether it keeps the screen on.
+
+#include "platform/ScreenSaverGuard.h"
+
+namespace taleno {
+
+class ScreenSaverGuardTestAccess {
+public:
+    explicit ScreenSaverGuardTestAccess(const CScreenSaverGuard& guard) : guard(guard) {}
+
+    bool IsDisabled() const { return guard.disabled_; }
+
+private:
+    const CScreenSaverGuard& guard;
+};
+
+}  // namespace taleno
