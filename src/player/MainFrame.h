@@ -185,6 +185,9 @@ private:
     // Grows the window to its minimum height after bars came or went.
     void RecalcLayout();
     QRect DesktopRect() const;
+    // Device pixels of the screen (the video's own sizes) in the widgets'
+    // pixels, which are larger on a scaled screen.
+    int ToWidgetPixels(int devicePixels) const;
     // The view's video window was created: hand it to the engine.
     void AttachVideoWindow();
 

@@ -59,8 +59,11 @@ void CMainFrame::FitWindowToVideo(bool show, int width, int height) {
         if (QScreen* area = screen()) {
             topLimit = area->availableGeometry().top() + (geometry().top() - frameGeometry().top());
         }
-        setGeometry(FitFrameToVideo(geometry(), width, height, HorizontalOverhead(), VerticalOverhead(),
-                                    QSize(edge, edge), topLimit));
+        // The video's size is in device pixels; on a scaled screen a widget
+        // pixel covers several of them.
+        setGeometry(FitFrameToVideo(geometry(), ToWidgetPixels(width), ToWidgetPixels(height), HorizontalOverhead(),
+                                    VerticalOverhead(), QSize(edge, edge), topLimit,
+                                    ToWidgetPixels(kMinimumFrameWidth)));
     }
     view->SetVideoMode(show);
     view->SetAspectWidth(width);
@@ -93,12 +96,14 @@ void CMainFrame::RecalcLayout() {
         return;
     }
     const int minimumHeight = VerticalOverhead();
-    setMinimumSize(FrameLimits(false, desktopRect, minimumHeight).minimumTrackSize);
+    setMinimumSize(FrameLimits(false, desktopRect, minimumHeight, ToWidgetPixels(kMinimumFrameWidth)).minimumTrackSize);
     const QRect grown = GrowToMinimumHeight(geometry(), minimumHeight);
     if (grown != geometry()) {
         setGeometry(grown);
     }
 }
+
+int CMainFrame::ToWidgetPixels(int devicePixels) const { return qRound(devicePixels / devicePixelRatioF()); }
 
 QRect CMainFrame::DesktopRect() const {
     QScreen* area = screen();

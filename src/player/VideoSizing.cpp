@@ -50,23 +50,23 @@ int VerticalOverhead(const FrameDecorations& d) {
 int HorizontalOverhead(const FrameDecorations& d) { return d.hasSizingBorder ? 2 * d.sizingBorderWidth : 0; }
 
 QRect FitFrameToVideo(const QRect& frameRect, int videoWidth, int videoHeight, int horizontalOverhead,
-                      int verticalOverhead, QSize clientEdge, int topLimit) {
+                      int verticalOverhead, QSize clientEdge, int topLimit, int minimumWidth) {
     const int centreX = (frameRect.x() + (frameRect.x() + frameRect.width())) / 2;
     const int centreY = (frameRect.y() + (frameRect.y() + frameRect.height())) / 2;
-    const int width = std::max(videoWidth, kMinimumFrameWidth) + horizontalOverhead + 2 * clientEdge.width();
+    const int width = std::max(videoWidth, minimumWidth) + horizontalOverhead + 2 * clientEdge.width();
     const int height = std::max(videoHeight, 0) + verticalOverhead + 2 * clientEdge.height();
     const int left = centreX - width / 2;
     const int top = std::max(centreY - height / 2, topLimit);
     return {left, top, width, height};
 }
 
-FrameSizeLimits FrameLimits(bool fullScreen, const QRect& desktopRect, int verticalOverhead) {
+FrameSizeLimits FrameLimits(bool fullScreen, const QRect& desktopRect, int verticalOverhead, int minimumWidth) {
     FrameSizeLimits limits;
     if (fullScreen) {
         limits.maximumSize = desktopRect.size();
         limits.maximumTrackSize = desktopRect.size();
     } else {
-        limits.minimumTrackSize = QSize(kMinimumFrameWidth, verticalOverhead);
+        limits.minimumTrackSize = QSize(minimumWidth, verticalOverhead);
     }
     return limits;
 }

@@ -4,7 +4,9 @@
 // view the video's size, and the minimum and maximum window sizes. Nothing
 // here touches a widget; the frame measures its bars and calls these.
 //
-// Rectangles are outer window rectangles in screen pixels. QRect is used for
+// Rectangles are outer window rectangles in the widgets' pixels. The video
+// sizes and the minimum width are the screen's device pixels; on a scaled
+// screen the frame converts them before it calls these. QRect is used for
 // position and size only (x, y, width, height); its inclusive right() and
 // bottom() play no part in the computations.
 
@@ -68,12 +70,12 @@ int VerticalOverhead(const FrameDecorations& decorations);
 int HorizontalOverhead(const FrameDecorations& decorations);
 
 // The frame rectangle that gives the view's client area videoWidth x
-// videoHeight (the width raised to kMinimumFrameWidth first), centred on the
-// old rectangle's centre. clientEdge is the view's sunken edge on one side
-// (0 without the edge). The top is kept at or below topLimit (the top of the
+// videoHeight (the width raised to minimumWidth first), centred on the old
+// rectangle's centre. clientEdge is the view's sunken edge on one side (0
+// without the edge). The top is kept at or below topLimit (the top of the
 // screen); the left edge is not clamped.
 QRect FitFrameToVideo(const QRect& frameRect, int videoWidth, int videoHeight, int horizontalOverhead,
-                      int verticalOverhead, QSize clientEdge, int topLimit = 0);
+                      int verticalOverhead, QSize clientEdge, int topLimit = 0, int minimumWidth = kMinimumFrameWidth);
 
 // Window size limits; a zero size means "no limit of this kind".
 struct FrameSizeLimits {
@@ -82,9 +84,10 @@ struct FrameSizeLimits {
     QSize maximumTrackSize{0, 0};
 };
 
-// Full screen: at most the desktop's size. Otherwise: at least
-// kMinimumFrameWidth wide and verticalOverhead high.
-FrameSizeLimits FrameLimits(bool fullScreen, const QRect& desktopRect, int verticalOverhead);
+// Full screen: at most the desktop's size. Otherwise: at least minimumWidth
+// wide and verticalOverhead high.
+FrameSizeLimits FrameLimits(bool fullScreen, const QRect& desktopRect, int verticalOverhead,
+                            int minimumWidth = kMinimumFrameWidth);
 
 // After the frame's layout changed: the frame rectangle grown downwards to at
 // least minimumHeight; a taller rectangle is returned unchanged.

@@ -97,10 +97,23 @@ public:
     std::string Title(unsigned long window) const;
     // Whether a window of this id exists on the display.
     bool Exists(unsigned long window) const;
+    // The window's size in the display's pixels (0 x 0 when it does not exist).
+    std::pair<int, int> Size(unsigned long window) const;
 
 private:
     void* display;
 };
+
+// The X11 window the engine draws into: the -wid argument on the command
+// line of the player's (first) child process; 0 before there is one.
+inline unsigned long EngineWindow(pid_t player) {
+    const std::string id = std::to_string(player);
+    const std::string children = ReadWholeFile("/proc/" + id + "/task/" + id + "/children");
+    if (children.empty()) return 0;
+    const std::string argv = ReadWholeFile("/proc/" + children.substr(0, children.find(' ')) + "/cmdline");
+    const std::size_t wid = argv.find(std::string("-wid") + '\0');
+    return wid == std::string::npos ? 0 : std::stoul(argv.substr(wid + 5));
+}
 
 // Whether the test runs on a real X display (not Qt's offscreen platform).
 inline bool HasXDisplay() {

@@ -163,6 +163,21 @@ TEST_F(EndToEndTest, RunsOnX11WhenWaylandIsAskedForAndEndsWithoutAnXDisplay) {
     }
 }
 
+TEST_F(EndToEndTest, OriginalSizeIsTheVideosOwnSizeOnAScaledScreen) {
+    // A 176 x 144 clip at Original size: exactly that many of the screen's
+    // pixels, on a screen scaled by 2 as on a high-density laptop.
+    const test::ScopedEnv scaled("QT_SCALE_FACTOR", "2");
+    test::PlayerInstall install(test::StandInEngineSettings());
+    test::WriteWholeFile(install.Folder() + "/clip.standin", "print-id\nstarting\n");
+    test::PlayerProcess player(install, runtime.Path(), {install.Folder() + "/clip.standin"});
+    test::XDisplay x;
+    unsigned long window = 0;
+    EXPECT_TRUE(PumpUntil(
+        [&] { return (window = test::EngineWindow(player.Pid())) != 0 && x.Size(window) == std::pair(176, 144); },
+        15000))
+        << x.Size(window).first << " x " << x.Size(window).second;
+}
+
 TEST_F(EndToEndTest, TheTimeOutsAreZeroWhilePlayingAndBackAfterwards) {
     test::PrivateXServer server(TALENO_XORG_MODULE_DIR);
     if (!server.Started()) GTEST_SKIP() << server.SkipReason();

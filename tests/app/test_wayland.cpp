@@ -51,16 +51,6 @@ public:
     std::string xDisplay;  // Xwayland's display, ":N"
 };
 
-// The engine's -wid argument, read from the command line of the player's child.
-unsigned long EngineWindow(pid_t player) {
-    const std::string id = std::to_string(player);
-    const std::string children = test::ReadWholeFile("/proc/" + id + "/task/" + id + "/children");
-    if (children.empty()) return 0;
-    const std::string argv = test::ReadWholeFile("/proc/" + children.substr(0, children.find(' ')) + "/cmdline");
-    const std::size_t wid = argv.find(std::string("-wid") + '\0');
-    return wid == std::string::npos ? 0 : std::stoul(argv.substr(wid + 5));
-}
-
 TEST(WaylandDesktopTest, ThePlayerRunsOnXwaylandAndTheEngineGetsAnXWindow) {
     WestonSession session;
     if (!session.Installed()) GTEST_SKIP() << "weston or Xwayland not installed";
@@ -76,7 +66,7 @@ TEST(WaylandDesktopTest, ThePlayerRunsOnXwaylandAndTheEngineGetsAnXWindow) {
         const test::ScopedEnv platform("QT_QPA_PLATFORM", asked);
         test::PlayerProcess player(install, session.runtime.Path(), {install.Folder() + "/clip.standin"});
         unsigned long window = 0;
-        EXPECT_TRUE(test::PumpUntil([&] { return (window = EngineWindow(player.Pid())) != 0; }, 15000));
+        EXPECT_TRUE(test::PumpUntil([&] { return (window = test::EngineWindow(player.Pid())) != 0; }, 15000));
         EXPECT_TRUE(x.Exists(window)) << window;
     }
 }
