@@ -15,11 +15,14 @@ function(taleno_library name)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
-# taleno_test(NAME [GUI] LIBS...): one GoogleTest program made of every *.cpp
-# in the calling folder plus the shared test main; each test case becomes its
-# own CTest test. GUI programs get a QApplication instead of a QCoreApplication.
+# taleno_test(NAME [GUI] [DISPLAY_LOCK REGEX] LIBS...): one GoogleTest program
+# made of every *.cpp in the calling folder plus the shared test main; each
+# test case becomes its own CTest test. GUI programs get a QApplication
+# instead of a QCoreApplication. The cases matching DISPLAY_LOCK share one
+# lock under ctest -j: they change the X session's screen-saver time-outs or
+# need the keyboard focus on the shared test display, so they never overlap.
 function(taleno_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 T "GUI" "" "")
+  cmake_parse_arguments(PARSE_ARGV 1 T "GUI" "DISPLAY_LOCK" "")
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   if(NOT sources)
     return()
@@ -36,4 +39,13 @@ function(taleno_test name)
     TALENO_TEST_TOOLS_DIR="${PROJECT_SOURCE_DIR}/tests")
   add_dependencies(${name} taleno_standin_engine)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  if(T_DISPLAY_LOCK)
+    # Included by ctest after the discovered tests were added.
+    set(lock_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_display_lock.cmake)
+    file(WRITE ${lock_file}
+         "set(locked \${${name}_TESTS})\n"
+         "list(FILTER locked INCLUDE REGEX \"${T_DISPLAY_LOCK}\")\n"
+         "if(locked)\n  set_tests_properties(\${locked} PROPERTIES RESOURCE_LOCK taleno_x_display)\nendif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${lock_file})
+  endif()
 endfunction()
