@@ -58,4 +58,27 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
   "$BUILD_DIR/bench/bench_window" "$SCRATCH/player/taleno" "$CLIP" --runs "${RUNS:-20}" --seconds 45
 echo
 
+# The engine's CPU while the player shows the clip at its own size and in
+# full screen: the x11 driver (what runs without XVideo) scales the picture
+# in software only in full screen.
+engine_cpu() {  # engine_cpu NAME INI-LINES
+  mkdir -p "$SCRATCH/$1"
+  cp "$BUILD_DIR/taleno" "$SCRATCH/$1/taleno"
+  printf '[TALENO]\nnVideoOutputDriver=3\nnAudioOutputDriver=1\nbAllowMultipleInstances=true\n%b' "$2" \
+    > "$SCRATCH/$1/Taleno .ini"
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    "$1" "$2" >/dev/null 2>&1 & player=$!
+    sleep 5
+    engine=$(cut -d" " -f1 "/proc/$player/task/$player/children")
+    ticks() { awk "{print \$14 + \$15}" "/proc/$engine/stat"; }
+    t0=$(ticks); sleep 20; t1=$(ticks)
+    kill -TERM "$player"; wait "$player"
+    echo "$3: engine CPU $(( (t1 - t0) * 1000 / $(getconf CLK_TCK) / 20 / 10 )).$(( (t1 - t0) * 1000 / $(getconf CLK_TCK) / 20 % 10 )) % of one core"
+  ' _ "$SCRATCH/$1/taleno" "$CLIP" "$1"
+}
+echo "== engine CPU by picture size (Xvfb 1280x1024x24, -vo x11 -zoom) =="
+engine_cpu original ""
+engine_cpu fullscreen "bLaunchInFullscreen=true\n"
+echo
+
 echo "load:    $(cut -d' ' -f1-3 /proc/loadavg)"

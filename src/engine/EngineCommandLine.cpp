@@ -54,7 +54,16 @@ std::string DriverOption(int index, std::string_view option, std::string_view of
 
 }  // namespace
 
-std::string VideoDriverOption(int index) { return DriverOption(index, "-vo", "-novideo", kVideoDriverNames); }
+std::string VideoDriverOption(int index) {
+    std::string piece = DriverOption(index, "-vo", "-novideo", kVideoDriverNames);
+    // The x11 driver - chosen, or what xv falls back to on an X server
+    // without XVideo (Xwayland, remote X) - draws the picture unscaled unless
+    // it may scale in software; drivers that scale in hardware ignore this.
+    if (index == 2 || index == 3) {
+        piece += " -zoom";
+    }
+    return piece;
+}
 
 std::string AudioDriverOption(int index) { return DriverOption(index, "-ao", "-nosound", kAudioDriverNames); }
 

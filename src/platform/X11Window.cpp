@@ -133,7 +133,10 @@ bool SetWindowBackground(WId id, std::uint32_t rgb) {
     if (colour) {
         pixel = colour->pixel;
     }
-    xcb_change_window_attributes(c, window, XCB_CW_BACK_PIXEL, &pixel);
+    // Forget gravity: when the window grows or shrinks, the X server clears
+    // it to that colour instead of keeping an old picture in a corner.
+    const std::uint32_t values[] = {pixel, XCB_GRAVITY_BIT_FORGET};
+    xcb_change_window_attributes(c, window, XCB_CW_BACK_PIXEL | XCB_CW_BIT_GRAVITY, values);
     xcb_clear_area(c, 0, window, 0, 0, 0, 0);
     xcb_flush(c);
     return true;

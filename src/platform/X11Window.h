@@ -20,8 +20,9 @@ namespace taleno {
 bool SetAlwaysOnTop(WId window, bool on);
 
 // Lets the X server fill the window with the colour rgb (0xRRGGBB) whenever
-// part of it is exposed, so no client has to paint it, and clears the window
-// to that colour now. Returns false without an X11 connection or when the
+// part of it is exposed or the window is resized (nothing of an old picture
+// is kept), so no client has to paint it, and clears the window to that
+// colour now. Returns false without an X11 connection or when the
 // window does not exist.
 bool SetWindowBackground(WId window, std::uint32_t rgb);
 

@@ -16,6 +16,7 @@
 #include "common/ScopedEnv.h"
 #include "engine/EngineControllerTestAccess.h"
 #include "engine/EngineLocation.h"
+#include "player/CommandIds.h"
 #include "player/MainFrameTestAccess.h"
 #include "shell/StatusPanel.h"
 
@@ -27,6 +28,21 @@ namespace taleno {
 namespace {
 
 using test::PumpUntil;
+
+// The share of the image that shows the test picture's yellow, cyan and
+// magenta bars.
+double ColourBarsShare(const QImage& image) {
+    int bars = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const bool r = c.red() > 180, g = c.green() > 180, b = c.blue() > 180;
+            const bool nr = c.red() < 80, ng = c.green() < 80, nb = c.blue() < 80;
+            bars += (r && g && nb) || (nr && g && b) || (r && ng && b);
+        }
+    }
+    return image.isNull() ? 0.0 : static_cast<double>(bars) / (image.width() * image.height());
+}
 
 // Whether the image shows the test picture: its yellow, cyan and magenta
 // bars each cover a good part of it (neither black nor a logo would).
@@ -104,6 +120,15 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
                 screen->grabWindow(0, origin.x(), origin.y(), video->width(), video->height()).toImage());
         },
         5000));
+
+    // In full screen the picture is scaled to the screen (driver x11, as on an
+    // X server without XVideo): its bars cover a good part of it, where the
+    // unscaled picture covers a few hundredths.
+    frame.OnCommand(ID_VIEW_FULLSCREEN);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    EXPECT_TRUE(PumpUntil([&] { return ColourBarsShare(screen->grabWindow(0).toImage()) > 0.15; }, 5000))
+        << ColourBarsShare(screen->grabWindow(0).toImage());
+    frame.OnCommand(ID_VIEW_FULLSCREEN);
 
     EXPECT_TRUE(PumpUntil([&] { return frame.Panel().TimeText().startsWith("00:02"); }, 8000))
         << frame.Panel().TimeText().toStdString();

@@ -60,16 +60,16 @@ TEST(EngineCommandLine, DefaultsThenSubtitlesStartOffsetPictureAndUserOptions) {
     CEngineCommandLine line = DefaultLine();
     EXPECT_EQ(Built(line),
               "\"/usr/bin/mplayer\" -wid 44040199 -quiet -slave -identify -colorkey 0x000012 "
-              "-nodouble -noautosub -vo xv, -ao pulse,  \"/media/a b.avi\" ");
+              "-nodouble -noautosub -vo xv, -zoom -ao pulse,  \"/media/a b.avi\" ");
     line.SetAutoloadSubtitles(true);
     line.SetStartOffset(-3);
-    EXPECT_NE(Built(line).find(" -autosub -font \"\" -vo xv, "), std::string::npos);
+    EXPECT_NE(Built(line).find(" -autosub -font \"\" -vo xv, -zoom "), std::string::npos);
 
     line.SetSubtitleCodePage(16);
     line.SetStartOffset(1);
     line.SetDoubleBuffering(true);
     line.SetHue(-20);
-    EXPECT_NE(Built(line).find(" -double -autosub -font \"\" -subcp KOI8-U/RU -ss 1 -vo xv, "
+    EXPECT_NE(Built(line).find(" -double -autosub -font \"\" -subcp KOI8-U/RU -ss 1 -vo xv, -zoom "
                                "-ao pulse, -hue -20  \"/media/a b.avi\" "),
               std::string::npos);
 
@@ -94,7 +94,7 @@ TEST(EngineCommandLine, ArgumentsKeepPathsWhole) {
     // clang-format off
     const Args expected = {
         "/opt/my engine/mplayer", "-wid", "44040199", "-quiet", "-slave", "-identify", "-colorkey", "0x000012",
-        "-nodouble", "-autosub", "-font", "/f/a \"b\".ttf", "-vo", "xv,", "-ao", "pulse,",
+        "-nodouble", "-autosub", "-font", "/f/a \"b\".ttf", "-vo", "xv,", "-zoom", "-ao", "pulse,",
         "-vf", "scale=1:2, x", "-title", "", "-outx", "open",
         "./-my \"best\" -vo clip.avi"};
     // clang-format on

@@ -160,6 +160,13 @@ TEST_F(VideoWindowX11Test, IdSurvivesAlwaysOnTopAndFullScreen) {
         EXPECT_EQ(view->GetVideoWindow(), id) << name;
         const QRect placed(parts.VideoArea()->mapTo(&frame, QPoint(0, 0)), parts.VideoArea()->size());
         EXPECT_EQ(XParentAndGeometry(id), std::make_pair(static_cast<xcb_window_t>(topLevel), placed)) << name;
+        // A resize leaves no old picture behind.
+        xcb_connection_t* c = QtConnection();
+        xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, static_cast<xcb_window_t>(id)), nullptr);
+        ASSERT_NE(attributes, nullptr);
+        EXPECT_EQ(attributes->bit_gravity, XCB_GRAVITY_BIT_FORGET) << name;
+        std::free(attributes);
     }
 }
 
