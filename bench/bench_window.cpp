@@ -138,6 +138,25 @@ public:
         return -1;
     }
 
+    // A colour a clip is recognised by: the test picture's yellow bar, or the
+    // switch clip's green.
+    enum class Colour { Yellow, Green };
+
+    // Waits until at least `share` of `window`'s pixels have the colour (the
+    // clip's picture is drawn there), draining `child` meanwhile. Returns that
+    // moment (NowMs), or -1 after `timeoutMs`.
+    double WaitForColour(Window window, Colour colour, double share, ChildProcess& child, double timeoutMs) {
+        const double end = NowMs() + timeoutMs;
+        while (NowMs() < end) {
+            if (ColourShare(window, colour) >= share) return NowMs();
+            Drain(child);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return -1;
+    }
+
+    Window LastMapped() const { return lastMapped; }
+
     // Name and size of the window mapped last, as "\"name\" WxH".
     std::string DescribeLastMapped() {
         char* name = nullptr;
@@ -154,6 +173,29 @@ private:
     // Errors (a window that went away meanwhile) are answered by the calls'
     // results; they must not end the benchmark.
     static int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
+    double ColourShare(Window window, Colour colour) {
+        XErrorHandler previous = XSetErrorHandler(IgnoreError);
+        XWindowAttributes attributes{};
+        XImage* image = nullptr;
+        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable) {
+            image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+        }
+        XSync(display, False);
+        XSetErrorHandler(previous);
+        if (image == nullptr) return 0;
+        long matching = 0;
+        for (int y = 0; y < image->height; y += 2) {
+            for (int x = 0; x < image->width; x += 2) {
+                const unsigned long pixel = XGetPixel(image, x, y);
+                const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+                matching += colour == Colour::Yellow ? r > 180 && g > 180 && b < 80 : r < 80 && g > 150 && b < 80;
+            }
+        }
+        const double share = static_cast<double>(matching) / (((image->width + 1) / 2) * ((image->height + 1) / 2));
+        XDestroyImage(image);
+        return share;
+    }
 
     bool ShowsContent(Window window) {
         XErrorHandler previous = XSetErrorHandler(IgnoreError);
@@ -201,6 +243,9 @@ void EndPlayer(ChildProcess& player) {
 struct Options {
     std::string player;
     std::string clip;
+    // The switch: a player that keeps to one instance, and a second clip.
+    std::string singlePlayer;
+    std::string switchClip;
     std::string engine = "/usr/bin/mplayer";
     int runs = 20;
     double seconds = 40;
@@ -305,6 +350,65 @@ int Run(const Options& o) {
                                           : "MISSED",
                 playerMap.median, playerMap.max);
 
+    // --- Start to the clip's first frame, and the switch to another clip ----
+    // The first frame is there when the test picture's yellow bar covers a
+    // part of the player's window; the bare engine's first frame (above) is
+    // the comparison. The switch: a second instance of a single-instance
+    // player hands the other clip over; it is there when that clip's green
+    // covers most of the first player's window.
+    {
+        std::vector<double> firstFrames;
+        for (int i = 0; i < o.runs; ++i) {
+            ChildProcess player;
+            watcher.Forget();
+            const double start = NowMs();
+            if (!player.Start({o.player, o.clip}, 0) || watcher.WaitForMap(player, 10000) < 0) return 1;
+            const double shown =
+                watcher.WaitForColour(watcher.LastMapped(), MapWatcher::Colour::Yellow, 0.03, player, 10000);
+            EndPlayer(player);
+            if (shown < 0) {
+                std::fprintf(stderr, "first-frame run %d: the picture never showed\n", i);
+                return 1;
+            }
+            firstFrames.push_back(shown - start);
+        }
+        const Summary first = Summarize(firstFrames);
+        const Summary bare = Summarize(barePaints);
+        PrintSummary("player start to the clip's first frame", first);
+        std::printf("target: at most 50 ms more than the bare engine's first frame (median %.1f ms): %s\n\n",
+                    bare.median, first.median <= bare.median + 50 ? "met" : "MISSED");
+
+        if (!o.singlePlayer.empty()) {
+            ChildProcess player;
+            watcher.Forget();
+            if (!player.Start({o.singlePlayer, o.clip}, 0) || watcher.WaitForMap(player, 10000) < 0) return 1;
+            const Window window = watcher.LastMapped();
+            if (watcher.WaitForColour(window, MapWatcher::Colour::Yellow, 0.03, player, 10000) < 0) return 1;
+            std::vector<double> switches;
+            for (int i = 0; i < o.runs; ++i) {
+                const bool toGreen = i % 2 == 0;
+                ChildProcess second;
+                const double start = NowMs();
+                if (!second.Start({o.singlePlayer, toGreen ? o.switchClip : o.clip}, 0)) return 1;
+                const double shown =
+                    toGreen ? watcher.WaitForColour(window, MapWatcher::Colour::Green, 0.4, player, 10000)
+                            : watcher.WaitForColour(window, MapWatcher::Colour::Yellow, 0.03, player, 10000);
+                while (!second.HasExited()) WaitDraining(second, 5);
+                if (shown < 0) {
+                    std::fprintf(stderr, "switch %d: the other clip never showed\n", i);
+                    EndPlayer(player);
+                    return 1;
+                }
+                switches.push_back(shown - start);
+            }
+            EndPlayer(player);
+            const Summary switched = Summarize(switches);
+            PrintSummary("second instance start to the new clip's first frame", switched);
+            std::printf("target: at most 100 ms more than the bare engine's first frame: %s\n\n",
+                        switched.median <= bare.median + 100 ? "met" : "MISSED");
+        }
+    }
+
     // --- Idle memory ----------------------------------------------------------
     {
         ChildProcess player;
@@ -393,6 +497,9 @@ int main(int argc, char** argv) {
             o.runs = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--engine" && i + 1 < argc) {
             o.engine = argv[++i];
+        } else if (arg == "--switch" && i + 2 < argc) {
+            o.singlePlayer = argv[++i];
+            o.switchClip = argv[++i];
         } else if (arg == "--seconds" && i + 1 < argc) {
             o.seconds = std::max(1.0, std::atof(argv[++i]));
         } else {
@@ -400,7 +507,9 @@ int main(int argc, char** argv) {
         }
     }
     if (positional.size() != 2) {
-        std::fprintf(stderr, "usage: bench_window PLAYER CLIP [--runs N] [--engine PATH] [--seconds S]\n");
+        std::fprintf(stderr,
+                     "usage: bench_window PLAYER CLIP [--runs N] [--engine PATH] [--seconds S]"
+                     " [--switch SINGLE-PLAYER CLIP2]\n");
         return 2;
     }
     o.player = positional[0];

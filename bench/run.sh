@@ -53,9 +53,18 @@ cp "$BUILD_DIR/taleno" "$SCRATCH/player/taleno"
 printf '[TALENO]\nnVideoOutputDriver=3\nnAudioOutputDriver=1\nbAllowMultipleInstances=true\n' \
   > "$SCRATCH/player/Taleno .ini"
 
-echo "== player window (Xvfb 1280x1024x24, -vo x11, -ao null) =="
+# The switch needs a player that keeps to one instance, and a second clip: a
+# green picture, told apart from the test picture by its colour.
+mkdir -p "$SCRATCH/single"
+cp "$BUILD_DIR/taleno" "$SCRATCH/single/taleno"
+printf '[TALENO]\nnVideoOutputDriver=3\nnAudioOutputDriver=1\n' > "$SCRATCH/single/Taleno .ini"
+GREEN="$SCRATCH/green.avi"
+ffmpeg -y -loglevel error -f lavfi -i color=c=0x00C000:size=640x360:rate=25 -t 60 -c:v mpeg4 -q:v 5 "$GREEN"
+
+echo "== player window (Xvfb 1280x1024x24, -vo x11 -zoom, -ao null) =="
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  "$BUILD_DIR/bench/bench_window" "$SCRATCH/player/taleno" "$CLIP" --runs "${RUNS:-20}" --seconds 45
+  "$BUILD_DIR/bench/bench_window" "$SCRATCH/player/taleno" "$CLIP" --runs "${RUNS:-20}" --seconds 45 \
+  --switch "$SCRATCH/single/taleno" "$GREEN"
 echo
 
 # The engine's CPU while the player shows the clip at its own size and in

@@ -7,8 +7,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -34,13 +36,40 @@ std::string WorkingFolder() {
     return std::string(buffer.data());
 }
 
+// Qt's own switches that take the next argument as their value; QApplication
+// takes them out of the command line, but a later instance reads it before
+// there is one.
+bool IsQtSwitchWithValue(std::string_view argument) {
+    static constexpr std::string_view kSwitches[] = {"platform",        "platformpluginpath",
+                                                     "platformtheme",   "plugin",
+                                                     "qwindowgeometry", "geometry",
+                                                     "qwindowtitle",    "title",
+                                                     "qwindowicon",     "icon",
+                                                     "display",         "name",
+                                                     "style",           "stylesheet",
+                                                     "session"};
+    if (argument.starts_with("--")) {
+        argument.remove_prefix(2);
+    } else if (argument.starts_with("-")) {
+        argument.remove_prefix(1);
+    } else {
+        return false;
+    }
+    return std::find(std::begin(kSwitches), std::end(kSwitches), argument) != std::end(kSwitches);
+}
+
 }  // namespace
 
 std::string CommandLineFile(const std::vector<std::string>& arguments) {
     bool switchesEnded = false;
-    for (const std::string& argument : arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
         if (!switchesEnded && argument == "--") {
             switchesEnded = true;
+            continue;
+        }
+        if (!switchesEnded && IsQtSwitchWithValue(argument)) {
+            ++i;  // its value is no file
             continue;
         }
         if (argument.empty() || (!switchesEnded && argument.front() == '-')) {
@@ -64,15 +93,22 @@ CPlayerApp::CPlayerApp(std::string folder, std::string instanceFolder)
 
 CPlayerApp::~CPlayerApp() = default;
 
-CPlayerApp::StartResult CPlayerApp::InitInstance(const std::vector<std::string>& arguments) {
-    const std::string file = AbsoluteClipArgument(CommandLineFile(arguments), WorkingFolder());
-    if (instance.AlreadyRunning() && !ReadAllowMultipleInstances(moduleFolder)) {
+bool CPlayerApp::HandOffToRunningInstance(const std::vector<std::string>& arguments) {
+    if (!handedOff) {
+        const std::string file = AbsoluteClipArgument(CommandLineFile(arguments), WorkingFolder());
         // Without a file there is nothing to hand over, and the running
         // instance is not brought forward.
-        if (file.empty() || HandOff(file)) {
-            return StartResult::HandedOff;
-        }
+        handedOff =
+            instance.AlreadyRunning() && !ReadAllowMultipleInstances(moduleFolder) && (file.empty() || HandOff(file));
     }
+    return *handedOff;
+}
+
+CPlayerApp::StartResult CPlayerApp::InitInstance(const std::vector<std::string>& arguments) {
+    if (HandOffToRunningInstance(arguments)) {
+        return StartResult::HandedOff;
+    }
+    const std::string file = AbsoluteClipArgument(CommandLineFile(arguments), WorkingFolder());
     return StartWindow(file) ? StartResult::WindowShown : StartResult::Failed;
 }
 
@@ -113,6 +149,8 @@ bool CPlayerApp::StartWindow(const std::string& file) {
     frame->show();
     return true;
 }
+
+void CPlayerApp::DestroyMainWindow() { frame.reset(); }
 
 void CPlayerApp::CloseMainWindow() {
     if (frame) {

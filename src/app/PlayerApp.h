@@ -10,6 +10,7 @@
 #include "platform/SingleInstance.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,11 @@ namespace taleno {
 
 class CMainFrame;
 
-// The file or URL of a command line whose Qt switches are already gone
-// (arguments without the program name): the first argument that does not
-// begin with "-"; after "--" the first argument, whatever it begins with.
-// Empty arguments name nothing and are passed over. "" when there is none.
+// The file or URL of a command line (arguments without the program name):
+// the first argument that does not begin with "-" and is not the value of
+// one of Qt's own switches ("-style Fusion", "-platform xcb", ...); after
+// "--" the first argument, whatever it begins with. Empty arguments name
+// nothing and are passed over. "" when there is none.
 std::string CommandLineFile(const std::vector<std::string>& arguments);
 
 // The clip a command-line argument names, as this or the running instance
@@ -55,15 +57,19 @@ public:
     CPlayerApp(const CPlayerApp&) = delete;
     CPlayerApp& operator=(const CPlayerApp&) = delete;
 
-    // arguments: the command line without the program name and without Qt's
-    // switches. A QApplication must exist.
-    //
-    // When another instance runs and bAllowMultipleInstances is false, the
-    // command-line file goes to that instance and this one ends (HandedOff;
-    // without a file nothing is sent). Should no running instance answer, the
-    // file is not dropped: this instance starts its own window instead.
-    // Otherwise the main window is created and shown, and it serves later
-    // instances when no other instance does yet.
+    // When another instance runs and bAllowMultipleInstances is false, hands
+    // the command-line file to that instance and returns true: this instance
+    // ends (without a file nothing is sent). Needs no application object and
+    // no display, so a later instance hands off before it makes anything of
+    // the GUI. False when this instance is to show its own window (also when
+    // no running instance answered: the file is not dropped). Decided once;
+    // later calls give the same answer.
+    bool HandOffToRunningInstance(const std::vector<std::string>& arguments);
+
+    // arguments: the command line without the program name. A QApplication
+    // must exist. HandedOff as above; otherwise the main window is created
+    // and shown, and it serves later instances when no other instance does
+    // yet.
     StartResult InitInstance(const std::vector<std::string>& arguments);
 
     // The main window, after InitInstance returned WindowShown.
@@ -75,6 +81,10 @@ public:
 
     // Closes the main window as the user would, so its close sequence runs.
     void CloseMainWindow();
+    // Destroys the main window; called before the application object goes,
+    // since this object outlives it (it holds the single-instance lock from
+    // the program's start).
+    void DestroyMainWindow();
 
 private:
     // True when the running instance has handled text.
@@ -83,6 +93,7 @@ private:
 
     std::string moduleFolder;
     CSingleInstance instance;
+    std::optional<bool> handedOff;  // once HandOffToRunningInstance decided
     std::unique_ptr<CMainFrame> frame;
     bool serving = false;
 };

@@ -15,6 +15,13 @@
 int main(int argc, char** argv) {
     // A write to an engine that has just gone must fail, not end the player.
     taleno::IgnoreSigpipe();
+    const std::vector<std::string> commandLine(argv + 1, argv + argc);
+    taleno::CPlayerApp player(taleno::ModuleFolder(), taleno::CSingleInstance::DefaultFolder());
+    // A later instance hands its file to the running one before it makes
+    // anything of the GUI: no display connection, no fonts, no styles.
+    if (player.HandOffToRunningInstance(commandLine)) {
+        return 0;
+    }
     // The engine draws into an X11 window: run on X11 (through Xwayland on a
     // Wayland desktop) or not at all.
     if (!taleno::SelectQtPlatform()) {
@@ -25,8 +32,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Taleno"));
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-
-    taleno::CPlayerApp player(taleno::ModuleFolder(), taleno::CSingleInstance::DefaultFolder());
     switch (player.InitInstance(arguments)) {
     case taleno::CPlayerApp::StartResult::HandedOff: return 0;
     case taleno::CPlayerApp::StartResult::Failed: return 1;
@@ -38,5 +43,7 @@ int main(int argc, char** argv) {
         player.CloseMainWindow();
         QApplication::quit();
     });
-    return application.exec();
+    const int status = application.exec();
+    player.DestroyMainWindow();
+    return status;
 }

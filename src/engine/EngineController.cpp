@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <QSocketNotifier>
+
 #include "platform/Clock.h"
 #include "platform/WaitCursor.h"
 #include "platform/WindowMessages.h"
@@ -59,6 +61,8 @@ void CEngineController::Start() {
     }
     if (process.Start(arguments, EngineNiceness(commandLine.GetPriority()))) {
         state = ENGINE_STARTING;
+        outputWatch = std::make_unique<QSocketNotifier>(process.OutputDescriptor(), QSocketNotifier::Read);
+        QObject::connect(outputWatch.get(), &QSocketNotifier::activated, [this] { OnOutputReady(); });
         timers.SetTimer(TIMER_STARTUP, 200);
         Post(WM_ENGINE_STARTING);
     } else {
@@ -76,10 +80,10 @@ void CEngineController::Stop() {
     if (windowsMajorVersion < 5) {
         SleepMs(200);
     } else {
+        // Each try waits up to 100 ms, but no longer than the engine takes to end.
         for (int attempt = 0; attempt < kQuitTries; ++attempt) {
             SendCommand("quit");
-            SleepMs(100);
-            if (state == ENGINE_STOPPED || HasExited()) {
+            if (process.WaitForExit(100) || state == ENGINE_STOPPED) {
                 break;
             }
         }
@@ -151,29 +155,39 @@ void CEngineController::OnTimer(unsigned id) {
 
 // --- output --------------------------------------------------------------
 
-void CEngineController::PollOutput() {
+void CEngineController::OnOutputReady() {
+    // Readable with nothing to read: the engine has closed its output (it is
+    // ending). The timers see to the rest; a watch left on would fire on and on.
+    if (!PollOutput() && outputWatch) {
+        outputWatch->setEnabled(false);
+    }
+}
+
+bool CEngineController::PollOutput() {
+    bool readAny = false;
     for (int lineCount = 0; lineCount < 100; ++lineCount) {
         if (!process.IsOutputOpen()) {
-            return;
+            return readAny;
         }
         if (HasExited()) {
             if (state == ENGINE_STARTING) {
                 OnEngineEvent(-5);
             }
-            return;
+            return false;
         }
         char peekBuffer[kPeekSize];
         const int waiting = process.Peek(peekBuffer, kPeekSize);
         lastPollTime.store(NowSeconds());
         if (waiting == 0) {
-            return;
+            return readAny;
         }
+        readAny = true;
         // Flood guard: an engine that keeps the pipe full for 500 peeks in a
         // row is stopped as if the user had pressed Stop.
         if (waiting == kPeekSize) {
             if (fullPeekSeen && ++fullPeekCount >= kFloodLimit) {
                 Stop();
-                return;
+                return true;
             }
             fullPeekSeen = true;
         } else {
@@ -200,6 +214,7 @@ void CEngineController::PollOutput() {
         }
         SleepMs(0);
     }
+    return readAny;
 }
 
 // A file named, say, "Exiting Starting.avi" must not end or begin playback
@@ -242,6 +257,11 @@ void CEngineController::ResetMediaInfo() {
 // --- release -------------------------------------------------------------
 
 void CEngineController::ReleasePipes() {
+    // The watch may be the very one whose signal is running now.
+    if (outputWatch) {
+        outputWatch->setEnabled(false);
+        outputWatch.release()->deleteLater();
+    }
     process.CloseInput();
     process.CloseOutput();
 }

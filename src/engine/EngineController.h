@@ -2,7 +2,8 @@
 // The engine controller: owns one running engine at a time.
 //
 // It starts the engine from the command line it holds (CEngineCommandLine,
-// reached through CommandLine()),
+// reached through CommandLine()), reads its output as soon as it arrives
+// (and at every timer tick),
 // polls its output on the user-interface thread with window timers, turns
 // the output into MediaInfo and engine events (CEngineOutputParser), hands
 // slave commands to a writer thread one at a time, and stops or kills the
@@ -13,7 +14,8 @@
 //
 // Timers: 4 every 200 ms while starting (poll), 1 every 500 ms while playing
 // or paused (position request, then poll), 2 every 1000 ms while playing or
-// paused (exit check).
+// paused (exit check). Between the ticks, the same poll runs whenever the
+// output pipe becomes readable, so a line is handled when it arrives.
 //
 // All operations belong to the user-interface thread.
 
@@ -34,6 +36,8 @@
 #include "platform/WindowTimers.h"
 #include "platform/WorkerThread.h"
 
+class QSocketNotifier;
+
 namespace taleno {
 
 class CEngineController {
@@ -47,7 +51,8 @@ public:
     static constexpr int kPeekSize = 80;
     // Consecutive full peeks after which a flooding engine is stopped.
     static constexpr int kFloodLimit = 500;
-    // How often Stop repeats "quit", 100 ms apart, before it terminates.
+    // How often Stop repeats "quit", waiting up to 100 ms after each for the
+    // engine to end, before it terminates it.
     static constexpr int kQuitTries = 51;
     // Seconds without a poll after which the monitor terminates the engine.
     static constexpr int kMonitorLimitSeconds = 20;
@@ -118,7 +123,11 @@ private:
     bool HasExited();
     // Asks the engine for its time position (not while paused).
     void RequestTimePosition();
-    void PollOutput();
+    // Reads and handles what the engine has written; false when nothing was
+    // waiting (or the engine has gone).
+    bool PollOutput();
+    // The output pipe became readable.
+    void OnOutputReady();
     void OnEngineEvent(int code);
     void CheckExit();
     void Kill();
@@ -140,6 +149,8 @@ private:
     EngineState state = ENGINE_STOPPED;
     CEngineCommandLine commandLine;
     ChildProcess process;
+    // Watches the output pipe of the running engine.
+    std::unique_ptr<QSocketNotifier> outputWatch;
     WindowTimers timers;
     CEngineOutputParser parser;
 

@@ -6,8 +6,10 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
+#include <thread>
 
 namespace taleno {
 
@@ -278,6 +280,17 @@ bool ChildProcess::HasExited() {
         ::kill(pid, SIGKILL);
     }
     ReapLocked();
+    return true;
+}
+
+bool ChildProcess::WaitForExit(int timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!HasExited()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     return true;
 }
 

@@ -71,6 +71,9 @@ public:
     // running in its process group is killed too.
     bool HasExited();
     bool IsRunning() { return !HasExited(); }
+    // Waits at most timeoutMs for the child to end, looking every
+    // millisecond; true as soon as no child is running.
+    bool WaitForExit(int timeoutMs);
 
     // Kills the child's whole process group with SIGKILL and reaps the child.
     // Nothing happens when no child is running. The pipes stay open: output the
@@ -89,6 +92,9 @@ public:
 
     bool IsInputOpen();
     bool IsOutputOpen() const { return outputFd_ >= 0; }
+    // The output pipe's descriptor, to watch for output (-1 when closed).
+    // Bytes Peek took off the pipe are not waiting on it any more.
+    int OutputDescriptor() const { return outputFd_; }
 
     // Process id of the current (or last) child, 0 when none was started.
     // It is also the id of the child's process group.

@@ -17,7 +17,9 @@ TEST(CommandLineFile, FirstArgumentThatIsNoSwitchAndDoubleDashEndsTheSwitches) {
         {{"http://example.org/a b.mp3?x=-1"}, "http://example.org/a b.mp3?x=-1"},
         {{"-a", "--", "--", "x"}, "--"},
         {{"clip.avi", "--", "-dash.avi"}, "clip.avi"},
-        {{"--"}, ""}};
+        {{"--"}, ""},
+        {{"-style", "Fusion", "--platform", "xcb", "a.avi"}, "a.avi"},  // Qt's switches and their values
+        {{"--", "-style", "x"}, "-style"}};
     for (const auto& [arguments, file] : cases) EXPECT_EQ(CommandLineFile(arguments), file) << file;
 }
 

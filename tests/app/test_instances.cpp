@@ -8,6 +8,7 @@
 
 #include "PlayerProcess.h"
 #include "app/PlayerApp.h"
+#include "common/ScopedEnv.h"
 #include "player/MainFrameTestAccess.h"
 
 namespace taleno {
@@ -59,6 +60,9 @@ TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
         {{"-x", "--", "-dash.avi"}, second.Folder() + "/-dash.avi"},
         {{"http://example.invalid/live.mp3"}, "http://example.invalid/live.mp3"},
     };
+    // The later player hands off before it makes anything of the GUI: it
+    // needs no display at all.
+    const test::ScopedEnv noDisplay("DISPLAY", nullptr);
     for (const auto& [arguments, expected] : cases) {
         PlayerProcess player(second, runtime.Path(), arguments);
         ASSERT_TRUE(player.WaitForExit(20000)) << expected;

@@ -1,6 +1,8 @@
 #pragma once
-// The tests' way into CEngineController: its output poll, its process and
-// threads, and a shorter monitor limit.
+// The tests' way into CEngineController: its output poll and the ways it
+// runs, its process and threads, and a shorter monitor limit.
+
+#include <QSocketNotifier>
 
 #include "engine/EngineController.h"
 
@@ -11,6 +13,10 @@ public:
     explicit EngineControllerTestAccess(CEngineController& engine) : engine(engine) {}
 
     void PollOutput() { engine.PollOutput(); }
+    // The two ways output is read: the start-up timer's ticks and the watch
+    // on the output pipe.
+    void StopStartupTimer() { engine.timers.KillTimer(CEngineController::TIMER_STARTUP); }
+    void StopOutputWatch() { engine.outputWatch->setEnabled(false); }
 
     // Process id of the current engine, 0 when none was started.
     pid_t EnginePid() const { return engine.process.Pid(); }

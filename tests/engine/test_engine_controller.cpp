@@ -136,8 +136,37 @@ TEST_F(EngineControllerTest, FloodingEngineIsStoppedByTheGuard) {
     EXPECT_FALSE(recorder.Has(WM_ENGINE_PLAYING));
 }
 
-TEST_F(EngineControllerTest, EngineIgnoringQuitIsTerminatedAfter51Tries) {
-    StartScript("record " + recordFile() + "\nignore-quit\nstarting\n");
+TEST_F(EngineControllerTest, OutputIsReadWhenItArrivesAndStillAtEveryTick) {
+    // With the start-up timer stopped, only the watch on the pipe can find
+    // "Starting"; with the watch off, the timer still does.
+    UseScript("sleep 20\nprint-id\nstarting\n");
+    for (const bool watch : {true, false}) {
+        SCOPED_TRACE(watch ? "watch only" : "timer only");
+        recorder.entries.clear();
+        engine.Start();
+        watch ? access.StopStartupTimer() : access.StopOutputWatch();
+        EXPECT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_PLAYING); }, 5000));
+        EXPECT_EQ(recorder.Messages().front(), WM_ENGINE_STARTING);
+        engine.Stop();
+        ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 1000));
+    }
+}
+
+TEST_F(EngineControllerTest, StopEndsWithTheEngineAndTerminatesOneIgnoringQuitAfter51Tries) {
+    // An engine that quits at once ends Stop at once, not after a fixed 100 ms
+    // (the quickest of three, so a busy machine does not decide it).
+    UseScript("print-id\nstarting\n");
+    auto quickest = std::chrono::steady_clock::duration::max();
+    for (int i = 0; i < 3; ++i) {
+        engine.Start();
+        ASSERT_TRUE(PumpUntil([&] { return engine.GetState() == ENGINE_PLAYING; }, 5000));
+        const auto before = std::chrono::steady_clock::now();
+        engine.Stop();
+        quickest = std::min(quickest, std::chrono::steady_clock::now() - before);
+    }
+    EXPECT_LT(quickest, std::chrono::milliseconds(100));
+
+    StartScript("record " + recordFile() + "\nignore-quit\nprint-id\nstarting\n");
     const pid_t pid = access.EnginePid();
     engine.Stop();
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
