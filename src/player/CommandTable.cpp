@@ -32,7 +32,7 @@ std::span<const CommandRow> CommandTable() {
         // File
         {ID_FILE_OPEN, "&Open...", "Ctrl+O", {Ctrl(Qt::Key_O)}, kPlain, "",
          [](F& f) { f.OnOpen(); }, nullptr},
-        {ID_FILE_OPENURL, "Open URL...", "", {}, kPlain, "Open URL", nullptr, nullptr},
+        {ID_FILE_OPENURL, "Open URL...", "", {}, kPlain, "Open URL", [](F& f) { f.OnOpenUrl(); }, nullptr},
         {ID_FILE_CLOSE, "&Close", "", {}, kPlain, "Close", [](F& f) { f.OnClose(); }, nullptr},
         {ID_FILE_PROPERTIES, "&Properties", "", {}, kPlain, "Clip properties", nullptr, nullptr},
         {ID_APP_EXIT, "E&xit", "", {}, kPlain, "", [](F& f) { f.close(); }, nullptr},
@@ -93,7 +93,7 @@ std::span<const CommandRow> CommandTable() {
          "FF 10 Minutes", [](F& f) { f.OnSeekStep(600); }, nullptr},
         {ID_PLAY_REWIND10MINUTES, "Rewind  10 Minutes", "Ctrl+PgDn", {Ctrl(Qt::Key_PageDown)}, kPlain,
          "RW 10 Minutes", [](F& f) { f.OnSeekStep(-600); }, nullptr},
-        {ID_PLAY_GOTO, "&Go To...", "Ctrl+G", {Ctrl(Qt::Key_G)}, kPlain, "Go To", nullptr, nullptr},
+        {ID_PLAY_GOTO, "&Go To...", "Ctrl+G", {Ctrl(Qt::Key_G)}, kPlain, "Go To", [](F& f) { f.OnGoTo(); }, nullptr},
         {ID_VOLUME_100, "100%", "", {}, kPlain, "100% Volume", [](F& f) { f.SetVolume(100); }, nullptr},
         {ID_VOLUME_75, "75%", "", {}, kPlain, "75% Volume", [](F& f) { f.SetVolume(75); }, nullptr},
         {ID_VOLUME_50, "50%", "", {}, kPlain, "50% Volume", [](F& f) { f.SetVolume(50); }, nullptr},
@@ -113,7 +113,7 @@ std::span<const CommandRow> CommandTable() {
         {ID_OPTIONS_PREFERENCES, "&Preferences", "", {}, kPlain, "Show Preferences Dialog", nullptr, nullptr},
         {ID_HELP_HOMEPAGE, "Home Page", "", {}, kPlain, "", [](F& f) { f.urlOpener(F::HomePageUrl()); },
          nullptr},
-        {ID_APP_ABOUT, "&About Taleno", "", {}, kPlain, "", nullptr, nullptr},
+        {ID_APP_ABOUT, "&About Taleno", "", {}, kPlain, "", [](F& f) { f.OnAbout(); }, nullptr},
 
         // F1 to F8 send the user's slave commands strF1CMD to strF8CMD.
         {ID_USER_COMMAND_F1, "", "", {Qt::Key_F1}, kPlain, "", [](F& f) { f.OnUserCommand(0); }, nullptr},

@@ -109,6 +109,7 @@ CMainFrame::CMainFrame(const std::string& folder)
     SetUrlOpener({});
     SetOpenFileDialog({});
     SetMessageBox({});
+    SetDialogRunner({});
 
     qApp->installEventFilter(this);
     SetMainMessageTarget(this);
@@ -212,6 +213,13 @@ void CMainFrame::SetMessageBox(MessageBox box) {
         };
     }
     messageBox = std::move(box);
+}
+
+void CMainFrame::SetDialogRunner(DialogRunner runner) {
+    if (!runner) {
+        runner = [](QDialog& dialog) { return dialog.exec(); };
+    }
+    dialogRunner = std::move(runner);
 }
 
 // --- close ----------------------------------------------------------------

@@ -37,6 +37,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QMenu;
 
 namespace taleno {
@@ -102,6 +103,8 @@ private:
     using OpenFileDialog = std::function<std::string(QWidget* parent)>;
     // A message box with an OK button and the application's title.
     using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
+    // Runs a modal dialog; its result (QDialog::Accepted or Rejected).
+    using DialogRunner = std::function<int(QDialog& dialog)>;
 
     // Seek-bar refresh ticks skipped after a seek.
     static constexpr int kSeekHoldOffTicks = 2;
@@ -124,6 +127,9 @@ private:
     QAction* MakeAction(const CommandRow& row, bool withShortcutText);
 
     void OnOpen();
+    void OnOpenUrl();
+    void OnGoTo();
+    void OnAbout();
     void OnClose();
     void OnPlay();
     void OnStop();
@@ -208,6 +214,7 @@ private:
     void SetUrlOpener(UrlOpener opener);
     void SetOpenFileDialog(OpenFileDialog dialog);
     void SetMessageBox(MessageBox box);
+    void SetDialogRunner(DialogRunner runner);
 
     // Settings.
     std::string moduleFolder;
@@ -263,6 +270,7 @@ private:
     UrlOpener urlOpener;
     OpenFileDialog openFileDialog;
     MessageBox messageBox;
+    DialogRunner dialogRunner;
 };
 
 }  // namespace taleno

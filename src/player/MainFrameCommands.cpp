@@ -6,6 +6,9 @@
 #include "engine/EngineLocation.h"
 #include "player/CommandIds.h"
 #include "settings/PlaybackPositions.h"
+#include "shell/AboutDlg.h"
+#include "shell/GoToDlg.h"
+#include "shell/OpenURLDlg.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
@@ -42,8 +45,8 @@ bool IsRunning(EngineState state) {
 }  // namespace
 
 void CMainFrame::OnCommand(int id) {
-    // Commands without behaviour yet (the windows of Open URL, Properties,
-    // Playlist, Log, Go To, Preferences and About) do nothing.
+    // Commands without behaviour yet (the windows of Properties, Playlist
+    // and Preferences) do nothing.
     if (const CommandRow* row = FindCommand(id); row != nullptr && row->run != nullptr) {
         row->run(*this);
     }
@@ -57,6 +60,30 @@ void CMainFrame::OnOpen() {
     if (!path.empty()) {
         OpenPath(path);
     }
+}
+
+void CMainFrame::OnOpenUrl() {
+    COpenURLDlg dialog(this);
+    // The text goes on as typed, an empty one included.
+    if (dialogRunner(dialog) == QDialog::Accepted) {
+        OpenPath(dialog.Url());
+    }
+}
+
+void CMainFrame::OnGoTo() {
+    CGoToDlg dialog(this);
+    if (dialogRunner(dialog) != QDialog::Accepted || engine.GetState() != ENGINE_PLAYING) {
+        return;
+    }
+    const int target = 3600 * dialog.GetHours() + 60 * dialog.GetMinutes() + dialog.GetSeconds();
+    if (target >= 0 && target < engine.GetMediaInfo().length) {
+        engine.SeekAbsolute(static_cast<unsigned>(target));
+    }
+}
+
+void CMainFrame::OnAbout() {
+    CAboutDlg dialog(this);
+    dialogRunner(dialog);
 }
 
 void CMainFrame::OnClose() {

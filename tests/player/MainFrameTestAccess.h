@@ -62,6 +62,7 @@ public:
     void SetUrlOpener(CMainFrame::UrlOpener opener) { frame.SetUrlOpener(std::move(opener)); }
     void SetOpenFileDialog(CMainFrame::OpenFileDialog dialog) { frame.SetOpenFileDialog(std::move(dialog)); }
     void SetMessageBox(CMainFrame::MessageBox box) { frame.SetMessageBox(std::move(box)); }
+    void SetDialogRunner(CMainFrame::DialogRunner runner) { frame.SetDialogRunner(std::move(runner)); }
     void SetStatusObserver(std::function<void(const QString&)> observer) { frame.statusObserver = std::move(observer); }
     static QUrl HomePageUrl() { return CMainFrame::HomePageUrl(); }
 

@@ -12,6 +12,8 @@
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
 
+#include <QDialog>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QWheelEvent>
 
@@ -104,6 +106,48 @@ TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
         PumpFor(40);
     }
     EXPECT_EQ(Received(clip), Lines({"volume 100 1", "seek 10 0", "mute", "osd 1", "seek 2 2"}));
+}
+
+TEST_F(FrameTest, OpenUrlPassesTheTextAsTypedAndGoToSeeksOnlyWhilePlayingWithinTheClip) {
+    MainFrameTestAccess& f = MakeFrame();
+    // The dialogs are filled in as a user would and closed with their
+    // default button, or cancelled when nothing is given to type.
+    std::vector<QString> typed;
+    bool accept = true;
+    std::vector<QString> shown;
+    f.SetDialogRunner([&](QDialog& dialog) {
+        shown.push_back(dialog.windowTitle());
+        const auto fields = dialog.findChildren<QLineEdit*>();
+        for (std::size_t i = 0; i < fields.size() && i < typed.size(); ++i) fields[i]->setText(typed[i]);
+        return accept ? QDialog::Accepted : QDialog::Rejected;
+    });
+    const std::string clip = Script("long.standin", "print-id\nprint ID_LENGTH=9999\nstarting\n");
+    PlayUntilPlaying(clip);
+    const auto goTo = [&](QString h, QString m, QString s) {
+        typed = {h, m, s};
+        Send(ID_PLAY_GOTO);
+    };
+    goTo("00", "00", "00");
+    goTo("", "", "3");       // an emptied field counts 0
+    goTo("00", "90", "00");  // typed minutes beyond the buttons' 59
+    goTo("02", "46", "39");  // the length itself: no seek
+    Send(ID_PLAY_PAUSE);
+    goTo("00", "00", "01");  // paused: no seek
+    Send(ID_PLAY_PAUSE);
+    EXPECT_EQ(Received(clip),
+              Lines({"volume 100 1", "seek 0 2", "seek 3 2", "seek 5400 2", "pause", "volume 100 1 pause"}));
+
+    for (const char* url : {"", " http://h/a b.mp3 "}) {
+        typed = {QString::fromLatin1(url)};
+        f.OnCommand(ID_FILE_OPENURL);
+        EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>{url});
+    }
+    accept = false;
+    f.OnCommand(ID_FILE_OPENURL);
+    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>{" http://h/a b.mp3 "});
+    f.OnCommand(ID_APP_ABOUT);
+    EXPECT_EQ(shown.front().toStdString(), "Go To");
+    EXPECT_EQ(shown.back().toStdString(), "About Taleno");
 }
 
 TEST_F(FrameTest, ReportsAMissingEngineAndKeepsTheClip) {

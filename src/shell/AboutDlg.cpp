@@ -1,0 +1,26 @@
+#include "shell/AboutDlg.h"
+
+#include "shell/DialogTemplate.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace taleno {
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Taleno"));
+    const DialogTemplate layout(*this, QSize(187, 60));
+    auto* icon = layout.Place(new QLabel(this), 7, 9, 21, 20);
+    icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32, 32));
+    layout.Place(new QLabel(QStringLiteral("Taleno"), this), 36, 10, 100, 8);
+    layout.Place(new QLabel(QStringLiteral("A media player driving the MPlayer engine"), this), 36, 20, 145, 8);
+    layout.Place(new QLabel(QStringLiteral("Version:"), this), 36, 30, 30, 8);
+    layout.Place(new QLabel(QStringLiteral("1.1"), this), 68, 30, 30, 8);
+    auto* ok = layout.Place(new QPushButton(QStringLiteral("OK"), this), 140, 39, 40, 14);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace taleno
