@@ -8,6 +8,7 @@
 #include "platform/WaitCursor.h"
 #include "player/EngineSettings.h"
 #include "settings/PlaybackPositions.h"
+#include "shell/LogDlg.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
@@ -135,6 +136,8 @@ bool CMainFrame::Create() {
     }
     // Between the seek bar and the status panel.
     static_cast<QVBoxLayout*>(central->layout())->insertWidget(2, toolBar);
+    // The Log window, hidden until the user asks for it.
+    logDlg = new CLogDlg(this);
     statusPanel->ResetPanel();
     toolBar->setVisible(settings.bShowToolbar);
     statusPanel->setVisible(settings.bShowStatusBar);
@@ -239,6 +242,8 @@ void CMainFrame::CloseSequence() {
     engine.Stop();
     ResetAfterStop();
     screenSaverGuard.Restore();
+    delete logDlg;
+    logDlg = nullptr;
     const int volume = toolBar->GetVolumePosition();
     if (volume != loadedVolume) {
         WriteVolumeSetting(SettingsStore(moduleFolder), volume);

@@ -42,6 +42,7 @@ class QMenu;
 
 namespace taleno {
 
+class CLogDlg;
 class CSeekBar;
 class CStatusPanel;
 class CTALENOView;
@@ -137,6 +138,8 @@ private:
     void OnSeekStep(int seconds);
     void OnMute();
     void OnToggleBar(QWidget* bar);
+    // Shows a hidden window (the Log window) or hides a shown one.
+    void OnToggleWindow(QWidget* window);
     void ToggleKeepAspectRatio();
     void OnUserCommand(int index);
 
@@ -231,6 +234,7 @@ private:
     CSeekBar* seekBar = nullptr;
     CTALENOView* view = nullptr;
     QWidget* central = nullptr;
+    CLogDlg* logDlg = nullptr;  // hidden until shown; destroyed on close
 
     // Playback fields.
     std::string currentClip;

@@ -45,8 +45,8 @@ bool IsRunning(EngineState state) {
 }  // namespace
 
 void CMainFrame::OnCommand(int id) {
-    // Commands without behaviour yet (the windows of Properties, Playlist
-    // and Preferences) do nothing.
+    // Commands without behaviour yet (the Properties, Playlist and
+    // Preferences windows) do nothing.
     if (const CommandRow* row = FindCommand(id); row != nullptr && row->run != nullptr) {
         row->run(*this);
     }
@@ -141,6 +141,12 @@ void CMainFrame::ToggleKeepAspectRatio() {
     keepAspectRatio = !keepAspectRatio;
     view->SetKeepAspect(keepAspectRatio);
     view->PostLayout();
+}
+
+void CMainFrame::OnToggleWindow(QWidget* window) {
+    if (window != nullptr) {
+        window->setVisible(window->isHidden());
+    }
 }
 
 void CMainFrame::OnToggleBar(QWidget* bar) {

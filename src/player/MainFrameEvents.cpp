@@ -5,6 +5,7 @@
 
 #include "platform/DisplayText.h"
 #include "settings/PlaybackPositions.h"
+#include "shell/LogDlg.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
@@ -57,10 +58,18 @@ void CMainFrame::OnMessage(unsigned message, WPARAM wParam, LPARAM) {
         ResetAfterStop();
         screenSaverGuard.Restore();
         break;
-    default:
-        // Engine log lines go to the Log window, which this player does not
-        // have yet; they are dropped.
+    case WM_ENGINE_LOGLINE:
+        // Sent: the line is in the Log window before the engine goes on.
+        if (logDlg != nullptr) {
+            logDlg->AppendLine(DisplayText(engine.GetLogLine()));
+        }
+        return;
+    case WM_LOG_HIDE:
+        if (logDlg != nullptr) {
+            logDlg->hide();
+        }
         break;
+    default: break;
     }
     UpdateCommandUI();
 }

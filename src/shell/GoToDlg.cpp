@@ -27,7 +27,8 @@ public:
         up->setArrowType(Qt::UpArrow);
         down->setArrowType(Qt::DownArrow);
         up->setGeometry(place.x(), place.y(), place.width(), place.height() / 2);
-        down->setGeometry(place.x(), place.y() + place.height() / 2, place.width(), place.height() - place.height() / 2);
+        down->setGeometry(place.x(), place.y() + place.height() / 2, place.width(),
+                          place.height() - place.height() / 2);
         up->setAutoRepeat(true);
         down->setAutoRepeat(true);
         connect(up, &QToolButton::clicked, this, [this] { Step(1); });

@@ -12,9 +12,11 @@
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QWheelEvent>
 
 #include <filesystem>
@@ -118,7 +120,7 @@ TEST_F(FrameTest, OpenUrlPassesTheTextAsTypedAndGoToSeeksOnlyWhilePlayingWithinT
     f.SetDialogRunner([&](QDialog& dialog) {
         shown.push_back(dialog.windowTitle());
         const auto fields = dialog.findChildren<QLineEdit*>();
-        for (std::size_t i = 0; i < fields.size() && i < typed.size(); ++i) fields[i]->setText(typed[i]);
+        for (qsizetype i = 0; i < fields.size() && i < qsizetype(typed.size()); ++i) fields[i]->setText(typed[i]);
         return accept ? QDialog::Accepted : QDialog::Rejected;
     });
     const std::string clip = Script("long.standin", "print-id\nprint ID_LENGTH=9999\nstarting\n");
@@ -148,6 +150,27 @@ TEST_F(FrameTest, OpenUrlPassesTheTextAsTypedAndGoToSeeksOnlyWhilePlayingWithinT
     f.OnCommand(ID_APP_ABOUT);
     EXPECT_EQ(shown.front().toStdString(), "Go To");
     EXPECT_EQ(shown.back().toStdString(), "About Taleno");
+}
+
+TEST_F(FrameTest, TheLogWindowShowsEngineLinesWhenLoggingIsOn) {
+    for (const bool logging : {true, false}) {
+        MainFrameTestAccess& f = MakeFrame(logging ? "bEnableLogging=true\n" : "");
+        QPlainTextEdit* log = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->windowTitle() == "Log" && window->parentWidget() == &f.Window()) {
+                log = window->findChild<QPlainTextEdit*>();
+            }
+        }
+        ASSERT_NE(log, nullptr);
+        f.OnCommand(ID_VIEW_LOG);
+        f.UpdateCommandUI();
+        EXPECT_TRUE(f.GetAction(ID_VIEW_LOG)->isChecked());
+        PlayUntilPlaying(Script("clip.standin", "print caf\xe9 line\nstarting\n"));
+        EXPECT_EQ(log->toPlainText().contains(QString::fromUtf8("caf\u00e9 line\n")), logging);
+        f.OnCommand(ID_VIEW_LOG);
+        EXPECT_FALSE(f.GetAction(ID_VIEW_LOG)->isChecked());
+        DestroyFrame();
+    }
 }
 
 TEST_F(FrameTest, ReportsAMissingEngineAndKeepsTheClip) {

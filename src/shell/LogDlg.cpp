@@ -1,0 +1,50 @@
+#include "shell/LogDlg.h"
+
+#include "shell/DialogTemplate.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace taleno {
+
+CLogDlg::CLogDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Log"));
+    setModal(false);
+    const DialogTemplate layout(*this, QSize(300, 230));
+    edit = layout.Place(new QPlainTextEdit(this), 7, 7, 286, 195);
+    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* ok = layout.Place(new QPushButton(QStringLiteral("OK"), this), 243, 209, 50, 14);
+    auto* reset = layout.Place(new QPushButton(QStringLiteral("Reset"), this), 7, 209, 50, 14);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(reset, &QPushButton::clicked, this, &CLogDlg::Reset);
+}
+
+void CLogDlg::AppendLine(const QString& text) {
+    // Every line ends with a line break, so the text always ends with an
+    // empty last line: kMaxLines logged lines are kMaxLines + 1 blocks.
+    QTextDocument* document = edit->document();
+    QTextCursor cursor(document);
+    if (document->blockCount() > kMaxLines) {
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text + QLatin1Char('\n'));
+    if (isVisible()) {
+        edit->setTextCursor(cursor);
+        edit->ensureCursorVisible();
+    }
+}
+
+void CLogDlg::Reset() { edit->clear(); }
+
+void CLogDlg::done(int result) {
+    QDialog::done(result);
+    PostMainMessage(WM_LOG_HIDE);
+}
+
+}  // namespace taleno
