@@ -5,6 +5,7 @@
 
 #include "engine/EngineLocation.h"
 #include "platform/DisplayText.h"
+#include "platform/PowerOff.h"
 #include "platform/WaitCursor.h"
 #include "player/EngineSettings.h"
 #include "settings/PlaybackPositions.h"
@@ -111,6 +112,7 @@ CMainFrame::CMainFrame(const std::string& folder)
     SetOpenFileDialog({});
     SetMessageBox({});
     SetDialogRunner({});
+    SetPowerOff({});
 
     qApp->installEventFilter(this);
     SetMainMessageTarget(this);
@@ -224,6 +226,8 @@ void CMainFrame::SetDialogRunner(DialogRunner runner) {
     }
     dialogRunner = std::move(runner);
 }
+
+void CMainFrame::SetPowerOff(PowerOff request) { powerOff = request ? std::move(request) : PowerOff(RequestPowerOff); }
 
 // --- close ----------------------------------------------------------------
 

@@ -106,6 +106,9 @@ private:
     using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
     // Runs a modal dialog; its result (QDialog::Accepted or Rejected).
     using DialogRunner = std::function<int(QDialog& dialog)>;
+    // Asks the system to power off (the after-playback Shutdown); true when
+    // it accepted.
+    using PowerOff = std::function<bool()>;
 
     // Seek-bar refresh ticks skipped after a seek.
     static constexpr int kSeekHoldOffTicks = 2;
@@ -218,6 +221,7 @@ private:
     void SetOpenFileDialog(OpenFileDialog dialog);
     void SetMessageBox(MessageBox box);
     void SetDialogRunner(DialogRunner runner);
+    void SetPowerOff(PowerOff request);
 
     // Settings.
     std::string moduleFolder;
@@ -275,6 +279,7 @@ private:
     OpenFileDialog openFileDialog;
     MessageBox messageBox;
     DialogRunner dialogRunner;
+    PowerOff powerOff;
 };
 
 }  // namespace taleno

@@ -4,6 +4,7 @@
 #include "player/MainFrame.h"
 
 #include "platform/DisplayText.h"
+#include "player/ShutdownDlg.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/LogDlg.h"
 #include "shell/SeekBar.h"
@@ -203,10 +204,14 @@ void CMainFrame::AdvanceAfterClip() {
         PlayCurrentEntry();
         return;
     }
-    // End of playback. The Shutdown countdown has no window yet; the choice
-    // is kept for it.
+    // End of playback: out of full screen, then the countdown if After
+    // Playback is Shutdown (its result does not matter; Cancel keeps the choice).
     if (fullScreen) {
         ToggleFullScreen();
+    }
+    if (afterPlaybackAction == AFTER_PLAYBACK_SHUTDOWN) {
+        CShutdownDlg countdown(powerOff, this);
+        dialogRunner(countdown);
     }
 }
 

@@ -34,6 +34,8 @@ protected:
                                                        "\nnSSDisableMode=0\n");
         frame = std::make_unique<CMainFrame>(folder.Path());
         access.emplace(*frame);
+        // Never the real power-off: a recorder stands in before anything runs.
+        access->SetPowerOff([this] { return ++powerOffs, true; });
         EXPECT_TRUE(frame->Create());
         access->SetMessageBox([this](QWidget*, const QString& text) { boxes << text; });
         access->SetUrlOpener([this](const QUrl& url) { return urls << url.toString(), true; });
@@ -99,6 +101,7 @@ protected:
     QStringList boxes;
     QStringList urls;
     int openDialogs = 0;
+    int powerOffs = 0;                // power-off requests of the after-playback countdown
     std::vector<std::string> played;  // the clip of every "Playing"
 };
 

@@ -63,6 +63,7 @@ public:
     void SetOpenFileDialog(CMainFrame::OpenFileDialog dialog) { frame.SetOpenFileDialog(std::move(dialog)); }
     void SetMessageBox(CMainFrame::MessageBox box) { frame.SetMessageBox(std::move(box)); }
     void SetDialogRunner(CMainFrame::DialogRunner runner) { frame.SetDialogRunner(std::move(runner)); }
+    void SetPowerOff(CMainFrame::PowerOff request) { frame.SetPowerOff(std::move(request)); }
     void SetStatusObserver(std::function<void(const QString&)> observer) { frame.statusObserver = std::move(observer); }
     static QUrl HomePageUrl() { return CMainFrame::HomePageUrl(); }
 

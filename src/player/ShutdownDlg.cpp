@@ -1,0 +1,58 @@
+#include "player/ShutdownDlg.h"
+
+#include "shell/DialogTemplate.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace taleno {
+
+CShutdownDlg::CShutdownDlg(std::function<bool()> powerOffRequest, QWidget* parent)
+    : QDialog(parent), powerOff(std::move(powerOffRequest)), timers([this](unsigned id) { OnTimer(id); }) {
+    setWindowTitle(QStringLiteral("Shutdown"));
+    const DialogTemplate layout(*this, QSize(147, 55));
+    auto* icon = layout.Place(new QLabel(this), 7, 7, 21, 20);
+    icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    layout.Place(new QLabel(QStringLiteral("Shutdown in"), this), 36, 12, 45, 8);
+    secondsBox = layout.Place(new QLineEdit(this), 82, 9, 20, 14);
+    secondsBox->setReadOnly(true);
+    secondsBox->setAlignment(Qt::AlignRight);
+    layout.Place(new QLabel(QStringLiteral("seconds..."), this), 106, 12, 40, 8);
+    auto* cancel = layout.Place(new QPushButton(QStringLiteral("Cancel"), this), 48, 34, 50, 14);
+    cancel->setDefault(true);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CShutdownDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The countdown starts when the dialog first shows.
+    if (!started) {
+        started = true;
+        countdown = kCountdownSeconds;
+        timers.SetTimer(TIMER_COUNTDOWN, 1000);
+    }
+}
+
+void CShutdownDlg::OnTimer(unsigned id) {
+    if (id != TIMER_COUNTDOWN) {
+        return;
+    }
+    secondsBox->setText(QString::number(countdown));
+    --countdown;
+    if (countdown < 0) {
+        timers.KillTimer(TIMER_COUNTDOWN);
+        ShutdownNow();
+    }
+}
+
+bool CShutdownDlg::ShutdownNow() { return powerOff(); }
+
+void CShutdownDlg::done(int result) {
+    timers.KillTimer(TIMER_COUNTDOWN);
+    QDialog::done(result);
+}
+
+}  // namespace taleno
