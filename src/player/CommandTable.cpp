@@ -6,6 +6,7 @@
 #include "player/CommandIds.h"
 #include "player/MainFrame.h"
 #include "shell/LogDlg.h"
+#include "shell/PlaylistDlg.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
 #include "shell/VolumeToolBar.h"
@@ -62,9 +63,9 @@ std::span<const CommandRow> CommandTable() {
         {ID_VIEW_TOOLBAR, "", "", {Ctrl(Qt::Key_2)}, kPlain, "", [](F& f) { f.OnToggleBar(f.toolBar); }, nullptr},
         {ID_VIEW_STATUSBAR, "&Status Bar", "Ctrl+3", {Ctrl(Qt::Key_3)}, kCheck, "",
          [](F& f) { f.OnToggleBar(f.statusPanel); }, [](const F& f) { return !f.statusPanel->isHidden(); }},
-        // The playlist window does not exist yet, so it is never visible.
-        {ID_VIEW_PLAYLIST, "Play&list", "", {}, kCheck, "Show or hide the Playlist\nPlaylist", nullptr,
-         [](const F&) { return false; }},
+        {ID_VIEW_PLAYLIST, "Play&list", "", {}, kCheck, "Show or hide the Playlist\nPlaylist",
+         [](F& f) { f.OnTogglePlaylist(); },
+         [](const F& f) { return f.playlistDlg != nullptr && f.playlistDlg->isVisible(); }},
         {ID_VIEW_LOG, "Lo&g", "", {}, kCheck, "Show or hide the log", [](F& f) { f.OnToggleWindow(f.logDlg); },
          [](const F& f) { return f.logDlg != nullptr && f.logDlg->isVisible(); }},
         {ID_VIEW_ALWAYSONTOP, "&Always on Top", "Ctrl+T", {Ctrl(Qt::Key_T)}, kCheck, "Toggle Always on Top",

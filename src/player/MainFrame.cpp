@@ -10,6 +10,7 @@
 #include "player/EngineSettings.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/LogDlg.h"
+#include "shell/PlaylistDlg.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
@@ -138,7 +139,8 @@ bool CMainFrame::Create() {
     }
     // Between the seek bar and the status panel.
     static_cast<QVBoxLayout*>(central->layout())->insertWidget(2, toolBar);
-    // The Log window, hidden until the user asks for it.
+    // The playlist and Log windows, hidden until asked for.
+    playlistDlg = new CPlaylistDlg(playlist, this);
     logDlg = new CLogDlg(this);
     statusPanel->ResetPanel();
     toolBar->setVisible(settings.bShowToolbar);
@@ -147,6 +149,10 @@ bool CMainFrame::Create() {
     RecalcLayout();
     if (settings.bStartupAlwaysOnTop) {
         ToggleAlwaysOnTop();
+    }
+    // Where the window system puts it: not moved.
+    if (settings.bShowPlaylist) {
+        playlistDlg->show();
     }
 
     loadedVolume = ReadVolumeSetting(SettingsStore(moduleFolder));
@@ -246,6 +252,8 @@ void CMainFrame::CloseSequence() {
     engine.Stop();
     ResetAfterStop();
     screenSaverGuard.Restore();
+    delete playlistDlg;
+    playlistDlg = nullptr;
     delete logDlg;
     logDlg = nullptr;
     const int volume = toolBar->GetVolumePosition();

@@ -43,6 +43,7 @@ class QMenu;
 namespace taleno {
 
 class CLogDlg;
+class CPlaylistDlg;
 class CSeekBar;
 class CStatusPanel;
 class CTALENOView;
@@ -143,6 +144,9 @@ private:
     void OnToggleBar(QWidget* bar);
     // Shows a hidden window (the Log window) or hides a shown one.
     void OnToggleWindow(QWidget* window);
+    // Hides the playlist window, or shows it below the frame's bottom-left
+    // corner.
+    void OnTogglePlaylist();
     void ToggleKeepAspectRatio();
     void OnUserCommand(int index);
 
@@ -238,7 +242,8 @@ private:
     CSeekBar* seekBar = nullptr;
     CTALENOView* view = nullptr;
     QWidget* central = nullptr;
-    CLogDlg* logDlg = nullptr;  // hidden until shown; destroyed on close
+    CLogDlg* logDlg = nullptr;            // hidden until shown; destroyed on close
+    CPlaylistDlg* playlistDlg = nullptr;  // likewise
 
     // Playback fields.
     std::string currentClip;
@@ -263,6 +268,7 @@ private:
     bool toolbarWasVisible = false;
     bool statusPanelWasVisible = false;
     bool seekBarWasVisible = false;
+    bool playlistWasVisible = false;
     bool pointerHidden = false;
 
     WId videoWindow = 0;

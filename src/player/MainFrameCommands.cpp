@@ -9,6 +9,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/GoToDlg.h"
 #include "shell/OpenURLDlg.h"
+#include "shell/PlaylistDlg.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
@@ -45,8 +46,8 @@ bool IsRunning(EngineState state) {
 }  // namespace
 
 void CMainFrame::OnCommand(int id) {
-    // Commands without behaviour yet (the Properties, Playlist and
-    // Preferences windows) do nothing.
+    // Commands without behaviour yet (the Properties and Preferences
+    // windows) do nothing.
     if (const CommandRow* row = FindCommand(id); row != nullptr && row->run != nullptr) {
         row->run(*this);
     }
@@ -147,6 +148,19 @@ void CMainFrame::OnToggleWindow(QWidget* window) {
     if (window != nullptr) {
         window->setVisible(window->isHidden());
     }
+}
+
+void CMainFrame::OnTogglePlaylist() {
+    if (playlistDlg == nullptr) {
+        return;
+    }
+    if (playlistDlg->isVisible()) {
+        playlistDlg->hide();
+        return;
+    }
+    const QRect outer = frameGeometry();
+    playlistDlg->move(outer.left(), outer.top() + outer.height());
+    playlistDlg->show();
 }
 
 void CMainFrame::OnToggleBar(QWidget* bar) {

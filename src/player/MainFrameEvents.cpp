@@ -7,6 +7,7 @@
 #include "player/ShutdownDlg.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/LogDlg.h"
+#include "shell/PlaylistDlg.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
@@ -68,6 +69,11 @@ void CMainFrame::OnMessage(unsigned message, WPARAM wParam, LPARAM) {
     case WM_LOG_HIDE:
         if (logDlg != nullptr) {
             logDlg->hide();
+        }
+        break;
+    case WM_PLAYLIST_HIDE:
+        if (playlistDlg != nullptr) {
+            playlistDlg->hide();
         }
         break;
     default: break;

@@ -5,6 +5,7 @@
 #include "player/MainFrame.h"
 
 #include "platform/X11Window.h"
+#include "shell/PlaylistDlg.h"
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
@@ -120,6 +121,10 @@ void CMainFrame::ToggleFullScreen() {
         toolbarWasVisible = !toolBar->isHidden();
         statusPanelWasVisible = !statusPanel->isHidden();
         seekBarWasVisible = !seekBar->isHidden();
+        playlistWasVisible = playlistDlg != nullptr && playlistDlg->isVisible();
+        if (playlistWasVisible) {
+            playlistDlg->hide();
+        }
         toolBar->hide();
         statusPanel->hide();
         seekBar->hide();
@@ -149,6 +154,9 @@ void CMainFrame::ToggleFullScreen() {
     }
     if (seekBarWasVisible) {
         seekBar->show();
+    }
+    if (playlistWasVisible && playlistDlg != nullptr) {
+        playlistDlg->show();
     }
     menuBar()->show();
     // A maximized window is maximized again, so the next clip keeps its size.

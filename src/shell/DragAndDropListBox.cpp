@@ -1,0 +1,141 @@
+#include "shell/DragAndDropListBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace taleno {
+
+CDragAndDropListBox::CDragAndDropListBox(QWidget* parent)
+    : QListWidget(parent), timers([this](unsigned id) { OnTimer(id); }) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setUniformItemSizes(true);
+}
+
+int CDragAndDropListBox::ItemHeight() const {
+    const int height = count() > 0 ? visualItemRect(item(0)).height() : 0;
+    return height > 0 ? height : fontMetrics().height();
+}
+
+void CDragAndDropListBox::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    dragFrom = -1;
+    dropTarget = -1;
+    dragging = false;
+    scrollPeriod = 0;
+    if (QListWidgetItem* under = itemAt(event->position().toPoint())) {
+        dragFrom = row(under);
+        setCurrentRow(dragFrom);
+    }
+}
+
+void CDragAndDropListBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton) || dragFrom == -1) {
+        QListWidget::mouseMoveEvent(event);
+        return;
+    }
+    dragging = true;  // the widget holds the mouse while a button is down
+    const QPoint point = event->position().toPoint();
+    if (!viewport()->rect().contains(point)) {
+        AutoScroll(point.y());
+        return;
+    }
+    StopScrolling();
+    QListWidgetItem* under = itemAt(point);
+    const int item = under != nullptr ? row(under) : -1;  // below the last entry: after it
+    if (item != dropTarget) {
+        SetMark(item);
+    }
+}
+
+void CDragAndDropListBox::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    if (dragFrom != -1 && dragging) {
+        StopScrolling();
+        dragging = false;
+        const int from = dragFrom, before = dropTarget;
+        dragFrom = -1;
+        dropTarget = -1;
+        if (viewport()->rect().contains(event->position().toPoint())) {
+            if (before != from) {
+                emit moveRequested(from, before);
+            }
+            emit selectionChangeNotified();
+        }
+        viewport()->update();  // the mark goes
+    }
+    dragFrom = -1;
+    dropTarget = -1;
+}
+
+void CDragAndDropListBox::AutoScroll(int y) {
+    const int height = viewport()->height();
+    int distance = 0;
+    unsigned timer = 0;
+    if (y > height) {
+        distance = y - height;
+        timer = TIMER_SCROLL_DOWN;
+    } else if (y < 0) {
+        distance = -y;
+        timer = TIMER_SCROLL_UP;
+    } else {
+        StopScrolling();
+        return;
+    }
+    const int period = 250 / (distance / ItemHeight() + 1);
+    if (period == scrollPeriod) {
+        return;
+    }
+    StopScrolling();
+    scrollPeriod = period;
+    timers.SetTimer(timer, static_cast<unsigned>(period));
+    OnTimer(timer);
+}
+
+void CDragAndDropListBox::StopScrolling() {
+    timers.KillTimer(TIMER_SCROLL_DOWN);
+    timers.KillTimer(TIMER_SCROLL_UP);
+    scrollPeriod = 0;
+}
+
+void CDragAndDropListBox::OnTimer(unsigned id) {
+    const int step = id == TIMER_SCROLL_DOWN ? 1 : -1;
+    SetMark(dropTarget + step);
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + step);
+}
+
+void CDragAndDropListBox::SetMark(int item) {
+    dropTarget = item;
+    viewport()->update();
+}
+
+void CDragAndDropListBox::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (!dragging || dropTarget == dragFrom || count() == 0) {
+        return;
+    }
+    // The mark: one pixel below the top of the entry before which the
+    // dragged one would go, or along the bottom of the last entry.
+    int y;
+    if (dropTarget >= 0 && dropTarget < count()) {
+        y = visualItemRect(item(dropTarget)).top() + 1;
+    } else if (dropTarget == -1) {
+        y = visualItemRect(item(count() - 1)).bottom();
+    } else {
+        return;
+    }
+    if (y < 0 || y >= viewport()->height()) {
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawLine(0, y, viewport()->width() - 1, y);
+}
+
+}  // namespace taleno
