@@ -139,7 +139,9 @@ void CPlaylistDlg::OnSave() {
 
 // --- the model's changes ------------------------------------------------------
 
-void CPlaylistDlg::OnEntryInserted(int index) { list->insertItem(index, QString::fromStdString(playlist.Entry(index))); }
+void CPlaylistDlg::OnEntryInserted(int index) {
+    list->insertItem(index, QString::fromStdString(playlist.Entry(index)));
+}
 
 void CPlaylistDlg::OnEntryRemoved(int index) { delete list->takeItem(index); }
 

@@ -42,7 +42,9 @@ TEST_F(FrameTest, MarksFollowTheToggles) {
 }
 
 TEST_F(FrameTest, StartsFromTheSettingsAndSavesWhatTheEngineTook) {
-    MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nnVolume=250\nnSubtitleCodePage=25\n");
+    MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nbShowPlaylist=true\nnVolume=250\nnSubtitleCodePage=25\n");
+    f.UpdateCommandUI();
+    EXPECT_TRUE(f.GetAction(ID_VIEW_PLAYLIST)->isChecked());  // the playlist window is shown
     EXPECT_EQ(f->windowTitle(), "Taleno");
     EXPECT_EQ(f.Panel().StatusText(), "Ready");
     EXPECT_TRUE(f.GetToolBar()->isHidden());

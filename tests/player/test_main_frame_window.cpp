@@ -11,6 +11,7 @@
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -89,7 +90,15 @@ TEST_F(FrameWindowTest, AudioKeepsTheSizeAndOnlyVideoLaunchesFullScreen) {
 TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     MainFrameTestAccess& f = ShowFrame();
     f.OnCommand(ID_VIEW_STATUSBAR);
+    // The playlist window opens with its corner at the frame's bottom-left.
+    f.OnCommand(ID_VIEW_PLAYLIST);
     PumpFor(50);
+    QWidget* playlist = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->windowTitle() == "Playlist" && window->parentWidget() == &f.Window()) playlist = window;
+    }
+    ASSERT_NE(playlist, nullptr);
+    EXPECT_EQ(playlist->frameGeometry().topLeft(), f->frameGeometry().bottomLeft() + QPoint(0, 1));
     const QRect windowed = f->geometry();
 
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -105,6 +114,7 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     f.OnCommand(ID_VIEW_FULLSCREEN);
     EXPECT_TRUE(f.IsFullScreen());
     EXPECT_EQ(shown(), (std::vector<bool>{false, false, false, false, false, true}));
+    EXPECT_TRUE(playlist->isHidden());
     // The keyboard focus rests on the view, where the menu key's request for
     // the context menu is handled.
     EXPECT_EQ(f->focusWidget(), f.GetView());
@@ -120,6 +130,7 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     QCoreApplication::sendEvent(&f.Window(), &esc);
     EXPECT_FALSE(f.IsFullScreen());
     EXPECT_EQ(shown(), (std::vector<bool>{true, true, false, true, true, false}));
+    EXPECT_FALSE(playlist->isHidden());
     EXPECT_TRUE(PumpUntil([&] { return f->geometry() == windowed; }, 2000));
     // A bar shown while in full screen stays after leaving it.
     for (int id : {ID_VIEW_FULLSCREEN, ID_VIEW_STATUSBAR, ID_VIEW_FULLSCREEN}) f.OnCommand(id);

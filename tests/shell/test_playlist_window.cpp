@@ -1,0 +1,124 @@
+// The playlist window over its model: reordering by dragging, auto-scroll
+// periods, the buttons and the file dialogs, the 500-entry limit.
+#include "PlaylistWindowTestAccess.h"
+#include "common/MessageRecorder.h"
+#include "common/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace taleno {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class PlaylistWindowTest : public ::testing::Test {
+protected:
+    PlaylistWindowTest() {
+        for (const char* entry : {"a", "b", "c"}) playlist.AddFile(entry);
+        window.show();
+        for (int i = 0; i < list->count(); ++i) list->item(i)->setSizeHint(QSize(100, 13));
+        list->doItemsLayout();
+        QObject::connect(list, &CDragAndDropListBox::selectionChangeNotified, [this] { ++notified; });
+    }
+
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+    QPoint Centre(int row) const { return list->visualItemRect(list->item(row)).center(); }
+    // Presses on entry `from`, moves to `to` with the button held, releases there.
+    void Drag(int from, QPoint to) {
+        Mouse(QEvent::MouseButtonPress, Centre(from), Qt::LeftButton);
+        Mouse(QEvent::MouseMove, to, Qt::LeftButton);
+        Mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    }
+
+    test::MessageRecorder recorder;
+    CPlaylist playlist;
+    CPlaylistDlg window{playlist};
+    CDragAndDropListBox* list = PlaylistDlgTestAccess(window).List();
+    int notified = 0;
+};
+
+TEST_F(PlaylistWindowTest, DraggingLeavesTheEntryBeforeTheOneUnderTheMouse) {
+    playlist.MoveFirst();  // currentIndex 0: no reorder moves it
+    Drag(0, Centre(2));
+    EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
+    EXPECT_EQ(playlist.Selection(), 1);
+    Drag(2, Centre(0));
+    EXPECT_EQ(playlist.Entries(), (Strings{"c", "b", "a"}));
+    Drag(0, QPoint(5, list->viewport()->height() - 2));  // below the last entry: last
+    EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
+    Drag(1, Centre(1));  // onto itself: no move, but the notification
+    EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
+    EXPECT_EQ(notified, 4);
+    // A click starts no drag; a release outside the list cancels.
+    Mouse(QEvent::MouseButtonPress, Centre(2), Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, Centre(2), Qt::NoButton);
+    Drag(0, QPoint(5, list->viewport()->height() + 40));
+    EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
+    EXPECT_EQ(notified, 4);
+    EXPECT_EQ(playlist.CurrentIndex(), 0);
+    // The list shows what the model holds.
+    EXPECT_EQ((std::vector<QString>{list->item(0)->text(), list->item(1)->text(), list->item(2)->text()}),
+              (std::vector<QString>{"b", "a", "c"}));
+}
+
+TEST_F(PlaylistWindowTest, AutoScrollIsFasterFartherBelowTheList) {
+    const int bottom = list->viewport()->height();
+    Mouse(QEvent::MouseButtonPress, Centre(0), Qt::LeftButton);
+    const DragAndDropListBoxTestAccess scroll(*list);
+    for (const auto& [below, period] : {std::pair{10, 250}, {30, 83}, {-10 - bottom, 250}}) {
+        Mouse(QEvent::MouseMove, QPoint(5, bottom + below), Qt::LeftButton);
+        EXPECT_EQ(scroll.ScrollPeriod(), period) << below;
+    }
+    Mouse(QEvent::MouseMove, Centre(1), Qt::LeftButton);  // back inside: no scrolling
+    EXPECT_EQ(scroll.ScrollPeriod(), 0);
+    Mouse(QEvent::MouseButtonRelease, Centre(1), Qt::NoButton);
+}
+
+TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
+    test::ScratchFolder folder;
+    test::WriteWholeFile(folder.File("list.txt"), "x.mp3\ny.mp3\n");
+    Strings chosen;
+    PlaylistDlgTestAccess(window).SetFileDialogs([&](CPlaylistDlg::FileDialog, QWidget*) { return chosen; });
+    const auto press = [&](const char* text) {
+        for (QPushButton* button : window.findChildren<QPushButton*>()) {
+            if (button->text() == text) button->click();
+        }
+    };
+    chosen = {folder.File("list.txt")};
+    press("Load...");  // fills the list, plays nothing
+    EXPECT_EQ(playlist.Entries(), (Strings{folder.File("x.mp3"), folder.File("y.mp3")}));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(recorder.Has(WM_PLAYLIST_PLAY));
+    playlist.Select(1);
+    press("Play");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.Count(WM_PLAYLIST_PLAY), 1);
+    EXPECT_EQ(playlist.GetCurrentFile(), folder.File("y.mp3"));
+
+    // The list takes 500 entries; the rest of an Add or a drop is refused.
+    chosen = Strings(600, "/m/clip.mp3");
+    press("Add...");
+    EXPECT_EQ(playlist.Count(), MAX_PLAYLIST_ENTRIES);
+    EXPECT_EQ(list->count(), MAX_PLAYLIST_ENTRIES);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile("/m/dropped.mp3")});
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(playlist.Count(), MAX_PLAYLIST_ENTRIES);
+    press("Remove All");
+    EXPECT_EQ(list->count(), 0);
+    window.reject();  // Esc and the close box too
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(recorder.Has(WM_PLAYLIST_HIDE));
+}
+
+}  // namespace
+}  // namespace taleno
