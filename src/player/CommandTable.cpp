@@ -36,7 +36,8 @@ std::span<const CommandRow> CommandTable() {
          [](F& f) { f.OnOpen(); }, nullptr},
         {ID_FILE_OPENURL, "Open URL...", "", {}, kPlain, "Open URL", [](F& f) { f.OnOpenUrl(); }, nullptr},
         {ID_FILE_CLOSE, "&Close", "", {}, kPlain, "Close", [](F& f) { f.OnClose(); }, nullptr},
-        {ID_FILE_PROPERTIES, "&Properties", "", {}, kPlain, "Clip properties", nullptr, nullptr},
+        {ID_FILE_PROPERTIES, "&Properties", "", {}, kPlain, "Clip properties", [](F& f) { f.OnProperties(); },
+         nullptr},
         {ID_APP_EXIT, "E&xit", "", {}, kPlain, "", [](F& f) { f.close(); }, nullptr},
 
         // View

@@ -135,6 +135,8 @@ private:
     void OnOpenUrl();
     void OnGoTo();
     void OnAbout();
+    // The clip properties sheet, filled from what the engine announced.
+    void OnProperties();
     void OnClose();
     void OnPlay();
     void OnStop();

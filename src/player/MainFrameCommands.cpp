@@ -7,6 +7,7 @@
 #include "player/CommandIds.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/AboutDlg.h"
+#include "shell/ClipPropertiesSheet.h"
 #include "shell/GoToDlg.h"
 #include "shell/OpenURLDlg.h"
 #include "shell/PlaylistDlg.h"
@@ -46,8 +47,7 @@ bool IsRunning(EngineState state) {
 }  // namespace
 
 void CMainFrame::OnCommand(int id) {
-    // Commands without behaviour yet (the Properties and Preferences
-    // windows) do nothing.
+    // A command without behaviour yet (Preferences) does nothing.
     if (const CommandRow* row = FindCommand(id); row != nullptr && row->run != nullptr) {
         row->run(*this);
     }
@@ -85,6 +85,13 @@ void CMainFrame::OnGoTo() {
 void CMainFrame::OnAbout() {
     CAboutDlg dialog(this);
     dialogRunner(dialog);
+}
+
+void CMainFrame::OnProperties() {
+    CClipPropertiesSheet sheet(MakeClipPropertiesTexts(engine.GetMediaInfo(), engine.GetVideoBitrate(),
+                                                       engine.GetVideoWidth(), engine.GetVideoHeight(), currentClip),
+                               this);
+    dialogRunner(sheet);
 }
 
 void CMainFrame::OnClose() {

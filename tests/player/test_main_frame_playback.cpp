@@ -148,8 +148,10 @@ TEST_F(FrameTest, OpenUrlPassesTheTextAsTypedAndGoToSeeksOnlyWhilePlayingWithinT
     f.OnCommand(ID_FILE_OPENURL);
     EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>{" http://h/a b.mp3 "});
     f.OnCommand(ID_APP_ABOUT);
+    f.OnCommand(ID_FILE_PROPERTIES);  // in any state
     EXPECT_EQ(shown.front().toStdString(), "Go To");
-    EXPECT_EQ(shown.back().toStdString(), "About Taleno");
+    EXPECT_EQ(shown[shown.size() - 2].toStdString(), "About Taleno");
+    EXPECT_EQ(shown.back().toStdString(), "Properties");
 }
 
 TEST_F(FrameTest, TheLogWindowShowsEngineLinesWhenLoggingIsOn) {
