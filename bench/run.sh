@@ -67,6 +67,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
   --switch "$SCRATCH/single/taleno" "$GREEN"
 echo
 
+echo "== list windows (Log, playlist) =="
+xvfb-run -a -s "-screen 0 1280x1024x24" "$BUILD_DIR/bench/bench_lists" --seconds 20
+echo
+
 # The engine's CPU while the player shows the clip at its own size and in
 # full screen: the x11 driver (what runs without XVideo) scales the picture
 # in software only in full screen.

@@ -17,25 +17,28 @@
 
 namespace taleno {
 
-ClipPropertiesTexts MakeClipPropertiesTexts(const MediaInfo& info, int videoBitrate, int videoWidth,
-                                            int videoHeight, const std::string& clip) {
+ClipPropertiesTexts MakeClipPropertiesTexts(const MediaInfo& info, int videoBitrate, int videoWidth, int videoHeight,
+                                            const std::string& clip) {
     ClipPropertiesTexts t;
     const TimeParts length(info.length);
-    t.lengthText = length.hours > 0 ? QString::asprintf("%02d:%02d:%02d", std::min(length.hours, 99), length.minutes,
-                                                        length.seconds)
-                                    : QString::asprintf("%02d:%02d", length.minutes, length.seconds);
+    t.lengthText = length.hours > 0
+                       ? QString::asprintf("%02d:%02d:%02d", std::min(length.hours, 99), length.minutes, length.seconds)
+                       : QString::asprintf("%02d:%02d", length.minutes, length.seconds);
     // Summed in 64 bits: two rates near the 32-bit limit would overflow.
-    t.bitRate = QString::asprintf("%ld Kbps", static_cast<long>((std::int64_t{videoBitrate} + info.audioBitrate) / 1000));
+    t.bitRate =
+        QString::asprintf("%ld Kbps", static_cast<long>((std::int64_t{videoBitrate} + info.audioBitrate) / 1000));
     t.mediaType = info.hasVideo ? QStringLiteral("Video") : QStringLiteral("Audio");
     t.videoSize = info.hasVideo ? QString::asprintf("%d x %d", videoWidth, videoHeight) : QStringLiteral("-");
     t.aspectRatio = QStringLiteral("-");
-    t.audioCodecText = DisplayText(info.audioCodec) +
-                       QString::asprintf("\n%ld Kbps, %ld Hz, %d Channel(s)", static_cast<long>(info.audioBitrate / 1000),
-                                         static_cast<long>(info.audioRate), static_cast<int>(info.audioChannels));
-    t.videoCodecText = info.hasVideo ? DisplayText(info.videoCodec) +
-                                           QString::asprintf("\n%ld Kbps, %.1f FPS", static_cast<long>(videoBitrate / 1000),
-                                                             static_cast<double>(info.videoFps))
-                                     : QStringLiteral("-");
+    t.audioCodecText = DisplayText(info.audioCodec) + QString::asprintf("\n%ld Kbps, %ld Hz, %d Channel(s)",
+                                                                        static_cast<long>(info.audioBitrate / 1000),
+                                                                        static_cast<long>(info.audioRate),
+                                                                        static_cast<int>(info.audioChannels));
+    t.videoCodecText = info.hasVideo
+                           ? DisplayText(info.videoCodec) + QString::asprintf("\n%ld Kbps, %.1f FPS",
+                                                                              static_cast<long>(videoBitrate / 1000),
+                                                                              static_cast<double>(info.videoFps))
+                           : QStringLiteral("-");
     t.location = DisplayText(clip);
     t.title = DisplayText(info.title);
     t.artist = DisplayText(info.artist);
@@ -88,25 +91,23 @@ CClipPropertiesSheet::CClipPropertiesSheet(const ClipPropertiesTexts& t, QWidget
     setWindowTitle(QStringLiteral("Properties"));
     setFont(DialogFont());
     auto* tabs = new QTabWidget(this);
-    tabs->addTab(MakePage("View advanced details about the clip.",
-                          {{"Length:", &t.lengthText, 1},
-                           {"Bit rate:", &t.bitRate, 1},
-                           {"Media type:", &t.mediaType, 1},
-                           {"Video size:", &t.videoSize, 1},
-                           {"Aspect Ratio:", &t.aspectRatio, 1},
-                           {"Audio codec:", &t.audioCodecText, 2},
-                           {"Video codec:", &t.videoCodecText, 2},
-                           {"Location:", &t.location, 4}}),
+    tabs->addTab(MakePage("View advanced details about the clip.", {{"Length:", &t.lengthText, 1},
+                                                                    {"Bit rate:", &t.bitRate, 1},
+                                                                    {"Media type:", &t.mediaType, 1},
+                                                                    {"Video size:", &t.videoSize, 1},
+                                                                    {"Aspect Ratio:", &t.aspectRatio, 1},
+                                                                    {"Audio codec:", &t.audioCodecText, 2},
+                                                                    {"Video codec:", &t.videoCodecText, 2},
+                                                                    {"Location:", &t.location, 4}}),
                  QStringLiteral("File"));
-    tabs->addTab(MakePage("View details about the clip.",
-                          {{"Title:", &t.title, 1},
-                           {"Artist:", &t.artist, 1},
-                           {"Album:", &t.album, 1},
-                           {"Composer:", &t.composer, 1},
-                           {"Genre:", &t.genre, 1},
-                           {"Copyright:", &t.copyright, 1},
-                           {"Rating:", &t.rating, 1},
-                           {"Comments:", &t.comments, 3}}),
+    tabs->addTab(MakePage("View details about the clip.", {{"Title:", &t.title, 1},
+                                                           {"Artist:", &t.artist, 1},
+                                                           {"Album:", &t.album, 1},
+                                                           {"Composer:", &t.composer, 1},
+                                                           {"Genre:", &t.genre, 1},
+                                                           {"Copyright:", &t.copyright, 1},
+                                                           {"Rating:", &t.rating, 1},
+                                                           {"Comments:", &t.comments, 3}}),
                  QStringLiteral("Content"));
     // OK and Cancel; no Apply: nothing is read back.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

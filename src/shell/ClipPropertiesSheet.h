@@ -22,8 +22,8 @@ struct ClipPropertiesTexts {
 
 // The texts for a clip: `videoBitrate` as the engine controller gives it
 // (estimated when not reported), the picture size already limited to 0..9999.
-ClipPropertiesTexts MakeClipPropertiesTexts(const MediaInfo& info, int videoBitrate, int videoWidth,
-                                            int videoHeight, const std::string& clip);
+ClipPropertiesTexts MakeClipPropertiesTexts(const MediaInfo& info, int videoBitrate, int videoWidth, int videoHeight,
+                                            const std::string& clip);
 
 class CClipPropertiesSheet : public QDialog {
     Q_OBJECT

@@ -16,6 +16,7 @@ CLogDlg::CLogDlg(QWidget* parent) : QDialog(parent) {
     const DialogTemplate layout(*this, QSize(300, 230));
     edit = layout.Place(new QPlainTextEdit(this), 7, 7, 286, 195);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit->setMaximumBlockCount(kMaxLines + 1);
     auto* ok = layout.Place(new QPushButton(QStringLiteral("OK"), this), 243, 209, 50, 14);
     auto* reset = layout.Place(new QPushButton(QStringLiteral("Reset"), this), 7, 209, 50, 14);
     ok->setDefault(true);
@@ -25,13 +26,9 @@ CLogDlg::CLogDlg(QWidget* parent) : QDialog(parent) {
 
 void CLogDlg::AppendLine(const QString& text) {
     // Every line ends with a line break, so the text always ends with an
-    // empty last line: kMaxLines logged lines are kMaxLines + 1 blocks.
-    QTextDocument* document = edit->document();
-    QTextCursor cursor(document);
-    if (document->blockCount() > kMaxLines) {
-        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    }
+    // empty last line: kMaxLines logged lines are kMaxLines + 1 blocks, and
+    // the text's block limit takes the oldest line away as a new one comes.
+    QTextCursor cursor(edit->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text + QLatin1Char('\n'));
     if (isVisible()) {
