@@ -101,8 +101,8 @@ void ChattyEngine(const std::string& self, double seconds) {
         const double wall = NowMs() - start;
         probe.stop();
         std::printf("engine printing 1,000 lines a second, logging on, for %.1f s:\n", wall / 1000);
-        std::printf("  player CPU %.1f %% of one core; a 100 ms timer fired at most %.1f ms late\n",
-                    100.0 * cpu / wall, worstLate);
+        std::printf("  player CPU %.1f %% of one core; a 100 ms timer fired at most %.1f ms late\n", 100.0 * cpu / wall,
+                    worstLate);
         frame.close();
     }
     std::filesystem::remove_all(folder);

@@ -102,6 +102,16 @@ TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     QCoreApplication::processEvents();
     EXPECT_EQ(recorder.Count(WM_PLAYLIST_PLAY), 1);
     EXPECT_EQ(playlist.GetCurrentFile(), folder.File("y.mp3"));
+    // A double click plays its entry.
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
+        const QPoint at = list->visualItemRect(list->item(0)).center();
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.Count(WM_PLAYLIST_PLAY), 2);
+    EXPECT_EQ(playlist.GetCurrentFile(), folder.File("x.mp3"));
 
     // The list takes 500 entries; the rest of an Add or a drop is refused.
     chosen = Strings(600, "/m/clip.mp3");
