@@ -174,7 +174,9 @@ private:
     // results; they must not end the benchmark.
     static int IgnoreError(Display*, XErrorEvent*) { return 0; }
 
-    double ColourShare(Window window, Colour colour) {
+    // The window's pixels, or nullptr when it is not viewable (free with
+    // XDestroyImage).
+    XImage* Grab(Window window) {
         XErrorHandler previous = XSetErrorHandler(IgnoreError);
         XWindowAttributes attributes{};
         XImage* image = nullptr;
@@ -183,6 +185,11 @@ private:
         }
         XSync(display, False);
         XSetErrorHandler(previous);
+        return image;
+    }
+
+    double ColourShare(Window window, Colour colour) {
+        XImage* image = Grab(window);
         if (image == nullptr) return 0;
         long matching = 0;
         for (int y = 0; y < image->height; y += 2) {
@@ -198,14 +205,7 @@ private:
     }
 
     bool ShowsContent(Window window) {
-        XErrorHandler previous = XSetErrorHandler(IgnoreError);
-        XWindowAttributes attributes{};
-        XImage* image = nullptr;
-        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable) {
-            image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
-        }
-        XSync(display, False);
-        XSetErrorHandler(previous);
+        XImage* image = Grab(window);
         if (image == nullptr) return false;
         const unsigned long first = XGetPixel(image, 0, 0);
         bool differs = false;
