@@ -15,6 +15,7 @@
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
+#include "system/SystemVersion.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -70,7 +71,9 @@ CMainFrame::CMainFrame(const std::string& folder)
     SettingsRecord loaded;
     LoadSettings(SettingsStore(moduleFolder), loaded);
     ApplySettings(loaded);
-    engine.SetWindowsVersion(5);
+    // The gate on slave commands: a Linux system reports no Windows version,
+    // and the controller is never handed less than 5.
+    engine.SetWindowsVersion(settings.bBypassWinVersionCheck ? 5 : std::max(5, GetWindowsMajorVersion()));
 
     // The guard reads the session's time-outs now and writes them back
     // unchanged, so a later Restore puts back exactly these.
