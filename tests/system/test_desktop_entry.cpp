@@ -1,0 +1,67 @@
+// A program path in a desktop entry's Exec line, and MIME types by extension.
+#include <gtest/gtest.h>
+
+#include "common/ScratchFolder.h"
+#include "system/DesktopEntry.h"
+
+namespace taleno {
+namespace {
+
+// What an Exec value's first argument reads back as: the string escapes
+// undone, then the quoting, then "%%" - the reading the specification asks
+// of a desktop environment.
+std::string ReadBack(const std::string& value) {
+    std::string unescaped;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            const char next = value[++i];
+            unescaped += next == 'n' ? '\n' : next == 's' ? ' ' : next;
+        } else {
+            unescaped += value[i];
+        }
+    }
+    std::string argument;
+    const bool quoted = !unescaped.empty() && unescaped.front() == '"';
+    for (std::size_t i = quoted ? 1 : 0; i < unescaped.size(); ++i) {
+        const char c = unescaped[i];
+        if (quoted && c == '\\' && i + 1 < unescaped.size()) {
+            argument += unescaped[++i];
+        } else if (quoted && c == '"') {
+            break;
+        } else if (!quoted && c == ' ') {
+            break;
+        } else if (c == '%' && i + 1 < unescaped.size() && unescaped[i + 1] == '%') {
+            argument += '%';
+            ++i;
+        } else {
+            argument += c;
+        }
+    }
+    return argument;
+}
+
+TEST(DesktopEntryTest, AProgramPathSurvivesTheExecLineWhateverItHolds) {
+    EXPECT_EQ(DesktopExecArgument("/usr/bin/taleno"), "/usr/bin/taleno");
+    for (const std::string path : {"/opt/My Player/taleno", "/home/u/\"quoted\" $HOME `x` \\back/taleno",
+                                   "/home/u/100% sure/taleno", "/tmp/a'b;c&d|e(f)#g*h?/taleno"}) {
+        const std::string value = DesktopExecArgument(path);
+        EXPECT_EQ(value.front(), '"') << path;
+        EXPECT_EQ(ReadBack(value + " %f"), path) << value;
+    }
+}
+
+TEST(DesktopEntryTest, MimeTypesComeFromTheGlobsOfEachDataFolder) {
+    test::ScratchFolder user, system;
+    std::filesystem::create_directories(user.File("mime"));
+    std::filesystem::create_directories(system.File("mime"));
+    test::WriteWholeFile(system.File("mime/globs2"), "# comment\n50:video/mp4:*.mp4\n50:audio/x-wav:*.wav\n"
+                                                     "40:video/x-other:*.mp4\n");
+    test::WriteWholeFile(user.File("mime/globs2"), "50:audio/x-mine:*.WAV\n");
+    const std::vector<std::string> folders{user.Path(), system.Path(), "/nonexistent"};
+    EXPECT_EQ(MimeTypeForExtension("MP4", folders), "video/mp4");  // the heavier glob, case ignored
+    EXPECT_EQ(MimeTypeForExtension("wav", folders), "audio/x-mine");  // a tie: the earlier folder
+    EXPECT_EQ(MimeTypeForExtension("xyz", folders), "");
+}
+
+}  // namespace
+}  // namespace taleno
