@@ -1,0 +1,169 @@
+#include "system/GCFileTypeAccess.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/ChildProcess.h"
+#include "platform/IniProfile.h"
+#include "system/DesktopEntry.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace taleno {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Environment(const char* name, const std::string& fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : fallback;
+}
+
+std::string Home() { return Environment("HOME", "/"); }
+std::string DataHome() { return Environment("XDG_DATA_HOME", Home() + "/.local/share"); }
+std::string ConfigHome() { return Environment("XDG_CONFIG_HOME", Home() + "/.config"); }
+
+// $XDG_DATA_HOME first, then $XDG_DATA_DIRS: where the MIME globs are.
+std::vector<std::string> DataFolders() {
+    std::vector<std::string> folders{DataHome()};
+    std::istringstream dirs(Environment("XDG_DATA_DIRS", "/usr/local/share:/usr/share"));
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+        if (!dir.empty()) folders.push_back(dir);
+    }
+    return folders;
+}
+
+bool MakeFolder(const std::string& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return fs::is_directory(folder, error);
+}
+
+// Runs a helper program (no shell) when it is installed; its absence is no
+// failure, as the databases are only caches of the files written.
+void RunIfInstalled(const std::vector<std::string>& argv) {
+    for (const char* bin : {"/usr/bin/", "/usr/local/bin/", "/bin/"}) {
+        const std::string program = bin + argv.front();
+        if (::access(program.c_str(), X_OK) != 0) continue;
+        std::vector<std::string> command = argv;
+        command.front() = program;
+        ChildProcess helper;
+        if (helper.Start(command, 0)) {
+            char drain[80];
+            while (!helper.WaitForExit(10)) {
+                while (helper.Peek(drain, sizeof drain) > 0) helper.ReadByte();
+            }
+        }
+        return;
+    }
+}
+
+// "a;b;" -> {"a", "b"}
+std::vector<std::string> SplitList(const std::string& list) {
+    std::vector<std::string> items;
+    std::istringstream in(list);
+    for (std::string item; std::getline(in, item, ';');) {
+        if (!item.empty()) items.push_back(item);
+    }
+    return items;
+}
+
+// The MimeType list of an existing desktop entry.
+std::vector<std::string> ExistingMimeTypes(const std::string& entry) {
+    std::ifstream in(entry);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("MimeType=", 0) == 0) return SplitList(line.substr(9));
+    }
+    return {};
+}
+
+void AddOnce(std::vector<std::string>& list, const std::string& item) {
+    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
+}
+
+}  // namespace
+
+void CGCFileTypeAccess::ClearAll() {
+    extension.clear();
+    openCommand.clear();
+    documentClassName.clear();
+    documentDescription.clear();
+    defaultIcon.clear();
+    mimeTypes.clear();
+}
+
+bool CGCFileTypeAccess::RegisterAll() {
+    const bool extensionDone = RegisterExtension();
+    const bool documentDone = RegisterDocumentType();
+    return extensionDone && documentDone;
+}
+
+bool CGCFileTypeAccess::RegisterExtension() {
+    if (extension.empty()) {
+        return true;
+    }
+    std::string type = MimeTypeForExtension(extension, DataFolders());
+    if (type.empty()) {
+        // A type of our own, with its glob, in the user's MIME database.
+        type = "application/x-taleno-" + extension;
+        const std::string packages = DataHome() + "/mime/packages";
+        const std::string package = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                    "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                                    "  <mime-type type=\"" + type + "\">\n"
+                                    "    <comment>" + extension + " file</comment>\n"
+                                    "    <glob pattern=\"*." + extension + "\"/>\n"
+                                    "  </mime-type>\n"
+                                    "</mime-info>\n";
+        if (!MakeFolder(packages) || !WriteFileAtomically(packages + "/taleno-" + extension + ".xml", package)) {
+            return false;
+        }
+        RunIfInstalled({"update-mime-database", DataHome() + "/mime"});
+    }
+    AddOnce(mimeTypes, type);
+    if (openCommand.empty()) {
+        return true;
+    }
+    // The type's default application, and one of its applications.
+    const std::string list = ConfigHome() + "/mimeapps.list";
+    if (!MakeFolder(ConfigHome())) {
+        return false;
+    }
+    std::vector<std::string> added =
+        SplitList(GetProfileString(list, "Added Associations", type, "", KeyMatch::Exact));
+    AddOnce(added, kDesktopId);
+    std::string addedValue;
+    for (const std::string& id : added) addedValue += id + ";";
+    // One section after the other: each write reads the file the last one left.
+    return WriteProfileString(list, "Default Applications", type, std::string(kDesktopId) + ";", KeyMatch::Exact) &&
+           WriteProfileString(list, "Added Associations", type, addedValue, KeyMatch::Exact);
+}
+
+bool CGCFileTypeAccess::RegisterDocumentType() {
+    if (documentClassName.empty()) {
+        return true;
+    }
+    const std::string folder = DataHome() + "/applications";
+    const std::string path = folder + "/" + kDesktopId;
+    std::vector<std::string> types = ExistingMimeTypes(path);
+    for (const std::string& type : mimeTypes) AddOnce(types, type);
+    std::string typeList;
+    for (const std::string& type : types) typeList += type + ";";
+    std::string entry = "[Desktop Entry]\nType=Application\nName=Taleno\n";
+    if (!documentDescription.empty()) entry += "Comment=" + documentDescription + "\n";
+    if (!openCommand.empty()) entry += "Exec=" + DesktopExecArgument(openCommand) + " %f\n";
+    if (!defaultIcon.empty()) entry += "Icon=" + defaultIcon + "\n";
+    entry += "Terminal=false\nCategories=AudioVideo;Player;\nMimeType=" + typeList + "\n";
+    if (!MakeFolder(folder) || !WriteFileAtomically(path, entry)) {
+        return false;
+    }
+    RunIfInstalled({"update-desktop-database", folder});
+    return true;
+}
+
+}  // namespace taleno
