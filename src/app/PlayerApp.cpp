@@ -1,6 +1,7 @@
 #include "app/PlayerApp.h"
 
 #include "player/MainFrame.h"
+#include "prefs/PreferencesSheet.h"
 #include "settings/Settings.h"
 
 #include <QTimer>
@@ -144,6 +145,15 @@ bool CPlayerApp::StartWindow(const std::string& file) {
         frame.reset();
         return false;
     }
+    frame->SetPreferencesSheet([folder = moduleFolder](SettingsRecord& record, QWidget* parent) {
+        CPreferencesSheet sheet(folder, parent);
+        sheet.Load(record);
+        if (sheet.exec() != QDialog::Accepted) {
+            return false;
+        }
+        sheet.Store(record);
+        return true;
+    });
     // Played once the view has its video window (WM_OPEN_COMMAND_LINE).
     frame->SetCommandLineFile(file);
     frame->show();

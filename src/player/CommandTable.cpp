@@ -114,7 +114,8 @@ std::span<const CommandRow> CommandTable() {
          [](const F& f) { return f.repeat; }},
 
         // Options and Help
-        {ID_OPTIONS_PREFERENCES, "&Preferences", "", {}, kPlain, "Show Preferences Dialog", nullptr, nullptr},
+        {ID_OPTIONS_PREFERENCES, "&Preferences", "", {}, kPlain, "Show Preferences Dialog",
+         [](F& f) { f.OnPreferences(); }, nullptr},
         {ID_HELP_HOMEPAGE, "Home Page", "", {}, kPlain, "", [](F& f) { f.urlOpener(F::HomePageUrl()); },
          nullptr},
         {ID_APP_ABOUT, "&About Taleno", "", {}, kPlain, "", [](F& f) { f.OnAbout(); }, nullptr},

@@ -87,6 +87,12 @@ public:
     // The messages of the engine controller, the bars and the view.
     void OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 
+    // Runs the preferences sheet over a copy of the settings; true when the
+    // user confirmed it (the record then holds the new values). The sheet
+    // lives above the frame, so the program hands it over.
+    using PreferencesSheet = std::function<bool(SettingsRecord& record, QWidget* parent)>;
+    void SetPreferencesSheet(PreferencesSheet sheet) { preferencesSheet = std::move(sheet); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -135,6 +141,9 @@ private:
     void OnOpenUrl();
     void OnGoTo();
     void OnAbout();
+    // Options > Preferences: the sheet over every setting from its holder;
+    // on OK back to the holders, the engine path resolved, the file saved.
+    void OnPreferences();
     // The clip properties sheet, filled from what the engine announced.
     void OnProperties();
     void OnClose();
@@ -288,6 +297,7 @@ private:
     MessageBox messageBox;
     DialogRunner dialogRunner;
     PowerOff powerOff;
+    PreferencesSheet preferencesSheet;
 };
 
 }  // namespace taleno

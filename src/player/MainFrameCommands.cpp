@@ -5,6 +5,7 @@
 
 #include "engine/EngineLocation.h"
 #include "player/CommandIds.h"
+#include "player/EngineSettings.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/AboutDlg.h"
 #include "shell/ClipPropertiesSheet.h"
@@ -47,7 +48,6 @@ bool IsRunning(EngineState state) {
 }  // namespace
 
 void CMainFrame::OnCommand(int id) {
-    // A command without behaviour yet (Preferences) does nothing.
     if (const CommandRow* row = FindCommand(id); row != nullptr && row->run != nullptr) {
         row->run(*this);
     }
@@ -92,6 +92,15 @@ void CMainFrame::OnProperties() {
                                                        engine.GetVideoWidth(), engine.GetVideoHeight(), currentClip),
                                this);
     dialogRunner(sheet);
+}
+
+void CMainFrame::OnPreferences() {
+    SettingsRecord record = settings;
+    FetchEngineSettings(engine, record);
+    if (preferencesSheet && preferencesSheet(record, this)) {
+        ApplySettings(record);  // the holders' setters, then the engine path
+        SaveSettings();
+    }
 }
 
 void CMainFrame::OnClose() {

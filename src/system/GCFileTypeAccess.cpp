@@ -113,13 +113,20 @@ bool CGCFileTypeAccess::RegisterExtension() {
         // A type of our own, with its glob, in the user's MIME database.
         type = "application/x-taleno-" + extension;
         const std::string packages = DataHome() + "/mime/packages";
-        const std::string package = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                    "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                                    "  <mime-type type=\"" + type + "\">\n"
-                                    "    <comment>" + extension + " file</comment>\n"
-                                    "    <glob pattern=\"*." + extension + "\"/>\n"
-                                    "  </mime-type>\n"
-                                    "</mime-info>\n";
+        const std::string package =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+            "  <mime-type type=\"" +
+            type +
+            "\">\n"
+            "    <comment>" +
+            extension +
+            " file</comment>\n"
+            "    <glob pattern=\"*." +
+            extension +
+            "\"/>\n"
+            "  </mime-type>\n"
+            "</mime-info>\n";
         if (!MakeFolder(packages) || !WriteFileAtomically(packages + "/taleno-" + extension + ".xml", package)) {
             return false;
         }
@@ -134,8 +141,7 @@ bool CGCFileTypeAccess::RegisterExtension() {
     if (!MakeFolder(ConfigHome())) {
         return false;
     }
-    std::vector<std::string> added =
-        SplitList(GetProfileString(list, "Added Associations", type, "", KeyMatch::Exact));
+    std::vector<std::string> added = SplitList(GetProfileString(list, "Added Associations", type, "", KeyMatch::Exact));
     AddOnce(added, kDesktopId);
     std::string addedValue;
     for (const std::string& id : added) addedValue += id + ";";

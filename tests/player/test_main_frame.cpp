@@ -88,5 +88,28 @@ TEST_F(FrameTest, ReportsAFailedSaveAndOpensTheHomePage) {
     EXPECT_EQ(urls, QStringList({MainFrameTestAccess::HomePageUrl().toString()}));
 }
 
+TEST_F(FrameTest, PreferencesGoBackToTheirHoldersOnOkAndCancelChangesNothing) {
+    MainFrameTestAccess& f = MakeFrame("nVideoHue=150\n");
+    const std::string ini = folder.File("Taleno .ini");
+    const std::string before = ReadWholeFile(ini);
+    SettingsRecord shown;
+    bool confirm = false;
+    f->SetPreferencesSheet([&](SettingsRecord& record, QWidget*) {
+        shown = record;
+        record.nVideoHue = 20;
+        record.strMPlayerUserConfig = "-nocache";
+        return confirm;
+    });
+    f.OnCommand(ID_OPTIONS_PREFERENCES);
+    EXPECT_EQ(shown.nVideoHue, 0);  // as the engine controller holds it
+    EXPECT_EQ(ReadWholeFile(ini), before);
+    confirm = true;
+    f.OnCommand(ID_OPTIONS_PREFERENCES);
+    EXPECT_NE(ReadWholeFile(ini).find("nVideoHue=20"), std::string::npos);
+    // The next engine start carries them.
+    PlayUntilPlaying(PlayingScript("clip.standin"));
+    EXPECT_NE(f.GetEngine().CommandLine().GetCommandLine().find("-hue 20 -nocache "), std::string::npos);
+}
+
 }  // namespace
 }  // namespace taleno::test

@@ -37,9 +37,10 @@ TEST_F(FileAssociationTest, KnownAndUnknownExtensionsBecomeDefaultsAndTwiceChang
     ASSERT_TRUE(Associate("xyz"));  // no type in the database: one of ours
     EXPECT_NE(test::ReadWholeFile(data.File("mime/packages/taleno-xyz.xml")).find("<glob pattern=\"*.xyz\"/>"),
               std::string::npos);
-    EXPECT_EQ(Apps(), "; mine\n[Default Applications]\ntext/plain=vim.desktop\nvideo/mp4=taleno.desktop;\n"
-                      "application/x-taleno-xyz=taleno.desktop;\n[Added Associations]\n"
-                      "video/mp4=taleno.desktop;\napplication/x-taleno-xyz=taleno.desktop;\n");
+    EXPECT_EQ(Apps(),
+              "; mine\n[Default Applications]\ntext/plain=vim.desktop\nvideo/mp4=taleno.desktop;\n"
+              "application/x-taleno-xyz=taleno.desktop;\n[Added Associations]\n"
+              "video/mp4=taleno.desktop;\napplication/x-taleno-xyz=taleno.desktop;\n");
     EXPECT_NE(Entry().find("Exec=\"/opt/My \\\\\"Player\\\\\"/taleno\" %f\n"), std::string::npos) << Entry();
     EXPECT_NE(Entry().find("MimeType=video/mp4;application/x-taleno-xyz;\n"), std::string::npos) << Entry();
     const std::string entry = Entry(), apps = Apps();

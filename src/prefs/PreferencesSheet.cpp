@@ -1,0 +1,436 @@
+#include "prefs/PreferencesSheet.h"
+
+#include "engine/EngineCommandLine.h"
+#include "settings/SettingsTable.h"
+#include "shell/DialogUnits.h"
+#include "system/FontLookup.h"
+#include "system/GCFileTypeAccess.h"
+#include "system/PathUtils.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <fstream>
+
+namespace taleno {
+
+namespace {
+
+QString Text(const std::string& bytes) { return QString::fromStdString(bytes); }
+
+// A page: its one-line description, then its rows.
+QWidget* NewPage(const char* description, QVBoxLayout*& layout) {
+    auto* page = new QWidget;
+    layout = new QVBoxLayout(page);
+    auto* heading = new QLabel(QString::fromLatin1(description));
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+    return page;
+}
+
+QComboBox* List(std::initializer_list<std::string_view> items) {
+    auto* combo = new QComboBox;
+    for (std::string_view item : items) combo->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+    return combo;
+}
+
+template <std::size_t N>
+QComboBox* List(const std::array<std::string_view, N>& items) {
+    auto* combo = new QComboBox;
+    for (std::string_view item : items) combo->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+    return combo;
+}
+
+// The picture values the Video page accepts; others show (and save) as 0.
+int PictureValue(int value) { return value < -100 || value > 100 ? 0 : value; }
+
+}  // namespace
+
+CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
+    : QDialog(parent), moduleFolder(std::move(folder)) {
+    setWindowTitle(QStringLiteral("Preferences"));
+    setFont(DialogFont());
+    messageBox = [](QWidget* owner, const QString& text) {
+        QMessageBox(QMessageBox::Warning, QStringLiteral("Taleno"), text, QMessageBox::Ok, owner).exec();
+    };
+    chooseEngine = [](QWidget* owner) {
+        return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("all files (*)"));
+    };
+    chooseFontFamily = [](QWidget* owner) {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, QFont(), owner, QString(), QFontDialog::ScalableFonts);
+        return ok ? font.family() : QString();
+    };
+    chooseExtensionList = [](QWidget* owner) {
+        return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("all files (*)"));
+    };
+    tabs = new QTabWidget(this);
+    tabs->addTab(EnginePage(), QStringLiteral("Engine"));
+    tabs->addTab(OutputPage(), QStringLiteral("Output"));
+    tabs->addTab(VideoPage(), QStringLiteral("Video"));
+    tabs->addTab(PlayerPage(), QStringLiteral("Player"));
+    tabs->addTab(SubtitlesPage(), QStringLiteral("Subtitles"));
+    tabs->addTab(AssociationPage(), QStringLiteral("Association"));
+    tabs->addTab(CommandsPage(), QStringLiteral("Commands"));
+    tabs->addTab(AdvancedPage(), QStringLiteral("Advanced"));
+    tabs->setMinimumSize(DialogUnitsToPixels(QSize(270, 230), font()));
+    // OK and Cancel; no Apply: nothing takes effect inside the sheet.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesSheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addWidget(buttons);
+}
+
+void CPreferencesSheet::Bind(const char* key, QWidget* control) { controls[key] = control; }
+
+// --- pages --------------------------------------------------------------------
+
+QWidget* CPreferencesSheet::EnginePage() {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("Select MPlayer Engine to be used", layout);
+    auto* group = new QGroupBox(QStringLiteral("MPlayer Binary (Engine)"));
+    auto* box = new QVBoxLayout(group);
+    auto* useDefault = new QRadioButton(QStringLiteral("Use default settings (%Taleno%/mplayer/mplayer)"));
+    auto* useGiven = new QRadioButton(QStringLiteral("Use specified Engine below:"));
+    auto* choice = new QButtonGroup(page);
+    choice->addButton(useDefault, 0);
+    choice->addButton(useGiven, 1);
+    auto* path = new QLineEdit;
+    auto* browse = new QPushButton(QStringLiteral("..."));
+    auto* row = new QHBoxLayout;
+    row->addWidget(path);
+    row->addWidget(browse);
+    box->addWidget(useDefault);
+    box->addWidget(useGiven);
+    box->addLayout(row);
+    layout->addWidget(group);
+    layout->addStretch();
+    Bind("bMPlayerPathName", useGiven);
+    Bind("strMPlayerPathName", path);
+    controls["engine default"] = useDefault;
+    // A program inside the player's folder or below it is kept relative to
+    // it; the radio buttons stay as they are.
+    connect(browse, &QPushButton::clicked, this, [this, path] {
+        const std::string chosen = chooseEngine(this).trimmed().toStdString();
+        if (!chosen.empty()) path->setText(Text(PathMakeRelative(chosen, moduleFolder + "/")));
+    });
+    return page;
+}
+
+QWidget* CPreferencesSheet::OutputPage() {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("Choose MPlayer output drivers", layout);
+    auto* form = new QFormLayout;
+    QComboBox* audio = List(kAudioDriverNames);
+    QComboBox* video = List(kVideoDriverNames);
+    form->addRow(QStringLiteral("Audio Output Driver"), audio);
+    form->addRow(QString(), new QLabel(QStringLiteral("(default: pulse)")));
+    form->addRow(QStringLiteral("Video Output Driver"), video);
+    form->addRow(QString(), new QLabel(QStringLiteral("(default: xv)")));
+    layout->addLayout(form);
+    layout->addStretch();
+    Bind("nAudioOutputDriver", audio);
+    Bind("nVideoOutputDriver", video);
+    return page;
+}
+
+QWidget* CPreferencesSheet::VideoPage() {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("Configure Video Settings here", layout);
+    layout->addWidget(new QLabel(QStringLiteral("Video Settings")));
+    auto* doubleBuffering = new QCheckBox(QStringLiteral("Double buffering"));
+    layout->addWidget(doubleBuffering);
+    Bind("bDoubleBuffering", doubleBuffering);
+    auto* form = new QFormLayout;
+    std::vector<QSlider*> sliders;
+    for (const auto& [label, key] : {std::pair{"Brightness", "nVideoBrightness"}, {"Contrast", "nVideoContrast"},
+                                     {"Hue", "nVideoHue"}, {"Saturation", "nVideoSaturation"}}) {
+        auto* slider = new QSlider(Qt::Horizontal);
+        slider->setRange(-100, 100);
+        slider->setSingleStep(1);
+        slider->setPageStep(10);
+        auto* shown = new QLineEdit(QStringLiteral("0"));
+        shown->setReadOnly(true);
+        shown->setAlignment(Qt::AlignCenter);
+        shown->setMaximumWidth(DialogUnitsToPixels(QSize(30, 14), font()).width());
+        connect(slider, &QSlider::valueChanged, shown, [shown](int value) { shown->setText(QString::number(value)); });
+        auto* row = new QHBoxLayout;
+        row->addWidget(shown);
+        row->addWidget(slider);
+        form->addRow(QString::fromLatin1(label), row);
+        Bind(key, slider);
+        sliders.push_back(slider);
+    }
+    layout->addLayout(form);
+    auto* reset = new QPushButton(QStringLiteral("Reset"));
+    connect(reset, &QPushButton::clicked, this, [sliders] {
+        for (QSlider* slider : sliders) slider->setValue(0);  // double buffering stays
+    });
+    layout->addWidget(reset, 0, Qt::AlignRight);
+    layout->addWidget(new QLabel(QStringLiteral("Any changes will take effect only after restart of MPlayer")));
+    layout->addStretch();
+    return page;
+}
+
+QWidget* CPreferencesSheet::PlayerPage() {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("Configure Taleno", layout);
+    const auto check = [&](QVBoxLayout* to, const char* text, const char* key) {
+        auto* box = new QCheckBox(QString::fromLatin1(text));
+        to->addWidget(box);
+        Bind(key, box);
+    };
+    auto* gui = new QGroupBox(QStringLiteral("Show these parts of the GUI on startup"));
+    auto* guiRows = new QVBoxLayout(gui);
+    check(guiRows, "Toolbar", "bShowToolbar");
+    check(guiRows, "Status Bar", "bShowStatusBar");
+    check(guiRows, "Progress Bar", "bShowProgressBar");
+    check(guiRows, "Playlist", "bShowPlaylist");
+    layout->addWidget(gui);
+    auto* saver = new QGroupBox(QStringLiteral("Screen Saver (and Power Saving) Settings"));
+    auto* saverRows = new QVBoxLayout(saver);
+    QComboBox* mode =
+        List({"Don't disable", "Disable when playing", "Disable if media clip contains video stream"});
+    saverRows->addWidget(mode);
+    Bind("nSSDisableMode", mode);
+    layout->addWidget(saver);
+    auto* zoom = new QGroupBox(QStringLiteral("Preset size (zoom factor)"));
+    auto* zoomRow = new QHBoxLayout(zoom);
+    auto* percent = new QLineEdit;
+    zoomRow->addWidget(percent);
+    zoomRow->addWidget(new QLabel(QStringLiteral("% of the original video size")));
+    Bind("nPresetZoom", percent);
+    layout->addWidget(zoom);
+    auto* other = new QGroupBox(QStringLiteral("Other options"));
+    auto* otherRows = new QVBoxLayout(other);
+    check(otherRows, "Allow Multiple Instances", "bAllowMultipleInstances");
+    check(otherRows, "Auto Shuffle Playlist", "bAutoShuffle");
+    check(otherRows, "Enable 'Always on Top' on startup", "bStartupAlwaysOnTop");
+    check(otherRows, "Launch files in fullscreen", "bLaunchInFullscreen");
+    check(otherRows, "Remember last playback position", "bRememberLastPlaybackPosition");
+    layout->addWidget(other);
+    return page;
+}
+
+QWidget* CPreferencesSheet::SubtitlesPage() {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("Set Subtitle related options here", layout);
+    auto* autoload = new QCheckBox(QStringLiteral("Auto-load subtitles"));
+    layout->addWidget(autoload);
+    Bind("bAutoloadSubtitles", autoload);
+    auto* font = new QGroupBox(QStringLiteral("Font"));
+    auto* fontRows = new QVBoxLayout(font);
+    auto* path = new QLineEdit;
+    auto* browse = new QPushButton(QStringLiteral("..."));
+    auto* row = new QHBoxLayout;
+    row->addWidget(path);
+    row->addWidget(browse);
+    fontRows->addLayout(row);
+    fontRows->addWidget(new QLabel(QStringLiteral("For example: /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")));
+    layout->addWidget(font);
+    Bind("strSubtitleFont", path);
+    auto* encoding = new QGroupBox(QStringLiteral("Encoding"));
+    auto* encodingRows = new QVBoxLayout(encoding);
+    auto* codePages = new QComboBox;
+    for (const SubtitleCodePage& page : kSubtitleCodePages) {
+        codePages->addItem(QString::fromUtf8(page.listText.data(), qsizetype(page.listText.size())));
+    }
+    encodingRows->addWidget(codePages);
+    layout->addWidget(encoding);
+    layout->addStretch();
+    Bind("nSubtitleCodePage", codePages);
+    // The chosen font's file, found through fontconfig; the other controls keep their state.
+    connect(browse, &QPushButton::clicked, this, [this, path] {
+        const QString family = chooseFontFamily(this);
+        if (family.isEmpty()) return;
+        if (const std::optional<FontFile> file = FindFontFile(family.toStdString())) {
+            path->setText(Text(file->path));
+        } else {
+            messageBox(this, QStringLiteral("Sorry, Font File Not Found!"));
+        }
+    });
+    return page;
+}
+
+QWidget* CPreferencesSheet::AssociationPage() {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("Add media file extensions Taleno to handle", layout);
+    layout->addWidget(new QLabel(QStringLiteral("Extensions")));
+    auto* row = new QHBoxLayout;
+    auto* extensions = new QPlainTextEdit;
+    extensions->setLineWrapMode(QPlainTextEdit::NoWrap);
+    row->addWidget(extensions);
+    auto* side = new QVBoxLayout;
+    side->addWidget(new QLabel(QStringLiteral("for example:\n\nwav\nmpeg\nmp4\n3gp\nogg\nmov")));
+    side->addStretch();
+    auto* load = new QPushButton(QStringLiteral("Load..."));
+    auto* associate = new QPushButton(QStringLiteral("Associate!"));
+    side->addWidget(load);
+    side->addWidget(associate);
+    row->addLayout(side);
+    layout->addLayout(row);
+    layout->addWidget(new QLabel(QStringLiteral("one extension pre-line, without the preceding period (dot)")));
+    controls["extensions"] = extensions;
+    connect(load, &QPushButton::clicked, this, [this, extensions] {
+        const QString chosen = chooseExtensionList(this).trimmed();
+        if (chosen.isEmpty()) return;
+        std::ifstream in(chosen.toStdString());
+        if (!in) {
+            messageBox(this, QStringLiteral("unable to open file"));
+            return;
+        }
+        QStringList lines;
+        for (std::string line; std::getline(in, line);) {
+            const QString trimmed = QString::fromStdString(line).trimmed();
+            if (!trimmed.isEmpty()) lines << trimmed;
+        }
+        extensions->setPlainText(lines.join('\n'));
+    });
+    connect(associate, &QPushButton::clicked, this, &CPreferencesSheet::Associate);
+    return page;
+}
+
+void CPreferencesSheet::Associate() {
+    const auto* extensions = static_cast<QPlainTextEdit*>(controls.at("extensions"));
+    const QStringList lines = extensions->toPlainText().split('\n');
+    QStringList failed;
+    bool any = false;
+    for (const QString& line : lines) {
+        const std::string extension = line.trimmed().toStdString();
+        if (extension.empty()) continue;
+        any = true;
+        CGCFileTypeAccess access;
+        access.extension = extension;
+        access.openCommand = moduleFolder + "/taleno";
+        access.documentClassName = "TALENO.Document";
+        access.defaultIcon = "taleno";
+        if (!access.RegisterAll()) failed << line.trimmed();
+    }
+    if (!failed.isEmpty()) {
+        messageBox(this, QStringLiteral("Failed to Associate:\n\n") + failed.join('\n'));
+    } else {
+        messageBox(this, any ? QStringLiteral("Succeed!") : QStringLiteral("No action."));
+    }
+}
+
+QWidget* CPreferencesSheet::CommandsPage() {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("Set special commands here", layout);
+    auto* group = new QGroupBox(QStringLiteral("Keys and Commands"));
+    auto* form = new QFormLayout(group);
+    for (int i = 1; i <= 8; ++i) {
+        auto* edit = new QLineEdit;
+        form->addRow(QStringLiteral("F%1").arg(i), edit);
+        controls["strF" + std::to_string(i) + "CMD"] = edit;
+    }
+    layout->addWidget(group);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* CPreferencesSheet::AdvancedPage() {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("Set Advanced settings here (for experienced users only)", layout);
+    layout->addWidget(new QLabel(QStringLiteral("Additional MPlayer parameters")));
+    auto* options = new QPlainTextEdit;
+    layout->addWidget(options);
+    layout->addWidget(new QLabel(QStringLiteral("For example: -af resample=8000:1:0")));
+    Bind("strMPlayerUserConfig", options);
+    layout->addWidget(new QLabel(QStringLiteral("MPlayer process priority")));
+    QComboBox* priority = List({"Idle", "Below Normal", "Normal", "Above Normal", "High", "Real Time"});
+    layout->addWidget(priority);
+    Bind("nMPlayerPriority", priority);
+    layout->addWidget(new QLabel(QStringLiteral("(default: Normal)")));
+    layout->addWidget(new QLabel(QStringLiteral("Caution: Use 'Real Time' priority may cause system lock-up")));
+    auto* monitor = new QCheckBox(QStringLiteral("Disable MPlayerMonitor Thread"));
+    auto* logging = new QCheckBox(QStringLiteral("Enable Logging"));
+    layout->addWidget(monitor);
+    layout->addWidget(logging);
+    Bind("bDisableMPlayerMonitor", monitor);
+    Bind("bEnableLogging", logging);
+    return page;
+}
+
+// --- exchange -------------------------------------------------------------------
+
+void CPreferencesSheet::Load(const SettingsRecord& record) {
+    for (const auto& [key, control] : controls) {
+        const SettingRow* row = FindSetting(key);
+        if (row == nullptr) continue;
+        if (auto* box = qobject_cast<QAbstractButton*>(control)) {
+            box->setChecked(record.*row->flag);
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            combo->setCurrentIndex(record.*row->number);  // outside the list: nothing chosen
+        } else if (auto* slider = qobject_cast<QSlider*>(control)) {
+            slider->setValue(PictureValue(record.*row->number));
+        } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            line->setText(row->type == SettingType::Number ? QString::number(record.*row->number)
+                                                            : Text(record.*row->text));
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
+            text->setPlainText(Text(record.*row->text));
+        }
+    }
+    // The engine choice: false checks the default, true the given engine.
+    qobject_cast<QAbstractButton*>(controls.at("engine default"))->setChecked(!record.bMPlayerPathName);
+}
+
+void CPreferencesSheet::Store(SettingsRecord& record) const {
+    for (const auto& [key, control] : controls) {
+        const SettingRow* row = FindSetting(key);
+        if (row == nullptr) continue;
+        if (auto* box = qobject_cast<QAbstractButton*>(control)) {
+            record.*row->flag = box->isChecked();
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            record.*row->number = combo->currentIndex();
+        } else if (auto* slider = qobject_cast<QSlider*>(control)) {
+            record.*row->number = slider->value();
+        } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            if (row->type == SettingType::Number) {
+                record.*row->number = line->text().trimmed().toInt();
+            } else {
+                record.*row->text = line->text().toStdString();
+            }
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
+            record.*row->text = text->toPlainText().toStdString();
+        }
+    }
+    // Neither engine button checked counts as the given engine.
+    record.bMPlayerPathName = !qobject_cast<QAbstractButton*>(controls.at("engine default"))->isChecked();
+}
+
+void CPreferencesSheet::accept() {
+    auto* zoom = static_cast<QLineEdit*>(controls.at("nPresetZoom"));
+    bool isInteger = false;
+    const int percent = zoom->text().trimmed().toInt(&isInteger);
+    const SettingRange& range = FindSetting("nPresetZoom")->range;
+    if (!isInteger || percent < range.min || percent > range.max) {
+        messageBox(this, !isInteger ? QStringLiteral("Please enter an integer.")
+                                    : QStringLiteral("Please enter an integer between %1 and %2.")
+                                          .arg(range.min)
+                                          .arg(range.max));
+        tabs->setCurrentIndex(3);  // the Player page
+        zoom->setFocus();
+        zoom->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace taleno

@@ -1,0 +1,64 @@
+#pragma once
+// The "Preferences" sheet: eight pages (Engine, Output, Video, Player,
+// Subtitles, Association, Commands, Advanced) over a copy of the settings
+// record. Load fills every control from the record; Store copies them back
+// (after OK). Each control is bound to its INI key through the settings
+// table, so a key is exchanged in one place. The Association page acts at
+// once and stores nothing.
+
+#include "settings/Settings.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QTabWidget;
+
+namespace taleno {
+
+class CPreferencesSheet : public QDialog {
+    Q_OBJECT
+
+public:
+    // A message box with an OK button and the application's title.
+    using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
+
+    // moduleFolder: the program's folder (the Engine page's browse stores a
+    // program inside it relative to it).
+    explicit CPreferencesSheet(std::string moduleFolder, QWidget* parent = nullptr);
+
+    void Load(const SettingsRecord& record);
+    void Store(SettingsRecord& record) const;
+
+    // OK: the preset zoom must be an integer from 10 to 1000, else a message,
+    // and the sheet stays open on the Player page with the box focused.
+    void accept() override;
+
+private:
+    friend class PreferencesSheetTestAccess;
+
+    QWidget* EnginePage();
+    QWidget* OutputPage();
+    QWidget* VideoPage();
+    QWidget* PlayerPage();
+    QWidget* SubtitlesPage();
+    QWidget* AssociationPage();
+    QWidget* CommandsPage();
+    QWidget* AdvancedPage();
+    void Bind(const char* key, QWidget* control);
+    void Associate();
+
+    std::string moduleFolder;
+    QTabWidget* tabs;
+    std::map<std::string, QWidget*> controls;  // INI key -> its control
+    MessageBox messageBox;
+    // Seams of the browse buttons: the chosen file (Engine) and font family
+    // (Subtitles); "" when cancelled.
+    std::function<QString(QWidget*)> chooseEngine;
+    std::function<QString(QWidget*)> chooseFontFamily;
+    std::function<QString(QWidget*)> chooseExtensionList;
+};
+
+}  // namespace taleno
