@@ -8,6 +8,7 @@
 #include "system/PathUtils.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -88,6 +89,7 @@ CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
     tabs->addTab(AssociationPage(), QStringLiteral("Association"));
     tabs->addTab(CommandsPage(), QStringLiteral("Commands"));
     tabs->addTab(AdvancedPage(), QStringLiteral("Advanced"));
+    tabs->setUsesScrollButtons(false);  // every tab in sight
     tabs->setMinimumSize(DialogUnitsToPixels(QSize(270, 230), font()));
     // OK and Cancel; no Apply: nothing takes effect inside the sheet.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -318,7 +320,7 @@ void CPreferencesSheet::Associate() {
         any = true;
         CGCFileTypeAccess access;
         access.extension = extension;
-        access.openCommand = moduleFolder + "/taleno";
+        access.openCommand = QCoreApplication::applicationFilePath().toStdString();
         access.documentClassName = "TALENO.Document";
         access.defaultIcon = "taleno";
         if (!access.RegisterAll()) failed << line.trimmed();
