@@ -7,10 +7,11 @@
 #include "system/GCFileTypeAccess.h"
 #include "system/PathUtils.h"
 
+#include <QApplication>
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -34,13 +36,18 @@ namespace {
 
 QString Text(const std::string& bytes) { return QString::fromStdString(bytes); }
 
-// A page: its one-line description, then its rows.
-QWidget* NewPage(const char* description, QVBoxLayout*& layout) {
+// A page: its icon and one-line description, then its rows.
+QWidget* NewPage(QStyle::StandardPixmap icon, const char* description, QVBoxLayout*& layout) {
     auto* page = new QWidget;
     layout = new QVBoxLayout(page);
+    auto* top = new QHBoxLayout;
+    auto* picture = new QLabel;
+    picture->setPixmap(QApplication::style()->standardIcon(icon).pixmap(32, 32));
     auto* heading = new QLabel(QString::fromLatin1(description));
     heading->setWordWrap(true);
-    layout->addWidget(heading);
+    top->addWidget(picture);
+    top->addWidget(heading, 1);
+    layout->addLayout(top);
     return page;
 }
 
@@ -106,7 +113,7 @@ void CPreferencesSheet::Bind(const char* key, QWidget* control) { controls[key] 
 
 QWidget* CPreferencesSheet::EnginePage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage("Select MPlayer Engine to be used", layout);
+    QWidget* page = NewPage(QStyle::SP_ComputerIcon, "Select MPlayer Engine to be used", layout);
     auto* group = new QGroupBox(QStringLiteral("MPlayer Binary (Engine)"));
     auto* box = new QVBoxLayout(group);
     auto* useDefault = new QRadioButton(QStringLiteral("Use default settings (%Taleno%/mplayer/mplayer)"));
@@ -138,7 +145,7 @@ QWidget* CPreferencesSheet::EnginePage() {
 
 QWidget* CPreferencesSheet::OutputPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage("Choose MPlayer output drivers", layout);
+    QWidget* page = NewPage(QStyle::SP_MediaVolume, "Choose MPlayer output drivers", layout);
     auto* form = new QFormLayout;
     QComboBox* audio = List(kAudioDriverNames);
     QComboBox* video = List(kVideoDriverNames);
@@ -155,15 +162,17 @@ QWidget* CPreferencesSheet::OutputPage() {
 
 QWidget* CPreferencesSheet::VideoPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage("Configure Video Settings here", layout);
+    QWidget* page = NewPage(QStyle::SP_DesktopIcon, "Configure Video Settings here", layout);
     layout->addWidget(new QLabel(QStringLiteral("Video Settings")));
     auto* doubleBuffering = new QCheckBox(QStringLiteral("Double buffering"));
     layout->addWidget(doubleBuffering);
     Bind("bDoubleBuffering", doubleBuffering);
     auto* form = new QFormLayout;
     std::vector<QSlider*> sliders;
-    for (const auto& [label, key] : {std::pair{"Brightness", "nVideoBrightness"}, {"Contrast", "nVideoContrast"},
-                                     {"Hue", "nVideoHue"}, {"Saturation", "nVideoSaturation"}}) {
+    for (const auto& [label, key] : {std::pair{"Brightness", "nVideoBrightness"},
+                                     {"Contrast", "nVideoContrast"},
+                                     {"Hue", "nVideoHue"},
+                                     {"Saturation", "nVideoSaturation"}}) {
         auto* slider = new QSlider(Qt::Horizontal);
         slider->setRange(-100, 100);
         slider->setSingleStep(1);
@@ -193,7 +202,7 @@ QWidget* CPreferencesSheet::VideoPage() {
 
 QWidget* CPreferencesSheet::PlayerPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage("Configure Taleno", layout);
+    QWidget* page = NewPage(QStyle::SP_MediaPlay, "Configure Taleno", layout);
     const auto check = [&](QVBoxLayout* to, const char* text, const char* key) {
         auto* box = new QCheckBox(QString::fromLatin1(text));
         to->addWidget(box);
@@ -208,8 +217,7 @@ QWidget* CPreferencesSheet::PlayerPage() {
     layout->addWidget(gui);
     auto* saver = new QGroupBox(QStringLiteral("Screen Saver (and Power Saving) Settings"));
     auto* saverRows = new QVBoxLayout(saver);
-    QComboBox* mode =
-        List({"Don't disable", "Disable when playing", "Disable if media clip contains video stream"});
+    QComboBox* mode = List({"Don't disable", "Disable when playing", "Disable if media clip contains video stream"});
     saverRows->addWidget(mode);
     Bind("nSSDisableMode", mode);
     layout->addWidget(saver);
@@ -233,7 +241,7 @@ QWidget* CPreferencesSheet::PlayerPage() {
 
 QWidget* CPreferencesSheet::SubtitlesPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage("Set Subtitle related options here", layout);
+    QWidget* page = NewPage(QStyle::SP_FileDialogDetailedView, "Set Subtitle related options here", layout);
     auto* autoload = new QCheckBox(QStringLiteral("Auto-load subtitles"));
     layout->addWidget(autoload);
     Bind("bAutoloadSubtitles", autoload);
@@ -273,7 +281,7 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
 
 QWidget* CPreferencesSheet::AssociationPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage("Add media file extensions Taleno to handle", layout);
+    QWidget* page = NewPage(QStyle::SP_FileLinkIcon, "Add media file extensions Taleno to handle", layout);
     layout->addWidget(new QLabel(QStringLiteral("Extensions")));
     auto* row = new QHBoxLayout;
     auto* extensions = new QPlainTextEdit;
@@ -334,7 +342,7 @@ void CPreferencesSheet::Associate() {
 
 QWidget* CPreferencesSheet::CommandsPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage("Set special commands here", layout);
+    QWidget* page = NewPage(QStyle::SP_CommandLink, "Set special commands here", layout);
     auto* group = new QGroupBox(QStringLiteral("Keys and Commands"));
     auto* form = new QFormLayout(group);
     for (int i = 1; i <= 8; ++i) {
@@ -349,7 +357,8 @@ QWidget* CPreferencesSheet::CommandsPage() {
 
 QWidget* CPreferencesSheet::AdvancedPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage("Set Advanced settings here (for experienced users only)", layout);
+    QWidget* page =
+        NewPage(QStyle::SP_MessageBoxWarning, "Set Advanced settings here (for experienced users only)", layout);
     layout->addWidget(new QLabel(QStringLiteral("Additional MPlayer parameters")));
     auto* options = new QPlainTextEdit;
     layout->addWidget(options);
@@ -384,7 +393,7 @@ void CPreferencesSheet::Load(const SettingsRecord& record) {
             slider->setValue(PictureValue(record.*row->number));
         } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
             line->setText(row->type == SettingType::Number ? QString::number(record.*row->number)
-                                                            : Text(record.*row->text));
+                                                           : Text(record.*row->text));
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
             text->setPlainText(Text(record.*row->text));
         }
@@ -423,10 +432,10 @@ void CPreferencesSheet::accept() {
     const int percent = zoom->text().trimmed().toInt(&isInteger);
     const SettingRange& range = FindSetting("nPresetZoom")->range;
     if (!isInteger || percent < range.min || percent > range.max) {
-        messageBox(this, !isInteger ? QStringLiteral("Please enter an integer.")
-                                    : QStringLiteral("Please enter an integer between %1 and %2.")
-                                          .arg(range.min)
-                                          .arg(range.max));
+        messageBox(this,
+                   !isInteger
+                       ? QStringLiteral("Please enter an integer.")
+                       : QStringLiteral("Please enter an integer between %1 and %2.").arg(range.min).arg(range.max));
         tabs->setCurrentIndex(3);  // the Player page
         zoom->setFocus();
         zoom->selectAll();
