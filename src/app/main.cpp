@@ -5,6 +5,7 @@
 #include "platform/ModuleFolder.h"
 #include "platform/QtPlatformChoice.h"
 #include "platform/SingleInstance.h"
+#include "shell/AppIcon.h"
 
 #include <QApplication>
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     // Qt takes its own switches out of argc and argv here.
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Taleno"));
+    QApplication::setWindowIcon(taleno::AppIcon());
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     switch (player.InitInstance(arguments)) {
     case taleno::CPlayerApp::StartResult::HandedOff: return 0;

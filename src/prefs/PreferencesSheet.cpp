@@ -2,6 +2,7 @@
 
 #include "engine/EngineCommandLine.h"
 #include "settings/SettingsTable.h"
+#include "shell/AppIcon.h"
 #include "shell/DialogUnits.h"
 #include "system/FontLookup.h"
 #include "system/GCFileTypeAccess.h"
@@ -331,6 +332,7 @@ void CPreferencesSheet::Associate() {
         access.openCommand = QCoreApplication::applicationFilePath().toStdString();
         access.documentClassName = "TALENO.Document";
         access.defaultIcon = "taleno";
+        access.iconImage = AppIconPng();
         if (!access.RegisterAll()) failed << line.trimmed();
     }
     if (!failed.isEmpty()) {

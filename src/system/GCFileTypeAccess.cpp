@@ -95,6 +95,7 @@ void CGCFileTypeAccess::ClearAll() {
     documentClassName.clear();
     documentDescription.clear();
     defaultIcon.clear();
+    iconImage.clear();
     mimeTypes.clear();
 }
 
@@ -167,6 +168,12 @@ bool CGCFileTypeAccess::RegisterDocumentType() {
     entry += "Terminal=false\nCategories=AudioVideo;Player;\nMimeType=" + typeList + "\n";
     if (!MakeFolder(folder) || !WriteFileAtomically(path, entry)) {
         return false;
+    }
+    if (!defaultIcon.empty() && !iconImage.empty()) {
+        const std::string icons = DataHome() + "/icons/hicolor/64x64/apps";
+        if (!MakeFolder(icons) || !WriteFileAtomically(icons + "/" + defaultIcon + ".png", iconImage)) {
+            return false;
+        }
     }
     RunIfInstalled({"update-desktop-database", folder});
     return true;

@@ -12,7 +12,8 @@
 //    and the user's MIME database is updated;
 //  - the open command becomes the type's default application in
 //    $XDG_CONFIG_HOME/mimeapps.list ("[Default Applications]", and listed
-//    under "[Added Associations]"), every other line of the file kept.
+//    under "[Added Associations]"), every other line of the file kept;
+//  - the icon goes into the user's hicolor theme.
 // Nothing is ever removed; associating twice gives the same files.
 
 #include <string>
@@ -29,7 +30,8 @@ public:
     std::string openCommand;          // the program's full path
     std::string documentClassName;    // "TALENO.Document": names the desktop entry
     std::string documentDescription;  // the entry's comment
-    std::string defaultIcon;          // the icon's name or path
+    std::string defaultIcon;          // the icon's name
+    std::string iconImage;            // its PNG image, installed in the user's hicolor theme
 
     void ClearAll();
     // RegisterExtension, then RegisterDocumentType; false when any write failed.

@@ -122,6 +122,12 @@ TEST_F(PreferencesSheetTest, BrowsingResettingAndAssociating) {
     EXPECT_EQ(boxes, QStringList({"Succeed!", "No action."}));
     EXPECT_NE(test::ReadWholeFile(config.File("mimeapps.list")).find("application/x-taleno-ogg=taleno.desktop;"),
               std::string::npos);
+    EXPECT_EQ(test::ReadWholeFile(data.File("icons/hicolor/64x64/apps/taleno.png")).substr(1, 3), "PNG");
+    // A folder that cannot be written: the extensions that failed are named.
+    const test::ScopedEnv blocked("XDG_CONFIG_HOME", program.File("list.txt/below-a-file").c_str());
+    access.Get<QPlainTextEdit>("extensions")->setPlainText(" wav \nmp4x");
+    Click(page, "Associate!");
+    EXPECT_EQ(boxes.back(), "Failed to Associate:\n\nwav\nmp4x");
 }
 
 }  // namespace
