@@ -18,8 +18,8 @@ std::string Lower(std::string text) {
 }  // namespace
 
 std::string DesktopExecArgument(const std::string& path) {
-    // The characters that make an argument need quotes, by the Desktop Entry
-    // specification.
+    // The characters that make an argument need quotes, by the freedesktop
+    // Desktop Entry rules.
     static const std::string kReserved = " \t\n\"'\\><~|&;$*?#()`";
     std::string argument;
     if (path.find_first_of(kReserved) == std::string::npos) {

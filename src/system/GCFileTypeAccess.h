@@ -4,7 +4,7 @@
 // user's XDG files:
 //  - the document type is the desktop entry "taleno.desktop" in
 //    $XDG_DATA_HOME/applications (Exec with the program's path, quoted as
-//    the specification asks, and "%f"; Icon; a MimeType list that collects
+//    the Desktop Entry rules ask, and "%f"; Icon; a MimeType list that collects
 //    every associated type);
 //  - an extension's type is the one the shared MIME database's globs give
 //    it; an extension without one gets a MIME package of ours

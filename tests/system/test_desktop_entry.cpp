@@ -8,7 +8,7 @@ namespace taleno {
 namespace {
 
 // What an Exec value's first argument reads back as: the string escapes
-// undone, then the quoting, then "%%" - the reading the specification asks
+// undone, then the quoting, then "%%" - the reading the Desktop Entry rules ask
 // of a desktop environment.
 std::string ReadBack(const std::string& value) {
     std::string unescaped;
