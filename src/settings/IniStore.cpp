@@ -1,5 +1,7 @@
 #include "settings/IniStore.h"
 
+#include "platform/UserFolders.h"
+
 #include <string_view>
 #include <utility>
 
@@ -59,7 +61,10 @@ bool CIniStore::DeleteKey(const std::string& key) const {
 
 CIniStore::Batch CIniStore::BeginBatch() const { return Batch(*this); }
 
-CIniStore::Batch::Batch(const CIniStore& store) : edit_(store.fileName_, store.section_, store.match_) {}
+CIniStore::Batch::Batch(const CIniStore& store) : edit_(store.fileName_, store.section_, store.match_) {
+    const std::size_t slash = store.fileName_.rfind('/');
+    if (store.makeFolder_ && slash != std::string::npos && slash > 0) folderToMake_ = store.fileName_.substr(0, slash);
+}
 
 bool CIniStore::Batch::WriteInt(const std::string& key, int value) { return edit_.Write(key, std::to_string(value)); }
 
@@ -69,6 +74,6 @@ bool CIniStore::Batch::WriteString(const std::string& key, const std::string& va
 
 bool CIniStore::Batch::DeleteKey(const std::string& key) { return edit_.Delete(key); }
 
-bool CIniStore::Batch::Commit() { return edit_.Commit(); }
+bool CIniStore::Batch::Commit() { return (folderToMake_.empty() || MakePrivateFolder(folderToMake_)) && edit_.Commit(); }
 
 }  // namespace taleno

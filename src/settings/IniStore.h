@@ -24,6 +24,9 @@ public:
     void SetSection(std::string section) { section_ = std::move(section); }
     // How keys are matched; the profile rule (ignoring case) unless changed.
     void SetKeyMatch(KeyMatch match) { match_ = match; }
+    // When set, a write first makes the file's folder (mode 0700) if it is
+    // missing: the per-user settings folder appears on the first save.
+    void SetMakeFolder(bool make) { makeFolder_ = make; }
 
     int ReadInt(const std::string& key, int def) const;
     bool ReadBool(const std::string& key, bool def) const;
@@ -50,6 +53,7 @@ public:
         friend class CIniStore;
         explicit Batch(const CIniStore& store);
         ProfileEdit edit_;
+        std::string folderToMake_;
     };
     Batch BeginBatch() const;
 
@@ -57,6 +61,7 @@ private:
     std::string fileName_;
     std::string section_;
     KeyMatch match_ = KeyMatch::IgnoreCase;
+    bool makeFolder_ = false;
 };
 
 }  // namespace taleno

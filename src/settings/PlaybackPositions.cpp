@@ -1,6 +1,7 @@
 #include "settings/PlaybackPositions.h"
 
 #include "settings/IniStore.h"
+#include "settings/SettingsFolder.h"
 
 namespace taleno {
 
@@ -25,12 +26,15 @@ CIniStore PositionStore(const std::string& moduleFolder) {
     store.SetFileName(PositionFilePath(moduleFolder));
     store.SetSection(kPositionSection);
     store.SetKeyMatch(KeyMatch::Exact);
+    store.SetMakeFolder(IsUserSettingsFolder(moduleFolder));
     return store;
 }
 
 }  // namespace
 
-std::string PositionFilePath(const std::string& moduleFolder) { return moduleFolder + "/PlaybackPosition.ini"; }
+std::string PositionFilePath(const std::string& moduleFolder) {
+    return SettingsFolder(moduleFolder) + "/PlaybackPosition.ini";
+}
 
 std::string PositionKey(const std::string& clip) {
     if (!NeedsEscape(clip)) return clip;

@@ -19,7 +19,8 @@ namespace taleno {
 
 inline constexpr const char* kPositionSection = "PlaybackPosition";
 
-// moduleFolder + "/PlaybackPosition.ini".
+// "PlaybackPosition.ini" in the settings folder of the program in
+// moduleFolder (settings/SettingsFolder.h).
 std::string PositionFilePath(const std::string& moduleFolder);
 
 // The key under which the clip's position is stored (see above).

@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include "settings/SettingsFolder.h"
 #include "settings/SettingsTable.h"
 
 #include <algorithm>
@@ -34,10 +35,12 @@ SettingsRecord::SettingsRecord() {
     }
 }
 
-std::string SettingsFilePath(const std::string& moduleFolder) { return moduleFolder + "/Taleno .ini"; }
+std::string SettingsFilePath(const std::string& moduleFolder) { return SettingsFolder(moduleFolder) + "/Taleno .ini"; }
 
 CIniStore SettingsStore(const std::string& moduleFolder) {
-    return CIniStore(SettingsFilePath(moduleFolder), kSettingsSection);
+    CIniStore store(SettingsFilePath(moduleFolder), kSettingsSection);
+    store.SetMakeFolder(IsUserSettingsFolder(moduleFolder));
+    return store;
 }
 
 void LoadSettings(const CIniStore& store, SettingsRecord& record) {

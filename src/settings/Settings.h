@@ -60,7 +60,8 @@ struct SettingsRecord {
     bool operator==(const SettingsRecord&) const = default;
 };
 
-// moduleFolder + "/Taleno .ini".
+// "Taleno .ini" in the settings folder of the program in moduleFolder
+// (settings/SettingsFolder.h).
 std::string SettingsFilePath(const std::string& moduleFolder);
 // A store on the settings file and section.
 CIniStore SettingsStore(const std::string& moduleFolder);

@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/ChildProcess.h"
 #include "platform/IniProfile.h"
+#include "platform/UserFolders.h"
 #include "system/DesktopEntry.h"
 
 #include <unistd.h>
@@ -25,9 +26,6 @@ std::string Environment(const char* name, const std::string& fallback) {
     return value != nullptr && *value != '\0' ? value : fallback;
 }
 
-std::string Home() { return Environment("HOME", "/"); }
-std::string DataHome() { return Environment("XDG_DATA_HOME", Home() + "/.local/share"); }
-std::string ConfigHome() { return Environment("XDG_CONFIG_HOME", Home() + "/.config"); }
 
 // $XDG_DATA_HOME first, then $XDG_DATA_DIRS: where the MIME globs are.
 std::vector<std::string> DataFolders() {

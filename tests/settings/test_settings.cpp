@@ -1,8 +1,15 @@
 #include "settings/PlaybackPositions.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFolder.h"
 
+#include "common/ScopedEnv.h"
 #include "common/ScratchFolder.h"
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 #include <vector>
 
 namespace taleno {
@@ -133,6 +140,57 @@ TEST_F(PlaybackPositionsTest, MissingOrUnreadableFileHasNoPositions) {
     EXPECT_EQ(ReadPosition(folder, "/a.mp4"), -1);
     EXPECT_FALSE(StorePosition(folder, "/a.mp4", 5));
     EXPECT_FALSE(StorePosition(folder, "", 5));
+}
+
+// Runs check with the rights of an ordinary user ("nobody") when the tests
+// run as root, for whom every folder is writable. check returns 0 or the
+// number of the first thing that was wrong.
+int AsOrdinaryUser(const std::function<int()>& check) {
+    if (::geteuid() != 0) return check();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(100);
+        ::_exit(check());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
+}
+
+int Mode(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
+}
+
+TEST(SettingsFolderTest, AnInstalledProgramKeepsItsFilesInTheUsersConfigFolder) {
+    ScratchFolder dir;
+    const std::string program = dir.File("bin");
+    const std::string ownFolder = dir.File("config/taleno");  // "config" itself is missing too
+    std::filesystem::create_directory(program);
+    EXPECT_EQ(SettingsFolder(program), program);  // writable: the portable place
+    ::chmod(program.c_str(), 0555);
+    ::chmod(dir.Path().c_str(), 0777);  // "nobody" makes the config folder here
+    ScopedEnv config("XDG_CONFIG_HOME", dir.File("config").c_str());
+    const int wrong = AsOrdinaryUser([&] {
+        if (SettingsFilePath(program) != ownFolder + "/Taleno .ini") return 1;
+        if (PositionFilePath(program) != ownFolder + "/PlaybackPosition.ini") return 2;
+        if (!SaveSettings(SettingsStore(program), Changed())) return 3;
+        if (!StorePosition(program, "/a.mp4", 42) || ReadPosition(program, "/a.mp4") != 42) return 4;
+        SettingsRecord loaded;
+        LoadSettings(SettingsStore(program), loaded);
+        if (!(loaded == Changed())) return 5;
+        if (Mode(ownFolder) != 0700 || Mode(dir.File("config")) != 0700) return 6;
+        return 0;
+    });
+    EXPECT_EQ(wrong, 0);
+    EXPECT_FALSE(std::filesystem::exists(program + "/Taleno .ini"));
+
+    // A program folder that already holds its settings keeps them, writable or not.
+    ::chmod(program.c_str(), 0755);
+    WriteWholeFile(program + "/Taleno .ini", "[Settings]\n");
+    ::chmod(program.c_str(), 0555);
+    EXPECT_EQ(AsOrdinaryUser([&] { return SettingsFolder(program) == program ? 0 : 1; }), 0);
+    ::chmod(program.c_str(), 0755);
 }
 
 }  // namespace
