@@ -74,6 +74,8 @@ bool CIniStore::Batch::WriteString(const std::string& key, const std::string& va
 
 bool CIniStore::Batch::DeleteKey(const std::string& key) { return edit_.Delete(key); }
 
-bool CIniStore::Batch::Commit() { return (folderToMake_.empty() || MakePrivateFolder(folderToMake_)) && edit_.Commit(); }
+bool CIniStore::Batch::Commit() {
+    return (folderToMake_.empty() || MakePrivateFolder(folderToMake_)) && edit_.Commit();
+}
 
 }  // namespace taleno

@@ -26,7 +26,6 @@ std::string Environment(const char* name, const std::string& fallback) {
     return value != nullptr && *value != '\0' ? value : fallback;
 }
 
-
 // $XDG_DATA_HOME first, then $XDG_DATA_DIRS: where the MIME globs are.
 std::vector<std::string> DataFolders() {
     std::vector<std::string> folders{DataHome()};
