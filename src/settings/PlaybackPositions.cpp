@@ -7,6 +7,8 @@ namespace taleno {
 
 namespace {
 
+constexpr const char* kPositionFileName = "PlaybackPosition.ini";
+
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
 bool NeedsEscape(const std::string& clip) {
@@ -22,18 +24,15 @@ bool NeedsEscape(const std::string& clip) {
 }
 
 CIniStore PositionStore(const std::string& moduleFolder) {
-    CIniStore store;
-    store.SetFileName(PositionFilePath(moduleFolder));
-    store.SetSection(kPositionSection);
+    CIniStore store = SettingsFolderStore(moduleFolder, kPositionFileName, kPositionSection);
     store.SetKeyMatch(KeyMatch::Exact);
-    store.SetMakeFolder(IsUserSettingsFolder(moduleFolder));
     return store;
 }
 
 }  // namespace
 
 std::string PositionFilePath(const std::string& moduleFolder) {
-    return SettingsFolder(moduleFolder) + "/PlaybackPosition.ini";
+    return SettingsFolder(moduleFolder) + "/" + kPositionFileName;
 }
 
 std::string PositionKey(const std::string& clip) {

@@ -10,6 +10,8 @@ namespace taleno {
 
 namespace {
 
+constexpr const char* kSettingsFileName = "Taleno .ini";
+
 const SettingRow& Row(const char* key) { return *FindSetting(key); }
 
 // The rows of an order (load or save), by their place in it.
@@ -35,12 +37,12 @@ SettingsRecord::SettingsRecord() {
     }
 }
 
-std::string SettingsFilePath(const std::string& moduleFolder) { return SettingsFolder(moduleFolder) + "/Taleno .ini"; }
+std::string SettingsFilePath(const std::string& moduleFolder) {
+    return SettingsFolder(moduleFolder) + "/" + kSettingsFileName;
+}
 
 CIniStore SettingsStore(const std::string& moduleFolder) {
-    CIniStore store(SettingsFilePath(moduleFolder), kSettingsSection);
-    store.SetMakeFolder(IsUserSettingsFolder(moduleFolder));
-    return store;
+    return SettingsFolderStore(moduleFolder, kSettingsFileName, kSettingsSection);
 }
 
 void LoadSettings(const CIniStore& store, SettingsRecord& record) {

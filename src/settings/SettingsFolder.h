@@ -8,14 +8,16 @@
 // "$XDG_CONFIG_HOME/taleno" (by default "~/.config/taleno"), which the first
 // save makes with mode 0700.
 
+#include "settings/IniStore.h"
+
 #include <string>
 
 namespace taleno {
 
 std::string SettingsFolder(const std::string& moduleFolder);
 
-// True when the folder is the per-user one rather than the program's own,
-// that is when a save has to make it first.
-bool IsUserSettingsFolder(const std::string& moduleFolder);
+// A store on fileName in the settings folder; when that is the per-user
+// folder, its first write makes it.
+CIniStore SettingsFolderStore(const std::string& moduleFolder, const std::string& fileName, std::string section);
 
 }  // namespace taleno
