@@ -21,7 +21,8 @@ PACKAGES=(
 # DPMS), a headless Wayland compositor with Xwayland and Qt's Wayland
 # platform, for the test that the player keeps to X11 on a Wayland desktop,
 # fonts for the font lookup's private fontconfig set-up, and the checkers
-# of the installed desktop entry, AppStream data and Debian package.
+# of the installed desktop entry, AppStream data and Debian package, and a
+# private session bus with a media-controls client.
 TEST_PACKAGES=(
   ffmpeg libbenchmark-dev
   xvfb xauth x11-xserver-utils x11-utils
@@ -29,6 +30,7 @@ TEST_PACKAGES=(
   weston xwayland qt6-wayland
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev
+  dbus-daemon playerctl
 )
 
 # What scripts/format needs.

@@ -1,6 +1,7 @@
 #include "app/PlayerApp.h"
 
 #include "player/MainFrame.h"
+#include "player/MprisService.h"
 #include "prefs/PreferencesSheet.h"
 #include "settings/Settings.h"
 
@@ -157,6 +158,10 @@ bool CPlayerApp::StartWindow(const std::string& file) {
     // Played once the view has its video window (WM_OPEN_COMMAND_LINE).
     frame->SetCommandLineFile(file);
     frame->show();
+    // On the session bus for the desktop's media controls once the window
+    // is up, so connecting to the bus does not delay it. The service belongs
+    // to the frame and goes with it.
+    QTimer::singleShot(0, frame.get(), [this] { new CMprisService(*frame, QDBusConnection::sessionBus()); });
     return true;
 }
 

@@ -282,6 +282,7 @@ void CMainFrame::SetStatusText(const QString& text) {
 void CMainFrame::SetVolume(int volume) {
     toolBar->SetVolumePosition(volume);
     engine.SetVolume(volume);
+    emit VolumeChanged();
 }
 
 // --- wheel and drops ----------------------------------------------------------

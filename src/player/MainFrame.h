@@ -93,6 +93,27 @@ public:
     using PreferencesSheet = std::function<bool(SettingsRecord& record, QWidget* parent)>;
     void SetPreferencesSheet(PreferencesSheet sheet) { preferencesSheet = std::move(sheet); }
 
+    // The face a remote control (the desktop's media controls) sees. Commands
+    // go through the same dispatch as the menus and keys, so each keeps its
+    // own rules per playback state.
+    void RunCommand(int id) { OnCommand(id); }
+    EngineState GetPlaybackState() const { return engine.GetState(); }
+    const MediaInfo& GetClipInfo() const { return engine.GetMediaInfo(); }
+    const std::string& GetClip() const { return currentClip; }
+    int GetVolume() const { return engine.GetVolume(); }
+    // Moves the volume slider and sets the engine's volume (0..100).
+    void SetVolume(int volume);
+    // Seeks to the second, as Go To does: only while playing and within the
+    // clip. True when the seek went to the engine.
+    bool SeekTo(int seconds);
+
+signals:
+    // The playback state, the clip or what is known of it may have changed.
+    void PlaybackChanged();
+    void VolumeChanged();
+    // A seek to the second went to the engine; the position jumps.
+    void Seeked(int seconds);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -229,7 +250,6 @@ private:
     // The close sequence up to the framework's destruction.
     void CloseSequence();
     void SetStatusText(const QString& text);
-    void SetVolume(int volume);
 
     // Desktop seams; empty functions restore the desktop's versions.
     void SetUrlOpener(UrlOpener opener);

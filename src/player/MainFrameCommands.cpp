@@ -52,6 +52,7 @@ void CMainFrame::OnCommand(int id) {
         row->run(*this);
     }
     UpdateCommandUI();
+    emit PlaybackChanged();
 }
 
 // --- commands -------------------------------------------------------------
@@ -76,10 +77,16 @@ void CMainFrame::OnGoTo() {
     if (dialogRunner(dialog) != QDialog::Accepted || engine.GetState() != ENGINE_PLAYING) {
         return;
     }
-    const int target = 3600 * dialog.GetHours() + 60 * dialog.GetMinutes() + dialog.GetSeconds();
-    if (target >= 0 && target < engine.GetMediaInfo().length) {
-        engine.SeekAbsolute(static_cast<unsigned>(target));
+    SeekTo(3600 * dialog.GetHours() + 60 * dialog.GetMinutes() + dialog.GetSeconds());
+}
+
+bool CMainFrame::SeekTo(int seconds) {
+    if (engine.GetState() != ENGINE_PLAYING || seconds < 0 || seconds >= engine.GetMediaInfo().length) {
+        return false;
     }
+    engine.SeekAbsolute(static_cast<unsigned>(seconds));
+    emit Seeked(seconds);
+    return true;
 }
 
 void CMainFrame::OnAbout() {
@@ -146,6 +153,7 @@ void CMainFrame::OnSeekStep(int seconds) {
     }
     engine.SeekRelative(seconds);
     seekHoldOff = kSeekHoldOffTicks;
+    emit Seeked(std::clamp(engine.GetMediaInfo().timePosition + seconds, 0, engine.GetMediaInfo().length));
 }
 
 void CMainFrame::OnMute() {

@@ -79,6 +79,7 @@ void CMainFrame::OnMessage(unsigned message, WPARAM wParam, LPARAM) {
     default: break;
     }
     UpdateCommandUI();
+    emit PlaybackChanged();
 }
 
 // --- bars and view ------------------------------------------------------------
@@ -89,13 +90,16 @@ void CMainFrame::OnSeekBarSeek(int percent) {
     }
     lastSeekPercent = percent;
     const auto length = static_cast<unsigned>(engine.GetMediaInfo().length);
-    engine.SeekAbsolute(length * static_cast<unsigned>(percent) / 100u);
+    const unsigned target = length * static_cast<unsigned>(percent) / 100u;
+    engine.SeekAbsolute(target);
     seekHoldOff = kSeekHoldOffTicks;
+    emit Seeked(static_cast<int>(target));
 }
 
 void CMainFrame::OnVolumeBarChanged(int volume) {
     if (volume != engine.GetVolume()) {
         engine.SetVolume(volume);
+        emit VolumeChanged();
     }
 }
 

@@ -1,0 +1,137 @@
+// The desktop's media controls, on a private session bus started by the
+// test: what a real client, Debian's playerctl, sees of a playing clip and
+// what its calls do to the engine.
+
+#include "FrameFixture.h"
+
+#include "player/MprisService.h"
+
+#include <QDBusConnection>
+#include <QProcess>
+
+#include <unistd.h>
+
+namespace taleno::test {
+namespace {
+
+const QString kName = "org.mpris.MediaPlayer2.taleno";
+const QString kPath = "/org/mpris/MediaPlayer2";
+const QString kPlayer = "org.mpris.MediaPlayer2.Player";
+
+// A dbus-daemon of the test's own, never the desktop's session bus.
+class PrivateBus {
+public:
+    PrivateBus() {
+        daemon.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        if (daemon.waitForReadyRead(5000)) address = QString::fromUtf8(daemon.readLine()).trimmed();
+    }
+    ~PrivateBus() {
+        daemon.kill();
+        daemon.waitForFinished(2000);
+    }
+    QDBusConnection Connect(const QString& name) const { return QDBusConnection::connectToBus(address, name); }
+
+    QString address;
+
+private:
+    QProcess daemon;
+};
+
+// Records the PropertiesChanged signals of the player interface.
+class ChangeRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QVariantMap> changes;
+    bool Saw(const QString& property, const QVariant& value) const {
+        for (const QVariantMap& change : changes) {
+            if (change.value(property) == value) return true;
+        }
+        return false;
+    }
+public slots:
+    void Changed(const QString& interface, const QVariantMap& changed, const QStringList&) {
+        if (interface == kPlayer) changes << changed;
+    }
+};
+
+class MprisTest : public FrameTest {
+protected:
+    void SetUp() override { ASSERT_FALSE(bus.address.isEmpty()) << "dbus-daemon did not start"; }
+
+    // playerctl on the private bus, with the event loop turning so that the
+    // player in this very process can answer; its standard output.
+    QString Playerctl(const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address);
+        process.setProcessEnvironment(environment);
+        process.start("playerctl", QStringList{"-p", "taleno"} + arguments);
+        EXPECT_TRUE(PumpUntil([&] { return process.state() == QProcess::NotRunning; }, 10000));
+        PumpFor(40);
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+
+    PrivateBus bus;
+};
+
+TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
+    MakeFrame();
+    auto* service = new CMprisService(*frame, bus.Connect("mpris-player"));
+    ASSERT_EQ(service->ServiceName(), kName);
+    ChangeRecorder recorder;
+    QDBusConnection client = bus.Connect("mpris-client");
+    client.connect(kName, kPath, "org.freedesktop.DBus.Properties", "PropertiesChanged", &recorder,
+                   SLOT(Changed(QString, QVariantMap, QStringList)));
+    EXPECT_EQ(Playerctl({"status"}), "Stopped");
+
+    // Next with nothing playing does nothing, as the menu's Next.
+    Playerctl({"next"});
+    EXPECT_EQ(access->GetEngine().GetState(), ENGINE_STOPPED);
+
+    const std::string script =
+        Script("clip.standin", "print-id\nprint  Title: Song\nprint  Artist: Singer\nstarting\n");
+    PlayUntilPlaying(script);
+    EXPECT_EQ(Playerctl({"status"}), "Playing");
+    EXPECT_TRUE(PumpUntil([&] { return recorder.Saw("PlaybackStatus", "Playing"); }, 2000));
+    EXPECT_EQ(Playerctl({"metadata", "xesam:title"}), "Song");
+    EXPECT_EQ(Playerctl({"metadata", "xesam:artist"}), "Singer");
+    EXPECT_EQ(Playerctl({"metadata", "mpris:length"}), "4000000");
+    EXPECT_EQ(Playerctl({"metadata", "xesam:url"}), QUrl::fromLocalFile(QString::fromStdString(script)).toString());
+
+    Playerctl({"play-pause"});
+    ASSERT_TRUE(WaitForState(ENGINE_PAUSED));
+    EXPECT_EQ(Playerctl({"status"}), "Paused");
+    EXPECT_TRUE(PumpUntil([&] { return recorder.Saw("PlaybackStatus", "Paused"); }, 2000));
+    Playerctl({"play-pause"});
+    ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
+
+    Playerctl({"position", "2"});    // SetPosition on the current track
+    Playerctl({"position", "10-"});  // Seek before the start: from the start
+    Playerctl({"volume", "0.5"});
+    EXPECT_EQ(frame->GetVolume(), 50);
+    EXPECT_TRUE(PumpUntil([&] { return recorder.Saw("Volume", 0.5); }, 2000));
+    Playerctl({"pause"});
+    ASSERT_TRUE(WaitForState(ENGINE_PAUSED));
+    Playerctl({"play"});
+    ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
+    const std::vector<std::string> received = Received(script);
+    EXPECT_NE(std::find(received.begin(), received.end(), "seek 2 2"), received.end());
+    EXPECT_NE(std::find(received.begin(), received.end(), "seek 0 2"), received.end());
+
+    Playerctl({"stop"});
+    EXPECT_TRUE(WaitForState(ENGINE_STOPPED));
+    EXPECT_EQ(Playerctl({"status"}), "Stopped");
+}
+
+TEST_F(MprisTest, ASecondPlayerTakesAnInstanceName) {
+    MakeFrame();
+    auto* first = new CMprisService(*frame, bus.Connect("first-player"));
+    auto* second = new CMprisService(*frame, bus.Connect("second-player"));
+    EXPECT_EQ(first->ServiceName(), kName);
+    EXPECT_EQ(second->ServiceName(), kName + ".instance" + QString::number(::getpid()));
+}
+
+}  // namespace
+}  // namespace taleno::test
+
+#include "test_mpris.moc"
