@@ -33,13 +33,23 @@ QStringList CMprisRootAdaptor::SupportedUriSchemes() const {
 
 QStringList CMprisRootAdaptor::SupportedMimeTypes() const {
     // The types the desktop entry names.
-    return {"video/mp4",        "video/x-matroska", "video/webm",      "video/x-msvideo",  "video/quicktime",
-            "video/mpeg",       "video/x-ms-wmv",   "video/x-ms-asf",  "video/x-flv",      "video/ogg",
-            "video/3gpp",       "video/3gpp2",      "video/mp2t",      "video/x-ogm+ogg",  "video/dv",
-            "audio/mpeg",       "audio/mp4",        "audio/x-m4a",     "audio/aac",        "audio/ogg",
-            "audio/x-vorbis+ogg", "audio/flac",     "audio/x-flac",    "audio/x-wav",      "audio/x-ms-wma",
-            "audio/x-matroska", "audio/webm",       "audio/x-ape",     "audio/x-musepack", "audio/ac3",
-            "audio/x-aiff",     "audio/x-mpegurl",  "audio/x-scpls",   "application/vnd.rn-realmedia"};
+    return {"video/mp4",          "video/x-matroska",
+            "video/webm",         "video/x-msvideo",
+            "video/quicktime",    "video/mpeg",
+            "video/x-ms-wmv",     "video/x-ms-asf",
+            "video/x-flv",        "video/ogg",
+            "video/3gpp",         "video/3gpp2",
+            "video/mp2t",         "video/x-ogm+ogg",
+            "video/dv",           "audio/mpeg",
+            "audio/mp4",          "audio/x-m4a",
+            "audio/aac",          "audio/ogg",
+            "audio/x-vorbis+ogg", "audio/flac",
+            "audio/x-flac",       "audio/x-wav",
+            "audio/x-ms-wma",     "audio/x-matroska",
+            "audio/webm",         "audio/x-ape",
+            "audio/x-musepack",   "audio/ac3",
+            "audio/x-aiff",       "audio/x-mpegurl",
+            "audio/x-scpls",      "application/vnd.rn-realmedia"};
 }
 
 void CMprisRootAdaptor::Quit() { frame.close(); }
@@ -74,7 +84,8 @@ QVariantMap CMprisPlayerAdaptor::Metadata() const {
     metadata.insert("xesam:url", isUrl ? path : QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
     const QString title = Tag(info.title);
     metadata.insert("xesam:title", !title.isEmpty() ? title : QFileInfo(path).fileName());
-    if (const QString artist = Tag(info.artist); !artist.isEmpty()) metadata.insert("xesam:artist", QStringList{artist});
+    if (const QString artist = Tag(info.artist); !artist.isEmpty())
+        metadata.insert("xesam:artist", QStringList{artist});
     if (const QString album = Tag(info.album); !album.isEmpty()) metadata.insert("xesam:album", album);
     if (const QString genre = Tag(info.genre); !genre.isEmpty()) metadata.insert("xesam:genre", QStringList{genre});
     return metadata;
@@ -88,7 +99,8 @@ void CMprisPlayerAdaptor::SetVolume(double volume) {
 }
 
 qlonglong CMprisPlayerAdaptor::Position() const {
-    return IsPlayingOrPaused(frame.GetPlaybackState()) ? qlonglong{frame.GetClipInfo().timePosition} * kMicroseconds : 0;
+    return IsPlayingOrPaused(frame.GetPlaybackState()) ? qlonglong{frame.GetClipInfo().timePosition} * kMicroseconds
+                                                       : 0;
 }
 
 bool CMprisPlayerAdaptor::CanPlay() const { return !frame.GetClip().empty(); }

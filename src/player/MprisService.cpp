@@ -46,9 +46,12 @@ QDBusObjectPath CMprisService::TrackId() const {
 }
 
 QVariantMap CMprisService::PlayerProperties() const {
-    return {{"PlaybackStatus", player->PlaybackStatus()}, {"Metadata", player->Metadata()},
-            {"Volume", player->Volume()},                 {"CanPlay", player->CanPlay()},
-            {"CanPause", player->CanPause()},             {"CanSeek", player->CanSeek()}};
+    return {{"PlaybackStatus", player->PlaybackStatus()},
+            {"Metadata", player->Metadata()},
+            {"Volume", player->Volume()},
+            {"CanPlay", player->CanPlay()},
+            {"CanPause", player->CanPause()},
+            {"CanSeek", player->CanSeek()}};
 }
 
 void CMprisService::AnnounceChanges() {

@@ -90,7 +90,9 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
 
     const std::string script =
         Script("clip.standin", "print-id\nprint  Title: Song\nprint  Artist: Singer\nstarting\n");
-    PlayUntilPlaying(script);
+    const std::string second = PlayingScript("second.standin");
+    access->OnDropFiles({script, second});
+    ASSERT_TRUE(WaitForStatus("Playing"));
     EXPECT_EQ(Playerctl({"status"}), "Playing");
     EXPECT_TRUE(PumpUntil([&] { return recorder.Saw("PlaybackStatus", "Playing"); }, 2000));
     EXPECT_EQ(Playerctl({"metadata", "xesam:title"}), "Song");
@@ -117,6 +119,15 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     const std::vector<std::string> received = Received(script);
     EXPECT_NE(std::find(received.begin(), received.end(), "seek 2 2"), received.end());
     EXPECT_NE(std::find(received.begin(), received.end(), "seek 0 2"), received.end());
+
+    // Next plays the second clip: a new track, named by its file.
+    const QString firstTrack = Playerctl({"metadata", "mpris:trackid"});
+    played.clear();
+    Playerctl({"next"});
+    ASSERT_TRUE(PumpUntil([&] { return !played.empty(); }, 8000));
+    EXPECT_EQ(played.front(), second);
+    EXPECT_EQ(Playerctl({"metadata", "xesam:title"}), "second.standin");
+    EXPECT_NE(Playerctl({"metadata", "mpris:trackid"}), firstTrack);
 
     Playerctl({"stop"});
     EXPECT_TRUE(WaitForState(ENGINE_STOPPED));
