@@ -1,8 +1,10 @@
 // The player started as `taleno <file>` would start it, on the X display the
 // tests run under, with the real engine (Debian's mplayer) playing clips made
 // with ffmpeg: caption, status texts, the engine's window, the picture on
-// the screen, the time display and the shortcuts; and, as a player process on a private Xorg server with
-// DPMS, the screen-saver and DPMS time-outs `xset q` shows.
+// the screen, the time display and the shortcuts; as a player process on a
+// private Xorg server with DPMS, the screen-saver and DPMS time-outs `xset q`
+// shows; and as a player process on a private session bus, the desktop's
+// media controls.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -12,6 +14,7 @@
 
 #include "PlayerProcess.h"
 #include "app/PlayerApp.h"
+#include "common/PrivateBus.h"
 #include "common/PrivateXServer.h"
 #include "common/ScopedEnv.h"
 #include "engine/EngineControllerTestAccess.h"
@@ -228,6 +231,33 @@ TEST_F(EndToEndTest, TheTimeOutsAreZeroWhilePlayingAndBackAfterwards) {
     ASSERT_TRUE(player.WaitForExit(20000));
     EXPECT_EQ(player.ExitCode(), 0);
     EXPECT_EQ(test::XsetTimeOuts(d), idle);
+}
+
+TEST_F(EndToEndTest, TheDesktopsMediaControlsDriveARealClip) {
+    test::PrivateBus bus;
+    ASSERT_FALSE(bus.address.isEmpty()) << "dbus-daemon did not start";
+    test::ScopedEnv session("DBUS_SESSION_BUS_ADDRESS", bus.address.toUtf8().constData());
+    test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\n");
+    test::PlayerProcess player(install, runtime.Path(), {folder->File("clip.avi")});
+    const auto statusIs = [&](const QString& status) {
+        return PumpUntil([&] { return bus.Playerctl({"status"}) == status; }, 15000);
+    };
+    ASSERT_TRUE(statusIs("Playing"));
+    EXPECT_EQ(bus.Playerctl({"metadata", "xesam:title"}), "clip.avi");
+    EXPECT_EQ(bus.Playerctl({"metadata", "mpris:length"}), "8000000");
+    bus.Playerctl({"play-pause"});
+    EXPECT_TRUE(statusIs("Paused"));
+    bus.Playerctl({"play-pause"});
+    EXPECT_TRUE(statusIs("Playing"));
+    bus.Playerctl({"stop"});
+    EXPECT_TRUE(statusIs("Stopped"));
+    // Quit is the window's own close: the player ends normally.
+    QProcess quit;
+    quit.start("dbus-send", {"--bus=" + bus.address, "--type=method_call", "--dest=org.mpris.MediaPlayer2.taleno",
+                             "/org/mpris/MediaPlayer2", "org.mpris.MediaPlayer2.Quit"});
+    quit.waitForFinished(5000);
+    ASSERT_TRUE(player.WaitForExit(15000));
+    EXPECT_EQ(player.ExitCode(), 0);
 }
 
 }  // namespace

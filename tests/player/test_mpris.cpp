@@ -4,10 +4,8 @@
 
 #include "FrameFixture.h"
 
+#include "common/PrivateBus.h"
 #include "player/MprisService.h"
-
-#include <QDBusConnection>
-#include <QProcess>
 
 #include <unistd.h>
 
@@ -17,25 +15,6 @@ namespace {
 const QString kName = "org.mpris.MediaPlayer2.taleno";
 const QString kPath = "/org/mpris/MediaPlayer2";
 const QString kPlayer = "org.mpris.MediaPlayer2.Player";
-
-// A dbus-daemon of the test's own, never the desktop's session bus.
-class PrivateBus {
-public:
-    PrivateBus() {
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-        if (daemon.waitForReadyRead(5000)) address = QString::fromUtf8(daemon.readLine()).trimmed();
-    }
-    ~PrivateBus() {
-        daemon.kill();
-        daemon.waitForFinished(2000);
-    }
-    QDBusConnection Connect(const QString& name) const { return QDBusConnection::connectToBus(address, name); }
-
-    QString address;
-
-private:
-    QProcess daemon;
-};
 
 // Records the PropertiesChanged signals of the player interface.
 class ChangeRecorder : public QObject {
@@ -58,18 +37,7 @@ class MprisTest : public FrameTest {
 protected:
     void SetUp() override { ASSERT_FALSE(bus.address.isEmpty()) << "dbus-daemon did not start"; }
 
-    // playerctl on the private bus, with the event loop turning so that the
-    // player in this very process can answer; its standard output.
-    QString Playerctl(const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address);
-        process.setProcessEnvironment(environment);
-        process.start("playerctl", QStringList{"-p", "taleno"} + arguments);
-        EXPECT_TRUE(PumpUntil([&] { return process.state() == QProcess::NotRunning; }, 10000));
-        PumpFor(40);
-        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-    }
+    QString Playerctl(const QStringList& arguments) { return bus.Playerctl(arguments); }
 
     PrivateBus bus;
 };
