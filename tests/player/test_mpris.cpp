@@ -16,11 +16,12 @@ const QString kName = "org.mpris.MediaPlayer2.taleno";
 const QString kPath = "/org/mpris/MediaPlayer2";
 const QString kPlayer = "org.mpris.MediaPlayer2.Player";
 
-// Records the PropertiesChanged signals of the player interface.
+// Records the player interface's PropertiesChanged and Seeked signals.
 class ChangeRecorder : public QObject {
     Q_OBJECT
 public:
     QList<QVariantMap> changes;
+    QList<qlonglong> seeks;
     bool Saw(const QString& property, const QVariant& value) const {
         for (const QVariantMap& change : changes) {
             if (change.value(property) == value) return true;
@@ -31,6 +32,7 @@ public slots:
     void Changed(const QString& interface, const QVariantMap& changed, const QStringList&) {
         if (interface == kPlayer) changes << changed;
     }
+    void Seeked(qlonglong position) { seeks << position; }
 };
 
 class MprisTest : public FrameTest {
@@ -50,6 +52,7 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     QDBusConnection client = bus.Connect("mpris-client");
     client.connect(kName, kPath, "org.freedesktop.DBus.Properties", "PropertiesChanged", &recorder,
                    SLOT(Changed(QString, QVariantMap, QStringList)));
+    client.connect(kName, kPath, kPlayer, "Seeked", &recorder, SLOT(Seeked(qlonglong)));
     EXPECT_EQ(Playerctl({"status"}), "Stopped");
 
     // Next with nothing playing does nothing, as the menu's Next.
@@ -77,6 +80,7 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
 
     Playerctl({"position", "2"});    // SetPosition on the current track
     Playerctl({"position", "10-"});  // Seek before the start: from the start
+    EXPECT_TRUE(PumpUntil([&] { return recorder.seeks == QList<qlonglong>{2000000, 0}; }, 2000));
     Playerctl({"volume", "0.5"});
     EXPECT_EQ(frame->GetVolume(), 50);
     EXPECT_TRUE(PumpUntil([&] { return recorder.Saw("Volume", 0.5); }, 2000));
