@@ -4,6 +4,7 @@
 #include "player/CommandIds.h"
 #include "player/MainFrame.h"
 #include "player/MprisService.h"
+#include "shell/DesktopEntryFile.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -31,26 +32,7 @@ QStringList CMprisRootAdaptor::SupportedUriSchemes() const {
     return {"file", "http", "https", "ftp", "mms", "mmsh", "rtsp", "rtp", "udp", "dvd", "vcd", "cdda"};
 }
 
-QStringList CMprisRootAdaptor::SupportedMimeTypes() const {
-    // The types the desktop entry names.
-    return {"video/mp4",          "video/x-matroska",
-            "video/webm",         "video/x-msvideo",
-            "video/quicktime",    "video/mpeg",
-            "video/x-ms-wmv",     "video/x-ms-asf",
-            "video/x-flv",        "video/ogg",
-            "video/3gpp",         "video/3gpp2",
-            "video/mp2t",         "video/x-ogm+ogg",
-            "video/dv",           "audio/mpeg",
-            "audio/mp4",          "audio/x-m4a",
-            "audio/aac",          "audio/ogg",
-            "audio/x-vorbis+ogg", "audio/flac",
-            "audio/x-flac",       "audio/x-wav",
-            "audio/x-ms-wma",     "audio/x-matroska",
-            "audio/webm",         "audio/x-ape",
-            "audio/x-musepack",   "audio/ac3",
-            "audio/x-aiff",       "audio/x-mpegurl",
-            "audio/x-scpls",      "application/vnd.rn-realmedia"};
-}
+QStringList CMprisRootAdaptor::SupportedMimeTypes() const { return DesktopEntryMimeTypes(); }
 
 void CMprisRootAdaptor::Quit() { frame.close(); }
 

@@ -7,6 +7,8 @@
 #include "common/PrivateBus.h"
 #include "player/MprisService.h"
 
+#include <QProcess>
+
 #include <unistd.h>
 
 namespace taleno::test {
@@ -112,6 +114,16 @@ TEST_F(MprisTest, ASecondPlayerTakesAnInstanceName) {
     auto* second = new CMprisService(*frame, bus.Connect("second-player"));
     EXPECT_EQ(first->ServiceName(), kName);
     EXPECT_EQ(second->ServiceName(), kName + ".instance" + QString::number(::getpid()));
+
+    // The application's properties, read by dbus-send while this process serves.
+    QProcess get;
+    get.start("dbus-send", {"--bus=" + bus.address, "--print-reply", "--dest=" + kName, kPath,
+                            "org.freedesktop.DBus.Properties.GetAll", "string:org.mpris.MediaPlayer2"});
+    ASSERT_TRUE(PumpUntil([&] { return get.state() == QProcess::NotRunning; }, 10000));
+    const QString reply = QString::fromUtf8(get.readAllStandardOutput());
+    for (const char* expected : {"\"Taleno\"", "\"taleno\"", "\"video/mp4\"", "\"audio/flac\"", "\"rtsp\""}) {
+        EXPECT_TRUE(reply.contains(expected)) << expected;
+    }
 }
 
 }  // namespace
