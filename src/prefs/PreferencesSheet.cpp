@@ -66,6 +66,16 @@ QComboBox* List(const std::array<std::string_view, N>& items) {
 }
 
 // The picture values the Video page accepts; others show (and save) as 0.
+// A path box with its "..." browse button beside it.
+QHBoxLayout* PathRow(QLineEdit*& path, QPushButton*& browse) {
+    path = new QLineEdit;
+    browse = new QPushButton(QStringLiteral("..."));
+    auto* row = new QHBoxLayout;
+    row->addWidget(path);
+    row->addWidget(browse);
+    return row;
+}
+
 int PictureValue(int value) { return value < -100 || value > 100 ? 0 : value; }
 
 }  // namespace
@@ -122,14 +132,11 @@ QWidget* CPreferencesSheet::EnginePage() {
     auto* choice = new QButtonGroup(page);
     choice->addButton(useDefault, 0);
     choice->addButton(useGiven, 1);
-    auto* path = new QLineEdit;
-    auto* browse = new QPushButton(QStringLiteral("..."));
-    auto* row = new QHBoxLayout;
-    row->addWidget(path);
-    row->addWidget(browse);
+    QLineEdit* path = nullptr;
+    QPushButton* browse = nullptr;
     box->addWidget(useDefault);
     box->addWidget(useGiven);
-    box->addLayout(row);
+    box->addLayout(PathRow(path, browse));
     layout->addWidget(group);
     layout->addStretch();
     Bind("bMPlayerPathName", useGiven);
@@ -248,12 +255,9 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
     Bind("bAutoloadSubtitles", autoload);
     auto* font = new QGroupBox(QStringLiteral("Font"));
     auto* fontRows = new QVBoxLayout(font);
-    auto* path = new QLineEdit;
-    auto* browse = new QPushButton(QStringLiteral("..."));
-    auto* row = new QHBoxLayout;
-    row->addWidget(path);
-    row->addWidget(browse);
-    fontRows->addLayout(row);
+    QLineEdit* path = nullptr;
+    QPushButton* browse = nullptr;
+    fontRows->addLayout(PathRow(path, browse));
     fontRows->addWidget(new QLabel(QStringLiteral("For example: /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")));
     layout->addWidget(font);
     Bind("strSubtitleFont", path);
