@@ -36,10 +36,15 @@ TEST_PACKAGES=(
 # What scripts/format needs.
 FORMAT_PACKAGES=(clang-format)
 
-# ensure_packages [--tests|--format]: installs what is missing.
+# What scripts/fuzz needs besides the build packages: clang with libFuzzer
+# and the sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-dev)
+
+# ensure_packages [--tests|--fuzz|--format]: installs what is missing.
 ensure_packages() {
   local wanted=("${PACKAGES[@]}")
   [[ "${1:-}" == "--tests" ]] && wanted+=("${TEST_PACKAGES[@]}")
+  [[ "${1:-}" == "--fuzz" ]] && wanted+=("${FUZZ_PACKAGES[@]}")
   [[ "${1:-}" == "--format" ]] && wanted=("${FORMAT_PACKAGES[@]}")
   local missing=()
   local p
@@ -55,11 +60,16 @@ ensure_packages() {
   fi
 }
 
+# Further cmake settings for the first configuration of BUILD_DIR (the
+# sanitizer and fuzz builds set them).
+CONFIGURE_ARGS=()
+
 # build_project [TARGET...]: configures once, then builds the targets (all
 # of them when none is named).
 build_project() {
   if [[ ! -f "$BUILD_DIR/build.ninja" ]]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${TALENO_BUILD_TYPE:-RelWithDebInfo}"
+    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${TALENO_BUILD_TYPE:-RelWithDebInfo}" \
+      "${CONFIGURE_ARGS[@]}"
   fi
   local targets=()
   (($#)) && targets=(--target "$@")

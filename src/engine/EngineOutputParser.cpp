@@ -22,9 +22,9 @@ constexpr std::int32_t kMaxPictureSize = 9999;
 
 enum class Kind {
     TimePosition,  // integer; not negative: value + 1, at most kMaxSeconds
-    Seconds,       // integer, at most kMaxSeconds
+    Seconds,       // integer, limited to 0..kMaxSeconds
     Integer,
-    Percent,  // decimal number, at most kMaxCacheFill
+    Percent,  // decimal number, limited to 0..kMaxCacheFill
     Decimal,
     Text,  // the rest of the line
     Tag,   // the rest of the line; the key begins the line, in any letter case
@@ -181,7 +181,7 @@ int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
             break;
         case Kind::Seconds:
             if (const auto number = ScanInteger(value)) {
-                info_.*rule.integer = std::min(*number, kMaxSeconds);
+                info_.*rule.integer = std::clamp(*number, 0, kMaxSeconds);
             }
             break;
         case Kind::Integer:
@@ -191,7 +191,7 @@ int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
             break;
         case Kind::Percent:
             if (const auto number = ScanDecimal(value)) {
-                info_.*rule.decimal = std::min(*number, kMaxCacheFill);
+                info_.*rule.decimal = std::clamp(*number, 0.0f, kMaxCacheFill);
             }
             break;
         case Kind::Decimal:

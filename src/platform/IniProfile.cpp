@@ -258,7 +258,7 @@ ProfileEdit::ProfileEdit(std::string file, std::string section, KeyMatch match)
 }
 
 bool ProfileEdit::Write(const std::string& key, const std::string& value) {
-    if (!readable_ || !ValidSection(section_) || !ValidKey(key) || HasLineBreak(value)) {
+    if (!readable_ || !ValidSection(section_) || !ValidKey(key) || value.find('\n') != npos) {
         return false;
     }
     const std::string newLine = key + "=" + value;

@@ -33,7 +33,9 @@
 //   - A file that exists but cannot be read (or is not a regular file, or is
 //     too large) is never overwritten: the write reports false.
 //   - Text that the format cannot hold is refused with false and nothing is
-//     written: a value holding CR or LF (it would inject further lines); a
+//     written: a value holding LF (it would inject further lines; a CR
+//     inside a value is kept, since only LF ends a line, so a value read
+//     from a file with a stray CR can always be written back); a
 //     key that is empty, holds "=", CR or LF, begins with ";" or "[" or has
 //     surrounding blanks (it could never be found again); a section name
 //     that is empty, holds "]", CR or LF or has surrounding blanks.

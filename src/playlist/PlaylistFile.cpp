@@ -106,6 +106,7 @@ int OpenRegularFile(const std::string& path) {
 }
 
 constexpr std::string_view kBlanks = " \t\n\v\f\r";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view text) {
     std::size_t first = text.find_first_not_of(kBlanks);
@@ -188,7 +189,7 @@ int CPlaylist::LoadPlaylist(const std::string& path) {
         std::string_view line = Trim(raw);
         if (firstLine) {
             // A UTF-8 byte-order mark (files from Windows tools) is no part of the entry.
-            if (line.starts_with("\xEF\xBB\xBF")) {
+            if (line.starts_with(kByteOrderMark)) {
                 line = Trim(line.substr(3));
             }
             if (line.empty()) {
@@ -239,6 +240,11 @@ int CPlaylist::SavePlaylist(const std::string& path) const {
         // written as "./#1.mp3", which reads back as the same entry.
         if (line != entry && (IsCommentLine(line) || kBlanks.find(line.front()) != std::string::npos)) {
             line.insert(0, "./");
+        }
+        // A first entry beginning with a byte-order mark keeps it: the
+        // reader drops the mark written before it.
+        if (contents.empty() && line.starts_with(kByteOrderMark)) {
+            contents = kByteOrderMark;
         }
         contents += line;
         contents += "\r\n";

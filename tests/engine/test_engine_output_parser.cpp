@@ -44,8 +44,12 @@ TEST_F(EngineOutputParserTest, NumbersAreBounded) {
     EXPECT_EQ(parser.GetMediaInfo().length, 5400);
     Starting("ID_LENGTH=400000");
     EXPECT_EQ(parser.GetMediaInfo().length, 359999);
+    Starting("ID_LENGTH=-5");
+    EXPECT_EQ(parser.GetMediaInfo().length, 0);
     Starting("Cache fill: 150.00% (1 bytes)");
     EXPECT_FLOAT_EQ(parser.GetMediaInfo().cacheFill, 100.0f);
+    Starting("Cache fill: -12.50% (1 bytes)");
+    EXPECT_FLOAT_EQ(parser.GetMediaInfo().cacheFill, 0.0f);
     Starting("Cache fill:  12.50% (458752 bytes)");
     EXPECT_FLOAT_EQ(parser.GetMediaInfo().cacheFill, 12.5f);
     Starting("ID_VIDEO_FPS=1e999");  // beyond float: largest float, no overflow

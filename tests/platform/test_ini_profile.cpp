@@ -71,6 +71,10 @@ TEST_F(IniProfileTest, RefusesWhatWouldBeLostOrInjected) {
         EXPECT_FALSE(WriteProfileString(file, "S", key, "v")) << key;
     }
     EXPECT_EQ(ReadWholeFile(file), "[S]\r\na=1\r\n");
+    // A stray CR inside a value (a file edited with old Mac line ends) ends
+    // no line: such a value read from a file can be written back.
+    EXPECT_TRUE(WriteProfileString(file, "S", "a", "x\ry"));
+    EXPECT_EQ(GetProfileString(file, "S", "a", ""), "x\ry");
 }
 
 TEST_F(IniProfileTest, FilesAreReplacedAtomicallyThroughLinksKeepingTheirMode) {

@@ -62,6 +62,12 @@ TEST_F(PlaylistFile, SaveWritesRelativeFormsAndLoadGivesThemBack) {
               "../Music/a.mp3\r\nb.mp3\r\nhttp://host/s.mp3\r\n/other/b.mp3\r\n./#1.mp3\r\n./ 2.mp3\r\n./\r\n");
     ASSERT_EQ(list.LoadPlaylist(dir + "x.txt"), 1);
     EXPECT_EQ(list.Entries(), entries);
+    // A first entry beginning with a byte-order mark keeps it.
+    list.RemoveAll();
+    list.AddFile(dir + "\xEF\xBB\xBFbom.mp3");
+    ASSERT_EQ(list.SavePlaylist(dir + "x.txt"), 1);
+    ASSERT_EQ(list.LoadPlaylist(dir + "x.txt"), 1);
+    EXPECT_EQ(list.Entries(), Strings{dir + "\xEF\xBB\xBFbom.mp3"});
 }
 
 TEST_F(PlaylistFile, FailedSaveLeavesTheOldFileWhole) {
