@@ -224,8 +224,16 @@ int LeadingInteger(std::string_view s) {
 std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& def, KeyMatch match) {
     std::string value;
-    if (!ReadValue(file, section, key, match, value)) value = def;
-    value.resize(Utf8CutLength(value, kMaxProfileStringLength));
+    const bool found = ReadValue(file, section, key, match, value);
+    if (!found) value = def;
+    const std::size_t length = Utf8CutLength(value, kMaxProfileStringLength);
+    if (found && length < value.size()) {
+        // Blanks the cut brought to the end go as well: a value read is then
+        // always one that, written back, reads the same.
+        value.resize(length);
+        while (!value.empty() && IsBlank(value.back())) value.pop_back();
+    }
+    value.resize(std::min(length, value.size()));
     return value;
 }
 

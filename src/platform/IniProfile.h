@@ -61,8 +61,9 @@ inline constexpr std::size_t kMaxProfileFileSize = 16u * 1024u * 1024u;
 // last whole character within them).
 inline constexpr std::size_t kMaxProfileStringLength = 254;
 
-// The key's value cut to kMaxProfileStringLength bytes; the default (cut the
-// same way) when the key is missing. A key present with an empty value gives
+// The key's value cut to kMaxProfileStringLength bytes (and any blanks the
+// cut left at its end removed); the default (cut the same way) when the key
+// is missing. A key present with an empty value gives
 // "".
 std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& def, KeyMatch match = KeyMatch::IgnoreCase);

@@ -27,5 +27,4 @@ std::string ReadWholeFile(const std::string& path);
 
 }  // namespace taleno::fuzz
 
-#define FUZZ_CHECK(condition) \
-    ((condition) ? (void)0 : ::taleno::fuzz::Fail(__FILE__, __LINE__, #condition))
+#define FUZZ_CHECK(condition) ((condition) ? (void)0 : ::taleno::fuzz::Fail(__FILE__, __LINE__, #condition))

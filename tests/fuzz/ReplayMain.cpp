@@ -43,7 +43,7 @@ std::vector<Bytes> ReadCorpus(const std::filesystem::path& place) {
 
 // Bytes that steer the readers: line ends, separators, quotes, signs,
 // digits, the UTF-8 byte-order mark's first byte and a multi-byte lead.
-constexpr std::uint8_t kTokens[] = {'\n', '\r', '=', '[', ']', ';', '#', '/', '.', ' ', '\t', '"',
+constexpr std::uint8_t kTokens[] = {'\n', '\r', '=', '[', ']', ';', '#', '/',  '.',  ' ',  '\t', '"',
                                     '-',  '+',  '0', '9', '%', ':', 0,   0xEF, 0xC3, 0xFF, 'e'};
 
 class Mutator {
@@ -58,7 +58,9 @@ public:
     }
 
 private:
-    std::size_t Below(std::size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+    std::size_t Below(std::size_t n) {
+        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
     std::uint8_t AnyByte() {
         return Below(2) == 0 ? kTokens[Below(sizeof kTokens)] : static_cast<std::uint8_t>(Below(256));
     }

@@ -18,12 +18,13 @@ namespace {
 
 // The record's fields with the floats as bits, so NaN compares as itself.
 auto Fields(const MediaInfo& m) {
-    return std::tie(m.hasVideo, m.clipName, m.clipAuthor, m.clipCopyright, m.clipRating, m.length, m.title,
-                    m.artist, m.album, m.genre, m.audioCodec, m.audioFormat, m.audioBitrate, m.audioRate,
-                    m.audioChannels, m.videoCodec, m.videoBitrate, m.videoWidth, m.videoHeight);
+    return std::tie(m.hasVideo, m.clipName, m.clipAuthor, m.clipCopyright, m.clipRating, m.length, m.title, m.artist,
+                    m.album, m.genre, m.audioCodec, m.audioFormat, m.audioBitrate, m.audioRate, m.audioChannels,
+                    m.videoCodec, m.videoBitrate, m.videoWidth, m.videoHeight);
 }
 bool SameButTime(const MediaInfo& a, const MediaInfo& b) {
-    return Fields(a) == Fields(b) && std::bit_cast<std::uint32_t>(a.cacheFill) == std::bit_cast<std::uint32_t>(b.cacheFill) &&
+    return Fields(a) == Fields(b) &&
+           std::bit_cast<std::uint32_t>(a.cacheFill) == std::bit_cast<std::uint32_t>(b.cacheFill) &&
            std::bit_cast<std::uint32_t>(a.videoFps) == std::bit_cast<std::uint32_t>(b.videoFps);
 }
 

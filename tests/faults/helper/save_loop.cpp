@@ -1,0 +1,27 @@
+// Saves the settings record and a 500-entry playlist into FOLDER without end,
+// the two states of SaveStates.h in turn, until it is killed. The fault tests
+// kill it at random moments and read what it left.
+//
+//   taleno_save_loop FOLDER
+
+#include "../SaveStates.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    using namespace taleno;
+    const std::string folder = argv[1];
+    const CIniStore store(folder + "/Taleno .ini", kSettingsSection);
+    CPlaylist playlists[2];
+    test::FillPlaylist(playlists[0], 0);
+    test::FillPlaylist(playlists[1], 1);
+    for (int state = 0;; state = 1 - state) {
+        if (!SaveSettings(store, test::SavedRecord(state)) || playlists[state].SavePlaylist(folder + "/list.m3u") != 1) {
+            return 1;
+        }
+    }
+}

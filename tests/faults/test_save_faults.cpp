@@ -1,0 +1,174 @@
+// Saves cut short: the saving process killed at random moments, and saves
+// on a full disk. Either way each file is the whole old one or the whole
+// new one, it loads, and a failure is reported as one.
+
+#include "SaveStates.h"
+#include "common/ScratchFolder.h"
+#include "settings/PlaybackPositions.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <set>
+#include <thread>
+
+extern char** environ;
+
+namespace taleno {
+namespace {
+
+using namespace test;
+
+// The names in a folder.
+std::set<std::string> Names(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename());
+    return names;
+}
+
+TEST(SaveFaults, KilledAtRandomMomentsEachFileIsTheWholeOldOrNewOneAndLoads) {
+    // What each file holds in either state, saved by this process.
+    ScratchFolder reference;
+    std::string settings[2];
+    std::string playlist[2];
+    std::vector<std::string> entries[2];
+    for (int state : {0, 1}) {
+        const std::string ini = reference.File("settings" + std::to_string(state) + ".ini");
+        ASSERT_TRUE(SaveSettings(CIniStore(ini, kSettingsSection), SavedRecord(state)));
+        settings[state] = ReadWholeFile(ini);
+        CPlaylist list;
+        FillPlaylist(list, state);
+        ASSERT_EQ(list.SavePlaylist(reference.File("list.m3u")), 1);
+        playlist[state] = ReadWholeFile(reference.File("list.m3u"));
+        entries[state] = list.Entries();
+    }
+
+    ScratchFolder scratch;
+    const std::string folder = scratch.Path();
+    const std::string settingsPath = scratch.File("Taleno .ini");
+    const std::string playlistPath = scratch.File("list.m3u");
+    WriteWholeFile(settingsPath, settings[0]);
+    WriteWholeFile(playlistPath, playlist[0]);
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    int kills = 0;
+    int changes = 0;
+    int leftovers = 0;
+    int lastState = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(40);
+    while (kills < 300 && std::chrono::steady_clock::now() < deadline) {
+        pid_t pid = 0;
+        char* const argv[] = {const_cast<char*>(TALENO_SAVE_LOOP), const_cast<char*>(folder.c_str()), nullptr};
+        ASSERT_EQ(::posix_spawn(&pid, TALENO_SAVE_LOOP, nullptr, nullptr, argv, environ), 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution(0, 40000)(random)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the save loop stopped on its own: a save failed";
+        ++kills;
+
+        const std::string savedSettings = ReadWholeFile(settingsPath);
+        const int state = savedSettings == settings[0] ? 0 : 1;
+        ASSERT_EQ(savedSettings, settings[state]) << "settings cut by kill " << kills << " (seed " << seed << ")";
+        SettingsRecord loaded;
+        LoadSettings(CIniStore(settingsPath, kSettingsSection), loaded);
+        ASSERT_EQ(loaded, SavedRecord(state));
+
+        const std::string savedList = ReadWholeFile(playlistPath);
+        ASSERT_TRUE(savedList == playlist[0] || savedList == playlist[1])
+            << "playlist cut by kill " << kills << " (seed " << seed << ")";
+        CPlaylist list;
+        ASSERT_EQ(list.LoadPlaylist(playlistPath), 1);
+        ASSERT_EQ(list.Entries(), entries[savedList == playlist[0] ? 0 : 1]);
+
+        changes += state != lastState;
+        lastState = state;
+        // A kill between making and renaming a temporary file leaves it; it
+        // is counted and cleared so the next kill starts alike.
+        for (const std::string& name : Names(scratch.Path())) {
+            if (name != "Taleno .ini" && name != "list.m3u") {
+                ++leftovers;
+                std::filesystem::remove(scratch.File(name));
+            }
+        }
+    }
+    EXPECT_GE(kills, 100);
+    // The kills fell between saves that went through, not only before the first.
+    EXPECT_GE(changes, 10);
+    std::printf("%d kills, settings state changed %d times, %d temporary files left behind (seed %u)\n", kills,
+                changes, leftovers, seed);
+}
+
+// A tmpfs of 64 KiB mounted on a scratch folder for one test (root only).
+class SmallDisk {
+public:
+    SmallDisk() : path_(scratch_.File("disk")) {
+        std::filesystem::create_directory(path_);
+        mounted_ = ::geteuid() == 0 && ::mount("tmpfs", path_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC,
+                                               "size=64k,mode=0700") == 0;
+        error_ = errno;
+    }
+    ~SmallDisk() {
+        if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
+    }
+    bool Mounted() const { return mounted_; }
+    std::string Why() const { return ::geteuid() != 0 ? "mounting needs root" : std::strerror(error_); }
+    const std::string& Path() const { return path_; }
+
+    // Writes a file until the disk is full; true when it ran out of space.
+    bool Fill() const {
+        const int fd = ::open((path_ + "/filler").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const std::string block(4096, 'x');
+        while (::write(fd, block.data(), block.size()) > 0) {
+        }
+        const bool full = errno == ENOSPC;
+        ::close(fd);
+        return full;
+    }
+
+private:
+    ScratchFolder scratch_;
+    std::string path_;
+    bool mounted_ = false;
+    int error_ = 0;
+};
+
+TEST(SaveFaults, OnAFullDiskSavesFailLeavingTheOldFilesWholeAndNoTemporaryFile) {
+    const SmallDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << "no small tmpfs: " << disk.Why();
+    const std::string folder = disk.Path();
+    const CIniStore store(folder + "/Taleno .ini", kSettingsSection);
+    ASSERT_TRUE(SaveSettings(store, SavedRecord(0)));
+    ASSERT_TRUE(StorePosition(folder, "/media/clip.mkv", 60));
+    CPlaylist list;
+    FillPlaylist(list, 0);
+    ASSERT_EQ(list.SavePlaylist(folder + "/list.m3u"), 1);
+    const std::set<std::string> names = Names(folder);
+    std::vector<std::string> old;
+    for (const std::string& name : names) old.push_back(ReadWholeFile(folder + "/" + name));
+
+    ASSERT_TRUE(disk.Fill());
+    EXPECT_FALSE(SaveSettings(store, SavedRecord(1)));
+    EXPECT_FALSE(StorePosition(folder, "/media/clip.mkv", 120));
+    EXPECT_FALSE(StorePosition(folder, "/media/other.mkv", 5));
+    FillPlaylist(list, 1);
+    EXPECT_EQ(list.SavePlaylist(folder + "/list.m3u"), -1);
+
+    std::filesystem::remove(folder + "/filler");
+    EXPECT_EQ(Names(folder), names);
+    std::size_t i = 0;
+    for (const std::string& name : names) EXPECT_EQ(ReadWholeFile(folder + "/" + name), old[i++]) << name;
+    EXPECT_EQ(ReadPosition(folder, "/media/clip.mkv"), 60);
+}
+
+}  // namespace
+}  // namespace taleno
