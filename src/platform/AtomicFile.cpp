@@ -71,6 +71,29 @@ int CreateTemporaryFile(const std::string& path, std::string& name) {
     }
     return -1;
 }
+
+// Gives the unnamed file open as fd a temporary name beside `path`, for the
+// rename; false when it cannot be named.
+bool NameUnnamedFile(int fd, const std::string& path, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    const std::string fdPath = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path + "." + std::to_string(::getpid()) + "-u" + std::to_string(counter++) + ".tmp";
+        if (::linkat(AT_FDCWD, fdPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+
+// The folder a file path lies in, for opening it.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
 }  // namespace
 
 bool WriteFileAtomically(const std::string& requestedPath, std::string_view contents) {
@@ -82,8 +105,16 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
         return false;
     }
+    // The new contents go to an unnamed file first, so that a process killed
+    // while writing them leaves nothing behind; it is named only for the
+    // rename. Where the file system has no unnamed files, a named temporary
+    // file does the same with a wider window.
     std::string tmpl;
-    int fd = CreateTemporaryFile(path, tmpl);
+    int fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const bool unnamed = fd >= 0;
+    if (!unnamed && errno != EACCES && errno != EPERM) {
+        fd = CreateTemporaryFile(path, tmpl);
+    }
     if (fd < 0) {
         // The folder is not the user's to write, but the file may be: then
         // the save the user asked for is made in the file itself.
@@ -96,11 +127,16 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view cont
         ::fchmod(fd, old.st_mode & 07777);
     }
     bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
+    if (ok && unnamed) {
+        ok = NameUnnamedFile(fd, path, tmpl);
+    }
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(tmpl.c_str(), path.c_str()) == 0) {
         return true;
     }
-    ::unlink(tmpl.c_str());
+    if (!tmpl.empty()) {
+        ::unlink(tmpl.c_str());
+    }
     return false;
 }
 

@@ -104,8 +104,8 @@ TEST(SaveFaults, KilledAtRandomMomentsEachFileIsTheWholeOldOrNewOneAndLoads) {
     EXPECT_GE(kills, 100);
     // The kills fell between saves that went through, not only before the first.
     EXPECT_GE(changes, 10);
-    std::printf("%d kills, settings state changed %d times, %d temporary files left behind (seed %u)\n", kills,
-                changes, leftovers, seed);
+    std::printf("%d kills, settings state changed %d times, %d temporary files left behind (seed %u)\n", kills, changes,
+                leftovers, seed);
 }
 
 // A tmpfs of 64 KiB mounted on a scratch folder for one test (root only).

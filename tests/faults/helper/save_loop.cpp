@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     test::FillPlaylist(playlists[0], 0);
     test::FillPlaylist(playlists[1], 1);
     for (int state = 0;; state = 1 - state) {
-        if (!SaveSettings(store, test::SavedRecord(state)) || playlists[state].SavePlaylist(folder + "/list.m3u") != 1) {
+        if (!SaveSettings(store, test::SavedRecord(state)) ||
+            playlists[state].SavePlaylist(folder + "/list.m3u") != 1) {
             return 1;
         }
     }
