@@ -226,17 +226,52 @@ TEST_F(EngineControllerTest, EarlyEndsFailAndAnEndWhilePlayingFinishes) {
     EXPECT_EQ(recorder.Count(WM_ENGINE_STARTING), 1);
 }
 
-TEST_F(EngineControllerTest, EngineKilledWhileCommandsAreWrittenNeverBlocksThePlayer) {
-    StartScript("starting\n");
-    const pid_t pid = access.EnginePid();
-    ::kill(pid, SIGKILL);
-    for (int i = 0; i < 200; ++i) {
-        engine.SendCommand("get_time_pos");
-        engine.SeekRelative(10);
+TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNothingBehind) {
+    // What a real engine prints while it starts a clip, one line a step.
+    const std::vector<std::string> steps = {
+        "MPlayer UNKNOWN-12 (C) 2000-2023 MPlayer Team", "Playing clip.avi.", "ID_VIDEO_ID=0", "ID_AUDIO_ID=1",
+        "ID_CLIP_INFO_NAME0=Title", "ID_CLIP_INFO_VALUE0=Clip", "ID_VIDEO_FORMAT=FMP4", "ID_VIDEO_WIDTH=176",
+        "ID_VIDEO_HEIGHT=144", "ID_LENGTH=2.04", "ID_AUDIO_RATE=44100", "ID_AUDIO_CODEC=mpg123",
+        "Starting playback...", "ANS_TIME_POSITION=0.1"};
+    engine.SetLogging(true);  // the kills wait until the lines were read
+    UseScript("starting\n");
+    engine.Start();
+    engine.Stop();
+    const int descriptors = testsupport::OpenDescriptorCount();
+    const int threads = testsupport::ThreadCount();
+    for (std::size_t dieAfter = 0; dieAfter <= steps.size(); ++dieAfter) {
+        std::string lines;
+        for (std::size_t i = 0; i < dieAfter; ++i) lines += "print " + steps[i] + "\n";
+        const bool playing = dieAfter > 12;
+        // It ends by itself, or is killed while the player writes commands to it.
+        for (const bool killed : {false, true}) {
+            recorder.entries.clear();
+            // A killed engine first says it has printed its lines.
+            const std::string ready = "ready " + std::to_string(dieAfter);
+            UseScript(lines + (killed ? "print " + ready + "\nstall\n" : "exit 1\n"));
+            engine.Start();
+            if (killed) {
+                ASSERT_TRUE(PumpUntil([&] { return !logged.empty() && logged.back() == ready; }, 3000));
+                ::kill(access.EnginePid(), SIGKILL);
+                for (int i = 0; i < 100; ++i) engine.SendCommand("get_time_pos");
+            }
+            // Before "Starting" the start failed; after it the clip ended, or
+            // failed when the engine was gone before its last lines were read.
+            ASSERT_TRUE(PumpUntil(
+                [&] { return recorder.Has(WM_ENGINE_FAILED) || (playing && recorder.Has(WM_ENGINE_FINISHED)); },
+                3000))
+                << "no report after " << dieAfter << " lines" << (killed ? ", killed" : "");
+            EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+            EXPECT_EQ(engine.SendCommand("pause"), -1);
+            EXPECT_FALSE(access.IsWriterRunning());
+            logged.clear();
+        }
     }
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 3000));
-    EXPECT_EQ(engine.SendCommand("pause"), -1);
-    EXPECT_FALSE(access.IsWriterRunning());
+    EXPECT_EQ(testsupport::OpenDescriptorCount(), descriptors);
+    EXPECT_EQ(testsupport::ThreadCount(), threads);
+    EXPECT_FALSE(testsupport::HasUnreapedChild());
+    // And the next clip plays.
+    StartScript("starting\n");
 }
 
 TEST_F(EngineControllerTest, DestructorAndStartStopCyclesLeaveNoEngineDescriptorsThreadsOrZombies) {
