@@ -228,11 +228,20 @@ TEST_F(EngineControllerTest, EarlyEndsFailAndAnEndWhilePlayingFinishes) {
 
 TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNothingBehind) {
     // What a real engine prints while it starts a clip, one line a step.
-    const std::vector<std::string> steps = {
-        "MPlayer UNKNOWN-12 (C) 2000-2023 MPlayer Team", "Playing clip.avi.", "ID_VIDEO_ID=0", "ID_AUDIO_ID=1",
-        "ID_CLIP_INFO_NAME0=Title", "ID_CLIP_INFO_VALUE0=Clip", "ID_VIDEO_FORMAT=FMP4", "ID_VIDEO_WIDTH=176",
-        "ID_VIDEO_HEIGHT=144", "ID_LENGTH=2.04", "ID_AUDIO_RATE=44100", "ID_AUDIO_CODEC=mpg123",
-        "Starting playback...", "ANS_TIME_POSITION=0.1"};
+    const std::vector<std::string> steps = {"MPlayer UNKNOWN-12 (C) 2000-2023 MPlayer Team",
+                                            "Playing clip.avi.",
+                                            "ID_VIDEO_ID=0",
+                                            "ID_AUDIO_ID=1",
+                                            "ID_CLIP_INFO_NAME0=Title",
+                                            "ID_CLIP_INFO_VALUE0=Clip",
+                                            "ID_VIDEO_FORMAT=FMP4",
+                                            "ID_VIDEO_WIDTH=176",
+                                            "ID_VIDEO_HEIGHT=144",
+                                            "ID_LENGTH=2.04",
+                                            "ID_AUDIO_RATE=44100",
+                                            "ID_AUDIO_CODEC=mpg123",
+                                            "Starting playback...",
+                                            "ANS_TIME_POSITION=0.1"};
     engine.SetLogging(true);  // the kills wait until the lines were read
     UseScript("starting\n");
     engine.Start();
@@ -258,8 +267,7 @@ TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNo
             // Before "Starting" the start failed; after it the clip ended, or
             // failed when the engine was gone before its last lines were read.
             ASSERT_TRUE(PumpUntil(
-                [&] { return recorder.Has(WM_ENGINE_FAILED) || (playing && recorder.Has(WM_ENGINE_FINISHED)); },
-                3000))
+                [&] { return recorder.Has(WM_ENGINE_FAILED) || (playing && recorder.Has(WM_ENGINE_FINISHED)); }, 3000))
                 << "no report after " << dieAfter << " lines" << (killed ? ", killed" : "");
             EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
             EXPECT_EQ(engine.SendCommand("pause"), -1);
