@@ -1,6 +1,8 @@
 // Saves the settings record and a 500-entry playlist into FOLDER without end,
-// the two states of SaveStates.h in turn, until it is killed. The fault tests
-// kill it at random moments and read what it left.
+// the two states of SaveStates.h in turn, until it is killed. It prints
+// "saving" when its first save begins and "saved" after each pair of saves,
+// so the fault tests can time a save and kill it at random moments within
+// one, then read what it left.
 //
 //   taleno_save_loop FOLDER
 
@@ -19,10 +21,14 @@ int main(int argc, char** argv) {
     CPlaylist playlists[2];
     test::FillPlaylist(playlists[0], 0);
     test::FillPlaylist(playlists[1], 1);
+    std::fputs("saving\n", stdout);
+    std::fflush(stdout);
     for (int state = 0;; state = 1 - state) {
         if (!SaveSettings(store, test::SavedRecord(state)) ||
             playlists[state].SavePlaylist(folder + "/list.m3u") != 1) {
             return 1;
         }
+        std::fputs("saved\n", stdout);
+        std::fflush(stdout);
     }
 }
