@@ -31,7 +31,8 @@ TEST(PathUtils, AbsoluteAndUrl) {
 }
 
 // The common cases (same folder, one up, another first component, the
-// folder itself, "./") are read and written by the playlist file tests.
+// folder itself, "./") are read and written by the playlist file tests; the
+// round trip of every path in normal form is the paths fuzz target's.
 TEST(PathUtils, MakeAbsolute) {
     EXPECT_EQ(PathMakeAbsolute("sub/a.mp3", "/Lists/x.m3u"), "/Lists/sub/a.mp3");
     EXPECT_EQ(PathMakeAbsolute("/Other/x.mp3", "/Lists/"), "/Other/x.mp3");
@@ -56,16 +57,6 @@ TEST(PathUtils, MakeRelative) {
     EXPECT_EQ(PathMakeRelative("http://h/Lists/a.mp3", "/h/Lists/"), "http://h/Lists/a.mp3");
     EXPECT_EQ(PathMakeRelative("sub/a.mp3", "/Lists/"), "sub/a.mp3");
     EXPECT_EQ(PathMakeRelative("/Lists/a.mp3", "Lists/"), "/Lists/a.mp3");
-}
-
-TEST(PathUtils, RelativeAndAbsoluteRoundTrip) {
-    const char* base = "/home/u/Lists/party.m3u";
-    for (const char* path : {"/home/u/Lists/a.mp3", "/home/u/Music/b c.ogg", "/home/x/y/z.avi",
-                             "/home/u/Lists/sub/deeper/d.mkv", "/home/u/Lists/", "/home/U/a.mp3"}) {
-        const std::string relative = PathMakeRelative(path, base);
-        EXPECT_FALSE(PathIsAbsolute(relative)) << path;
-        EXPECT_EQ(PathMakeAbsolute(relative, base), path) << relative;
-    }
 }
 
 }  // namespace
