@@ -110,9 +110,28 @@ std::string PathMakeAbsolute(std::string_view relative, std::string_view base) {
     return result;
 }
 
+namespace {
+
+// No empty, "." or ".." component: only then does a relative form, read
+// back, give the very same text ("/a/x/../b" would come back as "/a/b").
+bool InNormalForm(std::string_view path) {
+    if (path.find("//") != std::string_view::npos) {
+        return false;
+    }
+    for (const std::string& part : PathSplit(path)) {
+        if (part == "." || part == "..") {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 std::string PathMakeRelative(std::string_view absolute, std::string_view base) {
     const std::string folder = PathGetDirectory(base);
-    if (!absolute.starts_with('/') || PathIsUrl(absolute) || !folder.starts_with('/') || PathIsUrl(folder)) {
+    if (!absolute.starts_with('/') || PathIsUrl(absolute) || !folder.starts_with('/') || PathIsUrl(folder) ||
+        !InNormalForm(absolute) || !InNormalForm(folder)) {
         return std::string(absolute);
     }
     const std::string name = PathGetFileName(absolute);

@@ -44,7 +44,9 @@ std::string PathMakeAbsolute(std::string_view relative, std::string_view base);
 // "../Music/a.mp3" for "/Music/a.mp3" against "/Lists/x.m3u", and "./" for
 // the base folder itself. The input comes back unchanged when it has no
 // relative form: it is not an absolute file path (relative paths, URLs), the
-// base is not an absolute file path, or the two share no first component.
+// base is not an absolute file path, the two share no first component, or
+// either holds an empty, "." or ".." component (a relative form of
+// "/a/x/../b" would read back as "/a/b", another text for the same file).
 std::string PathMakeRelative(std::string_view absolute, std::string_view base);
 
 }  // namespace taleno

@@ -57,6 +57,9 @@ TEST(PathUtils, MakeRelative) {
     EXPECT_EQ(PathMakeRelative("http://h/Lists/a.mp3", "/h/Lists/"), "http://h/Lists/a.mp3");
     EXPECT_EQ(PathMakeRelative("sub/a.mp3", "/Lists/"), "sub/a.mp3");
     EXPECT_EQ(PathMakeRelative("/Lists/a.mp3", "Lists/"), "/Lists/a.mp3");
+    // Only paths in normal form: "x/../a.mp3" would read back as "/Lists/a.mp3".
+    EXPECT_EQ(PathMakeRelative("/Lists/x/../a.mp3", "/Lists/y.txt"), "/Lists/x/../a.mp3");
+    EXPECT_EQ(PathMakeRelative("/Lists//a.mp3", "/Lists/y.txt"), "/Lists//a.mp3");
 }
 
 }  // namespace
