@@ -227,13 +227,12 @@ std::string GetProfileString(const std::string& file, const std::string& section
     const bool found = ReadValue(file, section, key, match, value);
     if (!found) value = def;
     const std::size_t length = Utf8CutLength(value, kMaxProfileStringLength);
-    if (found && length < value.size()) {
-        // Blanks the cut brought to the end go as well: a value read is then
-        // always one that, written back, reads the same.
+    if (length < value.size()) {
         value.resize(length);
-        while (!value.empty() && IsBlank(value.back())) value.pop_back();
+        // Blanks the cut brought to the end of a value read go as well: it
+        // is then one that, written back, reads the same.
+        while (found && !value.empty() && IsBlank(value.back())) value.pop_back();
     }
-    value.resize(std::min(length, value.size()));
     return value;
 }
 

@@ -63,8 +63,7 @@ inline constexpr std::size_t kMaxProfileStringLength = 254;
 
 // The key's value cut to kMaxProfileStringLength bytes (and any blanks the
 // cut left at its end removed); the default (cut the same way) when the key
-// is missing. A key present with an empty value gives
-// "".
+// is missing. A key present with an empty value gives "".
 std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& def, KeyMatch match = KeyMatch::IgnoreCase);
 

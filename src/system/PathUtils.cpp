@@ -137,8 +137,6 @@ std::string PathMakeRelative(std::string_view absolute, std::string_view base) {
     const std::string name = PathGetFileName(absolute);
     std::vector<std::string> parts = PathSplit(absolute);
     std::vector<std::string> baseParts = PathSplit(folder);
-    DropLeadingDot(parts);
-    DropLeadingDot(baseParts);
     if (!name.empty() && !parts.empty()) {
         parts.pop_back();
     }
