@@ -65,7 +65,7 @@ TEST(SaveFaults, KilledAtRandomMomentsEachFileIsTheWholeOldOrNewOneAndLoads) {
     int changes = 0;
     int leftovers = 0;
     int lastState = 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(40);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (kills < 300 && std::chrono::steady_clock::now() < deadline) {
         // Spawned with its output into a pipe, it says when it begins to
         // save and when a pair of saves is done: the kill comes at a random
