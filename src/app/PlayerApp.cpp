@@ -11,21 +11,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <string_view>
-#include <thread>
 #include <utility>
 
 namespace taleno {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// An attempt that fails sooner than this found nobody accepting; a longer one
-// reached the running instance, which then did not answer in time.
-constexpr auto kQuickFailure = std::chrono::milliseconds(1000);
-constexpr auto kRetryPause = std::chrono::milliseconds(50);
 
 std::string WorkingFolder() {
     std::vector<char> buffer(256);
@@ -101,7 +92,7 @@ bool CPlayerApp::HandOffToRunningInstance(const std::vector<std::string>& argume
         // Without a file there is nothing to hand over, and the running
         // instance is not brought forward.
         handedOff =
-            instance.AlreadyRunning() && !ReadAllowMultipleInstances(moduleFolder) && (file.empty() || HandOff(file));
+            instance.AlreadyRunning() && !ReadAllowMultipleInstances(moduleFolder) && (file.empty() || instance.HandOff(file));
     }
     return *handedOff;
 }
@@ -112,21 +103,6 @@ CPlayerApp::StartResult CPlayerApp::InitInstance(const std::vector<std::string>&
     }
     const std::string file = AbsoluteClipArgument(CommandLineFile(arguments), WorkingFolder());
     return StartWindow(file) ? StartResult::WindowShown : StartResult::Failed;
-}
-
-bool CPlayerApp::HandOff(const std::string& text) const {
-    const auto giveUp = Clock::now() + std::chrono::milliseconds(kHandOffRetryMs);
-    for (;;) {
-        const auto attempt = Clock::now();
-        if (instance.HandOff(text, kHandOffTimeoutMs)) {
-            return true;
-        }
-        // Resending after a long attempt could open the file twice.
-        if (Clock::now() - attempt >= kQuickFailure || Clock::now() >= giveUp) {
-            return false;
-        }
-        std::this_thread::sleep_for(kRetryPause);
-    }
 }
 
 bool CPlayerApp::StartWindow(const std::string& file) {
@@ -165,7 +141,11 @@ bool CPlayerApp::StartWindow(const std::string& file) {
     return true;
 }
 
-void CPlayerApp::DestroyMainWindow() { frame.reset(); }
+void CPlayerApp::DestroyMainWindow() {
+    // A later instance must not hand a file to a window that is going.
+    instance.StopServing();
+    frame.reset();
+}
 
 void CPlayerApp::CloseMainWindow() {
     if (frame) {

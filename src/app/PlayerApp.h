@@ -41,13 +41,6 @@ public:
         Failed,       // the main window could not be created: end with an error
     };
 
-    // How long a later instance waits for the running one to handle its
-    // argument (opening it may first stop a running engine).
-    static constexpr int kHandOffTimeoutMs = 15000;
-    // How long a later instance keeps trying while nobody accepts its
-    // connection yet, as when the running instance is itself just starting.
-    static constexpr int kHandOffRetryMs = 2000;
-
     // Takes the single-instance lock in instanceFolder (see CSingleInstance)
     // at once, so it is held from the program's start. The settings file is
     // read from moduleFolder.
@@ -88,7 +81,6 @@ public:
 
 private:
     // True when the running instance has handled text.
-    bool HandOff(const std::string& text) const;
     bool StartWindow(const std::string& file);
 
     std::string moduleFolder;

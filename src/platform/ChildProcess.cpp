@@ -1,6 +1,7 @@
 #include "platform/ChildProcess.h"
 
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,7 +50,7 @@ bool MakePipe(int ends[2]) {
 }
 
 // Runs in the child between fork and exec: only async-signal-safe calls.
-[[noreturn]] void ExecChild(char* const* argv, int niceness, int stdinFd, int outputFd, int reportFd) {
+[[noreturn]] void ExecChild(char* const* argv, int niceness, int stdinFd, int outputFd, int reportFd, pid_t parent) {
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -58,6 +59,15 @@ bool MakePipe(int ends[2]) {
     ::sigaction(SIGPIPE, &deflt, nullptr);  // the player ignores it; the engine must not inherit that
 
     ::setpgid(0, 0);
+    // The engine ends with the player however the player ends (killed, its
+    // display gone): otherwise it would play on, re-parented to init. The
+    // signal comes when the thread that forked ends, so Start runs on the
+    // user-interface thread, which lives as long as the player. A player
+    // that died before this call is caught by the parent check.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) {
+        ::_exit(127);
+    }
     ::setpriority(PRIO_PROCESS, 0, niceness);  // refused raises leave the niceness as it was
 
     if (::dup2(stdinFd, 0) < 0 || ::dup2(outputFd, 1) < 0 || ::dup2(outputFd, 2) < 0) {
@@ -130,9 +140,10 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, int niceness) {
         return false;
     }
 
+    const pid_t parent = ::getpid();
     pid_t pid = ::fork();
     if (pid == 0) {
-        ExecChild(args.data(), niceness, input[0], output[1], report[1]);
+        ExecChild(args.data(), niceness, input[0], output[1], report[1], parent);
     }
     CloseFd(input[0]);
     CloseFd(output[1]);

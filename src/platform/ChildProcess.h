@@ -48,7 +48,9 @@ public:
     // Refused (false) while a child is running or a pipe of the previous one
     // is still open. `niceness` (-20 to 19) is set in the child before the
     // program runs; when the system refuses it, the child keeps the player's
-    // niceness, silently.
+    // niceness, silently. The child is killed when the calling thread ends
+    // (and so when the player ends, however it ends): call it from a thread
+    // that lives as long as the child should.
     bool Start(const std::vector<std::string>& argv, int niceness);
 
     // The number of bytes waiting on the output pipe, at most `max`, copied to

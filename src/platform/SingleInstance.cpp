@@ -24,13 +24,17 @@ namespace {
 
 constexpr char kLockName[] = "{5C0E7A21-4B9D-4F63-A8E2-91D3B6C47F08}";
 constexpr char kSocketName[] = "TALENOUniqueClassName";
+// Held (write-locked) by the instance that serves, or is about to serve, the
+// socket, from the moment it knows it is the first until it stops serving.
+constexpr char kServerLockName[] = "TALENOUniqueClassName.lock";
 constexpr char kAcknowledge = '\x06';
 // A client that has not finished its message by then is dropped, so idle or
 // stuck clients cannot pile up.
 constexpr int kClientTimeoutMs = 5000;
+// Connections served at once; later ones wait in the socket's queue (and a
+// later instance retries while the queue is full), none is refused.
 constexpr int kMaxOpenConnections = 16;
-
-using Clock = std::chrono::steady_clock;
+constexpr auto kRetryPause = std::chrono::milliseconds(20);
 
 bool IsPrivateFolder(const std::string& path) {
     struct stat info {};
@@ -58,42 +62,62 @@ bool FillAddress(const std::string& path, sockaddr_un& address) {
     return true;
 }
 
-int RemainingMs(Clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
+// Whether a process other than this open of the file holds a lock on it.
+bool LockedByOther(int fd) {
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    return fd >= 0 && fcntl(fd, F_OFD_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
 }
 
-// Connects without blocking for longer than the deadline; -1 when nobody
-// accepts. A full backlog (EAGAIN) is retried until the deadline.
-int ConnectBefore(const sockaddr_un& address, Clock::time_point deadline) {
-    for (;;) {
-        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-        if (fd < 0) {
-            return -1;
-        }
-        if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-            return fd;
-        }
-        const int error = errno;
-        close(fd);
-        if (error != EAGAIN || RemainingMs(deadline) == 0) {
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+// One non-blocking connection attempt: the socket, or -1 with errno set
+// (EAGAIN: the server lives but its queue is full).
+int ConnectOnce(const sockaddr_un& address) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0 || connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        return fd;
     }
+    const int error = errno;
+    close(fd);
+    errno = error;
+    return -1;
 }
 
-bool WaitFor(int fd, short events, Clock::time_point deadline) {
+// Waits, with no time limit, until fd is ready or its peer has gone.
+bool WaitFor(int fd, short events) {
     for (;;) {
         pollfd entry{fd, events, 0};
-        const int ready = poll(&entry, 1, RemainingMs(deadline));
-        if (ready > 0) {
+        if (poll(&entry, 1, -1) > 0) {
             return true;
         }
-        if (ready == 0 || errno != EINTR) {
+        if (errno != EINTR) {
             return false;
         }
     }
+}
+
+// Sends message on a connected socket and waits for the acknowledgement:
+// true when it came, false when the server closed the connection first.
+bool Deliver(int fd, const std::string& message) {
+    std::size_t sent = 0;
+    while (sent < message.size() && WaitFor(fd, POLLOUT)) {
+        const ssize_t n = send(fd, message.data() + sent, message.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return false;
+        }
+        sent += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    while (sent == message.size() && WaitFor(fd, POLLIN)) {
+        char reply = 0;
+        const ssize_t n = recv(fd, &reply, 1, 0);
+        if (n == 1) {
+            return reply == kAcknowledge;
+        }
+        if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+            return false;
+        }
+    }
+    return false;
 }
 
 bool PeerIsOwnUser(qintptr descriptor) {
@@ -113,9 +137,13 @@ CSingleInstance::CSingleInstance(std::string folder) : folder_(std::move(folder)
     if (lockFd_ < 0) {
         return;
     }
+    serverLockFd_ = open((folder_ + "/" + kServerLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (SetLock(lockFd_, F_WRLCK)) {
-        // First: share the lock from now on, so that the lock stays held by
-        // whichever instances still run after this one ends.
+        // First: claim the server lock while no other instance can decide,
+        // so every later one finds it held until this one stops serving;
+        // then share the instance lock, so that it stays held by whichever
+        // instances still run after this one ends.
+        SetLock(serverLockFd_, F_WRLCK);
         SetLock(lockFd_, F_RDLCK);
         return;
     }
@@ -127,9 +155,17 @@ CSingleInstance::CSingleInstance(std::string folder) : folder_(std::move(folder)
 }
 
 CSingleInstance::~CSingleInstance() {
-    server_.reset();  // closing the server removes its socket file
+    StopServing();
     if (lockFd_ >= 0) {
         close(lockFd_);
+    }
+}
+
+void CSingleInstance::StopServing() {
+    server_.reset();  // closing the server removes its socket file
+    if (serverLockFd_ >= 0) {
+        close(serverLockFd_);
+        serverLockFd_ = -1;
     }
 }
 
@@ -153,40 +189,30 @@ std::string CSingleInstance::PrivateFolder(const std::string& runtimeDir, const 
 
 std::string CSingleInstance::SocketPath() const { return folder_ + "/" + kSocketName; }
 
-bool CSingleInstance::HandOff(const std::string& argument, int timeoutMs) const {
+bool CSingleInstance::HandOff(const std::string& argument) const {
     sockaddr_un address;
     if (folder_.empty() || argument.size() + 1 > kMaxMessageSize || !FillAddress(SocketPath(), address)) {
         return false;
     }
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs > 0 ? timeoutMs : 0);
-    const int fd = ConnectBefore(address, deadline);
-    if (fd < 0) {
-        return false;
-    }
     const std::string message = argument + '\0';
-    std::size_t sent = 0;
-    bool handled = false;
-    while (sent < message.size() && WaitFor(fd, POLLOUT, deadline)) {
-        const ssize_t n = send(fd, message.data() + sent, message.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            break;
+    // The running instance may still be starting (no socket yet), busy (its
+    // queue full) or drop the connection before reading it: all of these are
+    // retried for as long as it lives. A message is sent again only when no
+    // acknowledgement came, and the server acknowledges every message it
+    // takes, so none is taken twice.
+    for (;;) {
+        const int fd = ConnectOnce(address);
+        if (fd >= 0) {
+            const bool delivered = Deliver(fd, message);
+            close(fd);
+            if (delivered) {
+                return true;
+            }
+        } else if (errno != EAGAIN && !LockedByOther(serverLockFd_)) {
+            return false;  // nobody serves, and nobody is about to
         }
-        sent += n > 0 ? static_cast<std::size_t>(n) : 0;
+        std::this_thread::sleep_for(kRetryPause);
     }
-    // The acknowledgement comes after the running instance's handler returned.
-    while (sent == message.size() && !handled && WaitFor(fd, POLLIN, deadline)) {
-        char reply = 0;
-        const ssize_t n = recv(fd, &reply, 1, 0);
-        if (n == 1) {
-            handled = reply == kAcknowledge;
-            break;
-        }
-        if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
-            break;
-        }
-    }
-    close(fd);
-    return handled;
 }
 
 bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument) {
@@ -200,16 +226,24 @@ bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument)
         if (!S_ISSOCK(info.st_mode)) {
             return false;
         }
-        const int live = ConnectBefore(address, Clock::now());
+        const int live = ConnectOnce(address);
+        const bool served = live >= 0 || errno == EAGAIN;
         if (live >= 0) {
             close(live);
+        }
+        if (served) {
             return false;
         }
         unlink(path.c_str());  // left behind by an instance that crashed
     }
+    // An instance that was not the first (its first has gone) claims the
+    // server lock now, if nobody else has.
+    SetLock(serverLockFd_, F_WRLCK);
     auto server = std::make_unique<QLocalServer>();
     server->setSocketOptions(QLocalServer::UserAccessOption);
+    server->setListenBacklogSize(256);
     if (!server->listen(QString::fromStdString(path))) {
+        StopServing();  // later instances must not wait for a server that never comes
         return false;
     }
     onArgument_ = std::move(onArgument);
@@ -219,15 +253,24 @@ bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument)
 }
 
 void CSingleInstance::AcceptConnections() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        if (openConnections_ >= kMaxOpenConnections || !PeerIsOwnUser(socket->socketDescriptor())) {
+    if (!server_) {
+        return;
+    }
+    // Past the limit, connections stay queued (QLocalServer stops accepting
+    // while its own queue is full) until one served ends.
+    while (openConnections_ < kMaxOpenConnections && server_->hasPendingConnections()) {
+        QLocalSocket* socket = server_->nextPendingConnection();
+        if (!PeerIsOwnUser(socket->socketDescriptor())) {
             socket->abort();
             socket->deleteLater();
             continue;
         }
         ++openConnections_;
         socket->setReadBufferSize(static_cast<qint64>(kMaxMessageSize));
-        QObject::connect(socket, &QObject::destroyed, server_.get(), [this] { --openConnections_; });
+        QObject::connect(socket, &QObject::destroyed, server_.get(), [this] {
+            --openConnections_;
+            AcceptConnections();
+        });
         QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         auto* timeout = new QTimer(socket);
         timeout->setSingleShot(true);

@@ -38,16 +38,21 @@ public:
     // for the object's life, however other instances come and go.
     bool AlreadyRunning() const { return alreadyRunning_; }
 
-    // Hands argument to the listening instance and waits, at most timeoutMs,
-    // until it has handled it. False when no instance answered in time or the
+    // Hands argument to the listening instance and waits until it has taken
+    // it, for as long as that instance lives: while it is still starting
+    // (it holds the server lock but does not listen yet) or too busy to
+    // accept. False when nobody serves and nobody is about to, or the
     // argument is longer than a message may be. Needs no event loop.
-    bool HandOff(const std::string& argument, int timeoutMs) const;
+    bool HandOff(const std::string& argument) const;
 
     // Serves the socket on the calling thread's event loop (a QCoreApplication
     // must exist); onArgument runs there for every argument handed over. A
     // socket left behind by a crashed instance is replaced; one that another
     // live instance serves is left alone (false).
     bool Listen(std::function<void(const std::string&)> onArgument);
+    // Closes the socket and releases the server lock: later instances stop
+    // waiting for this one.
+    void StopServing();
 
     // $XDG_RUNTIME_DIR, else the folder "/tmp/taleno-<uid>".
     static std::string DefaultFolder();
@@ -64,6 +69,7 @@ private:
 
     std::string folder_;
     int lockFd_ = -1;
+    int serverLockFd_ = -1;
     bool alreadyRunning_ = false;
     std::unique_ptr<QLocalServer> server_;
     std::function<void(const std::string&)> onArgument_;

@@ -7,6 +7,11 @@
 // media controls.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -30,6 +35,7 @@
 namespace taleno {
 namespace {
 
+using test::PumpFor;
 using test::PumpUntil;
 
 // The share of the image that shows the test picture's yellow, cyan and
@@ -167,6 +173,47 @@ TEST_F(EndToEndTest, ASecondPlayerProcessHandsItsClipToTheFirstProcess) {
     first.Signal(SIGTERM);
     ASSERT_TRUE(first.WaitForExit(20000));
     EXPECT_EQ(first.ExitCode(), 0);
+}
+
+TEST_F(EndToEndTest, TheEngineEndsWithAKilledPlayerWhateverItIsPlaying) {
+    // An audio-only clip, and an address whose server takes the connection
+    // and never answers: neither needs the video window, so nothing but the
+    // player's death can end the engine.
+    const std::string audio = folder->File("tone.mp3");
+    ASSERT_EQ(std::system(("ffmpeg -y -loglevel error -f lavfi -i sine=frequency=440 -t 60 '" + audio + "'").c_str()),
+              0);
+    const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof local;
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&local), size), 0);
+    ASSERT_EQ(::listen(silent, 8), 0);  // connections complete, nobody ever reads them
+    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&local), &size), 0);
+    const std::string address = "http://127.0.0.1:" + std::to_string(ntohs(local.sin_port)) + "/live.mp3";
+    test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\n");
+    for (const std::string& clip : {audio, address}) {
+        test::PlayerProcess player(install, runtime.Path(), {clip});
+        const std::string id = std::to_string(player.Pid());
+        std::string engine;
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                engine = test::ReadWholeFile("/proc/" + id + "/task/" + id + "/children");
+                return !engine.empty();
+            },
+            15000))
+            << clip;
+        engine = "/proc/" + engine.substr(0, engine.find(' '));
+        PumpFor(1000);  // playing, or blocked on the address
+        player.Signal(SIGKILL);
+        // Gone, or a zombie waiting for whoever inherited it.
+        const auto ended = [&] {
+            const std::string stat = test::ReadWholeFile(engine + "/stat");
+            return stat.empty() || stat.find(") Z ") != std::string::npos;
+        };
+        EXPECT_TRUE(PumpUntil(ended, 2000)) << clip;
+    }
+    ::close(silent);
 }
 
 TEST_F(EndToEndTest, RunsOnX11WhenWaylandIsAskedForAndEndsWithoutAnXDisplay) {

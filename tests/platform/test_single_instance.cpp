@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -83,13 +85,13 @@ TEST_F(SingleInstanceTest, LockHeldPerProcessForItsLife) {
 
 TEST_F(SingleInstanceTest, HandOffFailsQuicklyWithoutAServerAndWaitsUntilTheArgumentIsHandled) {
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 3000));
+    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi"));
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
     // A crashed instance leaves its socket file behind: nobody answers, and
     // the next server takes its place.
     const std::string path = folder + "/TALENOUniqueClassName";
     LeaveSocketFile(path);
-    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi", 1000));
+    EXPECT_FALSE(CSingleInstance(folder).HandOff("a.avi"));
 
     CSingleInstance running(folder);
     std::string received;
@@ -103,7 +105,7 @@ TEST_F(SingleInstanceTest, HandOffFailsQuicklyWithoutAServerAndWaitsUntilTheArgu
     bool delivered = false;
     bool handledFirst = false;
     RunBesideEventLoop([&] {
-        delivered = CSingleInstance(folder).HandOff(argument, 5000);
+        delivered = CSingleInstance(folder).HandOff(argument);
         handledFirst = handled;
     });
     EXPECT_TRUE(delivered);
@@ -115,7 +117,36 @@ TEST_F(SingleInstanceTest, HandOffFailsQuicklyWithoutAServerAndWaitsUntilTheArgu
 
     CSingleInstance other(folder);
     EXPECT_FALSE(other.Listen([](const std::string&) {}));  // a live server is kept
-    EXPECT_FALSE(other.HandOff(std::string(CSingleInstance::kMaxMessageSize, 'x'), 1000));
+    EXPECT_FALSE(other.HandOff(std::string(CSingleInstance::kMaxMessageSize, 'x')));
+}
+
+TEST_F(SingleInstanceTest, ABurstOfLaterInstancesHandsEveryArgumentOverOnceWhileTheFirstIsSlow) {
+    // A file manager starts one player per selected file: a hundred later
+    // instances at once, while the first is still starting (it does not
+    // listen yet) and then takes its time over each argument.
+    CSingleInstance running(folder);
+    constexpr int kLater = 100;
+    std::vector<std::thread> later;
+    std::atomic<int> delivered{0};
+    for (int i = 0; i < kLater; ++i) {
+        later.emplace_back([&, i] { delivered += CSingleInstance(folder).HandOff("clip" + std::to_string(i) + ".avi"); });
+    }
+    test::PumpFor(1500);
+    std::vector<std::string> received;
+    ASSERT_TRUE(running.Listen([&](const std::string& argument) {
+        received.push_back(argument);
+        std::this_thread::sleep_for(20ms);
+    }));
+    test::PumpUntil([&] { return delivered.load() == kLater; }, 60000);
+    for (std::thread& thread : later) thread.join();
+    EXPECT_EQ(delivered.load(), kLater);
+    std::sort(received.begin(), received.end());
+    EXPECT_EQ(std::unique(received.begin(), received.end()), received.end());  // none twice
+    EXPECT_EQ(received.size(), static_cast<std::size_t>(kLater));
+
+    // Once the first stops serving, a later instance no longer waits for it.
+    running.StopServing();
+    EXPECT_FALSE(CSingleInstance(folder).HandOff("late.avi"));
 }
 
 TEST_F(SingleInstanceTest, PrivateFolderChecks) {
@@ -136,7 +167,7 @@ TEST_F(SingleInstanceTest, PrivateFolderChecks) {
 
     CSingleInstance disabled("");
     EXPECT_FALSE(disabled.AlreadyRunning());
-    EXPECT_FALSE(disabled.HandOff("a.avi", 100));
+    EXPECT_FALSE(disabled.HandOff("a.avi"));
 }
 
 }  // namespace
