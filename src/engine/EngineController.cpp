@@ -41,6 +41,7 @@ void CEngineController::Start() {
         return;
     }
     ResetMediaInfo();
+    endOfClip = false;
     if (!StartWriterThread()) {
         return;
     }
@@ -109,8 +110,26 @@ void CEngineController::Kill() {
 
 void CEngineController::CheckExit() {
     if (state == ENGINE_PLAYING && HasExited()) {
+        ReadEndOfClipMark();
         Kill();
         Post(WM_ENGINE_FINISHED);
+    }
+}
+
+// The engine's last lines are still in the pipe when its end is found: only
+// its end-of-file mark is looked for there, the rest is of no use any more.
+void CEngineController::ReadEndOfClipMark() {
+    std::string line;
+    for (int byte = process.ReadByte(); !endOfClip; byte = process.ReadByte()) {
+        if (byte < 0 || byte == '\r' || byte == '\n') {
+            endOfClip = IsEndOfClipLine(line);
+            line.clear();
+            if (byte < 0) {
+                break;
+            }
+        } else if (line.size() < kPeekSize) {
+            line.push_back(static_cast<char>(byte));
+        }
     }
 }
 
@@ -231,6 +250,7 @@ void CEngineController::ParseLine(const std::string& line) {
     if (IsMediaPathEcho(line)) {
         return;
     }
+    endOfClip = endOfClip || IsEndOfClipLine(line);
     const int code = parser.ParseLine(line, state);
     if (code != ENGINE_EVENT_NONE) {
         OnEngineEvent(code);

@@ -112,6 +112,11 @@ public:
     // The video bit rate, estimated from the file size when not reported.
     std::int32_t GetVideoBitrate() { return parser.GetVideoBitrate(commandLine.GetMediaPath()); }
 
+    // Whether the engine of the current or last run said it played the clip
+    // to its end before it ended; false for an engine that died or was
+    // stopped. Read on WM_ENGINE_FINISHED.
+    bool ReachedEndOfClip() const { return endOfClip; }
+
     // The line being handed to the log while WM_ENGINE_LOGLINE is sent.
     std::string GetLogLine() const { return logLine; }
 
@@ -134,6 +139,7 @@ private:
     void OnTimer(unsigned id);
     void ResetMediaInfo();
     void ParseLine(const std::string& line);
+    void ReadEndOfClipMark();
     bool IsMediaPathEcho(const std::string& line) const;
     void LogLine(const std::string& line);
     void ReleasePipes();
@@ -159,6 +165,7 @@ private:
     int windowsMajorVersion = 5;
     bool monitorDisabled = false;
     bool loggingEnabled = false;
+    bool endOfClip = false;
 
     std::string lastLine;  // last distinct line, kept across engine runs
     // The lines in which the engine repeats the media path back ("Playing

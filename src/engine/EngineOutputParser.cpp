@@ -240,4 +240,8 @@ std::int32_t CEngineOutputParser::GetVideoBitrate(const std::string& mediaPath) 
     return info_.videoBitrate;
 }
 
+bool IsEndOfClipLine(const std::string& line) {
+    return line == "ID_EXIT=EOF" || line.starts_with("Exiting... (End of file)");
+}
+
 }  // namespace taleno

@@ -16,6 +16,11 @@ constexpr int ENGINE_EVENT_STARTING = 1;      // a line containing "Starting"
 constexpr int ENGINE_EVENT_EXITING = -1;      // a line containing "Exiting"
 constexpr int ENGINE_EVENT_INTERRUPTED = -2;  // a line containing "interrupted"
 
+// Whether the line is the engine's word that the clip played to its end
+// ("Exiting... (End of file)", or "ID_EXIT=EOF" under -identify), as opposed
+// to an engine that was stopped, killed or crashed.
+bool IsEndOfClipLine(const std::string& line);
+
 class CEngineOutputParser {
 public:
     // Puts every media field back to its initial value. The controller resets

@@ -192,8 +192,12 @@ void CMainFrame::OnEngineFailed() {
 }
 
 void CMainFrame::OnEngineFinished() {
-    if (settings.bRememberLastPlaybackPosition) {
+    // Only a clip the engine played to its end is forgotten; an engine that
+    // died keeps the clip's entry, moved to where it was when it died.
+    if (settings.bRememberLastPlaybackPosition && engine.ReachedEndOfClip()) {
         ForgetPosition(moduleFolder, currentClip);
+    } else if (settings.bRememberLastPlaybackPosition && engine.GetMediaInfo().timePosition > 0) {
+        StorePosition(moduleFolder, currentClip, engine.GetMediaInfo().timePosition);
     }
     ResetAfterStop();
     screenSaverGuard.Restore();

@@ -306,13 +306,23 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
     }
 }
 
-TEST_F(FrameTest, ThePositionIsForgottenAtTheEndAndStoredWhenTheWindowCloses) {
+TEST_F(FrameTest, ThePositionIsForgottenAtTheEndKeptWhenTheEngineDiesAndStoredWhenTheWindowCloses) {
     MainFrameTestAccess& f = MakeFrame("bRememberLastPlaybackPosition=true\n");
-    const std::string ends = Script("ends.standin", "print-id\nstarting\nsleep 300\nexit 0\n");
-    ASSERT_TRUE(StorePosition(folder.Path(), ends, 3));
-    PlayUntilPlaying(ends);
-    ASSERT_TRUE(WaitForState(ENGINE_STOPPED));
-    EXPECT_EQ(ReadPosition(folder.Path(), ends), -1);
+    // Only the engine's own word that the clip ended forgets it. An engine
+    // that ends without saying so keeps the entry; one that crashed after
+    // telling the time stores that time.
+    const std::string ends =
+        Script("ends.standin", "print-id\nstarting\nsleep 300\nprint Exiting... (End of file)\nexit 0\n");
+    const std::string quiet = Script("quiet.standin", "print-id\nstarting\nsleep 300\nexit 0\n");
+    const std::string crashes = Script("crashes.standin", "answer-time\nprint-id\nstarting\nsleep 1700\nexit 139\n");
+    for (const std::string& clip : {ends, quiet, crashes}) {
+        ASSERT_TRUE(StorePosition(folder.Path(), clip, 3));
+        PlayUntilPlaying(clip);
+        ASSERT_TRUE(WaitForState(ENGINE_STOPPED));
+        const int known = f.GetEngine().GetMediaInfo().timePosition;
+        EXPECT_EQ(ReadPosition(folder.Path(), clip), clip == ends ? -1 : clip == quiet ? 3 : known) << clip;
+    }
+    EXPECT_GE(f.GetEngine().GetMediaInfo().timePosition, 1);
 
     const std::string clip = PlayingScript("clip.standin");
     PlayUntilPlaying(clip);
