@@ -4,9 +4,18 @@
 // not interactive). Only the program a user starts calls it; tests replace it
 // with a recording stand-in.
 
+#include <string>
+
 namespace taleno {
 
-// True when logind accepted the request; false when it is missing or refused.
-bool RequestPowerOff();
+struct PowerOffResult {
+    bool accepted = false;
+    // Why not, in words for the user, when it was not accepted.
+    std::string reason;
+};
+
+// Accepted when logind took the request; otherwise the reason it was not:
+// no system bus, nobody answering power-off requests, not allowed, no answer.
+PowerOffResult RequestPowerOff();
 
 }  // namespace taleno

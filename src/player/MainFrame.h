@@ -18,6 +18,7 @@
 // Everything runs on the user-interface thread.
 
 #include "engine/EngineController.h"
+#include "platform/PowerOff.h"
 #include "platform/ScreenSaverGuard.h"
 #include "platform/WindowMessages.h"
 #include "platform/WindowTimers.h"
@@ -136,7 +137,7 @@ private:
     using DialogRunner = std::function<int(QDialog& dialog)>;
     // Asks the system to power off (the after-playback Shutdown); true when
     // it accepted.
-    using PowerOff = std::function<bool()>;
+    using PowerOff = std::function<PowerOffResult()>;
 
     // Seek-bar refresh ticks skipped after a seek.
     static constexpr int kSeekHoldOffTicks = 2;

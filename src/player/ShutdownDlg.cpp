@@ -10,17 +10,20 @@
 
 namespace taleno {
 
-CShutdownDlg::CShutdownDlg(std::function<bool()> powerOffRequest, QWidget* parent)
+CShutdownDlg::CShutdownDlg(std::function<PowerOffResult()> powerOffRequest, QWidget* parent)
     : QDialog(parent), powerOff(std::move(powerOffRequest)), timers([this](unsigned id) { OnTimer(id); }) {
     setWindowTitle(QStringLiteral("Shutdown"));
     const DialogTemplate layout(*this, QSize(147, 55));
     auto* icon = layout.Place(new QLabel(this), 7, 7, 21, 20);
     icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    layout.Place(new QLabel(QStringLiteral("Shutdown in"), this), 36, 12, 45, 8);
+    countdownRow << layout.Place(new QLabel(QStringLiteral("Shutdown in"), this), 36, 12, 45, 8);
     secondsBox = layout.Place(new QLineEdit(this), 82, 9, 20, 14);
     secondsBox->setReadOnly(true);
     secondsBox->setAlignment(Qt::AlignRight);
-    layout.Place(new QLabel(QStringLiteral("seconds..."), this), 106, 12, 40, 8);
+    countdownRow << secondsBox << layout.Place(new QLabel(QStringLiteral("seconds..."), this), 106, 12, 40, 8);
+    failureText = layout.Place(new QLabel(this), 36, 4, 108, 28);
+    failureText->setWordWrap(true);
+    failureText->hide();
     auto* cancel = layout.Place(new QPushButton(QStringLiteral("Cancel"), this), 48, 34, 50, 14);
     cancel->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -48,7 +51,18 @@ void CShutdownDlg::OnTimer(unsigned id) {
     }
 }
 
-bool CShutdownDlg::ShutdownNow() { return powerOff(); }
+bool CShutdownDlg::ShutdownNow() {
+    const PowerOffResult result = powerOff();
+    if (!result.accepted) {
+        for (QWidget* widget : countdownRow) {
+            widget->hide();
+        }
+        failureText->setText(QStringLiteral("The computer could not be switched off: %1.")
+                                 .arg(QString::fromStdString(result.reason)));
+        failureText->show();
+    }
+    return result.accepted;
+}
 
 void CShutdownDlg::done(int result) {
     timers.KillTimer(TIMER_COUNTDOWN);

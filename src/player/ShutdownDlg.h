@@ -2,14 +2,17 @@
 // The after-playback countdown: shows nothing for a second, then 30 down to
 // 0 seconds, and on the 31st tick asks the system to power off. The dialog
 // stays open afterwards; Cancel (the default button) closes it and nothing
-// happens.
+// happens. When the system refuses or nobody answers, the dialog says so in
+// place of the countdown, with the reason.
 
+#include "platform/PowerOff.h"
 #include "platform/WindowTimers.h"
 
 #include <QDialog>
 
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 
 namespace taleno {
@@ -21,10 +24,11 @@ public:
     static constexpr unsigned TIMER_COUNTDOWN = 1;  // 1000 ms
     static constexpr int kCountdownSeconds = 30;
 
-    // powerOff asks the system to power off; its result is ShutdownNow's.
-    CShutdownDlg(std::function<bool()> powerOff, QWidget* parent = nullptr);
+    // powerOff asks the system to power off.
+    CShutdownDlg(std::function<PowerOffResult()> powerOff, QWidget* parent = nullptr);
 
-    // Requests the power-off; the result of the request.
+    // Requests the power-off; whether the system accepted it. A refusal is
+    // shown in the dialog.
     bool ShutdownNow();
 
     void done(int result) override;
@@ -38,9 +42,11 @@ private:
     // One tick of the countdown timer.
     void OnTimer(unsigned id);
 
-    std::function<bool()> powerOff;
+    std::function<PowerOffResult()> powerOff;
     WindowTimers timers;
     QLineEdit* secondsBox;  // control 1067, read-only
+    QList<QWidget*> countdownRow;
+    QLabel* failureText;  // hidden until a request fails
     int countdown = kCountdownSeconds;
     bool started = false;
 };

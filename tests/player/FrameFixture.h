@@ -35,7 +35,7 @@ protected:
         frame = std::make_unique<CMainFrame>(folder.Path());
         access.emplace(*frame);
         // Never the real power-off: a recorder stands in before anything runs.
-        access->SetPowerOff([this] { return ++powerOffs, true; });
+        access->SetPowerOff([this] { return ++powerOffs, PowerOffResult{true, {}}; });
         EXPECT_TRUE(frame->Create());
         access->SetMessageBox([this](QWidget*, const QString& text) { boxes << text; });
         access->SetUrlOpener([this](const QUrl& url) { return urls << url.toString(), true; });

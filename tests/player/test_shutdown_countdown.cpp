@@ -3,12 +3,14 @@
 #include "FrameFixture.h"
 #include "ShutdownDlgTestAccess.h"
 
+#include <QLabel>
+
 namespace taleno::test {
 namespace {
 
 TEST(ShutdownCountdownTest, ThirtyDownToZeroThenOnePowerOffOnTheThirtyFirstTick) {
     int requests = 0;
-    CShutdownDlg dialog([&] { return ++requests, false; });
+    CShutdownDlg dialog([&] { return ++requests, PowerOffResult{false, "nobody answers"}; });
     ShutdownDlgTestAccess clock(dialog);
     QStringList shown{clock.SecondsText()};
     for (int tick = 1; tick <= 31; ++tick) {
@@ -19,10 +21,17 @@ TEST(ShutdownCountdownTest, ThirtyDownToZeroThenOnePowerOffOnTheThirtyFirstTick)
     QStringList expected{""};
     for (int seconds = 30; seconds >= 0; --seconds) expected << QString::number(seconds);
     EXPECT_EQ(shown, expected);
+    // The refusal is shown, with its reason, where the countdown was.
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->isVisibleTo(&dialog)) texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains("The computer could not be switched off: nobody answers.")) << texts.join('|').toStdString();
+    EXPECT_FALSE(texts.contains("Shutdown in"));
 
     // Cancel part way: the clock stops and nothing is requested.
     int cancelled = 0;
-    CShutdownDlg other([&] { return ++cancelled, true; });
+    CShutdownDlg other([&] { return ++cancelled, PowerOffResult{true, {}}; });
     ShutdownDlgTestAccess otherClock(other);
     other.show();
     EXPECT_TRUE(otherClock.IsCounting());
