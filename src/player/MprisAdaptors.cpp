@@ -63,7 +63,12 @@ QVariantMap CMprisPlayerAdaptor::Metadata() const {
     QVariantMap metadata;
     metadata.insert("mpris:trackid", QVariant::fromValue(service.TrackId()));
     if (info.length > 0) metadata.insert("mpris:length", qlonglong{info.length} * kMicroseconds);
-    metadata.insert("xesam:url", isUrl ? path : QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
+    // A local path's address is made from its bytes, not its shown text: a
+    // Latin-1 name must not become the UTF-8 name of another file.
+    metadata.insert("xesam:url",
+                    isUrl ? path
+                          : QStringLiteral("file://") +
+                                QString::fromLatin1(QByteArray::fromStdString(clip).toPercentEncoding("/")));
     const QString title = Tag(info.title);
     metadata.insert("xesam:title", !title.isEmpty() ? title : QFileInfo(path).fileName());
     if (const QString artist = Tag(info.artist); !artist.isEmpty())
@@ -127,8 +132,19 @@ void CMprisPlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong 
 }
 
 void CMprisPlayerAdaptor::OpenUri(const QString& uri) {
-    const QUrl url(uri);
-    frame.OpenPath((url.isLocalFile() ? url.toLocalFile() : uri).toStdString());
+    // Only whole addresses: "file:b.avi" or a bare name says nothing about
+    // where the file is, and is refused with nothing opened.
+    const QUrl url(uri, QUrl::StrictMode);
+    if (!url.isValid() || url.isRelative()) return;
+    if (!url.isLocalFile()) {
+        frame.OpenPath(uri.toStdString());
+        return;
+    }
+    // The path's bytes are what its percent escapes say, whatever their
+    // encoding ("caf%E9.avi" is the Latin-1 name).
+    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!path.startsWith('/') || (!url.host().isEmpty() && url.host() != QStringLiteral("localhost"))) return;
+    frame.OpenPath(path.toStdString());
 }
 
 }  // namespace taleno

@@ -42,6 +42,13 @@ protected:
     void SetUp() override { ASSERT_FALSE(bus.address.isEmpty()) << "dbus-daemon did not start"; }
 
     QString Playerctl(const QStringList& arguments) { return bus.Playerctl(arguments); }
+    // OpenUri with exactly this text (playerctl would make a name absolute).
+    void OpenUri(const QString& uri) {
+        QProcess call;
+        call.start("dbus-send", {"--bus=" + bus.address, "--print-reply", "--dest=" + kName, kPath,
+                                 kPlayer + ".OpenUri", "string:" + uri});
+        PumpUntil([&] { return call.state() == QProcess::NotRunning; }, 10000);
+    }
 
     PrivateBus bus;
 };
@@ -61,8 +68,9 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     Playerctl({"next"});
     EXPECT_EQ(access->GetEngine().GetState(), ENGINE_STOPPED);
 
+    // A Latin-1 name: its address is made of its bytes.
     const std::string script =
-        Script("clip.standin", "print-id\nprint  Title: Song\nprint  Artist: Singer\nstarting\n");
+        Script("caf\xE9 clip.standin", "print-id\nprint  Title: Song\nprint  Artist: Singer\nstarting\n");
     const std::string second = PlayingScript("second.standin");
     access->OnDropFiles({script, second});
     ASSERT_TRUE(WaitForStatus("Playing"));
@@ -71,7 +79,8 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     EXPECT_EQ(Playerctl({"metadata", "xesam:title"}), "Song");
     EXPECT_EQ(Playerctl({"metadata", "xesam:artist"}), "Singer");
     EXPECT_EQ(Playerctl({"metadata", "mpris:length"}), "4000000");
-    EXPECT_EQ(Playerctl({"metadata", "xesam:url"}), QUrl::fromLocalFile(QString::fromStdString(script)).toString());
+    const QString url = "file://" + QString::fromStdString(folder.Path()) + "/caf%E9%20clip.standin";
+    EXPECT_EQ(Playerctl({"metadata", "xesam:url"}), url);
 
     Playerctl({"play-pause"});
     ASSERT_TRUE(WaitForState(ENGINE_PAUSED));
@@ -102,6 +111,18 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     EXPECT_EQ(played.front(), second);
     EXPECT_EQ(Playerctl({"metadata", "xesam:title"}), "second.standin");
     EXPECT_NE(Playerctl({"metadata", "mpris:trackid"}), firstTrack);
+
+    // OpenUri takes the address back to the same bytes; a relative or
+    // invalid one opens nothing.
+    played.clear();
+    for (const QString& refused : {"file:b.avi", "b.avi", "file://other.host/b.avi", "http://[bad"}) {
+        OpenUri(refused);
+        EXPECT_EQ(access->GetPlaylist().Entries(), (std::vector<std::string>{script, second})) << refused.toStdString();
+    }
+    OpenUri(url);
+    ASSERT_TRUE(PumpUntil([&] { return !played.empty(); }, 8000));
+    EXPECT_EQ(played, std::vector<std::string>{script});
+    EXPECT_EQ(access->GetPlaylist().Entries(), std::vector<std::string>{script});
 
     Playerctl({"stop"});
     EXPECT_TRUE(WaitForState(ENGINE_STOPPED));
