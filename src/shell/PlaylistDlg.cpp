@@ -1,5 +1,6 @@
 #include "shell/PlaylistDlg.h"
 
+#include "platform/DisplayText.h"
 #include "platform/WaitCursor.h"
 #include "shell/DialogTemplate.h"
 #include "shell/DragAndDropListBox.h"
@@ -91,7 +92,7 @@ CPlaylistDlg::CPlaylistDlg(CPlaylist& model, QWidget* parent) : QDialog(parent),
             [this](int from, int before) { playlist.MoveEntry(from, before); });
     SetFileDialogs({});
 
-    for (const std::string& entry : playlist.Entries()) list->addItem(QString::fromStdString(entry));
+    for (const std::string& entry : playlist.Entries()) list->addItem(DisplayText(entry));
     OnSelectionChanged(playlist.Selection());
     playlist.SetObserver(this);
 }
@@ -140,7 +141,7 @@ void CPlaylistDlg::OnSave() {
 // --- the model's changes ------------------------------------------------------
 
 void CPlaylistDlg::OnEntryInserted(int index) {
-    list->insertItem(index, QString::fromStdString(playlist.Entry(index)));
+    list->insertItem(index, DisplayText(playlist.Entry(index)));
 }
 
 void CPlaylistDlg::OnEntryRemoved(int index) { delete list->takeItem(index); }
@@ -148,7 +149,7 @@ void CPlaylistDlg::OnEntryRemoved(int index) { delete list->takeItem(index); }
 void CPlaylistDlg::OnEntriesCleared() { list->clear(); }
 
 void CPlaylistDlg::OnEntryChanged(int index) {
-    if (QListWidgetItem* item = list->item(index)) item->setText(QString::fromStdString(playlist.Entry(index)));
+    if (QListWidgetItem* item = list->item(index)) item->setText(DisplayText(playlist.Entry(index)));
 }
 
 void CPlaylistDlg::OnSelectionChanged(int selection) {

@@ -1,4 +1,5 @@
-// Bytes from outside shown as text: UTF-8 when they are valid UTF-8, else Latin-1.
+// Bytes from outside shown as text: UTF-8 when they are valid UTF-8, else
+// Latin-1; control characters as their visible marks.
 #include <gtest/gtest.h>
 
 #include "platform/DisplayText.h"
@@ -14,6 +15,7 @@ TEST(DisplayTextTest, ValidUtf8IsUtf8AndEverythingElseLatin1) {
         {"\xc3\xa9 and \xe9", "\u00c3\u00a9 and \u00e9"},  // mixed: all Latin-1
         {"\xc0\xaf", "\u00c0\u00af"},                      // an overlong form is no UTF-8
         {"\xe2\x82", "\u00e2\u0082"},                      // cut in a character
+        {"a\nb\tc\x7f\x1b.avi", "a\u240ab\u2409c\u2421\u241b.avi"},  // controls as their marks
         {"", ""},
     };
     for (const auto& [bytes, shown] : cases) EXPECT_EQ(DisplayText(bytes), QString::fromUtf8(shown)) << bytes;

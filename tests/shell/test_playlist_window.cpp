@@ -84,7 +84,7 @@ TEST_F(PlaylistWindowTest, AutoScrollIsFasterFartherBelowTheList) {
 
 TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     test::ScratchFolder folder;
-    test::WriteWholeFile(folder.File("list.txt"), "x.mp3\ny.mp3\n");
+    test::WriteWholeFile(folder.File("list.txt"), "x.mp3\ncaf\xe9.mp3\n");
     Strings chosen;
     PlaylistDlgTestAccess(window).SetFileDialogs([&](CPlaylistDlg::FileDialog, QWidget*) { return chosen; });
     const auto press = [&](const char* text) {
@@ -94,14 +94,15 @@ TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     };
     chosen = {folder.File("list.txt")};
     press("Load...");  // fills the list, plays nothing
-    EXPECT_EQ(playlist.Entries(), (Strings{folder.File("x.mp3"), folder.File("y.mp3")}));
+    EXPECT_EQ(playlist.Entries(), (Strings{folder.File("x.mp3"), folder.File("caf\xe9.mp3")}));
+    EXPECT_EQ(list->item(1)->text(), QString::fromStdString(folder.File("caf")) + QChar(0xE9) + ".mp3");  // Latin-1 shown
     QCoreApplication::processEvents();
     EXPECT_FALSE(recorder.Has(WM_PLAYLIST_PLAY));
     playlist.Select(1);
     press("Play");
     QCoreApplication::processEvents();
     EXPECT_EQ(recorder.Count(WM_PLAYLIST_PLAY), 1);
-    EXPECT_EQ(playlist.GetCurrentFile(), folder.File("y.mp3"));
+    EXPECT_EQ(playlist.GetCurrentFile(), folder.File("caf\xe9.mp3"));
     // A double click plays its entry.
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
         const QPoint at = list->visualItemRect(list->item(0)).center();
