@@ -1,5 +1,7 @@
 #include "engine/EngineCommandLine.h"
 
+#include "system/FontLookup.h"
+
 namespace taleno {
 
 const std::array<SubtitleCodePage, kSubtitleCodePageCount> kSubtitleCodePages = {{
@@ -105,6 +107,11 @@ std::vector<std::string> SplitOptions(std::string_view options) {
     return words;
 }
 
+void CEngineCommandLine::SetSubtitleFont(const std::string& path) {
+    subtitleFont = path;
+    engineFont = EngineFontName(path);
+}
+
 void CEngineCommandLine::SetSubtitleCodePage(int index) {
     subtitleCodePage = InRange(index, 0, kSubtitleCodePageCount - 1) ? index : 0;
 }
@@ -133,7 +140,7 @@ std::vector<CEngineCommandLine::Piece> CEngineCommandLine::ComposePieces() const
     add(doubleBuffering ? "-double" : "-nodouble");
     add(autoloadSubtitles ? "-autosub" : "-noautosub");
     if (autoloadSubtitles) {
-        pieces.push_back({"-font \"" + subtitleFont + "\"", {"-font", subtitleFont}});
+        pieces.push_back({"-font \"" + engineFont + "\"", {"-font", engineFont}});
     }
     if (subtitleCodePage != 0) {
         add(SubtitleCodePageOption(subtitleCodePage));

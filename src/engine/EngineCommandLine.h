@@ -53,7 +53,9 @@ public:
     void SetDoubleBuffering(bool on) { doubleBuffering = on; }
     void SetAutoloadSubtitles(bool on) { autoloadSubtitles = on; }
     void SetSubtitleCodePage(int index);  // outside 0 to 24 stored as 0
-    void SetSubtitleFont(const std::string& path) { subtitleFont = path; }
+    // The stored font (a font file path); the engine is handed the face the
+    // file holds, by name (EngineFontName), looked up once here.
+    void SetSubtitleFont(const std::string& path);
     void SetPriority(int priority);  // outside 0 to 5 stored as 2
     void SetBrightness(int value);   // each picture value outside -100 to 100 stored as 0
     void SetContrast(int value);
@@ -103,6 +105,7 @@ private:
     bool autoloadSubtitles = false;
     int subtitleCodePage = 0;
     std::string subtitleFont;
+    std::string engineFont;  // what -font is given for subtitleFont
     int priority = 2;
     int brightness = 0;
     int contrast = 0;

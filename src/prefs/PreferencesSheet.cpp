@@ -90,10 +90,10 @@ CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
     chooseEngine = [](QWidget* owner) {
         return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("all files (*)"));
     };
-    chooseFontFamily = [](QWidget* owner) {
+    chooseFont = [](QWidget* owner) -> std::optional<QFont> {
         bool ok = false;
         const QFont font = QFontDialog::getFont(&ok, QFont(), owner, QString(), QFontDialog::ScalableFonts);
-        return ok ? font.family() : QString();
+        return ok ? std::optional(font) : std::nullopt;
     };
     chooseExtensionList = [](QWidget* owner) {
         return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("all files (*)"));
@@ -271,11 +271,14 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
     layout->addWidget(encoding);
     layout->addStretch();
     Bind("nSubtitleCodePage", codePages);
-    // The chosen font's file, found through fontconfig; the other controls keep their state.
+    // The chosen face's file, family and style, as fontconfig matches them;
+    // the other controls keep their state.
     connect(browse, &QPushButton::clicked, this, [this, path] {
-        const QString family = chooseFontFamily(this);
-        if (family.isEmpty()) return;
-        if (const std::optional<FontFile> file = FindFontFile(family.toStdString())) {
+        const std::optional<QFont> chosen = chooseFont(this);
+        if (!chosen || chosen->family().isEmpty()) return;
+        const FontRequest request{chosen->family().toStdString(), chosen->styleName().toStdString(), chosen->weight(),
+                                  chosen->italic()};
+        if (const std::optional<FontFile> file = FindFontFile(request)) {
             path->setText(Text(file->path));
         } else {
             messageBox(this, QStringLiteral("Sorry, Font File Not Found!"));

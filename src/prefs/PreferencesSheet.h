@@ -9,9 +9,11 @@
 #include "settings/Settings.h"
 
 #include <QDialog>
+#include <QFont>
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 class QTabWidget;
@@ -54,10 +56,10 @@ private:
     QTabWidget* tabs;
     std::map<std::string, QWidget*> controls;  // INI key -> its control
     MessageBox messageBox;
-    // Seams of the browse buttons: the chosen file (Engine) and font family
-    // (Subtitles); "" when cancelled.
+    // Seams of the browse buttons: the chosen file (Engine, "" when
+    // cancelled) and face (Subtitles, nothing when cancelled).
     std::function<QString(QWidget*)> chooseEngine;
-    std::function<QString(QWidget*)> chooseFontFamily;
+    std::function<std::optional<QFont>(QWidget*)> chooseFont;
     std::function<QString(QWidget*)> chooseExtensionList;
 };
 

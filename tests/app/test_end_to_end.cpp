@@ -12,6 +12,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -214,6 +216,49 @@ TEST_F(EndToEndTest, TheEngineEndsWithAKilledPlayerWhateverItIsPlaying) {
         EXPECT_TRUE(PumpUntil(ended, 2000)) << clip;
     }
     ::close(silent);
+}
+
+TEST_F(EndToEndTest, SubtitlesAreDrawnInTheFaceTheSettingsName) {
+    const std::string fonts = "/usr/share/fonts/truetype/dejavu/";
+    if (!std::filesystem::exists(fonts + "DejaVuSerif-Bold.ttf")) GTEST_SKIP() << "fonts-dejavu-core is not installed";
+    // A black clip with a subtitle file beside it: the subtitle is all that
+    // differs from one face to the next.
+    const std::string clip = folder->File("black.avi");
+    ASSERT_EQ(std::system(("ffmpeg -y -loglevel error -f lavfi -i color=c=black:size=320x120:rate=25 -t 30 "
+                           "-c:v mpeg4 '" + clip + "'").c_str()),
+              0);
+    test::WriteWholeFile(folder->File("black.srt"), "1\n00:00:00,000 --> 00:00:30,000\nWWWW iiii MMMM\n");
+    std::vector<QImage> drawn;
+    for (const char* face : {"DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSansMono.ttf"}) {
+        test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\nbAutoloadSubtitles=true\n"
+                                    "strSubtitleFont=" + fonts + face + "\n");
+        test::PlayerProcess player(install, runtime.Path(), {clip});
+        test::XDisplay x;
+        unsigned long window = 0;
+        ASSERT_TRUE(PumpUntil(
+            [&] { return (window = test::EngineWindow(player.Pid())) != 0 && x.Size(window) == std::pair(320, 120); },
+            15000))
+            << face;
+        // White text on black, once the engine draws.
+        QImage image;
+        const auto whitePixels = [&] {
+            int white = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) white += qGray(image.pixel(x, y)) > 200;
+            return white;
+        };
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+                image = QGuiApplication::primaryScreen()->grabWindow(window).toImage().convertToFormat(QImage::Format_RGB32);
+                return whitePixels() > 50;
+            },
+            10000))
+            << face;
+        drawn.push_back(image);
+    }
+    ASSERT_EQ(drawn.size(), 3u);
+    EXPECT_TRUE(drawn[0] != drawn[1]) << "the style is lost";
+    EXPECT_TRUE(drawn[0] != drawn[2] && drawn[1] != drawn[2]) << "the family is not the file's";
 }
 
 TEST_F(EndToEndTest, RunsOnX11WhenWaylandIsAskedForAndEndsWithoutAnXDisplay) {

@@ -19,7 +19,9 @@ public:
     void SetMessageBox(CPreferencesSheet::MessageBox box) { sheet.messageBox = std::move(box); }
     void SetBrowseAnswers(QString engine, QString fontFamily, QString extensionList) {
         sheet.chooseEngine = [engine](QWidget*) { return engine; };
-        sheet.chooseFontFamily = [fontFamily](QWidget*) { return fontFamily; };
+        sheet.chooseFont = [fontFamily](QWidget*) {
+            return fontFamily.isEmpty() ? std::nullopt : std::optional(QFont(fontFamily));
+        };
         sheet.chooseExtensionList = [extensionList](QWidget*) { return extensionList; };
     }
     int CurrentPage() const { return sheet.tabs->currentIndex(); }
