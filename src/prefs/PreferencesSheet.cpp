@@ -30,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <fstream>
+#include <utility>
 
 namespace taleno {
 
@@ -43,7 +44,11 @@ QWidget* NewPage(QStyle::StandardPixmap icon, const char* description, QVBoxLayo
     layout = new QVBoxLayout(page);
     auto* top = new QHBoxLayout;
     auto* picture = new QLabel;
+    // Every page's icon at one size, whatever sizes the style has, so the
+    // description line does not move from page to page.
     picture->setPixmap(QApplication::style()->standardIcon(icon).pixmap(32, 32));
+    picture->setFixedSize(32, 32);
+    picture->setScaledContents(true);
     auto* heading = new QLabel(QString::fromLatin1(description));
     heading->setWordWrap(true);
     top->addWidget(picture);
@@ -78,14 +83,16 @@ QHBoxLayout* PathRow(QLineEdit*& path, QPushButton*& browse) {
 
 int PictureValue(int value) { return value < -100 || value > 100 ? 0 : value; }
 
+constexpr int kPlayerPage = 3;
+
 }  // namespace
 
 CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
     : QDialog(parent), moduleFolder(std::move(folder)) {
     setWindowTitle(QStringLiteral("Preferences"));
     setFont(DialogFont());
-    messageBox = [](QWidget* owner, const QString& text) {
-        QMessageBox(QMessageBox::Warning, QStringLiteral("Taleno"), text, QMessageBox::Ok, owner).exec();
+    messageBox = [](QWidget* owner, QMessageBox::Icon icon, const QString& text) {
+        QMessageBox(icon, QStringLiteral("Taleno"), text, QMessageBox::Ok, owner).exec();
     };
     chooseEngine = [](QWidget* owner) {
         return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("all files (*)"));
@@ -96,7 +103,7 @@ CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
         return ok ? std::optional(font) : std::nullopt;
     };
     chooseExtensionList = [](QWidget* owner) {
-        return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("all files (*)"));
+        return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("text files (*.txt)"));
     };
     tabs = new QTabWidget(this);
     tabs->addTab(EnginePage(), QStringLiteral("Engine"));
@@ -108,6 +115,12 @@ CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
     tabs->addTab(CommandsPage(), QStringLiteral("Commands"));
     tabs->addTab(AdvancedPage(), QStringLiteral("Advanced"));
     tabs->setUsesScrollButtons(false);  // every tab in sight
+    // Leaving the Player page checks its preset zoom, as OK does; the check
+    // brings the page back when it fails.
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int page) {
+        const int left = std::exchange(shownPage, page);
+        if (left == kPlayerPage && page != kPlayerPage) CheckPresetZoom();
+    });
     tabs->setMinimumSize(DialogUnitsToPixels(QSize(270, 230), font()));
     // OK and Cancel; no Apply: nothing takes effect inside the sheet.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -281,7 +294,7 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
         if (const std::optional<FontFile> file = FindFontFile(request)) {
             path->setText(Text(file->path));
         } else {
-            messageBox(this, QStringLiteral("Sorry, Font File Not Found!"));
+            messageBox(this, QMessageBox::Warning, QStringLiteral("Sorry, Font File Not Found!"));
         }
     });
     return page;
@@ -294,6 +307,7 @@ QWidget* CPreferencesSheet::AssociationPage() {
     auto* row = new QHBoxLayout;
     auto* extensions = new QPlainTextEdit;
     extensions->setLineWrapMode(QPlainTextEdit::NoWrap);
+    extensions->setTabChangesFocus(true);
     row->addWidget(extensions);
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("for example:\n\nwav\nmpeg\nmp4\n3gp\nogg\nmov")));
@@ -311,7 +325,7 @@ QWidget* CPreferencesSheet::AssociationPage() {
         if (chosen.isEmpty()) return;
         std::ifstream in(chosen.toStdString());
         if (!in) {
-            messageBox(this, QStringLiteral("unable to open file"));
+            messageBox(this, QMessageBox::Warning, QStringLiteral("unable to open file"));
             return;
         }
         QStringList lines;
@@ -343,9 +357,9 @@ void CPreferencesSheet::Associate() {
         if (!access.RegisterAll()) failed << line.trimmed();
     }
     if (!failed.isEmpty()) {
-        messageBox(this, QStringLiteral("Failed to Associate:\n\n") + failed.join('\n'));
+        messageBox(this, QMessageBox::Warning, QStringLiteral("Failed to Associate:\n\n") + failed.join('\n'));
     } else {
-        messageBox(this, any ? QStringLiteral("Succeed!") : QStringLiteral("No action."));
+        messageBox(this, QMessageBox::Information, any ? QStringLiteral("Succeed!") : QStringLiteral("No action."));
     }
 }
 
@@ -370,6 +384,7 @@ QWidget* CPreferencesSheet::AdvancedPage() {
         NewPage(QStyle::SP_MessageBoxWarning, "Set Advanced settings here (for experienced users only)", layout);
     layout->addWidget(new QLabel(QStringLiteral("Additional MPlayer parameters")));
     auto* options = new QPlainTextEdit;
+    options->setTabChangesFocus(true);
     layout->addWidget(options);
     layout->addWidget(new QLabel(QStringLiteral("For example: -af resample=8000:1:0")));
     Bind("strMPlayerUserConfig", options);
@@ -428,29 +443,38 @@ void CPreferencesSheet::Store(SettingsRecord& record) const {
                 record.*row->text = line->text().toStdString();
             }
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
-            record.*row->text = text->toPlainText().toStdString();
+            // The settings file holds one line a value, and the engine splits
+            // its options at blanks anyway: line breaks are stored as blanks.
+            QString value = text->toPlainText();
+            value.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+            record.*row->text = value.toStdString();
         }
     }
     // Neither engine button checked counts as the given engine.
     record.bMPlayerPathName = !qobject_cast<QAbstractButton*>(controls.at("engine default"))->isChecked();
 }
 
-void CPreferencesSheet::accept() {
+bool CPreferencesSheet::CheckPresetZoom() {
     auto* zoom = static_cast<QLineEdit*>(controls.at("nPresetZoom"));
     bool isInteger = false;
     const int percent = zoom->text().trimmed().toInt(&isInteger);
     const SettingRange& range = FindSetting("nPresetZoom")->range;
-    if (!isInteger || percent < range.min || percent > range.max) {
-        messageBox(this,
-                   !isInteger
-                       ? QStringLiteral("Please enter an integer.")
-                       : QStringLiteral("Please enter an integer between %1 and %2.").arg(range.min).arg(range.max));
-        tabs->setCurrentIndex(3);  // the Player page
-        zoom->setFocus();
-        zoom->selectAll();
-        return;
+    if (isInteger && percent >= range.min && percent <= range.max) {
+        return true;
     }
-    QDialog::accept();
+    messageBox(this, QMessageBox::Warning,
+               !isInteger ? QStringLiteral("Please enter an integer.")
+                          : QStringLiteral("Please enter an integer between %1 and %2.").arg(range.min).arg(range.max));
+    tabs->setCurrentIndex(kPlayerPage);
+    zoom->setFocus();
+    zoom->selectAll();
+    return false;
+}
+
+void CPreferencesSheet::accept() {
+    if (CheckPresetZoom()) {
+        QDialog::accept();
+    }
 }
 
 }  // namespace taleno

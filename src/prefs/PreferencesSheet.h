@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QMessageBox>
 
 #include <functional>
 #include <map>
@@ -24,8 +25,9 @@ class CPreferencesSheet : public QDialog {
     Q_OBJECT
 
 public:
-    // A message box with an OK button and the application's title.
-    using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
+    // A message box with an OK button and the application's title: a
+    // warning, or information for a report of success.
+    using MessageBox = std::function<void(QWidget* parent, QMessageBox::Icon icon, const QString& text)>;
 
     // moduleFolder: the program's folder (the Engine page's browse stores a
     // program inside it relative to it).
@@ -34,8 +36,9 @@ public:
     void Load(const SettingsRecord& record);
     void Store(SettingsRecord& record) const;
 
-    // OK: the preset zoom must be an integer from 10 to 1000, else a message,
-    // and the sheet stays open on the Player page with the box focused.
+    // OK, and leaving the Player page: the preset zoom must be an integer
+    // from 10 to 1000, else a message, and the sheet stays open on the Player
+    // page with the box focused.
     void accept() override;
 
 private:
@@ -51,9 +54,11 @@ private:
     QWidget* AdvancedPage();
     void Bind(const char* key, QWidget* control);
     void Associate();
+    bool CheckPresetZoom();
 
     std::string moduleFolder;
     QTabWidget* tabs;
+    int shownPage = 0;  // the page before a change of page
     std::map<std::string, QWidget*> controls;  // INI key -> its control
     MessageBox messageBox;
     // Seams of the browse buttons: the chosen file (Engine, "" when

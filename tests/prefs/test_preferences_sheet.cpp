@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
 
 namespace taleno {
 namespace {
@@ -40,12 +42,16 @@ void Click(QWidget& page, const char* text) {
 class PreferencesSheetTest : public ::testing::Test {
 protected:
     PreferencesSheetTest() {
-        access.SetMessageBox([this](QWidget*, const QString& text) { boxes << text; });
+        access.SetMessageBox([this](QWidget*, QMessageBox::Icon icon, const QString& text) {
+            boxes << text;
+            icons << icon;
+        });
     }
     test::ScratchFolder program;
     CPreferencesSheet sheet{program.Path()};
     PreferencesSheetTestAccess access{sheet};
     QStringList boxes;
+    QList<QMessageBox::Icon> icons;
 };
 
 TEST_F(PreferencesSheetTest, EveryKeyGoesOutAndComesBackAndOutOfRangePicturesShowZero) {
@@ -83,6 +89,34 @@ TEST_F(PreferencesSheetTest, OnlyAWholePresetZoomFrom10To1000IsAccepted) {
     EXPECT_EQ(boxes, QStringList({"Please enter an integer between 10 and 1000.",
                                   "Please enter an integer between 10 and 1000.", "Please enter an integer."}));
     EXPECT_EQ(access.CurrentPage(), 3);  // the Player page
+
+    // Leaving the page checks it too, and brings it back with the box focused.
+    QApplication::setActiveWindow(&sheet);
+    boxes.clear();
+    access.Get<QLineEdit>("nPresetZoom")->setText("5");
+    auto* tabs = sheet.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(4);
+    EXPECT_EQ(boxes, QStringList{"Please enter an integer between 10 and 1000."});
+    EXPECT_EQ(access.CurrentPage(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), access.Get<QLineEdit>("nPresetZoom"));
+    access.Get<QLineEdit>("nPresetZoom")->setText("50");
+    tabs->setCurrentIndex(4);
+    EXPECT_EQ(access.CurrentPage(), 4);
+    EXPECT_EQ(boxes.size(), 1);
+}
+
+TEST_F(PreferencesSheetTest, LineBreaksInTheEngineParametersAreStoredAsBlanksAndTabLeavesTheBox) {
+    sheet.Load(SettingsRecord{});
+    auto* options = access.Get<QPlainTextEdit>("strMPlayerUserConfig");
+    options->setPlainText("-af resample=8000:1:0\n-vf scale\r\n");
+    SettingsRecord out;
+    sheet.Store(out);
+    EXPECT_EQ(out.strMPlayerUserConfig, "-af resample=8000:1:0 -vf scale ");
+    sheet.Load(out);
+    EXPECT_EQ(options->toPlainText().toStdString(), out.strMPlayerUserConfig);  // what was stored is shown
+    for (QPlainTextEdit* box : {options, access.Get<QPlainTextEdit>("extensions")}) {
+        EXPECT_TRUE(box->tabChangesFocus());
+    }
 }
 
 TEST_F(PreferencesSheetTest, BrowsingResettingAndAssociating) {
@@ -116,10 +150,12 @@ TEST_F(PreferencesSheetTest, BrowsingResettingAndAssociating) {
     Click(page, "Load...");
     EXPECT_EQ(access.Get<QPlainTextEdit>("extensions")->toPlainText(), "wav\nogg");
     boxes.clear();
+    icons.clear();
     Click(page, "Associate!");
     access.Get<QPlainTextEdit>("extensions")->setPlainText("\n");
     Click(page, "Associate!");
     EXPECT_EQ(boxes, QStringList({"Succeed!", "No action."}));
+    EXPECT_EQ(icons, QList({QMessageBox::Information, QMessageBox::Information}));  // reports, not warnings
     EXPECT_NE(test::ReadWholeFile(config.File("mimeapps.list")).find("application/x-taleno-ogg=taleno.desktop;"),
               std::string::npos);
     EXPECT_EQ(test::ReadWholeFile(data.File("icons/hicolor/64x64/apps/taleno.png")).substr(1, 3), "PNG");
