@@ -15,6 +15,24 @@ std::string Lower(std::string text) {
     return text;
 }
 
+constexpr char kMainGroup[] = "[Desktop Entry]";
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The key a line sets ("Key" of "Key = value"); "" for groups, comments and blanks.
+std::string KeyOf(const std::string& line) {
+    const auto equals = line.find('=');
+    if (equals == std::string::npos || line.empty() || line[0] == '#' || line[0] == '[') return {};
+    std::string key = line.substr(0, equals);
+    while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.pop_back();
+    return key;
+}
+
 }  // namespace
 
 std::string DesktopExecArgument(const std::string& path) {
@@ -72,6 +90,56 @@ std::string MimeTypeForExtension(const std::string& extension, const std::vector
         }
     }
     return best;
+}
+
+bool IsAssociableExtension(const std::string& extension) {
+    if (extension.empty() || extension.size() > 64 || extension.front() == '.' || extension.back() == '.') {
+        return false;
+    }
+    return std::all_of(extension.begin(), extension.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+               c == '_' || c == '.';
+    });
+}
+
+std::string DesktopEntryValue(const std::string& entry, const std::string& key) {
+    bool inMain = false;
+    for (const std::string& line : Lines(entry)) {
+        if (!line.empty() && line[0] == '[') {
+            inMain = line == kMainGroup;
+        } else if (inMain && KeyOf(line) == key) {
+            std::string value = line.substr(line.find('=') + 1);
+            value.erase(0, value.find_first_not_of(" \t"));
+            return value;
+        }
+    }
+    return {};
+}
+
+std::string SetDesktopEntryKeys(const std::string& entry,
+                                const std::vector<std::pair<std::string, std::string>>& keys) {
+    std::vector<std::string> lines = Lines(entry);
+    auto group = std::find(lines.begin(), lines.end(), kMainGroup);
+    if (group == lines.end()) {
+        lines.insert(lines.begin(), kMainGroup);
+        group = lines.begin();
+    }
+    for (const auto& [key, value] : keys) {
+        auto end = std::find_if(group + 1, lines.end(), [](const std::string& line) { return !line.empty() && line[0] == '['; });
+        auto at = std::find_if(group + 1, end, [&key](const std::string& line) { return KeyOf(line) == key; });
+        if (at != end) {
+            *at = key + "=" + value;
+        } else {
+            // After the group's last line that is not blank.
+            while (end != group + 1 && (end - 1)->empty()) --end;
+            const auto offset = group - lines.begin();
+            lines.insert(end, key + "=" + value);
+            group = lines.begin() + offset;
+        }
+    }
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
 }
 
 }  // namespace taleno

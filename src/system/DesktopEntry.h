@@ -20,4 +20,20 @@ std::string DesktopExecArgument(const std::string& path);
 // taking the highest weight, the earlier folder on a tie; "" when none has it.
 std::string MimeTypeForExtension(const std::string& extension, const std::vector<std::string>& dataFolders);
 
+// Whether the text can be an associated extension: ASCII letters, digits,
+// "+", "-", "_" and inner dots only, at most 64 of them, so that it fits
+// every file it goes into (a MIME type, an XML attribute, a desktop entry's
+// list, mimeapps.list's keys) as it stands.
+bool IsAssociableExtension(const std::string& extension);
+
+// A key's value in the entry's "[Desktop Entry]" group; "" when it has none.
+std::string DesktopEntryValue(const std::string& entry, const std::string& key);
+
+// The entry with each key of its "[Desktop Entry]" group set to its new
+// value: in place where the key stands, else at the end of the group (which
+// is made when missing). Every other line, group and translation is kept
+// byte for byte.
+std::string SetDesktopEntryKeys(const std::string& entry,
+                                const std::vector<std::pair<std::string, std::string>>& keys);
+
 }  // namespace taleno

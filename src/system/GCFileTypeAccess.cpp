@@ -71,11 +71,18 @@ std::vector<std::string> SplitList(const std::string& list) {
     return items;
 }
 
-// The MimeType list of an existing desktop entry.
-std::vector<std::string> ExistingMimeTypes(const std::string& entry) {
-    std::ifstream in(entry);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("MimeType=", 0) == 0) return SplitList(line.substr(9));
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The entry of the same id that the user's entry shadows: the installed
+// one, first in $XDG_DATA_DIRS; "" when there is none.
+std::string ShadowedEntry(const std::string& id) {
+    std::vector<std::string> folders = DataFolders();
+    for (auto folder = folders.begin() + 1; folder != folders.end(); ++folder) {
+        const std::string entry = ReadWholeFile(*folder + "/applications/" + id);
+        if (!entry.empty()) return entry;
     }
     return {};
 }
@@ -97,6 +104,10 @@ void CGCFileTypeAccess::ClearAll() {
 }
 
 bool CGCFileTypeAccess::RegisterAll() {
+    // What cannot be an extension is refused before anything is written.
+    if (!extension.empty() && !IsAssociableExtension(extension)) {
+        return false;
+    }
     const bool extensionDone = RegisterExtension();
     const bool documentDone = RegisterDocumentType();
     return extensionDone && documentDone;
@@ -105,6 +116,9 @@ bool CGCFileTypeAccess::RegisterAll() {
 bool CGCFileTypeAccess::RegisterExtension() {
     if (extension.empty()) {
         return true;
+    }
+    if (!IsAssociableExtension(extension)) {
+        return false;
     }
     std::string type = MimeTypeForExtension(extension, DataFolders());
     if (type.empty()) {
@@ -130,8 +144,8 @@ bool CGCFileTypeAccess::RegisterExtension() {
         }
         RunIfInstalled({"update-mime-database", DataHome() + "/mime"});
     }
-    AddOnce(mimeTypes, type);
     if (openCommand.empty()) {
+        AddOnce(mimeTypes, type);
         return true;
     }
     // The type's default application, and one of its applications.
@@ -143,9 +157,15 @@ bool CGCFileTypeAccess::RegisterExtension() {
     AddOnce(added, kDesktopId);
     std::string addedValue;
     for (const std::string& id : added) addedValue += id + ";";
-    // One section after the other: each write reads the file the last one left.
-    return WriteProfileString(list, "Default Applications", type, std::string(kDesktopId) + ";", KeyMatch::Exact) &&
-           WriteProfileString(list, "Added Associations", type, addedValue, KeyMatch::Exact);
+    // One section after the other: each write reads the file the last one
+    // left. The type goes into the desktop entry only once both are written.
+    const bool written =
+        WriteProfileString(list, "Default Applications", type, std::string(kDesktopId) + ";", KeyMatch::Exact) &&
+        WriteProfileString(list, "Added Associations", type, addedValue, KeyMatch::Exact);
+    if (written) {
+        AddOnce(mimeTypes, type);
+    }
+    return written;
 }
 
 bool CGCFileTypeAccess::RegisterDocumentType() {
@@ -154,15 +174,24 @@ bool CGCFileTypeAccess::RegisterDocumentType() {
     }
     const std::string folder = DataHome() + "/applications";
     const std::string path = folder + "/" + kDesktopId;
-    std::vector<std::string> types = ExistingMimeTypes(path);
+    // The user's entry has the installed entry's id and hides it: it starts
+    // from the installed one, so every key (names, comments, keywords, their
+    // translations) and every type of it stays, and adds the associated types.
+    const std::string shadowed = ShadowedEntry(kDesktopId);
+    std::vector<std::string> types = SplitList(DesktopEntryValue(shadowed, "MimeType"));
+    for (const std::string& type : SplitList(DesktopEntryValue(ReadWholeFile(path), "MimeType"))) AddOnce(types, type);
     for (const std::string& type : mimeTypes) AddOnce(types, type);
     std::string typeList;
     for (const std::string& type : types) typeList += type + ";";
-    std::string entry = "[Desktop Entry]\nType=Application\nName=Taleno\n";
-    if (!documentDescription.empty()) entry += "Comment=" + documentDescription + "\n";
-    if (!openCommand.empty()) entry += "Exec=" + DesktopExecArgument(openCommand) + " %f\n";
-    if (!defaultIcon.empty()) entry += "Icon=" + defaultIcon + "\n";
-    entry += "Terminal=false\nCategories=AudioVideo;Player;\nMimeType=" + typeList + "\n";
+    std::vector<std::pair<std::string, std::string>> keys;
+    if (!documentDescription.empty()) keys.emplace_back("Comment", documentDescription);
+    if (!openCommand.empty()) keys.emplace_back("Exec", DesktopExecArgument(openCommand) + " %f");
+    if (!defaultIcon.empty()) keys.emplace_back("Icon", defaultIcon);
+    keys.emplace_back("MimeType", typeList);
+    const std::string entry = SetDesktopEntryKeys(
+        !shadowed.empty() ? shadowed
+                          : "[Desktop Entry]\nType=Application\nName=Taleno\nTerminal=false\nCategories=AudioVideo;Player;\n",
+        keys);
     if (!MakeFolder(folder) || !WriteFileAtomically(path, entry)) {
         return false;
     }

@@ -51,6 +51,33 @@ TEST_F(FileAssociationTest, KnownAndUnknownExtensionsBecomeDefaultsAndTwiceChang
     ASSERT_TRUE(Associate(""));  // nothing to do
 }
 
+TEST_F(FileAssociationTest, TheUsersEntryKeepsAllOfTheInstalledEntryItHidesAndAddsItsTypes) {
+    std::filesystem::create_directories(system.File("applications"));
+    const std::string installed =
+        "[Desktop Entry]\nType=Application\nName=Taleno\nName[de]=Taleno\nGenericName=Media Player\n"
+        "Comment=Play films\nKeywords=video;audio;\nExec=taleno %f\nIcon=taleno\nMimeType=video/mp4;audio/flac;\n"
+        "\n[Desktop Action Open]\nName=Open\nExec=taleno\n";
+    test::WriteWholeFile(system.File("applications/taleno.desktop"), installed);
+    ASSERT_TRUE(Associate("xyz"));
+    ASSERT_TRUE(Associate("mp4"));
+    std::string expected = installed;
+    expected.replace(expected.find("Exec=taleno %f"), 14, "Exec=\"/opt/My \\\\\"Player\\\\\"/taleno\" %f");
+    expected.replace(expected.find("MimeType=video/mp4;audio/flac;"), 30,
+                     "MimeType=video/mp4;audio/flac;application/x-taleno-xyz;");
+    EXPECT_EQ(Entry(), expected);
+}
+
+TEST_F(FileAssociationTest, WhatCannotBeAnExtensionIsRefusedWithNothingWritten) {
+    const std::string apps = Apps();
+    for (const char* refused : {"a\"b", "a;b", "a=b", "a b", "a/b", "..", ".avi", "caf\xc3\xa9", "a<b>"}) {
+        EXPECT_FALSE(Associate(refused)) << refused;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(data.Path()));
+    EXPECT_EQ(Apps(), apps);
+    EXPECT_TRUE(Associate("tar.gz"));
+    EXPECT_TRUE(Associate("mp4v_2+x-y"));
+}
+
 TEST_F(FileAssociationTest, AFolderThatCannotBeWrittenFails) {
     const test::ScopedEnv blocked("XDG_CONFIG_HOME", (config.File("mimeapps.list") + "/below-a-file").c_str());
     EXPECT_FALSE(Associate("mp4"));
