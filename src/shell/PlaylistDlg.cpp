@@ -140,13 +140,25 @@ void CPlaylistDlg::OnSave() {
 
 // --- the model's changes ------------------------------------------------------
 
+// The list follows the model: its own changes of the current row while rows
+// come and go are not the user's and must not reach the model, and the
+// highlight is put back on the model's selection after each.
 void CPlaylistDlg::OnEntryInserted(int index) {
+    const QSignalBlocker quiet(list);
     list->insertItem(index, DisplayText(playlist.Entry(index)));
+    OnSelectionChanged(playlist.Selection());
 }
 
-void CPlaylistDlg::OnEntryRemoved(int index) { delete list->takeItem(index); }
+void CPlaylistDlg::OnEntryRemoved(int index) {
+    const QSignalBlocker quiet(list);
+    delete list->takeItem(index);
+    OnSelectionChanged(playlist.Selection());
+}
 
-void CPlaylistDlg::OnEntriesCleared() { list->clear(); }
+void CPlaylistDlg::OnEntriesCleared() {
+    const QSignalBlocker quiet(list);
+    list->clear();
+}
 
 void CPlaylistDlg::OnEntryChanged(int index) {
     if (QListWidgetItem* item = list->item(index)) item->setText(DisplayText(playlist.Entry(index)));
@@ -154,8 +166,12 @@ void CPlaylistDlg::OnEntryChanged(int index) {
 
 void CPlaylistDlg::OnSelectionChanged(int selection) {
     const QSignalBlocker quiet(list);  // the model already knows
-    list->setCurrentRow(selection);
-    if (selection == -1) list->clearSelection();
+    if (selection >= 0 && selection < list->count()) {
+        list->setCurrentRow(selection, QItemSelectionModel::ClearAndSelect);
+    } else {
+        list->setCurrentRow(-1);
+        list->clearSelection();
+    }
 }
 
 void CPlaylistDlg::OnUpdateHorizontalExtent() {

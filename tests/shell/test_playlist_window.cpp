@@ -26,6 +26,13 @@ protected:
         QObject::connect(list, &CDragAndDropListBox::selectionChangeNotified, [this] { ++notified; });
     }
 
+    // The highlighted row is the model's selection, and nothing else is highlighted.
+    void ExpectListShowsSelection(const char* after) {
+        const int selection = playlist.Selection();
+        EXPECT_EQ(list->currentRow(), selection) << after;
+        const QList<QListWidgetItem*> highlighted = list->selectedItems();
+        EXPECT_EQ(highlighted, selection < 0 ? QList<QListWidgetItem*>{} : QList{list->item(selection)}) << after;
+    }
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
         QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
         QApplication::sendEvent(list->viewport(), &event);
@@ -67,6 +74,23 @@ TEST_F(PlaylistWindowTest, DraggingLeavesTheEntryBeforeTheOneUnderTheMouse) {
     // The list shows what the model holds.
     EXPECT_EQ((std::vector<QString>{list->item(0)->text(), list->item(1)->text(), list->item(2)->text()}),
               (std::vector<QString>{"b", "a", "c"}));
+
+    // After every kind of move, and a Remove, the highlight is the entry
+    // Play, Enter and Remove act on.
+    playlist.AddFile("d");
+    list->item(3)->setSizeHint(QSize(100, 13));
+    list->doItemsLayout();
+    const QPoint belowTheLast(5, list->viewport()->height() - 2);
+    for (const auto& [from, to] : {std::pair{0, Centre(2)}, {1, Centre(3)}, {3, Centre(2)}, {2, Centre(1)},
+                                   {0, belowTheLast}, {2, belowTheLast}, {3, Centre(0)}}) {
+        Drag(from, to);
+        ExpectListShowsSelection(("drag from " + std::to_string(from)).c_str());
+    }
+    playlist.RemoveSelected();
+    ExpectListShowsSelection("remove");
+    playlist.Select(2);
+    playlist.RemoveAll();
+    ExpectListShowsSelection("remove all");
 }
 
 TEST_F(PlaylistWindowTest, AutoScrollIsFasterFartherBelowTheList) {
