@@ -153,10 +153,10 @@ bool CMainFrame::Create() {
     if (settings.bStartupAlwaysOnTop) {
         ToggleAlwaysOnTop();
     }
-    // Where the window system puts it: not moved.
-    if (settings.bShowPlaylist) {
-        playlistDlg->show();
-    }
+    // Below the window, as the Playlist command puts it, once the window
+    // manager has placed and framed the window (its first expose): before
+    // that the frame's outer edges are not known yet.
+    showPlaylistOnExpose = settings.bShowPlaylist;
 
     loadedVolume = ReadVolumeSetting(SettingsStore(moduleFolder));
     engine.SetVolume(loadedVolume);

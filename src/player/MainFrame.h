@@ -180,6 +180,7 @@ private:
     // Hides the playlist window, or shows it below the frame's bottom-left
     // corner.
     void OnTogglePlaylist();
+    void ShowPlaylistBelow();
     void ToggleKeepAspectRatio();
     void OnUserCommand(int index);
 
@@ -286,6 +287,7 @@ private:
     int seekHoldOff = 0;
     int zoomMode = ZOOM_ORIGINAL;
     bool fullScreen = false;
+    bool showPlaylistOnExpose = false;  // bShowPlaylist, until the window is first shown
     bool alwaysOnTop = false;
     bool keepAspectRatio = true;
     bool repeat = false;

@@ -182,6 +182,11 @@ void CMainFrame::OnTogglePlaylist() {
         playlistDlg->hide();
         return;
     }
+    ShowPlaylistBelow();
+}
+
+void CMainFrame::ShowPlaylistBelow() {
+    // Its top-left corner at the frame's bottom-left corner, its size kept.
     const QRect outer = frameGeometry();
     playlistDlg->move(outer.left(), outer.top() + outer.height());
     playlistDlg->show();

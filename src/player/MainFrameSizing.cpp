@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 namespace taleno {
 
@@ -181,6 +182,11 @@ void CMainFrame::ToggleAlwaysOnTop() {
 // --- keys and pointer ------------------------------------------------------------------
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (showPlaylistOnExpose && event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        showPlaylistOnExpose = false;
+        if (playlistDlg != nullptr) ShowPlaylistBelow();
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) {
         return QMainWindow::eventFilter(watched, event);

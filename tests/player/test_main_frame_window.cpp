@@ -88,16 +88,21 @@ TEST_F(FrameWindowTest, AudioKeepsTheSizeAndOnlyVideoLaunchesFullScreen) {
 }
 
 TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
-    MainFrameTestAccess& f = ShowFrame();
-    f.OnCommand(ID_VIEW_STATUSBAR);
-    // The playlist window opens with its corner at the frame's bottom-left.
-    f.OnCommand(ID_VIEW_PLAYLIST);
-    PumpFor(50);
+    MainFrameTestAccess& f = ShowFrame("bShowPlaylist=true\n");
     QWidget* playlist = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->windowTitle() == "Playlist" && window->parentWidget() == &f.Window()) playlist = window;
     }
     ASSERT_NE(playlist, nullptr);
+    // The playlist window opens with its corner at the frame's bottom-left,
+    // at start-up as by the Playlist command.
+    ASSERT_TRUE(PumpUntil([&] { return playlist->isVisible(); }, 2000));
+    EXPECT_EQ(playlist->frameGeometry().topLeft(), f->frameGeometry().bottomLeft() + QPoint(0, 1));
+    f.OnCommand(ID_VIEW_STATUSBAR);
+    f.OnCommand(ID_VIEW_PLAYLIST);
+    EXPECT_TRUE(playlist->isHidden());
+    f.OnCommand(ID_VIEW_PLAYLIST);
+    PumpFor(50);
     EXPECT_EQ(playlist->frameGeometry().topLeft(), f->frameGeometry().bottomLeft() + QPoint(0, 1));
     const QRect windowed = f->geometry();
 
