@@ -1,11 +1,10 @@
 #include "shell/AboutDlg.h"
 
+#include "shell/AppIcon.h"
 #include "shell/DialogTemplate.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace taleno {
 
@@ -13,7 +12,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Taleno"));
     const DialogTemplate layout(*this, QSize(187, 60));
     auto* icon = layout.Place(new QLabel(this), 7, 9, 21, 20);
-    icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32, 32));
+    icon->setPixmap(AppIcon().pixmap(32, 32));
     layout.Place(new QLabel(QStringLiteral("Taleno"), this), 36, 10, 100, 8);
     layout.Place(new QLabel(QStringLiteral("A media player driving the MPlayer engine"), this), 36, 20, 145, 8);
     layout.Place(new QLabel(QStringLiteral("Version:"), this), 36, 30, 30, 8);

@@ -31,6 +31,9 @@ public:
                           place.height() - place.height() / 2);
         up->setAutoRepeat(true);
         down->setAutoRepeat(true);
+        // Only the fields are tab stops: digits typed after a Tab go into the next field.
+        up->setFocusPolicy(Qt::NoFocus);
+        down->setFocusPolicy(Qt::NoFocus);
         connect(up, &QToolButton::clicked, this, [this] { Step(1); });
         connect(down, &QToolButton::clicked, this, [this] { Step(-1); });
         field->installEventFilter(this);
@@ -83,6 +86,9 @@ CGoToDlg::CGoToDlg(QWidget* parent) : QDialog(parent) {
     auto* go = layout.Place(new QPushButton(QStringLiteral("GO"), this), 58, 45, 50, 14);
     auto* cancel = layout.Place(new QPushButton(QStringLiteral("Cancel"), this), 112, 45, 50, 14);
     go->setDefault(true);
+    // Enter is GO and Esc is Cancel: Tab goes round the three fields only.
+    go->setFocusPolicy(Qt::ClickFocus);
+    cancel->setFocusPolicy(Qt::ClickFocus);
     connect(go, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
