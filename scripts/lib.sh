@@ -21,7 +21,7 @@ PACKAGES=(
 # DPMS), a headless Wayland compositor with Xwayland and Qt's Wayland
 # platform, for the test that the player keeps to X11 on a Wayland desktop,
 # fonts for the font lookup's private fontconfig set-up, and the checkers
-# of the installed desktop entry, AppStream data and Debian package, and a
+# of the installed desktop entry, AppStream data and Debian package (lintian), and a
 # private session bus with a media-controls client.
 TEST_PACKAGES=(
   ffmpeg libbenchmark-dev
@@ -29,7 +29,7 @@ TEST_PACKAGES=(
   xserver-xorg-core xserver-xorg-video-dummy xserver-xorg-dev
   weston xwayland qt6-wayland
   fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
   dbus-daemon playerctl
 )
 

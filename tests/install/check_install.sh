@@ -3,7 +3,8 @@
 #   check_install.sh BUILD_DIR
 # Installs into a temporary DESTDIR, checks that every file is there and
 # that the desktop entry and the AppStream data validate, then makes the
-# package and checks its prefix and its dependencies.
+# package and checks its prefix, its dependencies, its documents and that
+# lintian finds neither an error nor a warning in it.
 set -euo pipefail
 
 build="$1"
@@ -46,5 +47,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 [[ "$depends" == *mplayer* ]] || fail "the package does not depend on mplayer: $depends"
 [[ "$depends" == *libqt6widgets6* ]] || fail "the libraries' packages are missing: $depends"
 contents=$(dpkg-deb -c "$deb")
-grep -q ' ./usr/bin/taleno$' <<<"$contents" || fail "the package does not install /usr/bin/taleno"
+for file in usr/bin/taleno usr/share/man/man1/taleno.1.gz usr/share/doc/taleno/copyright \
+            usr/share/doc/taleno/changelog.Debian.gz; do
+  grep -q " ./$file\$" <<<"$contents" || fail "the package does not install /$file"
+done
+# Clean for Debian's own checker at its error and warning levels.
+lint=$(lintian --no-cfg --fail-on error,warning "$deb" 2>&1) || fail "lintian: $lint"
 exit $failed

@@ -115,9 +115,9 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     // OpenUri takes the address back to the same bytes; a relative or
     // invalid one opens nothing.
     played.clear();
-    for (const QString& refused : {"file:b.avi", "b.avi", "file://other.host/b.avi", "http://[bad"}) {
+    for (const char* refused : {"file:b.avi", "b.avi", "file://other.host/b.avi", "http://[bad"}) {
         OpenUri(refused);
-        EXPECT_EQ(access->GetPlaylist().Entries(), (std::vector<std::string>{script, second})) << refused.toStdString();
+        EXPECT_EQ(access->GetPlaylist().Entries(), (std::vector<std::string>{script, second})) << refused;
     }
     OpenUri(url);
     ASSERT_TRUE(PumpUntil([&] { return !played.empty(); }, 8000));

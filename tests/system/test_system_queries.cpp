@@ -60,20 +60,25 @@ TEST(FontLookupTest, TheChosenFamilyAndStyleAsFontconfigMatchesThemAndTheirNameF
                                                         "</cachedir><include ignore_missing=\"yes\">/etc/fonts/conf.d"
                                                         "</include></fontconfig>");
     setenv("FONTCONFIG_FILE", folder.File("fonts.conf").c_str(), 1);  // this test process only
+    const auto face = [](const char* family, const char* style = "", int weight = 400) {
+        FontRequest request;
+        request.family = family, request.style = style, request.weight = weight;
+        return request;
+    };
     const auto file = [&](const FontRequest& request) {
         const std::optional<FontFile> found = FindFontFile(request);
         return found ? found->path.substr(found->path.rfind('/') + 1) : std::string("none");
     };
-    EXPECT_EQ(file({"DejaVu Serif"}), "DejaVuSerif.ttf");  // the regular face, not the first of the family
-    EXPECT_EQ(file({"dejavu serif", "", 700}), "DejaVuSerif-Bold.ttf");
-    EXPECT_EQ(file({"DejaVu Serif", "Bold"}), "DejaVuSerif-Bold.ttf");
-    EXPECT_EQ(file({"DejaVu Serif [PfEd]"}), "DejaVuSerif.ttf");  // tagged with its foundry
-    EXPECT_EQ(file({"Serif"}), "DejaVuSerif.ttf");
-    EXPECT_EQ(file({"Monospace"}), "DejaVuSansMono.ttf");
-    EXPECT_EQ(file({"Sans Serif"}), "DejaVuSans.ttf");
-    EXPECT_EQ(FindFontFile({"DejaVu Serif", "Bold"})->displayName, "DejaVu Serif Bold");
+    EXPECT_EQ(file(face("DejaVu Serif")), "DejaVuSerif.ttf");  // the regular face, not the first of the family
+    EXPECT_EQ(file(face("dejavu serif", "", 700)), "DejaVuSerif-Bold.ttf");
+    EXPECT_EQ(file(face("DejaVu Serif", "Bold")), "DejaVuSerif-Bold.ttf");
+    EXPECT_EQ(file(face("DejaVu Serif [PfEd]")), "DejaVuSerif.ttf");  // tagged with its foundry
+    EXPECT_EQ(file(face("Serif")), "DejaVuSerif.ttf");
+    EXPECT_EQ(file(face("Monospace")), "DejaVuSansMono.ttf");
+    EXPECT_EQ(file(face("Sans Serif")), "DejaVuSans.ttf");
+    EXPECT_EQ(FindFontFile(face("DejaVu Serif", "Bold"))->displayName, "DejaVu Serif Bold");
     for (const char* unknown : {"Arial", "DejaVu", "DejaVu Serif [nobody]", ""}) {
-        EXPECT_EQ(file({unknown}), "none") << unknown;
+        EXPECT_EQ(file(face(unknown)), "none") << unknown;
     }
 
     // The engine draws subtitles through fontconfig: a file is handed over
