@@ -43,8 +43,9 @@ TEST_F(FrameTest, MarksFollowTheToggles) {
 
 TEST_F(FrameTest, StartsFromTheSettingsAndSavesWhatTheEngineTook) {
     MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nbShowPlaylist=true\nnVolume=250\nnSubtitleCodePage=25\n");
-    f.UpdateCommandUI();
-    EXPECT_TRUE(f.GetAction(ID_VIEW_PLAYLIST)->isChecked());  // the playlist window is shown
+    // The playlist window is shown with the window.
+    f->show();
+    EXPECT_TRUE(PumpUntil([&] { return f.UpdateCommandUI(), f.GetAction(ID_VIEW_PLAYLIST)->isChecked(); }, 3000));
     EXPECT_EQ(f->windowTitle(), "Taleno");
     EXPECT_EQ(f.Panel().StatusText(), "Ready");
     EXPECT_TRUE(f.GetToolBar()->isHidden());
