@@ -10,7 +10,7 @@ namespace {
 
 std::string Reason(const QDBusError& error) {
     switch (error.type()) {
-    case QDBusError::ServiceUnknown: return "nobody answers power-off requests (systemd-logind is not running)";
+    case QDBusError::ServiceUnknown: return "nobody answers power-off requests";
     case QDBusError::AccessDenied: return "this user is not allowed to switch it off";
     case QDBusError::NoReply:
     case QDBusError::Timeout: return "the power-off service did not answer";

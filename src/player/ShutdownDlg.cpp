@@ -21,7 +21,7 @@ CShutdownDlg::CShutdownDlg(std::function<PowerOffResult()> powerOffRequest, QWid
     secondsBox->setReadOnly(true);
     secondsBox->setAlignment(Qt::AlignRight);
     countdownRow << secondsBox << layout.Place(new QLabel(QStringLiteral("seconds..."), this), 106, 12, 40, 8);
-    failureText = layout.Place(new QLabel(this), 36, 4, 108, 28);
+    failureText = layout.Place(new QLabel(this), 36, 3, 108, 30);
     failureText->setWordWrap(true);
     failureText->hide();
     auto* cancel = layout.Place(new QPushButton(QStringLiteral("Cancel"), this), 48, 34, 50, 14);
