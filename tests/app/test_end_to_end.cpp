@@ -261,6 +261,47 @@ TEST_F(EndToEndTest, SubtitlesAreDrawnInTheFaceTheSettingsName) {
     EXPECT_TRUE(drawn[0] != drawn[2] && drawn[1] != drawn[2]) << "the family is not the file's";
 }
 
+TEST_F(EndToEndTest, WithAWindowManagerThePlaylistShownAtStartUpOpensBelowTheWindow) {
+    if (std::system("command -v openbox >/dev/null") != 0) GTEST_SKIP() << "openbox is not installed";
+    // A display of the test's own with a window manager that frames,
+    // places and centres dialogs, as a desktop's does.
+    QProcess xvfb, openbox;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    ASSERT_TRUE(xvfb.waitForReadyRead(10000));
+    const std::string display = ":" + xvfb.readLine().trimmed().toStdString();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", QString::fromStdString(display));
+    environment.insert("HOME", QString::fromStdString(folder->Path()));
+    openbox.setProcessEnvironment(environment);
+    openbox.start("openbox", {"--sm-disable"});
+    {  // the player and the connection go before their display
+        const test::ScopedEnv onIt("DISPLAY", display.c_str());
+        test::XDisplay x;
+        ASSERT_TRUE(openbox.waitForStarted(5000));
+        PumpFor(1000);  // openbox has taken the screen
+        ASSERT_EQ(openbox.state(), QProcess::Running);
+
+        test::PlayerInstall install(test::StandInEngineSettings() + "bShowPlaylist=true\n");
+        test::PlayerProcess player(install, runtime.Path(), {}, "", display);
+        std::map<std::string, std::array<int, 4>> frames;
+        const bool placed = PumpUntil(
+            [&] {
+                frames = x.ManagedFrames(player.Pid());
+                if (!frames.contains("Taleno") || !frames.contains("Playlist")) return false;
+                const auto& [left, top, width, height] = frames["Taleno"];
+                return frames["Playlist"][0] == left && frames["Playlist"][1] == top + height;
+            },
+            10000);
+        EXPECT_TRUE(placed) << "window " << frames["Taleno"][0] << "," << frames["Taleno"][1] << " "
+                            << frames["Taleno"][2] << "x" << frames["Taleno"][3] << ", playlist "
+                            << frames["Playlist"][0] << "," << frames["Playlist"][1];
+    }
+    openbox.kill();
+    xvfb.kill();
+    openbox.waitForFinished(5000);
+    xvfb.waitForFinished(5000);
+}
+
 TEST_F(EndToEndTest, RunsOnX11WhenWaylandIsAskedForAndEndsWithoutAnXDisplay) {
     test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\n");
     {
