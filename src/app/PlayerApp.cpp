@@ -112,10 +112,14 @@ bool CPlayerApp::StartWindow(const std::string& file) {
     // A handed-over file is acknowledged as soon as it is received and
     // opened afterwards from the event loop, so the later instance never
     // waits on what opening it may show (a message box).
+    openHandedOver.setSingleShot(true);
+    openHandedOver.setInterval(0);
+    QObject::connect(&openHandedOver, &QTimer::timeout, [this] {
+        if (frame) frame->OpenPath(std::exchange(handedOverFile, std::string()));
+    });
     serving = instance.Listen([this](const std::string& argument) {
-        if (frame) {
-            QTimer::singleShot(0, frame.get(), [this, argument] { frame->OpenPath(argument); });
-        }
+        handedOverFile = argument;
+        openHandedOver.start();
     });
     frame = std::make_unique<CMainFrame>(moduleFolder);
     if (!frame->Create()) {

@@ -9,6 +9,8 @@
 
 #include "platform/SingleInstance.h"
 
+#include <QTimer>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,7 +82,6 @@ public:
     void DestroyMainWindow();
 
 private:
-    // True when the running instance has handled text.
     bool StartWindow(const std::string& file);
 
     std::string moduleFolder;
@@ -88,6 +89,13 @@ private:
     std::optional<bool> handedOff;  // once HandOffToRunningInstance decided
     std::unique_ptr<CMainFrame> frame;
     bool serving = false;
+    // A file handed over by a later instance: acknowledged on arrival and
+    // opened from the event loop. When several arrive before it runs, only
+    // the last is opened: each open replaces the playlist, so the ones
+    // between would only start and stop the engine (a file manager opening
+    // fifty files at once).
+    std::string handedOverFile;
+    QTimer openHandedOver;
 };
 
 }  // namespace taleno
