@@ -113,13 +113,18 @@ bool CPlayerApp::StartWindow(const std::string& file) {
     // opened afterwards from the event loop, so the later instance never
     // waits on what opening it may show (a message box).
     openHandedOver.setSingleShot(true);
-    openHandedOver.setInterval(0);
     QObject::connect(&openHandedOver, &QTimer::timeout, [this] {
-        if (frame) frame->OpenPath(std::exchange(handedOverFile, std::string()));
+        // Later instances still arriving are served first: opening may stop
+        // and start the engine, and they would wait on it.
+        if (instance.IsServingConnections()) {
+            openHandedOver.start(kHandOffSettleMs);
+        } else if (frame) {
+            frame->OpenPath(std::exchange(handedOverFile, std::string()));
+        }
     });
     serving = instance.Listen([this](const std::string& argument) {
         handedOverFile = argument;
-        openHandedOver.start();
+        openHandedOver.start(0);
     });
     frame = std::make_unique<CMainFrame>(moduleFolder);
     if (!frame->Create()) {

@@ -96,6 +96,8 @@ private:
     // fifty files at once).
     std::string handedOverFile;
     QTimer openHandedOver;
+    // How often the opening looks again while later instances are served.
+    static constexpr int kHandOffSettleMs = 10;
 };
 
 }  // namespace taleno

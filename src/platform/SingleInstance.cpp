@@ -252,6 +252,14 @@ bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument)
     return true;
 }
 
+bool CSingleInstance::IsServingConnections() const {
+    if (openConnections_ > 0) {
+        return true;
+    }
+    pollfd queued{server_ ? static_cast<int>(server_->socketDescriptor()) : -1, POLLIN, 0};
+    return queued.fd >= 0 && poll(&queued, 1, 0) > 0;
+}
+
 void CSingleInstance::AcceptConnections() {
     if (!server_) {
         return;

@@ -53,6 +53,9 @@ public:
     // Closes the socket and releases the server lock: later instances stop
     // waiting for this one.
     void StopServing();
+    // Whether later instances are being served or wait to be: a connection
+    // is open, or queued on the socket.
+    bool IsServingConnections() const;
 
     // $XDG_RUNTIME_DIR, else the folder "/tmp/taleno-<uid>".
     static std::string DefaultFolder();
