@@ -181,6 +181,7 @@ private:
     // corner.
     void OnTogglePlaylist();
     void ShowPlaylistBelow();
+    void KeepPlaylistBelow();
     void ToggleKeepAspectRatio();
     void OnUserCommand(int index);
 
@@ -288,6 +289,7 @@ private:
     int zoomMode = ZOOM_ORIGINAL;
     bool fullScreen = false;
     bool showPlaylistOnExpose = false;  // bShowPlaylist, until the window is first shown
+    QPoint playlistPlacedAt;            // where the playlist window was last put below the frame
     bool alwaysOnTop = false;
     bool keepAspectRatio = true;
     bool repeat = false;

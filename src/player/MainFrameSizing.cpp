@@ -187,6 +187,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         showPlaylistOnExpose = false;
         if (playlistDlg != nullptr) ShowPlaylistBelow();
     }
+    if (watched == this && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        KeepPlaylistBelow();
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) {
         return QMainWindow::eventFilter(watched, event);

@@ -261,7 +261,7 @@ TEST_F(EndToEndTest, SubtitlesAreDrawnInTheFaceTheSettingsName) {
     EXPECT_TRUE(drawn[0] != drawn[2] && drawn[1] != drawn[2]) << "the family is not the file's";
 }
 
-TEST_F(EndToEndTest, WithAWindowManagerThePlaylistShownAtStartUpOpensBelowTheWindow) {
+TEST_F(EndToEndTest, WithAWindowManagerThePlaylistShownAtStartUpStaysBelowTheWindowSizedToItsClip) {
     if (std::system("command -v openbox >/dev/null") != 0) GTEST_SKIP() << "openbox is not installed";
     // A display of the test's own with a window manager that frames,
     // places and centres dialogs, as a desktop's does.
@@ -281,20 +281,23 @@ TEST_F(EndToEndTest, WithAWindowManagerThePlaylistShownAtStartUpOpensBelowTheWin
         PumpFor(1000);  // openbox has taken the screen
         ASSERT_EQ(openbox.state(), QProcess::Running);
 
+        // The window is sized to the clip's video once it plays, after the
+        // playlist window was first shown.
         test::PlayerInstall install(test::StandInEngineSettings() + "bShowPlaylist=true\n");
-        test::PlayerProcess player(install, runtime.Path(), {}, "", display);
+        test::WriteWholeFile(install.Folder() + "/clip.standin", "print-id\nsleep 500\nstarting\n");
+        test::PlayerProcess player(install, runtime.Path(), {install.Folder() + "/clip.standin"}, "", display);
         std::map<std::string, std::array<int, 4>> frames;
-        const bool placed = PumpUntil(
-            [&] {
-                frames = x.ManagedFrames(player.Pid());
-                if (!frames.contains("Taleno") || !frames.contains("Playlist")) return false;
-                const auto& [left, top, width, height] = frames["Taleno"];
-                return frames["Playlist"][0] == left && frames["Playlist"][1] == top + height;
-            },
-            10000);
-        EXPECT_TRUE(placed) << "window " << frames["Taleno"][0] << "," << frames["Taleno"][1] << " "
-                            << frames["Taleno"][2] << "x" << frames["Taleno"][3] << ", playlist "
-                            << frames["Playlist"][0] << "," << frames["Playlist"][1];
+        const auto below = [&] {
+            frames = x.ManagedFrames(player.Pid());
+            const std::string window = "clip.standin - TALENO";
+            if (!frames.contains(window) || !frames.contains("Playlist")) return false;
+            const auto& [left, top, width, height] = frames[window];
+            return frames["Playlist"][0] == left && frames["Playlist"][1] == top + height;
+        };
+        EXPECT_TRUE(PumpUntil(below, 10000) && (PumpFor(500), below()))
+            << "window " << frames["clip.standin - TALENO"][0] << "," << frames["clip.standin - TALENO"][1] << " "
+            << frames["clip.standin - TALENO"][2] << "x" << frames["clip.standin - TALENO"][3] << ", playlist "
+            << frames["Playlist"][0] << "," << frames["Playlist"][1];
     }
     openbox.kill();
     xvfb.kill();
