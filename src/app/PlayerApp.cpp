@@ -91,8 +91,8 @@ bool CPlayerApp::HandOffToRunningInstance(const std::vector<std::string>& argume
         const std::string file = AbsoluteClipArgument(CommandLineFile(arguments), WorkingFolder());
         // Without a file there is nothing to hand over, and the running
         // instance is not brought forward.
-        handedOff =
-            instance.AlreadyRunning() && !ReadAllowMultipleInstances(moduleFolder) && (file.empty() || instance.HandOff(file));
+        handedOff = instance.AlreadyRunning() && !ReadAllowMultipleInstances(moduleFolder) &&
+                    (file.empty() || instance.HandOff(file));
     }
     return *handedOff;
 }

@@ -65,10 +65,10 @@ QVariantMap CMprisPlayerAdaptor::Metadata() const {
     if (info.length > 0) metadata.insert("mpris:length", qlonglong{info.length} * kMicroseconds);
     // A local path's address is made from its bytes, not its shown text: a
     // Latin-1 name must not become the UTF-8 name of another file.
-    metadata.insert("xesam:url",
-                    isUrl ? path
-                          : QStringLiteral("file://") +
-                                QString::fromLatin1(QByteArray::fromStdString(clip).toPercentEncoding("/")));
+    metadata.insert("xesam:url", isUrl
+                                     ? path
+                                     : QStringLiteral("file://") +
+                                           QString::fromLatin1(QByteArray::fromStdString(clip).toPercentEncoding("/")));
     const QString title = Tag(info.title);
     metadata.insert("xesam:title", !title.isEmpty() ? title : QFileInfo(path).fileName());
     if (const QString artist = Tag(info.artist); !artist.isEmpty())

@@ -57,8 +57,8 @@ bool CShutdownDlg::ShutdownNow() {
         for (QWidget* widget : countdownRow) {
             widget->hide();
         }
-        failureText->setText(QStringLiteral("The computer could not be switched off: %1.")
-                                 .arg(QString::fromStdString(result.reason)));
+        failureText->setText(
+            QStringLiteral("The computer could not be switched off: %1.").arg(QString::fromStdString(result.reason)));
         failureText->show();
     }
     return result.accepted;

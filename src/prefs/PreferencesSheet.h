@@ -58,7 +58,7 @@ private:
 
     std::string moduleFolder;
     QTabWidget* tabs;
-    int shownPage = 0;  // the page before a change of page
+    int shownPage = 0;                         // the page before a change of page
     std::map<std::string, QWidget*> controls;  // INI key -> its control
     MessageBox messageBox;
     // Seams of the browse buttons: the chosen file (Engine, "" when

@@ -125,7 +125,8 @@ std::string SetDesktopEntryKeys(const std::string& entry,
         group = lines.begin();
     }
     for (const auto& [key, value] : keys) {
-        auto end = std::find_if(group + 1, lines.end(), [](const std::string& line) { return !line.empty() && line[0] == '['; });
+        auto end = std::find_if(group + 1, lines.end(),
+                                [](const std::string& line) { return !line.empty() && line[0] == '['; });
         auto at = std::find_if(group + 1, end, [&key](const std::string& line) { return KeyOf(line) == key; });
         if (at != end) {
             *at = key + "=" + value;

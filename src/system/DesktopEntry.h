@@ -33,7 +33,6 @@ std::string DesktopEntryValue(const std::string& entry, const std::string& key);
 // value: in place where the key stands, else at the end of the group (which
 // is made when missing). Every other line, group and translation is kept
 // byte for byte.
-std::string SetDesktopEntryKeys(const std::string& entry,
-                                const std::vector<std::pair<std::string, std::string>>& keys);
+std::string SetDesktopEntryKeys(const std::string& entry, const std::vector<std::pair<std::string, std::string>>& keys);
 
 }  // namespace taleno

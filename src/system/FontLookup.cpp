@@ -60,8 +60,7 @@ std::optional<FontFile> FindFontFile(const FontRequest& request) {
         foundry = family.substr(open + 2, family.size() - open - 3);
         family.erase(open);
     }
-    if (family.empty() || FcInit() != FcTrue ||
-        (!IsGenericFamily(family) && !IsInstalledFamily(family, foundry))) {
+    if (family.empty() || FcInit() != FcTrue || (!IsGenericFamily(family) && !IsInstalledFamily(family, foundry))) {
         return std::nullopt;
     }
     Pattern wanted(FcPatternCreate(), FcPatternDestroy);
@@ -98,8 +97,8 @@ std::string EngineFontName(const std::string& storedFont) {
     FcPatternGetInteger(face.get(), FC_WIDTH, 0, &width);
     // The regular face goes by its family alone, which every subtitle
     // renderer of the engine reads; another face needs its style.
-    const bool regular = weight >= FC_WEIGHT_BOOK && weight <= FC_WEIGHT_MEDIUM && slant == FC_SLANT_ROMAN &&
-                         width == FC_WIDTH_NORMAL;
+    const bool regular =
+        weight >= FC_WEIGHT_BOOK && weight <= FC_WEIGHT_MEDIUM && slant == FC_SLANT_ROMAN && width == FC_WIDTH_NORMAL;
     Pattern name(FcPatternCreate(), FcPatternDestroy);
     FcPatternAddString(name.get(), FC_FAMILY, Bytes(family));
     if (!regular) FcPatternAddString(name.get(), FC_STYLE, Bytes(StringOf(face.get(), FC_STYLE)));

@@ -189,8 +189,9 @@ bool CGCFileTypeAccess::RegisterDocumentType() {
     if (!defaultIcon.empty()) keys.emplace_back("Icon", defaultIcon);
     keys.emplace_back("MimeType", typeList);
     const std::string entry = SetDesktopEntryKeys(
-        !shadowed.empty() ? shadowed
-                          : "[Desktop Entry]\nType=Application\nName=Taleno\nTerminal=false\nCategories=AudioVideo;Player;\n",
+        !shadowed.empty()
+            ? shadowed
+            : "[Desktop Entry]\nType=Application\nName=Taleno\nTerminal=false\nCategories=AudioVideo;Player;\n",
         keys);
     if (!MakeFolder(folder) || !WriteFileAtomically(path, entry)) {
         return false;

@@ -226,13 +226,17 @@ TEST_F(EndToEndTest, SubtitlesAreDrawnInTheFaceTheSettingsName) {
     // differs from one face to the next.
     const std::string clip = folder->File("black.avi");
     ASSERT_EQ(std::system(("ffmpeg -y -loglevel error -f lavfi -i color=c=black:size=320x120:rate=25 -t 30 "
-                           "-c:v mpeg4 '" + clip + "'").c_str()),
+                           "-c:v mpeg4 '" +
+                           clip + "'")
+                              .c_str()),
               0);
     test::WriteWholeFile(folder->File("black.srt"), "1\n00:00:00,000 --> 00:00:30,000\nWWWW iiii MMMM\n");
     std::vector<QImage> drawn;
     for (const char* face : {"DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSansMono.ttf"}) {
-        test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\nbAutoloadSubtitles=true\n"
-                                    "strSubtitleFont=" + fonts + face + "\n");
+        test::PlayerInstall install(
+            "nVideoOutputDriver=3\nnAudioOutputDriver=1\nbAutoloadSubtitles=true\n"
+            "strSubtitleFont=" +
+            fonts + face + "\n");
         test::PlayerProcess player(install, runtime.Path(), {clip});
         test::XDisplay x;
         unsigned long window = 0;
@@ -253,10 +257,9 @@ TEST_F(EndToEndTest, SubtitlesAreDrawnInTheFaceTheSettingsName) {
         };
         EXPECT_TRUE(PumpUntil(
             [&] {
-                before = std::exchange(image, QGuiApplication::primaryScreen()
-                                                  ->grabWindow(window)
-                                                  .toImage()
-                                                  .convertToFormat(QImage::Format_RGB32));
+                before =
+                    std::exchange(image, QGuiApplication::primaryScreen()->grabWindow(window).toImage().convertToFormat(
+                                             QImage::Format_RGB32));
                 PumpFor(200);
                 return whitePixels() > 50 && image == before;
             },

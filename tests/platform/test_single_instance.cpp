@@ -129,7 +129,8 @@ TEST_F(SingleInstanceTest, ABurstOfLaterInstancesHandsEveryArgumentOverOnceWhile
     std::vector<std::thread> later;
     std::atomic<int> delivered{0};
     for (int i = 0; i < kLater; ++i) {
-        later.emplace_back([&, i] { delivered += CSingleInstance(folder).HandOff("clip" + std::to_string(i) + ".avi"); });
+        later.emplace_back(
+            [&, i] { delivered += CSingleInstance(folder).HandOff("clip" + std::to_string(i) + ".avi"); });
     }
     test::PumpFor(1500);
     std::vector<std::string> received;

@@ -26,7 +26,8 @@ TEST(ShutdownCountdownTest, ThirtyDownToZeroThenOnePowerOffOnTheThirtyFirstTick)
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         if (label->isVisibleTo(&dialog)) texts << label->text();
     }
-    EXPECT_TRUE(texts.contains("The computer could not be switched off: nobody answers.")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("The computer could not be switched off: nobody answers."))
+        << texts.join('|').toStdString();
     EXPECT_FALSE(texts.contains("Shutdown in"));
 
     // Cancel part way: the clock stops and nothing is requested.

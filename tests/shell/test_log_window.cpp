@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QKeyEvent>
 
 namespace taleno {
 namespace {

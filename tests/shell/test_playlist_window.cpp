@@ -81,8 +81,13 @@ TEST_F(PlaylistWindowTest, DraggingLeavesTheEntryBeforeTheOneUnderTheMouse) {
     list->item(3)->setSizeHint(QSize(100, 13));
     list->doItemsLayout();
     const QPoint belowTheLast(5, list->viewport()->height() - 2);
-    for (const auto& [from, to] : {std::pair{0, Centre(2)}, {1, Centre(3)}, {3, Centre(2)}, {2, Centre(1)},
-                                   {0, belowTheLast}, {2, belowTheLast}, {3, Centre(0)}}) {
+    for (const auto& [from, to] : {std::pair{0, Centre(2)},
+                                   {1, Centre(3)},
+                                   {3, Centre(2)},
+                                   {2, Centre(1)},
+                                   {0, belowTheLast},
+                                   {2, belowTheLast},
+                                   {3, Centre(0)}}) {
         Drag(from, to);
         ExpectListShowsSelection(("drag from " + std::to_string(from)).c_str());
     }
@@ -119,7 +124,8 @@ TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     chosen = {folder.File("list.txt")};
     press("Load...");  // fills the list, plays nothing
     EXPECT_EQ(playlist.Entries(), (Strings{folder.File("x.mp3"), folder.File("caf\xe9.mp3")}));
-    EXPECT_EQ(list->item(1)->text(), QString::fromStdString(folder.File("caf")) + QChar(0xE9) + ".mp3");  // Latin-1 shown
+    EXPECT_EQ(list->item(1)->text(),
+              QString::fromStdString(folder.File("caf")) + QChar(0xE9) + ".mp3");  // Latin-1 shown
     QCoreApplication::processEvents();
     EXPECT_FALSE(recorder.Has(WM_PLAYLIST_PLAY));
     playlist.Select(1);

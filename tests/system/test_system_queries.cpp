@@ -85,7 +85,8 @@ TEST(FontLookupTest, TheChosenFamilyAndStyleAsFontconfigMatchesThemAndTheirNameF
     // as its family, and its style where it is not the regular face.
     EXPECT_EQ(EngineFontName(folder.File("fonts/DejaVuSerif.ttf")), "DejaVu Serif");
     EXPECT_EQ(EngineFontName(folder.File("fonts/DejaVuSerif-Bold.ttf")), "DejaVu Serif:style=Bold");
-    for (const std::string& other : {std::string("DejaVu Sans Mono"), folder.File("gone.ttf"), folder.File("fonts.conf"), std::string()}) {
+    for (const std::string& other :
+         {std::string("DejaVu Sans Mono"), folder.File("gone.ttf"), folder.File("fonts.conf"), std::string()}) {
         EXPECT_EQ(EngineFontName(other), other);
     }
 }
