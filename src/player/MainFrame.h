@@ -181,6 +181,7 @@ private:
     // corner.
     void OnTogglePlaylist();
     void ShowPlaylistBelow();
+    void PlacePlaylistBelow();
     void KeepPlaylistBelow();
     void ToggleKeepAspectRatio();
     void OnUserCommand(int index);

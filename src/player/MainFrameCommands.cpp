@@ -186,23 +186,24 @@ void CMainFrame::OnTogglePlaylist() {
 }
 
 void CMainFrame::ShowPlaylistBelow() {
+    PlacePlaylistBelow();
+    playlistDlg->show();
+}
+
+void CMainFrame::PlacePlaylistBelow() {
     // Its top-left corner at the frame's bottom-left corner, its size kept.
     const QRect outer = frameGeometry();
     playlistPlacedAt = QPoint(outer.left(), outer.top() + outer.height());
     playlistDlg->move(playlistPlacedAt);
-    playlistDlg->show();
 }
 
 void CMainFrame::KeepPlaylistBelow() {
     // Until the user moves it, the playlist window stays below the frame
     // when the frame moves or is sized to a clip, rather than covering its
     // bars.
-    if (playlistDlg == nullptr || !playlistDlg->isVisible() || playlistDlg->pos() != playlistPlacedAt) {
-        return;
+    if (playlistDlg != nullptr && playlistDlg->isVisible() && playlistDlg->pos() == playlistPlacedAt) {
+        PlacePlaylistBelow();
     }
-    const QRect outer = frameGeometry();
-    playlistPlacedAt = QPoint(outer.left(), outer.top() + outer.height());
-    playlistDlg->move(playlistPlacedAt);
 }
 
 void CMainFrame::OnToggleBar(QWidget* bar) {
