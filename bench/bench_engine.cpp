@@ -1,5 +1,5 @@
 // Engine controller benchmark, on one clip in one run:
-//  (a) start-up: the time from CEngineController::Start to WM_ENGINE_PLAYING,
+//  (a) start-up: the time from CEngineController::Start to EnginePlaying,
 //      beside the time a bare engine started with the same argument vector
 //      takes to print "Starting playback", repeated and summarised;
 //  (b) CPU: the player process's own CPU time (polling, parsing, commands)
@@ -23,38 +23,37 @@
 #include "BenchUtil.h"
 #include "engine/EngineController.h"
 #include "engine/EngineLocation.h"
-#include "platform/WindowMessages.h"
 
 namespace taleno::bench {
 namespace {
 
-// Stands in for the main window: notes when the engine messages arrive and
+// Stands in for the main window: notes when the engine's signals come and
 // ends the event loop on the one it waits for.
-class Watcher : public MessageTarget {
+class Watcher {
 public:
-    Watcher() {
-        SetMainMessageTarget(this);
+    enum Event { None, Playing, Finished };
+
+    explicit Watcher(CEngineController& engine) {
         timeout.setSingleShot(true);
         QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    }
-    ~Watcher() override { SetMainMessageTarget(nullptr); }
-
-    void OnMessage(unsigned message, WPARAM, LPARAM) override {
-        if (message == WM_ENGINE_PLAYING) playingAt = NowMs();
-        if (message == WM_ENGINE_FAILED) failed = true;
-        if (message == WM_ENGINE_FINISHED) finished = true;
-        if (message == awaited || message == WM_ENGINE_FAILED) loop.quit();
+        QObject::connect(&engine, &CEngineController::EnginePlaying, &loop, [this] { Came(Playing); });
+        QObject::connect(&engine, &CEngineController::EngineFinished, &loop, [this] { Came(Finished); });
+        QObject::connect(&engine, &CEngineController::EngineFailed, &loop, [this] {
+            failed = true;
+            loop.quit();
+        });
     }
 
-    // Runs the event loop until `message` (or WM_ENGINE_FAILED) arrives or
-    // `timeoutMs` passes; true when the message came.
-    bool Await(unsigned message, int timeoutMs) {
-        awaited = message;
+    // Runs the event loop until `event` (or a failure) comes or `timeoutMs`
+    // passes; true when the event came.
+    bool Await(Event event, int timeoutMs) {
+        if ((event == Playing && playingAt > 0) || (event == Finished && finished)) return true;
+        awaited = event;
         timeout.start(timeoutMs);
         loop.exec();
         timeout.stop();
-        awaited = 0;
-        return (message == WM_ENGINE_PLAYING && playingAt > 0) || (message == WM_ENGINE_FINISHED && finished);
+        awaited = None;
+        return (event == Playing && playingAt > 0) || (event == Finished && finished);
     }
 
     void Reset() {
@@ -67,9 +66,15 @@ public:
     bool finished = false;
 
 private:
+    void Came(Event event) {
+        if (event == Playing) playingAt = NowMs();
+        if (event == Finished) finished = true;
+        if (event == awaited) loop.quit();
+    }
+
     QEventLoop loop;
     QTimer timeout;
-    unsigned awaited = 0;
+    Event awaited = None;
 };
 
 void Configure(CEngineController& engine, const std::string& enginePath, const std::string& clip) {
@@ -79,20 +84,20 @@ void Configure(CEngineController& engine, const std::string& enginePath, const s
     engine.CommandLine().SetAudioDriver(1);  // -ao null
 }
 
-// One controller start: milliseconds from Start to WM_ENGINE_PLAYING, -1 on failure.
+// One controller start: milliseconds from Start to EnginePlaying, -1 on failure.
 double TimeControllerStart(CEngineController& engine, Watcher& watcher) {
     watcher.Reset();
     const double start = NowMs();
     engine.Start();
-    const bool playing = watcher.Await(WM_ENGINE_PLAYING, 10000);
+    const bool playing = watcher.Await(Watcher::Playing, 10000);
     engine.Stop();
     QCoreApplication::processEvents();
     return playing ? watcher.playingAt - start : -1;
 }
 
 int Run(const std::string& clip, const std::string& enginePath, int runs, bool playback) {
-    Watcher watcher;
     CEngineController engine;
+    Watcher watcher(engine);
     Configure(engine, enginePath, clip);
     const std::vector<std::string> argv = engine.CommandLine().BuildArguments();
     const int niceness = EngineNiceness(engine.CommandLine().GetPriority());
@@ -144,7 +149,7 @@ int Run(const std::string& clip, const std::string& enginePath, int runs, bool p
     const double childrenBefore = CpuMs(RUSAGE_CHILDREN);
     const double start = NowMs();
     engine.Start();
-    if (!watcher.Await(WM_ENGINE_FINISHED, 30 * 60 * 1000)) {
+    if (!watcher.Await(Watcher::Finished, 30 * 60 * 1000)) {
         std::fprintf(stderr, "the playback did not finish\n");
         return 1;
     }

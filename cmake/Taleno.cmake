@@ -33,7 +33,7 @@ function(taleno_test name)
     target_link_libraries(${name} PRIVATE Qt6::Widgets)
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE ${T_UNPARSED_ARGUMENTS} Qt6::Core GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${T_UNPARSED_ARGUMENTS} Qt6::Core Qt6::Test GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     TALENO_STANDIN_ENGINE="$<TARGET_FILE:taleno_standin_engine>"
     TALENO_TEST_TOOLS_DIR="${PROJECT_SOURCE_DIR}/tests")

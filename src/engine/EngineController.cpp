@@ -6,29 +6,48 @@
 #include <QSocketNotifier>
 
 #include "platform/Clock.h"
-#include "platform/WaitCursor.h"
-#include "platform/WindowMessages.h"
 
 namespace taleno {
 
 namespace {
 bool IsTrailingBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+constexpr int kStartupPeriodMs = 200;
+constexpr int kPositionPeriodMs = 500;
+constexpr int kExitCheckPeriodMs = 1000;
+// How long one quit try waits for the engine to end.
+constexpr int kQuitWaitMs = 100;
 }  // namespace
 
-CEngineController::CEngineController() : timers([this](unsigned id) { OnTimer(id); }) {
+CEngineController::CEngineController() {
     // A write to an engine that has gone must fail, not end the player.
     IgnoreSigpipe();
+    const auto every = [this](QTimer& timer, int periodMs, auto tick) {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(periodMs);
+        connect(&timer, &QTimer::timeout, this, tick);
+    };
+    every(startupTimer, kStartupPeriodMs, [this] { PollOutput(); });
+    every(positionTimer, kPositionPeriodMs, [this] {
+        RequestTimePosition();
+        PollOutput();
+    });
+    every(exitCheckTimer, kExitCheckPeriodMs, [this] { CheckExit(); });
+    every(quitTimer, kQuitWaitMs, [this] { OnQuitTick(); });
 }
 
 CEngineController::~CEngineController() {
-    Stop();
+    // The player is ending: an engine that does not quit at once is not
+    // waited for.
+    startWaiting = false;
+    if (quitTries == 0) {
+        Stop();
+    }
     process.Terminate();
     ReleasePipes();
     StopWriterThread();
     StopMonitorThread();
 }
-
-void CEngineController::Post(unsigned message) { PostMainMessage(message, 0, 0); }
 
 // --- lifecycle -----------------------------------------------------------
 
@@ -36,22 +55,37 @@ void CEngineController::Start() {
     if (state != ENGINE_STOPPED) {
         return;
     }
-    // The pipes of an earlier engine must be gone before a new start.
-    if (process.IsOutputOpen() || process.IsInputOpen()) {
+    // The pipes of an earlier engine must be gone before a new start, unless
+    // that engine is being stopped: the start then waits for it.
+    if (quitTries == 0 && (process.IsOutputOpen() || process.IsInputOpen())) {
         return;
     }
     ResetMediaInfo();
     endOfClip = false;
+    commandLine.BuildCommandLine();
+    const std::vector<std::string> arguments = commandLine.BuildArguments();
+    if (quitTries > 0) {
+        // The last engine is still being stopped: this start follows once it
+        // has gone.
+        startWaiting = true;
+        waitingArguments = arguments;
+        state = ENGINE_STARTING;
+        return;
+    }
+    Launch(arguments);
+}
+
+void CEngineController::Launch(const std::vector<std::string>& arguments) {
     if (!StartWriterThread()) {
+        state = ENGINE_STOPPED;
         return;
     }
     if (!monitorDisabled && !StartMonitorThread()) {
         // Give back what this start made, so that the next start works.
         StopWriterThread();
+        state = ENGINE_STOPPED;
         return;
     }
-    commandLine.BuildCommandLine();
-    const std::vector<std::string> arguments = commandLine.BuildArguments();
     mediaPathEcho.clear();
     for (const std::string& echo : {"Playing " + arguments.back() + ".", "ID_FILENAME=" + arguments.back()}) {
         for (size_t at = 0; at < echo.size(); at += kPeekSize) {
@@ -63,13 +97,14 @@ void CEngineController::Start() {
     if (process.Start(arguments, EngineNiceness(commandLine.GetPriority()))) {
         state = ENGINE_STARTING;
         outputWatch = std::make_unique<QSocketNotifier>(process.OutputDescriptor(), QSocketNotifier::Read);
-        QObject::connect(outputWatch.get(), &QSocketNotifier::activated, [this] { OnOutputReady(); });
-        timers.SetTimer(TIMER_STARTUP, 200);
-        Post(WM_ENGINE_STARTING);
+        connect(outputWatch.get(), &QSocketNotifier::activated, this, [this] { OnOutputReady(); });
+        startupTimer.start();
+        emit EngineStarting();
     } else {
+        state = ENGINE_STOPPED;
         ReleasePipes();
         ReleaseEngine();
-        Post(WM_ENGINE_FAILED);
+        emit EngineFailed();
     }
 }
 
@@ -77,23 +112,55 @@ void CEngineController::Stop() {
     if (state != ENGINE_STARTING && state != ENGINE_PLAYING && state != ENGINE_PAUSED) {
         return;
     }
+    state = ENGINE_STOPPED;
+    if (quitTries > 0) {
+        // A start that waited for the last stop is called off.
+        startWaiting = false;
+        ++stopsOwed;
+        return;
+    }
+    // Nothing of the ending engine is read or asked any more.
+    StopTimers();
+    if (outputWatch) {
+        outputWatch->setEnabled(false);
+    }
     WaitCursor waitCursor;
-    if (windowsMajorVersion < 5) {
-        SleepMs(200);
-    } else {
-        // Each try waits up to 100 ms, but no longer than the engine takes to end.
-        for (int attempt = 0; attempt < kQuitTries; ++attempt) {
-            SendCommand("quit");
-            if (process.WaitForExit(100) || state == ENGINE_STOPPED) {
-                break;
-            }
+    HandOver("quit");
+    quitTries = 1;
+    ++stopsOwed;
+    if (process.WaitForExit(kQuitWaitMs)) {
+        FinishStop();
+        return;
+    }
+    stopWaitCursor = std::make_unique<WaitCursor>();
+    quitTimer.start();
+}
+
+void CEngineController::OnQuitTick() {
+    if (!process.HasExited() && quitTries < kQuitTries) {
+        ++quitTries;
+        HandOver("quit");
+        if (!process.HasExited()) {
+            return;
         }
     }
+    FinishStop();
+}
+
+void CEngineController::FinishStop() {
+    quitTimer.stop();
+    stopWaitCursor.reset();
+    quitTries = 0;
     process.Terminate();
     ReleasePipes();
     ReleaseEngine();
-    Post(WM_ENGINE_STOPPED);
-    state = ENGINE_STOPPED;
+    for (; stopsOwed > 0; --stopsOwed) {
+        emit EngineStopped();
+    }
+    if (startWaiting) {
+        startWaiting = false;
+        Launch(waitingArguments);
+    }
 }
 
 bool CEngineController::HasExited() { return process.HasExited(); }
@@ -112,7 +179,7 @@ void CEngineController::CheckExit() {
     if (state == ENGINE_PLAYING && HasExited()) {
         ReadEndOfClipMark();
         Kill();
-        Post(WM_ENGINE_FINISHED);
+        emit EngineFinished();
     }
 }
 
@@ -139,35 +206,22 @@ void CEngineController::OnEngineEvent(int code) {
         if (HasExited()) {
             return;
         }
-        timers.KillTimer(TIMER_STARTUP);
-        timers.SetTimer(TIMER_POSITION, 500);
-        timers.SetTimer(TIMER_EXITCHECK, 1000);
+        startupTimer.stop();
+        positionTimer.start();
+        exitCheckTimer.start();
         state = ENGINE_PLAYING;
-        Post(WM_ENGINE_PLAYING);
+        emit EnginePlaying();
         break;
     case ENGINE_EVENT_EXITING:
     case ENGINE_EVENT_INTERRUPTED:
     case -5:  // the process ended while starting
-        timers.KillTimer(TIMER_STARTUP);
+        startupTimer.stop();
         // Kill acts only in the playing state; pass through it so that the
         // engine is terminated and everything is released.
         state = ENGINE_PLAYING;
         Kill();
-        state = ENGINE_STOPPED;
-        Post(WM_ENGINE_FAILED);
+        emit EngineFailed();
         break;
-    default: break;
-    }
-}
-
-void CEngineController::OnTimer(unsigned id) {
-    switch (id) {
-    case TIMER_STARTUP: PollOutput(); break;
-    case TIMER_POSITION:
-        RequestTimePosition();
-        PollOutput();
-        break;
-    case TIMER_EXITCHECK: CheckExit(); break;
     default: break;
     }
 }
@@ -261,8 +315,7 @@ void CEngineController::LogLine(const std::string& line) {
     if (line.empty() || line.find("ANS_TIME_POSITION") != std::string::npos) {
         return;
     }
-    logLine = line;
-    SendMainMessage(WM_ENGINE_LOGLINE, 0, 0);
+    emit EngineLogLine(line);
 }
 
 void CEngineController::ResetMediaInfo() {
@@ -286,10 +339,14 @@ void CEngineController::ReleasePipes() {
     process.CloseOutput();
 }
 
+void CEngineController::StopTimers() {
+    startupTimer.stop();
+    positionTimer.stop();
+    exitCheckTimer.stop();
+}
+
 void CEngineController::ReleaseEngine() {
-    timers.KillTimer(TIMER_POSITION);
-    timers.KillTimer(TIMER_EXITCHECK);
-    timers.KillTimer(TIMER_STARTUP);
+    StopTimers();
     commandLine.SetStartOffset(0);
     StopWriterThread();
     StopMonitorThread();
@@ -379,10 +436,9 @@ void CEngineController::MonitorLoop() {
 
 // --- slave commands --------------------------------------------------------
 
-int CEngineController::SendCommand(const std::string& text) {
-    if (windowsMajorVersion < 5) {
-        return -1;
-    }
+int CEngineController::SendCommand(const std::string& text) { return quitTries > 0 ? -1 : HandOver(text); }
+
+int CEngineController::HandOver(const std::string& text) {
     if (!process.IsInputOpen() || !commandReady) {
         return -1;
     }

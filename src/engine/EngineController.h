@@ -3,19 +3,24 @@
 //
 // It starts the engine from the command line it holds (CEngineCommandLine,
 // reached through CommandLine()), reads its output as soon as it arrives
-// (and at every timer tick),
-// polls its output on the user-interface thread with window timers, turns
-// the output into MediaInfo and engine events (CEngineOutputParser), hands
-// slave commands to a writer thread one at a time, and stops or kills the
-// engine. A monitor thread terminates an engine whose output has not been
-// polled for a long time (the user-interface thread hung). Everything it has
-// to say to the main window goes out as posted WM_ENGINE_* messages;
-// WM_ENGINE_LOGLINE is sent.
+// (and at every timer tick), turns the output into MediaInfo and engine
+// events (CEngineOutputParser), hands slave commands to a writer thread one
+// at a time, and stops or kills the engine. A monitor thread terminates an
+// engine whose output has not been polled for a long time (the
+// user-interface thread hung). What it has to tell goes out as signals.
 //
-// Timers: 4 every 200 ms while starting (poll), 1 every 500 ms while playing
-// or paused (position request, then poll), 2 every 1000 ms while playing or
-// paused (exit check). Between the ticks, the same poll runs whenever the
-// output pipe becomes readable, so a line is handled when it arrives.
+// Timers: startupTimer every 200 ms while starting (poll), positionTimer
+// every 500 ms while playing or paused (position request, then poll),
+// exitCheckTimer every 1000 ms while playing or paused. Between the ticks,
+// the same poll runs whenever the output pipe becomes readable, so a line is
+// handled when it arrives.
+//
+// Stop tells the engine "quit" and waits up to 100 ms for it to end. An
+// engine that is still running then is told again every 100 ms from
+// quitTimer, up to 51 times in all, and terminated after that; meanwhile
+// the controller already counts as stopped: it takes no commands, and a
+// Start is carried out once the old engine has gone (EngineStopped comes
+// first, then EngineStarting). The window never waits for a hung engine.
 //
 // All operations belong to the user-interface thread.
 
@@ -27,26 +32,26 @@
 #include <string>
 #include <vector>
 
+#include <QObject>
+#include <QTimer>
+
 #include "engine/EngineCommandLine.h"
 #include "engine/EngineOutputParser.h"
 #include "engine/EngineState.h"
 #include "engine/MediaInfo.h"
 #include "platform/AutoResetEvent.h"
 #include "platform/ChildProcess.h"
-#include "platform/WindowTimers.h"
+#include "platform/WaitCursor.h"
 #include "platform/WorkerThread.h"
 
 class QSocketNotifier;
 
 namespace taleno {
 
-class CEngineController {
-public:
-    // Timer ids of the controller.
-    static constexpr unsigned TIMER_POSITION = 1;   // 500 ms
-    static constexpr unsigned TIMER_EXITCHECK = 2;  // 1000 ms
-    static constexpr unsigned TIMER_STARTUP = 4;    // 200 ms
+class CEngineController : public QObject {
+    Q_OBJECT
 
+public:
     // One engine output read is at most this many bytes, and so is a line.
     static constexpr int kPeekSize = 80;
     // Consecutive full peeks after which a flooding engine is stopped.
@@ -60,8 +65,8 @@ public:
     static constexpr int kCommandBufferSize = 40;
 
     CEngineController();
-    // Stops a running engine and leaves no process or thread behind.
-    ~CEngineController();
+    // Terminates a running engine and leaves no process or thread behind.
+    ~CEngineController() override;
     CEngineController(const CEngineController&) = delete;
     CEngineController& operator=(const CEngineController&) = delete;
 
@@ -69,12 +74,11 @@ public:
     // Starts the engine for the media path; only while stopped. The caller
     // checks first that the engine program exists.
     void Start();
-    // Quits the engine (terminating it if it will not quit) and posts
-    // WM_ENGINE_STOPPED; only while starting, playing or paused.
+    // Quits the engine (terminating it if it will not quit); EngineStopped
+    // follows once it has gone. Only while starting, playing or paused.
     void Stop();
     EngineState GetState() const { return state; }
 
-    void SetWindowsVersion(int majorVersion) { windowsMajorVersion = majorVersion; }
     void SetMonitorDisabled(bool disabled) { monitorDisabled = disabled; }
     bool GetMonitorDisabled() const { return monitorDisabled; }
     void SetLogging(bool enabled) { loggingEnabled = enabled; }
@@ -82,9 +86,9 @@ public:
 
     // --- slave commands --------------------------------------------------
     // Hands one command (a line feed is appended) to the writer thread.
-    // -1 when it cannot be handed over (no engine, engine gone, slave
-    // commands disabled); 0 otherwise, also when it was dropped because the
-    // previous command is still being written. A command longer than 38
+    // -1 when it cannot be handed over (no engine, engine gone, engine
+    // stopping); 0 otherwise, also when it was dropped because the previous
+    // command is still being written. A command longer than 38
     // characters is cut to 38, so its line feed is never lost.
     int SendCommand(const std::string& text);
     // 1 pauses, any other value resumes (sending a volume set meanwhile).
@@ -114,11 +118,20 @@ public:
 
     // Whether the engine of the current or last run said it played the clip
     // to its end before it ended; false for an engine that died or was
-    // stopped. Read on WM_ENGINE_FINISHED.
+    // stopped. Read on EngineFinished.
     bool ReachedEndOfClip() const { return endOfClip; }
 
-    // The line being handed to the log while WM_ENGINE_LOGLINE is sent.
-    std::string GetLogLine() const { return logLine; }
+signals:
+    // Each is emitted after the state has changed. The main window takes
+    // them queued, so it answers once the call that caused them returned.
+    void EngineStarting();  // engine process created
+    void EnginePlaying();   // "Starting" seen, process alive
+    void EngineFailed();    // could not start, or gave up while starting
+    void EngineFinished();  // process ended during playback
+    void EngineStopped();   // Stop has finished
+    // One line of output for the log, without ANS_TIME_POSITION answers
+    // (only while logging); taken directly, before the engine goes on.
+    void EngineLogLine(const std::string& line);
 
 private:
     // Tests poll the output and read the process and threads through it.
@@ -136,7 +149,12 @@ private:
     void OnEngineEvent(int code);
     void CheckExit();
     void Kill();
-    void OnTimer(unsigned id);
+    // Launches the engine with arguments built by Start.
+    void Launch(const std::vector<std::string>& arguments);
+    // One quitTimer tick of a stop the engine has not yet answered.
+    void OnQuitTick();
+    // Releases the stopped engine; EngineStopped, then a Start that waited.
+    void FinishStop();
     void ResetMediaInfo();
     void ParseLine(const std::string& line);
     void ReadEndOfClipMark();
@@ -144,25 +162,35 @@ private:
     void LogLine(const std::string& line);
     void ReleasePipes();
     void ReleaseEngine();
+    void StopTimers();
     bool StartWriterThread();
     void StopWriterThread();
     bool StartMonitorThread();
     void StopMonitorThread();
     void WriterLoop();
     void MonitorLoop();
-    void Post(unsigned message);
+    // SendCommand's hand-over, also to an engine being stopped.
+    int HandOver(const std::string& text);
 
     EngineState state = ENGINE_STOPPED;
     CEngineCommandLine commandLine;
     ChildProcess process;
     // Watches the output pipe of the running engine.
     std::unique_ptr<QSocketNotifier> outputWatch;
-    WindowTimers timers;
+    QTimer startupTimer;
+    QTimer positionTimer;
+    QTimer exitCheckTimer;
+    QTimer quitTimer;
     CEngineOutputParser parser;
 
-    // Slave commands are enabled from major version 5 on; on Linux the
-    // version handed over is never below 5.
-    int windowsMajorVersion = 5;
+    // A stop the engine has not yet answered: quit tries made so far, the
+    // wait cursor shown meanwhile, and a Start's arguments that wait for it.
+    int quitTries = 0;
+    std::unique_ptr<WaitCursor> stopWaitCursor;
+    bool startWaiting = false;
+    std::vector<std::string> waitingArguments;
+    int stopsOwed = 0;
+
     bool monitorDisabled = false;
     bool loggingEnabled = false;
     bool endOfClip = false;
@@ -171,7 +199,6 @@ private:
     // The lines in which the engine repeats the media path back ("Playing
     // <path>." and "ID_FILENAME=<path>"), as the pieces they arrive in.
     std::vector<std::string> mediaPathEcho;
-    std::string logLine;
     bool fullPeekSeen = false;
     int fullPeekCount = 0;
     std::atomic<std::int64_t> lastPollTime{0};

@@ -15,7 +15,6 @@
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
-#include "system/SystemVersion.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,15 +64,11 @@ QUrl CMainFrame::HomePageUrl() {
     return QUrl(QStringLiteral("https://www.mplayerhq.hu/DOCS/HTML/en/index.html"));
 }
 
-CMainFrame::CMainFrame(const std::string& folder)
-    : moduleFolder(folder), defaultEnginePath(DefaultEnginePath(folder)), timers([this](unsigned id) { OnTimer(id); }) {
-    // Frame construction: settings first, then the engine's path and version.
+CMainFrame::CMainFrame(const std::string& folder) : moduleFolder(folder), defaultEnginePath(DefaultEnginePath(folder)) {
+    // Frame construction: settings first, then the engine's path.
     SettingsRecord loaded;
     LoadSettings(SettingsStore(moduleFolder), loaded);
     ApplySettings(loaded);
-    // The gate on slave commands: a Linux system reports no Windows version,
-    // and the controller is never handed less than 5.
-    engine.SetWindowsVersion(settings.bBypassWinVersionCheck ? 5 : std::max(5, GetWindowsMajorVersion()));
 
     // The guard reads the session's time-outs now and writes them back
     // unchanged, so a later Restore puts back exactly these.
@@ -106,6 +101,7 @@ CMainFrame::CMainFrame(const std::string& folder)
     layout->addWidget(statusPanel);
     setCentralWidget(central);
     connect(view, &CTALENOView::AttachVideoWindow, this, &CMainFrame::AttachVideoWindow);
+    ConnectSignals();
 
     BuildActions();
     BuildMenus();
@@ -119,16 +115,10 @@ CMainFrame::CMainFrame(const std::string& folder)
     SetPowerOff({});
 
     qApp->installEventFilter(this);
-    SetMainMessageTarget(this);
 }
 
 CMainFrame::~CMainFrame() {
-    SetMainMessageTarget(nullptr);
     qApp->removeEventFilter(this);
-    timers.KillTimer(TIMER_TIME_DISPLAY);
-    timers.KillTimer(TIMER_SEEK_BAR);
-    timers.KillTimer(TIMER_CACHE_FILL);
-    timers.KillTimer(TIMER_HIDE_POINTER);
     // The engine draws into the view's window: it goes first.
     engine.Stop();
     screenSaverGuard.Restore();
@@ -145,6 +135,7 @@ bool CMainFrame::Create() {
     // The playlist and Log windows, hidden until asked for.
     playlistDlg = new CPlaylistDlg(playlist, this);
     logDlg = new CLogDlg(this);
+    ConnectWindowSignals();
     statusPanel->ResetPanel();
     toolBar->setVisible(settings.bShowToolbar);
     statusPanel->setVisible(settings.bShowStatusBar);

@@ -11,8 +11,9 @@
 //
 // Menu items, shortcuts and toolbar buttons are QActions built from the
 // command table (CommandTable.h); all of them end in OnCommand. The engine
-// controller, the bars and the view reach the frame only through posted
-// messages (OnMessage: the frame is the main message target).
+// controller, the playlist, the bars, the view and the windows reach the
+// frame through their signals, taken queued (ConnectQueued): each answer
+// runs once the call that caused it has returned, in the order they came.
 //
 // Use: construct (loads the settings), Create (builds the window), show.
 // Everything runs on the user-interface thread.
@@ -20,8 +21,6 @@
 #include "engine/EngineController.h"
 #include "platform/PowerOff.h"
 #include "platform/ScreenSaverGuard.h"
-#include "platform/WindowMessages.h"
-#include "platform/WindowTimers.h"
 #include "player/CommandTable.h"
 #include "player/VideoSizing.h"
 #include "playlist/Playlist.h"
@@ -30,6 +29,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -50,16 +50,10 @@ class CStatusPanel;
 class CTALENOView;
 class CVolumeToolBar;
 
-class CMainFrame : public QMainWindow, public MessageTarget {
+class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Timer ids of the frame.
-    static constexpr unsigned TIMER_TIME_DISPLAY = 1;  // 500 ms
-    static constexpr unsigned TIMER_SEEK_BAR = 2;      // 1000 ms
-    static constexpr unsigned TIMER_CACHE_FILL = 3;    // 300 ms
-    static constexpr unsigned TIMER_HIDE_POINTER = 4;  // 1000 ms, full screen only
-
     // After Playback choices.
     static constexpr int AFTER_PLAYBACK_NOTHING = 0;
     static constexpr int AFTER_PLAYBACK_SHUTDOWN = 1;
@@ -77,16 +71,13 @@ public:
     bool Create();
 
     // The file or URL of the command line; opened when the view reports
-    // that its video window exists (WM_OPEN_COMMAND_LINE). "" opens nothing.
+    // that its video window exists (OpenCommandLine). "" opens nothing.
     void SetCommandLineFile(const std::string& path);
 
     // A playlist file (txt, pls, m3u, ram in any case) is loaded; anything
     // else becomes the only entry. The first entry then plays. Every way of
     // opening (dialog, drop, command line, a second instance) ends here.
     void OpenPath(const std::string& path);
-
-    // The messages of the engine controller, the bars and the view.
-    void OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 
     // Runs the preferences sheet over a copy of the settings; true when the
     // user confirmed it (the record then holds the new values). The sheet
@@ -187,6 +178,8 @@ private:
     void OnUserCommand(int index);
 
     // --- the open path ----------------------------------------------------
+    // Plays the file: the engine is stopped, then started on it.
+    void PlayEntry(const std::string& file);
     void PlayCurrentEntry();
     void StartPlayback();
     void StopPlayback();
@@ -205,8 +198,15 @@ private:
     // Files dropped on the window: one is opened, several replace the list.
     void OnDropFiles(const std::vector<std::string>& paths);
 
-    // --- engine and window messages -----------------------------------------
+    // --- signals of the engine, the playlist, the bars and the view -----------
+    // Connects the signal to the handler, queued; after the handler the marks
+    // are updated and PlaybackChanged emitted.
+    template <typename Sender, typename Signal, typename Handler>
+    void ConnectQueued(Sender* sender, Signal signal, Handler handler);
+    void ConnectSignals();
+    void ConnectWindowSignals();
     void OnEngineStarting();
+    void OnEngineStopped();
     void OnEnginePlaying();
     void OnEngineFailed();
     void OnEngineFinished();
@@ -215,8 +215,6 @@ private:
     void OnViewDoubleClick();
 
     // --- timers -------------------------------------------------------------
-    // One tick of a frame timer (ids 1 to 4).
-    void OnTimer(unsigned id);
     void UpdateTimeDisplay();
     void UpdateSeekBar();
     void UpdateCacheFill();
@@ -271,7 +269,10 @@ private:
     CEngineController engine;
     CPlaylist playlist;
     CScreenSaverGuard screenSaverGuard;
-    WindowTimers timers;
+    QTimer timeDisplayTimer;  // 500 ms while a clip runs
+    QTimer seekBarTimer;      // 1000 ms while a clip runs
+    QTimer cacheFillTimer;    // 300 ms while the engine starts
+    QTimer hidePointerTimer;  // 1000 ms, full screen only
     CStatusPanel* statusPanel = nullptr;
     CVolumeToolBar* toolBar = nullptr;
     CSeekBar* seekBar = nullptr;

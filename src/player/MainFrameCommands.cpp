@@ -232,12 +232,14 @@ void CMainFrame::OpenPath(const std::string& path) {
         playlist.RemoveAll();
         playlist.AddFile(path);
     }
-    // The playlist posts WM_PLAYLIST_PLAY; the clip starts when it arrives.
+    // The playlist emits PlaylistPlay; the clip starts when it is taken.
     playlist.PlayFirst();
 }
 
-void CMainFrame::PlayCurrentEntry() {
-    currentClip = playlist.GetCurrentFile();
+void CMainFrame::PlayCurrentEntry() { PlayEntry(playlist.GetCurrentFile()); }
+
+void CMainFrame::PlayEntry(const std::string& file) {
+    currentClip = file;
     engine.CommandLine().SetMediaPath(currentClip);
     StopPlayback();
     StartPlayback();
@@ -276,9 +278,9 @@ void CMainFrame::StopPlayback() {
 }
 
 void CMainFrame::ResetAfterStop() {
-    timers.KillTimer(TIMER_TIME_DISPLAY);
-    timers.KillTimer(TIMER_SEEK_BAR);
-    timers.KillTimer(TIMER_CACHE_FILL);
+    timeDisplayTimer.stop();
+    seekBarTimer.stop();
+    cacheFillTimer.stop();
     FitWindowToVideo(false, kStoppedViewWidth, kStoppedViewHeight);
     lastSeekPercent = 0;
     lastCacheFill = 0.0f;

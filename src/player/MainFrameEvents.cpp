@@ -25,6 +25,7 @@ namespace {
 constexpr int kTimeDisplayPeriodMs = 500;
 constexpr int kSeekBarPeriodMs = 1000;
 constexpr int kCacheFillPeriodMs = 300;
+constexpr int kHidePointerPeriodMs = 1000;
 
 // A clip's name in the caption: a URL goes by its whole text, a file by its
 // file name.
@@ -41,45 +42,58 @@ std::string ClipTitle(const std::string& clip) {
 
 }  // namespace
 
-void CMainFrame::OnMessage(unsigned message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_SEEKBAR_SEEK: OnSeekBarSeek(static_cast<int>(wParam)); break;
-    case WM_VOLUMEBAR_CHANGED: OnVolumeBarChanged(static_cast<int>(wParam)); break;
-    case WM_PLAYLIST_PLAY: PlayCurrentEntry(); break;
-    case WM_OPEN_COMMAND_LINE:
+template <typename Sender, typename Signal, typename Handler>
+void CMainFrame::ConnectQueued(Sender* sender, Signal signal, Handler handler) {
+    connect(
+        sender, signal, this,
+        [this, handler](auto&&... arguments) {
+            handler(arguments...);
+            UpdateCommandUI();
+            emit PlaybackChanged();
+        },
+        Qt::QueuedConnection);
+}
+
+void CMainFrame::ConnectSignals() {
+    ConnectQueued(seekBar, &CSeekBar::SeekBarSeek, [this](int percent) { OnSeekBarSeek(percent); });
+    ConnectQueued(toolBar, &CVolumeToolBar::VolumeBarChanged, [this](int volume) { OnVolumeBarChanged(volume); });
+    ConnectQueued(&playlist, &CPlaylist::PlaylistPlay, [this](const std::string& file) { PlayEntry(file); });
+    ConnectQueued(view, &CTALENOView::OpenCommandLine, [this] {
         if (!commandLineFile.empty()) {
             OpenPath(commandLineFile);
         }
-        break;
-    case WM_VIEW_DBLCLK: OnViewDoubleClick(); break;
-    case WM_ENGINE_STARTING: OnEngineStarting(); break;
-    case WM_ENGINE_PLAYING: OnEnginePlaying(); break;
-    case WM_ENGINE_FAILED: OnEngineFailed(); break;
-    case WM_ENGINE_FINISHED: OnEngineFinished(); break;
-    case WM_ENGINE_STOPPED:
-        ResetAfterStop();
-        screenSaverGuard.Restore();
-        break;
-    case WM_ENGINE_LOGLINE:
-        // Sent: the line is in the Log window before the engine goes on.
+    });
+    ConnectQueued(view, &CTALENOView::ViewDoubleClick, [this] { OnViewDoubleClick(); });
+    ConnectQueued(&engine, &CEngineController::EngineStarting, [this] { OnEngineStarting(); });
+    ConnectQueued(&engine, &CEngineController::EnginePlaying, [this] { OnEnginePlaying(); });
+    ConnectQueued(&engine, &CEngineController::EngineFailed, [this] { OnEngineFailed(); });
+    ConnectQueued(&engine, &CEngineController::EngineFinished, [this] { OnEngineFinished(); });
+    ConnectQueued(&engine, &CEngineController::EngineStopped, [this] { OnEngineStopped(); });
+    // Taken at once: the line is in the Log window before the engine goes on.
+    connect(&engine, &CEngineController::EngineLogLine, this, [this](const std::string& line) {
         if (logDlg != nullptr) {
-            logDlg->AppendLine(DisplayText(engine.GetLogLine()));
+            logDlg->AppendLine(DisplayText(line));
         }
-        return;
-    case WM_LOG_HIDE:
-        if (logDlg != nullptr) {
-            logDlg->hide();
-        }
-        break;
-    case WM_PLAYLIST_HIDE:
-        if (playlistDlg != nullptr) {
-            playlistDlg->hide();
-        }
-        break;
-    default: break;
+    });
+
+    for (auto [timer, periodMs] : {std::pair{&timeDisplayTimer, kTimeDisplayPeriodMs},
+                                   {&seekBarTimer, kSeekBarPeriodMs},
+                                   {&cacheFillTimer, kCacheFillPeriodMs},
+                                   {&hidePointerTimer, kHidePointerPeriodMs}}) {
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(periodMs);
     }
-    UpdateCommandUI();
-    emit PlaybackChanged();
+    connect(&timeDisplayTimer, &QTimer::timeout, this, &CMainFrame::UpdateTimeDisplay);
+    connect(&seekBarTimer, &QTimer::timeout, this, &CMainFrame::UpdateSeekBar);
+    connect(&cacheFillTimer, &QTimer::timeout, this, &CMainFrame::UpdateCacheFill);
+    connect(&hidePointerTimer, &QTimer::timeout, this, &CMainFrame::HidePointer);
+}
+
+void CMainFrame::ConnectWindowSignals() {
+    // The Log and playlist windows hide themselves; the marks follow.
+    for (QDialog* window : {static_cast<QDialog*>(logDlg), static_cast<QDialog*>(playlistDlg)}) {
+        ConnectQueued(window, &QDialog::finished, [](int) {});
+    }
 }
 
 // --- bars and view ------------------------------------------------------------
@@ -115,14 +129,14 @@ void CMainFrame::OnViewDoubleClick() {
 
 void CMainFrame::OnEngineStarting() {
     SetStatusText(QStringLiteral("Starting..."));
-    timers.SetTimer(TIMER_TIME_DISPLAY, kTimeDisplayPeriodMs);
-    timers.SetTimer(TIMER_SEEK_BAR, kSeekBarPeriodMs);
-    timers.SetTimer(TIMER_CACHE_FILL, kCacheFillPeriodMs);
+    timeDisplayTimer.start();
+    seekBarTimer.start();
+    cacheFillTimer.start();
     statusPanel->SetStatusIcon(0);
 }
 
 void CMainFrame::OnEnginePlaying() {
-    timers.KillTimer(TIMER_CACHE_FILL);
+    cacheFillTimer.stop();
     engine.SetVolume(toolBar->GetVolumePosition());
     const MediaInfo& info = engine.GetMediaInfo();
 
@@ -184,6 +198,11 @@ void CMainFrame::OnEnginePlaying() {
     statusPanel->StartInfoRotation();
 }
 
+void CMainFrame::OnEngineStopped() {
+    ResetAfterStop();
+    screenSaverGuard.Restore();
+}
+
 void CMainFrame::OnEngineFailed() {
     ResetAfterStop();
     SetStatusText(QStringLiteral("MPlayer failed to start"));
@@ -230,16 +249,6 @@ void CMainFrame::AdvanceAfterClip() {
 }
 
 // --- timers ---------------------------------------------------------------------
-
-void CMainFrame::OnTimer(unsigned id) {
-    switch (id) {
-    case TIMER_TIME_DISPLAY: UpdateTimeDisplay(); break;
-    case TIMER_SEEK_BAR: UpdateSeekBar(); break;
-    case TIMER_CACHE_FILL: UpdateCacheFill(); break;
-    case TIMER_HIDE_POINTER: HidePointer(); break;
-    default: break;
-    }
-}
 
 void CMainFrame::UpdateTimeDisplay() {
     if (engine.GetState() != ENGINE_PLAYING) {

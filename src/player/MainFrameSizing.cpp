@@ -19,11 +19,7 @@
 
 namespace taleno {
 
-namespace {
-
-constexpr int kHidePointerPeriodMs = 1000;
-
-}  // namespace
+namespace {}  // namespace
 
 void CMainFrame::AttachVideoWindow() {
     videoWindow = view->GetVideoWindow();
@@ -140,7 +136,7 @@ void CMainFrame::ToggleFullScreen() {
         SetAlwaysOnTop(winId(), true);
         activateWindow();
         view->setFocus();
-        timers.SetTimer(TIMER_HIDE_POINTER, kHidePointerPeriodMs);
+        hidePointerTimer.start();
         return;
     }
     fullScreen = false;
@@ -167,7 +163,7 @@ void CMainFrame::ToggleFullScreen() {
         setGeometry(savedWindowRect);
     }
     SetAlwaysOnTop(winId(), alwaysOnTop);
-    timers.KillTimer(TIMER_HIDE_POINTER);
+    hidePointerTimer.stop();
     ShowPointer();
     RecalcLayout();
 }

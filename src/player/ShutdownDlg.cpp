@@ -11,7 +11,10 @@
 namespace taleno {
 
 CShutdownDlg::CShutdownDlg(std::function<PowerOffResult()> powerOffRequest, QWidget* parent)
-    : QDialog(parent), powerOff(std::move(powerOffRequest)), timers([this](unsigned id) { OnTimer(id); }) {
+    : QDialog(parent), powerOff(std::move(powerOffRequest)) {
+    countdownTimer.setTimerType(Qt::PreciseTimer);
+    countdownTimer.setInterval(kCountdownPeriodMs);
+    connect(&countdownTimer, &QTimer::timeout, this, &CShutdownDlg::OnCountdownTick);
     setWindowTitle(QStringLiteral("Shutdown"));
     const DialogTemplate layout(*this, QSize(147, 55));
     auto* icon = layout.Place(new QLabel(this), 7, 7, 21, 20);
@@ -35,18 +38,15 @@ void CShutdownDlg::showEvent(QShowEvent* event) {
     if (!started) {
         started = true;
         countdown = kCountdownSeconds;
-        timers.SetTimer(TIMER_COUNTDOWN, 1000);
+        countdownTimer.start();
     }
 }
 
-void CShutdownDlg::OnTimer(unsigned id) {
-    if (id != TIMER_COUNTDOWN) {
-        return;
-    }
+void CShutdownDlg::OnCountdownTick() {
     secondsBox->setText(QString::number(countdown));
     --countdown;
     if (countdown < 0) {
-        timers.KillTimer(TIMER_COUNTDOWN);
+        countdownTimer.stop();
         ShutdownNow();
     }
 }
@@ -65,7 +65,7 @@ bool CShutdownDlg::ShutdownNow() {
 }
 
 void CShutdownDlg::done(int result) {
-    timers.KillTimer(TIMER_COUNTDOWN);
+    countdownTimer.stop();
     QDialog::done(result);
 }
 

@@ -5,10 +5,9 @@
 // happens. When the system refuses or nobody answers, the dialog says so in
 // place of the countdown, with the reason.
 
-#include "platform/PowerOff.h"
-#include "platform/WindowTimers.h"
-
 #include <QDialog>
+#include <QTimer>
+#include "platform/PowerOff.h"
 
 #include <functional>
 
@@ -21,7 +20,7 @@ class CShutdownDlg : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr unsigned TIMER_COUNTDOWN = 1;  // 1000 ms
+    static constexpr int kCountdownPeriodMs = 1000;
     static constexpr int kCountdownSeconds = 30;
 
     // powerOff asks the system to power off.
@@ -39,11 +38,11 @@ protected:
 private:
     friend class ShutdownDlgTestAccess;
 
-    // One tick of the countdown timer.
-    void OnTimer(unsigned id);
+    // One tick of the countdown.
+    void OnCountdownTick();
 
     std::function<PowerOffResult()> powerOff;
-    WindowTimers timers;
+    QTimer countdownTimer;
     QLineEdit* secondsBox;  // control 1067, read-only
     QList<QWidget*> countdownRow;
     QLabel* failureText;  // hidden until a request fails

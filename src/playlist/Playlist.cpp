@@ -159,7 +159,7 @@ void CPlaylist::PlaySelected() {
         return;
     }
     MakeCurrent(selection_);
-    PostMainMessage(WM_PLAYLIST_PLAY, 0, 0);
+    emit PlaylistPlay(currentFile_);
 }
 
 void CPlaylist::PlayFirst() {

@@ -4,10 +4,10 @@
 //
 // The model holds no widgets. The playlist window shows `entries` in its list
 // control and learns of every change through CPlaylistObserver; the main frame
-// steps through the list and asks for the file to play. Operations that can
-// fail return 1 for success and -1 for failure.
+// steps through the list and plays the entry PlaylistPlay names. Operations
+// that can fail return 1 for success and -1 for failure.
 
-#include "platform/WindowMessages.h"
+#include <QObject>
 
 #include <cstddef>
 #include <cstdint>
@@ -16,10 +16,6 @@
 #include <vector>
 
 namespace taleno {
-
-// Posted (parameters 0, 0) to the main window by PlaySelected; the frame
-// answers by playing GetCurrentFile().
-constexpr unsigned WM_PLAYLIST_PLAY = WM_USER + 102;
 
 constexpr int MAX_PLAYLIST_ENTRIES = 500;
 
@@ -51,11 +47,11 @@ public:
     virtual void OnEndBatch();
 };
 
-class CPlaylist {
+class CPlaylist : public QObject {
+    Q_OBJECT
+
 public:
     CPlaylist() = default;
-    CPlaylist(const CPlaylist&) = delete;
-    CPlaylist& operator=(const CPlaylist&) = delete;
 
     // nullptr detaches. The observer must outlive its registration.
     void SetObserver(CPlaylistObserver* observer);
@@ -86,7 +82,7 @@ public:
     int MoveNext();
     int MovePrevious();
     int MoveFirst();
-    // Makes the selected entry current and posts WM_PLAYLIST_PLAY.
+    // Makes the selected entry current and emits PlaylistPlay.
     void PlaySelected();
     void PlayFirst();
 
@@ -104,6 +100,11 @@ public:
     // Playlist order: byte by byte on unsigned character codes, case-sensitive;
     // a string sorts before every longer string that begins with it.
     static bool EntryLess(const std::string& a, const std::string& b);
+
+signals:
+    // The entry to play now (the current file); the main window takes it
+    // queued, once the call that chose it has returned.
+    void PlaylistPlay(const std::string& file);
 
 private:
     // Tests fix Shuffle's draws through it.

@@ -100,6 +100,8 @@ CColorLabel::CColorLabel(QWidget* parent, unsigned style, int controlId)
       style_(style),
       controlId_(controlId),
       opener_(OpenWithDesktop) {
+    flashTimer_.setInterval(kFlashPeriodMs);
+    connect(&flashTimer_, &QTimer::timeout, this, &CColorLabel::ToggleFlashPhase);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     RemakeFont();
 }
@@ -193,7 +195,7 @@ CColorLabel& CColorLabel::FlashText(bool flash) {
     StopFlashTimer();
     if (flash) {
         flashOn_ = false;
-        flashTimer_.start(kFlashPeriodMs, this);
+        flashTimer_.start();
         flashMode_ = kFlashText;
     } else {
         flashMode_ = kNoFlash;
@@ -208,7 +210,7 @@ CColorLabel& CColorLabel::FlashBackground(bool flash) {
     StopFlashTimer();
     if (flash) {
         flashOn_ = false;
-        flashTimer_.start(kFlashPeriodMs, this);
+        flashTimer_.start();
         flashMode_ = kFlashBackground;
     } else {
         flashMode_ = kNoFlash;
@@ -293,11 +295,9 @@ void CColorLabel::SetStyle(unsigned style) {
 
 void CColorLabel::SetUrlOpener(UrlOpener opener) { opener_ = opener ? std::move(opener) : UrlOpener(OpenWithDesktop); }
 
-void CColorLabel::OnTimer(int timerId) {
-    if (timerId == kFlashTimerId) {
-        flashOn_ = !flashOn_;
-        Redraw();
-    }
+void CColorLabel::ToggleFlashPhase() {
+    flashOn_ = !flashOn_;
+    Redraw();
 }
 
 void CColorLabel::OnLinkClick() {
@@ -326,14 +326,6 @@ void CColorLabel::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QWidget::mousePressEvent(event);
-}
-
-void CColorLabel::timerEvent(QTimerEvent* event) {
-    if (event->timerId() == flashTimer_.timerId()) {
-        OnTimer(kFlashTimerId);
-        return;
-    }
-    QWidget::timerEvent(event);
 }
 
 void CColorLabel::changeEvent(QEvent* event) {

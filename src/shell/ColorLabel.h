@@ -10,11 +10,11 @@
 
 #include "shell/LogFont.h"
 
-#include <QBasicTimer>
 #include <QColor>
 #include <QCursor>
 #include <QFont>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -46,7 +46,6 @@ public:
 
     // Code of the notification a link click sends when notifyParent is set.
     static constexpr unsigned kLinkClickedCode = 0x8200;
-    static constexpr int kFlashTimerId = 1;
     static constexpr int kFlashPeriodMs = 500;
     static constexpr int kMaxGradientBands = 100;
 
@@ -97,7 +96,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -105,8 +103,8 @@ private:
     friend class ColorLabelTestAccess;
 
     void SetUrlOpener(UrlOpener opener);
-    // One tick of the flash timer (timerId kFlashTimerId toggles the phase).
-    void OnTimer(int timerId);
+    // One tick of the flash timer: the other phase.
+    void ToggleFlashPhase();
     // The left-button press on the label: notifies the parent or opens the
     // link. Pressing the mouse on a label with SS_NOTIFY calls it.
     void OnLinkClick();
@@ -126,7 +124,7 @@ private:
     LogFont logFont_;
     QFont font_;
     bool flashOn_ = false;
-    QBasicTimer flashTimer_;
+    QTimer flashTimer_;
     LinkType linkType_ = kNoLink;
     bool transparent_ = false;
     bool embossed_ = false;

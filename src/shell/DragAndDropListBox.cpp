@@ -6,8 +6,11 @@
 
 namespace taleno {
 
-CDragAndDropListBox::CDragAndDropListBox(QWidget* parent)
-    : QListWidget(parent), timers([this](unsigned id) { OnTimer(id); }) {
+CDragAndDropListBox::CDragAndDropListBox(QWidget* parent) : QListWidget(parent) {
+    scrollDownTimer.setTimerType(Qt::PreciseTimer);
+    scrollUpTimer.setTimerType(Qt::PreciseTimer);
+    connect(&scrollDownTimer, &QTimer::timeout, this, [this] { ScrollBy(1); });
+    connect(&scrollUpTimer, &QTimer::timeout, this, [this] { ScrollBy(-1); });
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -77,13 +80,13 @@ void CDragAndDropListBox::mouseReleaseEvent(QMouseEvent* event) {
 void CDragAndDropListBox::AutoScroll(int y) {
     const int height = viewport()->height();
     int distance = 0;
-    unsigned timer = 0;
+    QTimer* timer = nullptr;
     if (y > height) {
         distance = y - height;
-        timer = TIMER_SCROLL_DOWN;
+        timer = &scrollDownTimer;
     } else if (y < 0) {
         distance = -y;
-        timer = TIMER_SCROLL_UP;
+        timer = &scrollUpTimer;
     } else {
         StopScrolling();
         return;
@@ -94,18 +97,17 @@ void CDragAndDropListBox::AutoScroll(int y) {
     }
     StopScrolling();
     scrollPeriod = period;
-    timers.SetTimer(timer, static_cast<unsigned>(period));
-    OnTimer(timer);
+    timer->start(period);
+    ScrollBy(timer == &scrollDownTimer ? 1 : -1);
 }
 
 void CDragAndDropListBox::StopScrolling() {
-    timers.KillTimer(TIMER_SCROLL_DOWN);
-    timers.KillTimer(TIMER_SCROLL_UP);
+    scrollDownTimer.stop();
+    scrollUpTimer.stop();
     scrollPeriod = 0;
 }
 
-void CDragAndDropListBox::OnTimer(unsigned id) {
-    const int step = id == TIMER_SCROLL_DOWN ? 1 : -1;
+void CDragAndDropListBox::ScrollBy(int step) {
     SetMark(dropTarget + step);
     verticalScrollBar()->setValue(verticalScrollBar()->value() + step);
 }

@@ -9,9 +9,8 @@
 // entry did not move; releasing outside cancels. The list does not move its
 // own items: its owner moves the entry in the model, which updates the list.
 
-#include "platform/WindowTimers.h"
-
 #include <QListWidget>
+#include <QTimer>
 
 namespace taleno {
 
@@ -19,9 +18,6 @@ class CDragAndDropListBox : public QListWidget {
     Q_OBJECT
 
 public:
-    static constexpr unsigned TIMER_SCROLL_DOWN = 100;
-    static constexpr unsigned TIMER_SCROLL_UP = 101;
-
     explicit CDragAndDropListBox(QWidget* parent = nullptr);
 
 signals:
@@ -41,11 +37,13 @@ private:
 
     void AutoScroll(int y);
     void StopScrolling();
-    void OnTimer(unsigned id);
+    // One auto-scroll tick: the mark and the list one line down (+1) or up (-1).
+    void ScrollBy(int step);
     void SetMark(int item);
     int ItemHeight() const;
 
-    WindowTimers timers;
+    QTimer scrollDownTimer;
+    QTimer scrollUpTimer;
     int dragFrom = -1;
     int dropTarget = -1;  // -1: after the last entry
     bool dragging = false;

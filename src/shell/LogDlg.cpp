@@ -39,9 +39,4 @@ void CLogDlg::AppendLine(const QString& text) {
 
 void CLogDlg::Reset() { edit->clear(); }
 
-void CLogDlg::done(int result) {
-    QDialog::done(result);
-    PostMainMessage(WM_LOG_HIDE);
-}
-
 }  // namespace taleno

@@ -2,17 +2,13 @@
 // The Log window: a modeless window that collects the engine's output lines
 // (the user may edit them). It keeps the 200 newest lines: each line appended
 // beyond them removes the oldest. Closing it (OK, Esc, the close box) hides it
-// and posts WM_LOG_HIDE to the main window.
-
-#include "platform/WindowMessages.h"
+// (QDialog's finished signal tells the main window).
 
 #include <QDialog>
 
 class QPlainTextEdit;
 
 namespace taleno {
-
-constexpr unsigned WM_LOG_HIDE = WM_USER + 113;
 
 class CLogDlg : public QDialog {
     Q_OBJECT
@@ -26,8 +22,6 @@ public:
     void AppendLine(const QString& text);
     // Clears the text ("Reset").
     void Reset();
-
-    void done(int result) override;
 
 private:
     QPlainTextEdit* edit;  // control 1064

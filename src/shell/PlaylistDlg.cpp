@@ -103,11 +103,6 @@ void CPlaylistDlg::SetFileDialogs(FileDialogs dialogs) {
     fileDialogs = dialogs ? std::move(dialogs) : FileDialogs(DesktopFileDialog);
 }
 
-void CPlaylistDlg::done(int result) {
-    QDialog::done(result);
-    PostMainMessage(WM_PLAYLIST_HIDE);
-}
-
 // --- buttons ------------------------------------------------------------------
 
 void CPlaylistDlg::OnAdd() {

@@ -3,9 +3,9 @@
 // drag-and-drop list, with buttons to play, add, load, save, sort, remove and
 // shuffle. It follows the model through CPlaylistObserver and changes it only
 // through the model's operations. Local files dropped on it are appended.
-// Closing it (OK, Esc, the close box) hides it and posts WM_PLAYLIST_HIDE.
+// Closing it (OK, Esc, the close box) hides it (QDialog's finished signal
+// tells the main window).
 
-#include "platform/WindowMessages.h"
 #include "playlist/Playlist.h"
 
 #include <QDialog>
@@ -17,8 +17,6 @@
 namespace taleno {
 
 class CDragAndDropListBox;
-
-constexpr unsigned WM_PLAYLIST_HIDE = WM_USER + 107;
 
 class CPlaylistDlg : public QDialog, public CPlaylistObserver {
     Q_OBJECT
@@ -32,8 +30,6 @@ public:
     // Shows the playlist's entries and becomes its observer.
     CPlaylistDlg(CPlaylist& playlist, QWidget* parent = nullptr);
     ~CPlaylistDlg() override;
-
-    void done(int result) override;
 
     // CPlaylistObserver
     void OnEntryInserted(int index) override;

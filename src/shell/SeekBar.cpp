@@ -32,8 +32,6 @@ void CSeekBar::resizeEvent(QResizeEvent* event) {
     slider->setGeometry(0, 0, event->size().width(), kSliderHeight);
 }
 
-void CSeekBar::OnThumbPositionReleased(int) {
-    PostMainMessage(WM_SEEKBAR_SEEK, static_cast<WPARAM>(slider->GetPosition()), 0);
-}
+void CSeekBar::OnThumbPositionReleased(int) { emit SeekBarSeek(slider->GetPosition()); }
 
 }  // namespace taleno

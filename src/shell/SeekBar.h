@@ -1,19 +1,14 @@
 #pragma once
 // The seek bar: a bar across the frame's bottom holding one seek slider that
-// spans its width. When the user finishes a click or drag it posts
-// WM_SEEKBAR_SEEK with the slider's value (0..100) to the main window; it
-// never seeks by itself. The frame moves it back from the playing position.
-
-#include "platform/WindowMessages.h"
+// spans its width. When the user finishes a click or drag it emits
+// SeekBarSeek with the slider's value (0..100); it never seeks by itself. The
+// frame moves it back from the playing position.
 
 #include <QWidget>
 
 namespace taleno {
 
 class CSeekSlider;
-
-// Posted when the user let go of the seek slider; wParam = percent, lParam 0.
-constexpr unsigned WM_SEEKBAR_SEEK = WM_USER + 100;
 
 class CSeekBar : public QWidget {
     Q_OBJECT
@@ -34,6 +29,10 @@ public:
     static constexpr int kTemplateWidthUnits = 330;
     static constexpr int kTemplateHeightUnits = 9;
     static constexpr int kSliderHeight = 14;
+
+signals:
+    // The user let go of the seek slider at this percent.
+    void SeekBarSeek(int percent);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

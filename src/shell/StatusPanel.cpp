@@ -65,6 +65,8 @@ CStatusPanel::CStatusPanel(QWidget* parent)
           MakeTextLabel(this, CColorLabel::SS_ENDELLIPSIS | CColorLabel::SS_LEFTNOWORDWRAP, QStringLiteral("Playing"))),
       timeLabel_(MakeTextLabel(this, CColorLabel::SS_RIGHT, QStringLiteral("00:00 / 00:00"))) {
     RegisterStatusImages();
+    infoTimer_.setInterval(kInfoPeriodMs);
+    connect(&infoTimer_, &QTimer::timeout, this, &CStatusPanel::ShowNextInfoLine);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     statusLabel_->SetEndEllipsis(true);
@@ -152,7 +154,7 @@ void CStatusPanel::SetInfoText(int index, const QString& text) {
     }
 }
 
-void CStatusPanel::StartInfoRotation() { infoTimer_.start(kInfoPeriodMs, this); }
+void CStatusPanel::StartInfoRotation() { infoTimer_.start(); }
 
 void CStatusPanel::StopInfoRotation() { infoTimer_.stop(); }
 
@@ -167,10 +169,7 @@ void CStatusPanel::ResetPanel() {
     SetStatusText(QStringLiteral("Ready"));
 }
 
-void CStatusPanel::OnTimer(int timerId) {
-    if (timerId != kInfoTimerId) {
-        return;
-    }
+void CStatusPanel::ShowNextInfoLine() {
     // Empty lines show as an empty text: each line keeps its 8-second slot.
     SetStatusText(infoTexts_[static_cast<size_t>(infoIndex_)]);
     infoIndex_ = infoIndex_ + 1 > kInfoLineCount - 1 ? 0 : infoIndex_ + 1;
@@ -254,14 +253,6 @@ void CStatusPanel::paintEvent(QPaintEvent*) {
 void CStatusPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Layout();
-}
-
-void CStatusPanel::timerEvent(QTimerEvent* event) {
-    if (event->timerId() == infoTimer_.timerId()) {
-        OnTimer(kInfoTimerId);
-        return;
-    }
-    QWidget::timerEvent(event);
 }
 
 }  // namespace taleno

@@ -15,8 +15,8 @@
 // 169 blank (black, invisible on the panel), 170 playing, 171 stopped,
 // 173 paused, 174 mono, 175 failure.
 
-#include <QBasicTimer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -34,7 +34,6 @@ public:
     static constexpr int kBarId = 154;
     static constexpr int kTemplateWidthUnits = 330;
     static constexpr int kTemplateHeightUnits = 15;
-    static constexpr int kInfoTimerId = 0;
     static constexpr int kInfoPeriodMs = 8000;
     static constexpr int kInfoLineCount = 5;
 
@@ -70,14 +69,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
 
 private:
     // Tests read what the panel shows through it.
     friend class StatusPanelTestAccess;
 
-    // One tick of a panel timer; kInfoTimerId shows the next information line.
-    void OnTimer(int timerId);
+    // One tick of the information rotation: the next line.
+    void ShowNextInfoLine();
     QString StatusText() const;
     QString TimeText() const;
     QString InfoText(int index) const;
@@ -101,7 +99,7 @@ private:
     int channelMode_ = -1;
     std::array<QString, kInfoLineCount> infoTexts_;
     int infoIndex_ = 0;
-    QBasicTimer infoTimer_;
+    QTimer infoTimer_;
 };
 
 }  // namespace taleno

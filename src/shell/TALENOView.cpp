@@ -153,7 +153,7 @@ void CTALENOView::PostLayout() {
 
 void CTALENOView::OnInitialUpdate() {
     emit AttachVideoWindow();
-    PostMainMessage(WM_OPEN_COMMAND_LINE);
+    emit OpenCommandLine();
 }
 
 void CTALENOView::LayOut() {
@@ -215,7 +215,7 @@ void CTALENOView::contextMenuEvent(QContextMenuEvent* event) {
 
 void CTALENOView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        PostMainMessage(WM_VIEW_DBLCLK);
+        emit ViewDoubleClick();
     }
     QFrame::mouseDoubleClickEvent(event);
 }

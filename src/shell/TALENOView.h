@@ -10,8 +10,6 @@
 // window flags for that reason (use SetAlwaysOnTop of platform/X11Window.h
 // for Always on Top; full screen through QWidget's window state is safe).
 
-#include "platform/WindowMessages.h"
-
 #include <QFrame>
 #include <QPointer>
 #include <QString>
@@ -24,12 +22,6 @@ class QMenu;
 namespace taleno {
 
 class CColorLabel;
-
-// Posted once by the first initial update: the frame opens the file or URL
-// of the command line.
-constexpr unsigned WM_OPEN_COMMAND_LINE = WM_USER + 108;
-// Posted on every left double click on the view.
-constexpr unsigned WM_VIEW_DBLCLK = WM_USER + 111;
 
 // The engine is started with "-colorkey 0x000012": the video window's
 // background is that colour so an overlay shows through it.
@@ -85,10 +77,15 @@ public:
     void PostLayout();
 
 signals:
-    // Emitted once, at the first initial update, before WM_OPEN_COMMAND_LINE
-    // is posted: the frame takes the video window (GetVideoWindow), hands it
-    // to the engine controller and calls SetVideoMode(false).
+    // Emitted once, at the first initial update, before OpenCommandLine:
+    // the frame takes the video window (GetVideoWindow), hands it to the
+    // engine controller and calls SetVideoMode(false).
     void AttachVideoWindow();
+    // Right after AttachVideoWindow: the frame opens the file or URL of the
+    // command line (taken queued).
+    void OpenCommandLine();
+    // Every left double click on the view.
+    void ViewDoubleClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -133,8 +133,6 @@ void CVolumeToolBar::resizeEvent(QResizeEvent* event) {
 
 int CVolumeToolBar::GetVolumePosition() const { return slider != nullptr ? slider->GetPosition() : 0; }
 
-void CVolumeToolBar::OnThumbPositionReleased(int) {
-    PostMainMessage(WM_VOLUMEBAR_CHANGED, static_cast<WPARAM>(slider->GetPosition()), 0);
-}
+void CVolumeToolBar::OnThumbPositionReleased(int) { emit VolumeBarChanged(slider->GetPosition()); }
 
 }  // namespace taleno

@@ -1,9 +1,9 @@
 #pragma once
 // The volume bar: the frame's toolbar. It lines up the frame's playback
 // buttons and puts the Mute button and the volume slider at its right end.
-// When the user finishes a click or drag on the slider it posts
-// WM_VOLUMEBAR_CHANGED with the slider's value (0..100) to the main window;
-// it never sets the volume by itself.
+// When the user finishes a click or drag on the slider it emits
+// VolumeBarChanged with the slider's value (0..100); it never sets the
+// volume by itself.
 //
 // The buttons are the frame's actions (they carry the command ids its
 // dispatch handles); the bar arranges them and gives each that has no icon
@@ -18,8 +18,6 @@
 // room at the end of the row: the slider lies over the bar's right end,
 // from just below the top edge to the bottom; its tooltip is "Volume".
 
-#include "platform/WindowMessages.h"
-
 #include <QToolBar>
 
 #include <array>
@@ -28,9 +26,6 @@
 namespace taleno {
 
 class CVolumeSlider;
-
-// Posted when the user let go of the volume slider; wParam = volume, lParam 0.
-constexpr unsigned WM_VOLUMEBAR_CHANGED = WM_USER + 101;
 
 class CVolumeToolBar : public QToolBar {
     Q_OBJECT
@@ -80,6 +75,10 @@ public:
     int GetVolumePosition() const;
 
     CVolumeSlider* GetSlider() const { return slider; }
+
+signals:
+    // The user let go of the volume slider at this volume.
+    void VolumeBarChanged(int volume);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,12 +1,13 @@
 #include "system/GCFileTypeAccess.h"
 
 #include "platform/AtomicFile.h"
-#include "platform/ChildProcess.h"
 #include "platform/IniProfile.h"
 #include "platform/UserFolders.h"
 #include "system/DesktopEntry.h"
 
 #include <unistd.h>
+
+#include <QProcess>
 
 #include <algorithm>
 #include <cstdlib>
@@ -42,21 +43,20 @@ bool MakeFolder(const std::string& folder) {
     return fs::is_directory(folder, error);
 }
 
-// Runs a helper program (no shell) when it is installed; its absence is no
-// failure, as the databases are only caches of the files written.
-void RunIfInstalled(const std::vector<std::string>& argv) {
+// Starts a helper program (no shell) when it is installed and does not wait
+// for it: the databases it renews are only caches of the files written, so
+// neither its absence nor its time may hold up the window. Its output is
+// discarded.
+void RunIfInstalled(const std::string& name, const std::string& argument) {
     for (const char* bin : {"/usr/bin/", "/usr/local/bin/", "/bin/"}) {
-        const std::string program = bin + argv.front();
+        const std::string program = bin + name;
         if (::access(program.c_str(), X_OK) != 0) continue;
-        std::vector<std::string> command = argv;
-        command.front() = program;
-        ChildProcess helper;
-        if (helper.Start(command, 0)) {
-            char drain[80];
-            while (!helper.WaitForExit(10)) {
-                while (helper.Peek(drain, sizeof drain) > 0) helper.ReadByte();
-            }
-        }
+        QProcess helper;
+        helper.setProgram(QString::fromStdString(program));
+        helper.setArguments({QString::fromStdString(argument)});
+        helper.setStandardOutputFile(QProcess::nullDevice());
+        helper.setStandardErrorFile(QProcess::nullDevice());
+        helper.startDetached();
         return;
     }
 }
@@ -142,7 +142,7 @@ bool CGCFileTypeAccess::RegisterExtension() {
         if (!MakeFolder(packages) || !WriteFileAtomically(packages + "/taleno-" + extension + ".xml", package)) {
             return false;
         }
-        RunIfInstalled({"update-mime-database", DataHome() + "/mime"});
+        RunIfInstalled("update-mime-database", DataHome() + "/mime");
     }
     if (openCommand.empty()) {
         AddOnce(mimeTypes, type);
@@ -202,7 +202,7 @@ bool CGCFileTypeAccess::RegisterDocumentType() {
             return false;
         }
     }
-    RunIfInstalled({"update-desktop-database", folder});
+    RunIfInstalled("update-desktop-database", folder);
     return true;
 }
 

@@ -65,6 +65,4 @@ bool GetWindowsVersionName(std::size_t bufferSize, std::string& name, int& code)
     return ClassifyWindowsVersion(std::nullopt, bufferSize, name, code);
 }
 
-int GetWindowsMajorVersion() { return 0; }
-
 }  // namespace taleno

@@ -29,7 +29,4 @@ bool ClassifyWindowsVersion(const std::optional<WindowsVersionRecord>& record, s
 // The same for the running system, which on Linux has no record.
 bool GetWindowsVersionName(std::size_t bufferSize, std::string& name, int& code);
 
-// The running system's Windows major version: 0 on Linux.
-int GetWindowsMajorVersion();
-
 }  // namespace taleno

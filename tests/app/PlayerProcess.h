@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MessageRecorder.h"
+#include "common/EventLoop.h"
 #include "common/ScratchFolder.h"
 
 namespace taleno::test {

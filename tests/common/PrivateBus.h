@@ -2,7 +2,7 @@
 // A session bus of the test's own (never the desktop's), and Debian's
 // playerctl run on it as the desktop's media controls would.
 
-#include "common/MessageRecorder.h"
+#include "common/EventLoop.h"
 
 #include <QDBusConnection>
 #include <QProcess>

@@ -15,7 +15,7 @@ public:
     void PollOutput() { engine.PollOutput(); }
     // The two ways output is read: the start-up timer's ticks and the watch
     // on the output pipe.
-    void StopStartupTimer() { engine.timers.KillTimer(CEngineController::TIMER_STARTUP); }
+    void StopStartupTimer() { engine.startupTimer.stop(); }
     void StopOutputWatch() { engine.outputWatch->setEnabled(false); }
 
     // Process id of the current engine, 0 when none was started.

@@ -11,7 +11,8 @@
 #include <thread>
 
 #include "EngineControllerTestAccess.h"
-#include "common/MessageRecorder.h"
+#include "EngineEvents.h"
+#include "common/EventLoop.h"
 #include "common/ProcessCounts.h"
 #include "common/ScratchFolder.h"
 #include "engine/EngineController.h"
@@ -26,16 +27,9 @@ bool ProcessAlive(pid_t pid) { return pid > 0 && ::kill(pid, 0) == 0; }
 class EngineControllerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Messages an earlier test's engine posted while ending are still
-        // queued; deliver them before recording starts.
-        QCoreApplication::processEvents();
-        recorder.entries.clear();
         engine.CommandLine().SetEnginePath(TALENO_STANDIN_ENGINE);
         engine.CommandLine().SetVideoDriver(1);
         engine.CommandLine().SetAudioDriver(1);
-        recorder.onMessage = [this](unsigned message) {
-            if (message == WM_ENGINE_LOGLINE) logged.push_back(engine.GetLogLine());
-        };
     }
 
     // Starts the stand-in on a script and waits until it has reached `state`.
@@ -61,10 +55,10 @@ protected:
     std::string recordFile() const { return scratch.File("commands.txt"); }
 
     ScratchFolder scratch;
-    MessageRecorder recorder;
     CEngineController engine;
+    EngineEvents recorder{engine};
     EngineControllerTestAccess access{engine};
-    std::vector<std::string> logged;
+    std::vector<std::string>& logged = recorder.logged;
 };
 
 TEST_F(EngineControllerTest, LinesArriveInPiecesOfAtMost80AndRepeatsAreDroppedOnce) {
@@ -73,13 +67,13 @@ TEST_F(EngineControllerTest, LinesArriveInPiecesOfAtMost80AndRepeatsAreDroppedOn
     for (int i = 0; i < 200; ++i) longLine.push_back(static_cast<char>('a' + i % 26));
     StartScript("print " + longLine +
                 "\nprint same\nprint same\nprint other\nprint same\nprint ANS_TIME_POSITION=3.0\nstarting\n");
-    // The lines are sent to the main window at once; WM_ENGINE_PLAYING is posted.
-    ASSERT_TRUE(PumpUntil([&] { return logged.size() >= 7 && recorder.Has(WM_ENGINE_PLAYING); }, 2000));
+    // The lines are sent to the main window at once; "EnginePlaying" is posted.
+    ASSERT_TRUE(PumpUntil([&] { return logged.size() >= 7 && recorder.Has("EnginePlaying"); }, 2000));
     // "same" twice in a row is one line; after "other" it counts again. Time
     // position answers never reach the log.
     EXPECT_EQ(logged, (std::vector<std::string>{longLine.substr(0, 80), longLine.substr(80, 80), longLine.substr(160),
                                                 "same", "other", "same", "Starting playback..."}));
-    EXPECT_EQ(recorder.Messages().front(), WM_ENGINE_STARTING);
+    EXPECT_EQ(recorder.names.front(), "EngineStarting");
 }
 
 TEST_F(EngineControllerTest, MediaPathEchoedByTheEngineIsNotTakenForEvents) {
@@ -131,9 +125,9 @@ TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
 
 TEST_F(EngineControllerTest, FloodingEngineIsStoppedByTheGuard) {
     StartScript("flood\n", ENGINE_STARTING);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 20000));
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 20000));
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-    EXPECT_FALSE(recorder.Has(WM_ENGINE_PLAYING));
+    EXPECT_FALSE(recorder.Has("EnginePlaying"));
 }
 
 TEST_F(EngineControllerTest, OutputIsReadWhenItArrivesAndStillAtEveryTick) {
@@ -142,17 +136,17 @@ TEST_F(EngineControllerTest, OutputIsReadWhenItArrivesAndStillAtEveryTick) {
     UseScript("sleep 20\nprint-id\nstarting\n");
     for (const bool watch : {true, false}) {
         SCOPED_TRACE(watch ? "watch only" : "timer only");
-        recorder.entries.clear();
+        recorder.Clear();
         engine.Start();
         watch ? access.StopStartupTimer() : access.StopOutputWatch();
-        EXPECT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_PLAYING); }, 5000));
-        EXPECT_EQ(recorder.Messages().front(), WM_ENGINE_STARTING);
+        EXPECT_TRUE(PumpUntil([&] { return recorder.Has("EnginePlaying"); }, 5000));
+        EXPECT_EQ(recorder.names.front(), "EngineStarting");
         engine.Stop();
-        ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 1000));
+        ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 1000));
     }
 }
 
-TEST_F(EngineControllerTest, StopEndsWithTheEngineAndTerminatesOneIgnoringQuitAfter51Tries) {
+TEST_F(EngineControllerTest, StopEndsWithTheEngineAndTerminatesOneIgnoringQuitAfter51TriesWithoutWaiting) {
     // An engine that quits at once ends Stop at once, not after a fixed 100 ms
     // (the quickest of three, so a busy machine does not decide it).
     UseScript("print-id\nstarting\n");
@@ -166,23 +160,32 @@ TEST_F(EngineControllerTest, StopEndsWithTheEngineAndTerminatesOneIgnoringQuitAf
     }
     EXPECT_LT(quickest, std::chrono::milliseconds(100));
 
+    // An engine ignoring "quit" does not hold up the window: Stop returns,
+    // the controller counts as stopped and takes no commands, and a start
+    // meanwhile follows once the old engine has been terminated.
     StartScript("record " + recordFile() + "\nignore-quit\nprint-id\nstarting\n");
     const pid_t pid = access.EnginePid();
+    recorder.Clear();
     engine.Stop();
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
+    EXPECT_TRUE(ProcessAlive(pid));
+    EXPECT_EQ(engine.SendCommand("pause"), -1);
+    engine.Start();
+    EXPECT_EQ(engine.GetState(), ENGINE_STARTING);
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EnginePlaying"); }, 10000));
     EXPECT_FALSE(ProcessAlive(pid));
+    EXPECT_EQ(recorder.names, (std::vector<std::string>{"EngineStopped", "EngineStarting", "EnginePlaying"}));
     int quits = 0;
     for (const std::string& line : RecordedCommands()) quits += line == "quit";
     EXPECT_GE(quits, 40);  // a try may be dropped while the previous one is written
     EXPECT_LE(quits, CEngineController::kQuitTries);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 1000));
-    EXPECT_FALSE(recorder.Has(WM_ENGINE_FINISHED));
+    EXPECT_EQ(RecordedCommands().back(), "quit");  // "pause" never reached it
 }
 
 TEST_F(EngineControllerTest, StalledEngineIsKilledByTheMonitorUnlessDisabled) {
     for (bool disabled : {false, true}) {
         SCOPED_TRACE(disabled ? "monitor disabled" : "monitor on");
-        recorder.entries.clear();
+        recorder.Clear();
         engine.SetMonitorDisabled(disabled);
         access.SetMonitorLimit(1);
         StartScript("stall\n", ENGINE_STARTING);
@@ -192,7 +195,7 @@ TEST_F(EngineControllerTest, StalledEngineIsKilledByTheMonitorUnlessDisabled) {
         std::this_thread::sleep_for(std::chrono::milliseconds(3500));
         EXPECT_EQ(ProcessAlive(pid), disabled);
         if (!disabled) {
-            ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 2000));
+            ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 2000));
         } else {
             engine.Stop();
         }
@@ -206,24 +209,24 @@ TEST_F(EngineControllerTest, EarlyEndsFailAndAnEndWhilePlayingFinishes) {
     // leave the controller ready for the next start.
     engine.CommandLine().SetEnginePath(scratch.File("no-such-engine"));
     StartScript("starting\n", ENGINE_STOPPED);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 2000));
-    EXPECT_FALSE(recorder.Has(WM_ENGINE_STARTING));
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 2000));
+    EXPECT_FALSE(recorder.Has("EngineStarting"));
     EXPECT_FALSE(access.IsWriterRunning());
 
-    recorder.entries.clear();
+    recorder.Clear();
     engine.CommandLine().SetEnginePath(TALENO_STANDIN_ENGINE);
     const auto started = std::chrono::steady_clock::now();
     StartScript("exit 1\n", ENGINE_STARTING);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 3000));
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500));
 
-    recorder.entries.clear();
+    recorder.Clear();
     StartScript("starting\nsleep 300\nexit 0\n");
     engine.Start();  // ignored while playing
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFinished"); }, 3000));
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-    EXPECT_FALSE(recorder.Has(WM_ENGINE_FAILED));
-    EXPECT_EQ(recorder.Count(WM_ENGINE_STARTING), 1);
+    EXPECT_FALSE(recorder.Has("EngineFailed"));
+    EXPECT_EQ(recorder.Count("EngineStarting"), 1);
 }
 
 TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNothingBehind) {
@@ -254,7 +257,7 @@ TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNo
         const bool playing = dieAfter > 12;
         // It ends by itself, or is killed while the player writes commands to it.
         for (const bool killed : {false, true}) {
-            recorder.entries.clear();
+            recorder.Clear();
             // A killed engine first says it has printed its lines.
             const std::string ready = "ready " + std::to_string(dieAfter);
             UseScript(lines + (killed ? "print " + ready + "\nstall\n" : "exit 1\n"));
@@ -267,7 +270,7 @@ TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNo
             // Before "Starting" the start failed; after it the clip ended, or
             // failed when the engine was gone before its last lines were read.
             ASSERT_TRUE(PumpUntil(
-                [&] { return recorder.Has(WM_ENGINE_FAILED) || (playing && recorder.Has(WM_ENGINE_FINISHED)); }, 3000))
+                [&] { return recorder.Has("EngineFailed") || (playing && recorder.Has("EngineFinished")); }, 3000))
                 << "no report after " << dieAfter << " lines" << (killed ? ", killed" : "");
             EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
             EXPECT_EQ(engine.SendCommand("pause"), -1);

@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "EngineControllerTestAccess.h"
-#include "common/MessageRecorder.h"
+#include "EngineEvents.h"
+#include "common/EventLoop.h"
 #include "common/ScratchFolder.h"
 #include "engine/EngineController.h"
 #include "engine/EngineLocation.h"
@@ -60,7 +61,7 @@ protected:
     void SetUp() override {
         if (!clipsReady) GTEST_SKIP() << "mplayer or ffmpeg missing";
         QCoreApplication::processEvents();
-        recorder.entries.clear();
+        recorder.Clear();
         engine.CommandLine().SetEnginePath(kEngine);
         engine.CommandLine().SetVideoDriver(1);  // -vo null
         engine.CommandLine().SetAudioDriver(1);  // -ao null
@@ -74,8 +75,8 @@ protected:
 
     static inline test::ScratchFolder* folder = nullptr;
     static inline bool clipsReady = false;
-    MessageRecorder recorder;
     CEngineController engine;
+    EngineEvents recorder{engine};
     EngineControllerTestAccess access{engine};
 };
 
@@ -131,10 +132,10 @@ TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
 
     // The clip ends about four seconds after the seek back to its start, and
     // the end is noticed within about a second.
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FINISHED); }, 8000));
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFinished"); }, 8000));
     EXPECT_LT(sinceSeek.elapsed(), 4040 + 1500);
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-    EXPECT_FALSE(recorder.Has(WM_ENGINE_STOPPED));
+    EXPECT_FALSE(recorder.Has("EngineStopped"));
 }
 
 TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoAndStopQuitsTheEngine) {
@@ -147,17 +148,17 @@ TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoAndStopQuitsTheEngine) {
     engine.Stop();
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_NE(::kill(pid, 0), 0);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_STOPPED); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 1000));
 }
 
 TEST_F(RealEngineTest, MissingFileAndNonMediaFileFail) {
     for (const char* name : {"missing.avi", "notes.txt"}) {
         SCOPED_TRACE(name);
-        recorder.entries.clear();
+        recorder.Clear();
         Play(name);
-        ASSERT_TRUE(PumpUntil([&] { return recorder.Has(WM_ENGINE_FAILED); }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 3000));
         EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-        EXPECT_FALSE(recorder.Has(WM_ENGINE_PLAYING));
+        EXPECT_FALSE(recorder.Has("EnginePlaying"));
     }
 }
 
@@ -168,10 +169,7 @@ TEST_F(RealEngineTest, OddFileNamesReachTheEngineWhole) {
     std::filesystem::copy_file(folder->File("clip.avi"), folder->File(leading));
     const auto oldFolder = std::filesystem::current_path();
     std::filesystem::current_path(folder->Path());
-    std::vector<std::string> logged;
-    recorder.onMessage = [&](unsigned message) {
-        if (message == WM_ENGINE_LOGLINE) logged.push_back(engine.GetLogLine());
-    };
+    std::vector<std::string>& logged = recorder.logged;
     engine.SetLogging(true);
     for (const auto& [media, shown] : {std::pair{quoted, quoted}, {leading, "./" + leading}}) {
         logged.clear();

@@ -18,7 +18,7 @@
 
 #include <QCoreApplication>
 
-#include "common/MessageRecorder.h"
+#include "common/EventLoop.h"
 #include "common/ScratchFolder.h"
 #include "platform/SingleInstance.h"
 

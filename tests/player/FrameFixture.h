@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/MessageRecorder.h"
+#include "common/EventLoop.h"
 #include "common/ScratchFolder.h"
 #include "player/CommandIds.h"
 #include "player/MainFrameTestAccess.h"

@@ -23,8 +23,8 @@ public:
 
     // Commands and input, as the window's own handlers receive them.
     void OnCommand(int id) { frame.OnCommand(id); }
-    void OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) { frame.OnMessage(message, wParam, lParam); }
-    void OnTimer(unsigned id) { frame.OnTimer(id); }
+    void UpdateSeekBar() { frame.UpdateSeekBar(); }
+    void HidePointer() { frame.HidePointer(); }
     void OnMouseWheel(int delta) { frame.OnMouseWheel(delta); }
     void OnDropFiles(const std::vector<std::string>& paths) { frame.OnDropFiles(paths); }
     void OpenPath(const std::string& path) { frame.OpenPath(path); }
@@ -46,7 +46,7 @@ public:
     bool IsFullScreen() const { return frame.fullScreen; }
     int GetAfterPlaybackAction() const { return frame.afterPlaybackAction; }
     int GetSeekHoldOff() const { return frame.seekHoldOff; }
-    bool IsTimerRunning(unsigned id) const { return frame.timers.IsTimerRunning(id); }
+    bool IsHidingPointer() const { return frame.hidePointerTimer.isActive(); }
     WId GetVideoWindowId() const { return frame.videoWindow; }
     int VerticalOverhead() const { return frame.VerticalOverhead(); }
     // Whether the screen saver and monitor power saving are kept off.

@@ -11,9 +11,9 @@ class ShutdownDlgTestAccess {
 public:
     explicit ShutdownDlgTestAccess(CShutdownDlg& dialog) : dialog(dialog) {}
 
-    void Tick() { dialog.OnTimer(CShutdownDlg::TIMER_COUNTDOWN); }
+    void Tick() { dialog.OnCountdownTick(); }
     QString SecondsText() const { return dialog.secondsBox->text(); }
-    bool IsCounting() const { return dialog.timers.IsTimerRunning(CShutdownDlg::TIMER_COUNTDOWN); }
+    bool IsCounting() const { return dialog.countdownTimer.isActive(); }
 
 private:
     CShutdownDlg& dialog;

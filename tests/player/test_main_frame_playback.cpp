@@ -98,13 +98,13 @@ TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
     Send(ID_PLAY_FORWARD10SECONDS);
     for (int left : {2, 1, 0}) {
         EXPECT_EQ(f.GetSeekHoldOff(), left);
-        f.OnTimer(CMainFrame::TIMER_SEEK_BAR);
+        f.UpdateSeekBar();
     }
     Send(ID_VOLUME_MUTE);
     Send(ID_USER_COMMAND_F1);
     // The seek bar message seeks to its share of the 4-second clip, once.
     for (int i = 0; i < 2; ++i) {
-        f.OnMessage(WM_SEEKBAR_SEEK, 50, 0);
+        emit f.GetSeekBar()->SeekBarSeek(50);
         PumpFor(40);
     }
     EXPECT_EQ(Received(clip), Lines({"volume 100 1", "seek 10 0", "mute", "osd 1", "seek 2 2"}));
@@ -338,11 +338,11 @@ TEST_F(FrameTest, ThePositionIsForgottenAtTheEndKeptWhenTheEngineDiesAndStoredWh
 
 TEST_F(FrameTest, DoubleClickOpensWhileStoppedAndTogglesFullScreenOtherwise) {
     MainFrameTestAccess& f = MakeFrame();
-    f.OnMessage(WM_VIEW_DBLCLK, 0, 0);
-    EXPECT_EQ(openDialogs, 1);
+    emit f.GetView()->ViewDoubleClick();
+    EXPECT_TRUE(PumpUntil([&] { return openDialogs == 1; }, 1000));
     PlayUntilPlaying(PlayingScript("clip.standin"));
-    f.OnMessage(WM_VIEW_DBLCLK, 0, 0);
-    EXPECT_TRUE(f.IsFullScreen());
+    emit f.GetView()->ViewDoubleClick();
+    EXPECT_TRUE(PumpUntil([&] { return f.IsFullScreen(); }, 1000));
     // Stop leaves full screen first.
     f.OnCommand(ID_PLAY_STOP);
     EXPECT_FALSE(f.IsFullScreen());

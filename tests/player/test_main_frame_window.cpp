@@ -114,7 +114,7 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     auto shown = [&] {
         return std::vector<bool>{!f.GetToolBar()->isHidden(),     !f.GetSeekBar()->isHidden(),
                                  !f.GetStatusPanel()->isHidden(), !f->menuBar()->isHidden(),
-                                 f.GetView()->HasClientEdge(),    f.IsTimerRunning(CMainFrame::TIMER_HIDE_POINTER)};
+                                 f.GetView()->HasClientEdge(),    f.IsHidingPointer()};
     };
     f.OnCommand(ID_VIEW_FULLSCREEN);
     EXPECT_TRUE(f.IsFullScreen());
@@ -127,7 +127,7 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     // The pointer over the full-screen window is hidden on the timer's tick
     // and comes back when it moves.
     QCursor::setPos(f->frameGeometry().center());
-    f.OnTimer(CMainFrame::TIMER_HIDE_POINTER);
+    f.HidePointer();
     EXPECT_EQ(f->cursor().shape(), Qt::BlankCursor);
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QCursor::pos(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(f.GetView(), &move);

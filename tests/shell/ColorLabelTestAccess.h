@@ -9,7 +9,7 @@ class ColorLabelTestAccess {
 public:
     explicit ColorLabelTestAccess(CColorLabel& label) : label(label) {}
 
-    void OnFlashTick() { label.OnTimer(CColorLabel::kFlashTimerId); }
+    void OnFlashTick() { label.ToggleFlashPhase(); }
     bool IsFlashTimerSet() const { return label.flashTimer_.isActive(); }
     // Replaces the desktop's opener of link addresses.
     void SetUrlOpener(CColorLabel::UrlOpener opener) { label.SetUrlOpener(std::move(opener)); }

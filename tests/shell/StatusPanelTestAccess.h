@@ -10,7 +10,7 @@ class StatusPanelTestAccess {
 public:
     explicit StatusPanelTestAccess(CStatusPanel& panel) : panel(panel) {}
 
-    void OnTimer(int timerId) { panel.OnTimer(timerId); }
+    void ShowNextInfoLine() { panel.ShowNextInfoLine(); }
 
     QString StatusText() const { return panel.StatusText(); }
     QString TimeText() const { return panel.TimeText(); }

@@ -1,6 +1,6 @@
 // The small dialogs: the Log window keeps the 200 newest lines, typed ones
 // included; Go To is typed into by keyboard alone; About shows the player's icon.
-#include "common/MessageRecorder.h"
+#include "common/EventLoop.h"
 #include "shell/AboutDlg.h"
 #include "shell/AppIcon.h"
 #include "shell/GoToDlg.h"
@@ -17,8 +17,7 @@
 namespace taleno {
 namespace {
 
-TEST(LogWindowTest, KeepsTheNewestLinesResetsAndPostsItsHidingOnClose) {
-    test::MessageRecorder recorder;
+TEST(LogWindowTest, KeepsTheNewestLinesResetsAndHidesOnClose) {
     CLogDlg log;
     QPlainTextEdit* text = log.findChild<QPlainTextEdit*>();
     ASSERT_NE(text, nullptr);
@@ -33,8 +32,6 @@ TEST(LogWindowTest, KeepsTheNewestLinesResetsAndPostsItsHidingOnClose) {
     log.show();
     log.accept();  // OK, as Esc and the close box
     EXPECT_TRUE(log.isHidden());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(recorder.Messages(), std::vector<unsigned>{WM_LOG_HIDE});
 }
 
 TEST(SmallDialogsTest, GoToTakesTimeTypedWithTabBetweenTheFieldsAndAboutShowsThePlayersIcon) {

@@ -1,7 +1,7 @@
 // The playlist window over its model: reordering by dragging, auto-scroll
 // periods, the buttons and the file dialogs, the 500-entry limit.
+#include <QSignalSpy>
 #include "PlaylistWindowTestAccess.h"
-#include "common/MessageRecorder.h"
 #include "common/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -45,8 +45,8 @@ protected:
         Mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
     }
 
-    test::MessageRecorder recorder;
     CPlaylist playlist;
+    QSignalSpy played{&playlist, &CPlaylist::PlaylistPlay};
     CPlaylistDlg window{playlist};
     CDragAndDropListBox* list = PlaylistDlgTestAccess(window).List();
     int notified = 0;
@@ -126,12 +126,10 @@ TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     EXPECT_EQ(playlist.Entries(), (Strings{folder.File("x.mp3"), folder.File("caf\xe9.mp3")}));
     EXPECT_EQ(list->item(1)->text(),
               QString::fromStdString(folder.File("caf")) + QChar(0xE9) + ".mp3");  // Latin-1 shown
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(recorder.Has(WM_PLAYLIST_PLAY));
+    EXPECT_EQ(played.count(), 0);
     playlist.Select(1);
     press("Play");
-    QCoreApplication::processEvents();
-    EXPECT_EQ(recorder.Count(WM_PLAYLIST_PLAY), 1);
+    EXPECT_EQ(played.count(), 1);
     EXPECT_EQ(playlist.GetCurrentFile(), folder.File("caf\xe9.mp3"));
     // A double click plays its entry.
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
@@ -140,8 +138,7 @@ TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(list->viewport(), &event);
     }
-    QCoreApplication::processEvents();
-    EXPECT_EQ(recorder.Count(WM_PLAYLIST_PLAY), 2);
+    EXPECT_EQ(played.count(), 2);
     EXPECT_EQ(playlist.GetCurrentFile(), folder.File("x.mp3"));
 
     // The list takes 500 entries; the rest of an Add or a drop is refused.
@@ -156,9 +153,9 @@ TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     EXPECT_EQ(playlist.Count(), MAX_PLAYLIST_ENTRIES);
     press("Remove All");
     EXPECT_EQ(list->count(), 0);
+    window.show();
     window.reject();  // Esc and the close box too
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(recorder.Has(WM_PLAYLIST_HIDE));
+    EXPECT_TRUE(window.isHidden());
 }
 
 }  // namespace

