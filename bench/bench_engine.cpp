@@ -77,18 +77,19 @@ private:
     Event awaited = None;
 };
 
-void Configure(CEngineController& engine, const std::string& enginePath, const std::string& clip) {
-    engine.CommandLine().SetEnginePath(enginePath);
-    engine.CommandLine().SetMediaPath(clip);
-    engine.CommandLine().SetVideoDriver(1);  // -vo null
-    engine.CommandLine().SetAudioDriver(1);  // -ao null
+// The settings the engine is run with: -vo null and -ao null.
+SettingsRecord NullOutputs() {
+    SettingsRecord settings;
+    settings.nVideoOutputDriver = 1;
+    settings.nAudioOutputDriver = 1;
+    return settings;
 }
 
 // One controller start: milliseconds from Start to EnginePlaying, -1 on failure.
-double TimeControllerStart(CEngineController& engine, Watcher& watcher) {
+double TimeControllerStart(CEngineController& engine, const EngineLaunch& launch, Watcher& watcher) {
     watcher.Reset();
     const double start = NowMs();
-    engine.Start();
+    engine.Start(launch);
     const bool playing = watcher.Await(Watcher::Playing, 10000);
     engine.Stop();
     QCoreApplication::processEvents();
@@ -98,9 +99,11 @@ double TimeControllerStart(CEngineController& engine, Watcher& watcher) {
 int Run(const std::string& clip, const std::string& enginePath, int runs, bool playback) {
     CEngineController engine;
     Watcher watcher(engine);
-    Configure(engine, enginePath, clip);
-    const std::vector<std::string> argv = engine.CommandLine().BuildArguments();
-    const int niceness = EngineNiceness(engine.CommandLine().GetPriority());
+    const SettingsRecord settings = NullOutputs();
+    const EngineLaunch launch{enginePath, 0, 0, clip, {}};
+    engine.SetSettings(settings);
+    const std::vector<std::string> argv = EngineArguments(settings, launch);
+    const int niceness = EngineNiceness(settings.nMPlayerPriority);
 
     std::printf("engine arguments:");
     for (const std::string& arg : argv) std::printf(" %s", arg.c_str());
@@ -108,7 +111,8 @@ int Run(const std::string& clip, const std::string& enginePath, int runs, bool p
 
     // (a) Warm the page cache and the engine's configuration folder first;
     // then alternate which of the two goes first, so drift hits both.
-    if (TimeBareEngineTo(argv, niceness, "Starting playback", 10000) < 0 || TimeControllerStart(engine, watcher) < 0) {
+    if (TimeBareEngineTo(argv, niceness, "Starting playback", 10000) < 0 ||
+        TimeControllerStart(engine, launch, watcher) < 0) {
         std::fprintf(stderr, "the engine does not reach playback on %s\n", clip.c_str());
         return 1;
     }
@@ -117,9 +121,9 @@ int Run(const std::string& clip, const std::string& enginePath, int runs, bool p
         double b, c;
         if (i % 2 == 0) {
             b = TimeBareEngineTo(argv, niceness, "Starting playback", 10000);
-            c = TimeControllerStart(engine, watcher);
+            c = TimeControllerStart(engine, launch, watcher);
         } else {
-            c = TimeControllerStart(engine, watcher);
+            c = TimeControllerStart(engine, launch, watcher);
             b = TimeBareEngineTo(argv, niceness, "Starting playback", 10000);
         }
         if (b < 0 || c < 0) {
@@ -148,7 +152,7 @@ int Run(const std::string& clip, const std::string& enginePath, int runs, bool p
     const double selfBefore = CpuMs(RUSAGE_SELF);
     const double childrenBefore = CpuMs(RUSAGE_CHILDREN);
     const double start = NowMs();
-    engine.Start();
+    engine.Start(launch);
     if (!watcher.Await(Watcher::Finished, 30 * 60 * 1000)) {
         std::fprintf(stderr, "the playback did not finish\n");
         return 1;

@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include "platform/Clock.h"
+#include "system/FontLookup.h"
 
 namespace taleno {
 
@@ -51,7 +52,14 @@ CEngineController::~CEngineController() {
 
 // --- lifecycle -----------------------------------------------------------
 
-void CEngineController::Start() {
+void CEngineController::SetSettings(const SettingsRecord& record) {
+    if (subtitleFace.empty() || record.strSubtitleFont != settings.strSubtitleFont) {
+        subtitleFace = EngineFontName(record.strSubtitleFont);
+    }
+    settings = record;
+}
+
+void CEngineController::Start(const EngineLaunch& next) {
     if (state != ENGINE_STOPPED) {
         return;
     }
@@ -62,25 +70,25 @@ void CEngineController::Start() {
     }
     ResetMediaInfo();
     endOfClip = false;
-    commandLine.BuildCommandLine();
-    const std::vector<std::string> arguments = commandLine.BuildArguments();
+    launch = next;
+    launch.subtitleFace = subtitleFace;
+    arguments = EngineArguments(settings, launch);
     if (quitTries > 0) {
         // The last engine is still being stopped: this start follows once it
         // has gone.
         startWaiting = true;
-        waitingArguments = arguments;
         state = ENGINE_STARTING;
         return;
     }
-    Launch(arguments);
+    Launch();
 }
 
-void CEngineController::Launch(const std::vector<std::string>& arguments) {
+void CEngineController::Launch() {
     if (!StartWriterThread()) {
         state = ENGINE_STOPPED;
         return;
     }
-    if (!monitorDisabled && !StartMonitorThread()) {
+    if (!settings.bDisableMPlayerMonitor && !StartMonitorThread()) {
         // Give back what this start made, so that the next start works.
         StopWriterThread();
         state = ENGINE_STOPPED;
@@ -94,7 +102,7 @@ void CEngineController::Launch(const std::vector<std::string>& arguments) {
             mediaPathEcho.push_back(piece);
         }
     }
-    if (process.Start(arguments, EngineNiceness(commandLine.GetPriority()))) {
+    if (process.Start(arguments, EngineNiceness(settings.nMPlayerPriority))) {
         state = ENGINE_STARTING;
         outputWatch = std::make_unique<QSocketNotifier>(process.OutputDescriptor(), QSocketNotifier::Read);
         connect(outputWatch.get(), &QSocketNotifier::activated, this, [this] { OnOutputReady(); });
@@ -159,7 +167,7 @@ void CEngineController::FinishStop() {
     }
     if (startWaiting) {
         startWaiting = false;
-        Launch(waitingArguments);
+        Launch();
     }
 }
 
@@ -281,7 +289,7 @@ bool CEngineController::PollOutput() {
         if (!line.empty() && line != lastLine) {
             lastLine = line;
             ParseLine(line);
-            if (loggingEnabled) {
+            if (settings.bEnableLogging) {
                 LogLine(line);
             }
         }
@@ -347,7 +355,6 @@ void CEngineController::StopTimers() {
 
 void CEngineController::ReleaseEngine() {
     StopTimers();
-    commandLine.SetStartOffset(0);
     StopWriterThread();
     StopMonitorThread();
 }

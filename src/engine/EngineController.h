@@ -1,8 +1,8 @@
 #pragma once
 // The engine controller: owns one running engine at a time.
 //
-// It starts the engine from the command line it holds (CEngineCommandLine,
-// reached through CommandLine()), reads its output as soon as it arrives
+// It starts the engine with the argument vector made from the settings it
+// was handed and the inputs of the start (EngineArguments), reads its output as soon as it arrives
 // (and at every timer tick), turns the output into MediaInfo and engine
 // events (CEngineOutputParser), hands slave commands to a writer thread one
 // at a time, and stops or kills the engine. A monitor thread terminates an
@@ -35,7 +35,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "engine/EngineCommandLine.h"
+#include "engine/EngineArguments.h"
 #include "engine/EngineOutputParser.h"
 #include "engine/EngineState.h"
 #include "engine/MediaInfo.h"
@@ -71,18 +71,17 @@ public:
     CEngineController& operator=(const CEngineController&) = delete;
 
     // --- lifecycle -------------------------------------------------------
-    // Starts the engine for the media path; only while stopped. The caller
-    // checks first that the engine program exists.
-    void Start();
+    // Takes the settings the engine is started with (the record whole; the
+    // engine-held keys are read) and looks up the subtitle face.
+    void SetSettings(const SettingsRecord& record);
+
+    // Starts the engine for the launch's media path; only while stopped.
+    // The caller checks first that the engine program exists.
+    void Start(const EngineLaunch& launch);
     // Quits the engine (terminating it if it will not quit); EngineStopped
     // follows once it has gone. Only while starting, playing or paused.
     void Stop();
     EngineState GetState() const { return state; }
-
-    void SetMonitorDisabled(bool disabled) { monitorDisabled = disabled; }
-    bool GetMonitorDisabled() const { return monitorDisabled; }
-    void SetLogging(bool enabled) { loggingEnabled = enabled; }
-    bool GetLogging() const { return loggingEnabled; }
 
     // --- slave commands --------------------------------------------------
     // Hands one command (a line feed is appended) to the writer thread.
@@ -101,12 +100,6 @@ public:
     void SeekAbsolute(unsigned seconds);
     void SeekRelative(int seconds);
 
-    // --- command line -------------------------------------------------------
-    // The inputs of the next start: engine and media path, video window,
-    // start offset and the engine's settings.
-    CEngineCommandLine& CommandLine() { return commandLine; }
-    const CEngineCommandLine& CommandLine() const { return commandLine; }
-
     // --- media information -----------------------------------------------
     // What the engine has announced about the current clip.
     const MediaInfo& GetMediaInfo() const { return parser.GetMediaInfo(); }
@@ -114,7 +107,7 @@ public:
     std::int32_t GetVideoWidth() const { return parser.GetVideoWidth(); }
     std::int32_t GetVideoHeight() const { return parser.GetVideoHeight(); }
     // The video bit rate, estimated from the file size when not reported.
-    std::int32_t GetVideoBitrate() { return parser.GetVideoBitrate(commandLine.GetMediaPath()); }
+    std::int32_t GetVideoBitrate() { return parser.GetVideoBitrate(launch.mediaPath); }
 
     // Whether the engine of the current or last run said it played the clip
     // to its end before it ended; false for an engine that died or was
@@ -149,8 +142,8 @@ private:
     void OnEngineEvent(int code);
     void CheckExit();
     void Kill();
-    // Launches the engine with arguments built by Start.
-    void Launch(const std::vector<std::string>& arguments);
+    // Starts the engine with the arguments Start made.
+    void Launch();
     // One quitTimer tick of a stop the engine has not yet answered.
     void OnQuitTick();
     // Releases the stopped engine; EngineStopped, then a Start that waited.
@@ -173,7 +166,10 @@ private:
     int HandOver(const std::string& text);
 
     EngineState state = ENGINE_STOPPED;
-    CEngineCommandLine commandLine;
+    SettingsRecord settings;
+    std::string subtitleFace;  // the face of settings.strSubtitleFont
+    EngineLaunch launch;       // of the current or last start
+    std::vector<std::string> arguments;
     ChildProcess process;
     // Watches the output pipe of the running engine.
     std::unique_ptr<QSocketNotifier> outputWatch;
@@ -188,11 +184,8 @@ private:
     int quitTries = 0;
     std::unique_ptr<WaitCursor> stopWaitCursor;
     bool startWaiting = false;
-    std::vector<std::string> waitingArguments;
     int stopsOwed = 0;
 
-    bool monitorDisabled = false;
-    bool loggingEnabled = false;
     bool endOfClip = false;
 
     std::string lastLine;  // last distinct line, kept across engine runs

@@ -7,7 +7,6 @@
 #include "platform/DisplayText.h"
 #include "platform/PowerOff.h"
 #include "platform/WaitCursor.h"
-#include "player/EngineSettings.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/LogDlg.h"
 #include "shell/PlaylistDlg.h"
@@ -173,15 +172,11 @@ void CMainFrame::SetCommandLineFile(const std::string& path) { commandLineFile =
 
 void CMainFrame::ApplySettings(const SettingsRecord& record) {
     settings = record;
-    ApplyEngineSettings(engine, record);
-    engine.CommandLine().SetEnginePath(
-        ResolveEnginePath(record.bMPlayerPathName, record.strMPlayerPathName, moduleFolder, defaultEnginePath));
+    engine.SetSettings(record);
+    enginePath = ResolveEnginePath(record.bMPlayerPathName, record.strMPlayerPathName, moduleFolder, defaultEnginePath);
 }
 
 bool CMainFrame::SaveSettings() {
-    // The engine's options are written as the controller holds them, that
-    // is after its range checks.
-    FetchEngineSettings(engine, settings);
     if (taleno::SaveSettings(SettingsStore(moduleFolder), settings)) {
         return true;
     }

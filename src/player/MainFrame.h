@@ -263,6 +263,7 @@ private:
     // Settings.
     std::string moduleFolder;
     std::string defaultEnginePath;
+    std::string enginePath;  // as resolved from the settings
     SettingsRecord settings;
 
     // Owned components.

@@ -5,7 +5,6 @@
 
 #include "engine/EngineLocation.h"
 #include "player/CommandIds.h"
-#include "player/EngineSettings.h"
 #include "settings/PlaybackPositions.h"
 #include "shell/AboutDlg.h"
 #include "shell/ClipPropertiesSheet.h"
@@ -103,9 +102,8 @@ void CMainFrame::OnProperties() {
 
 void CMainFrame::OnPreferences() {
     SettingsRecord record = settings;
-    FetchEngineSettings(engine, record);
     if (preferencesSheet && preferencesSheet(record, this)) {
-        ApplySettings(record);  // the holders' setters, then the engine path
+        ApplySettings(record);  // the frame's and the engine's, then the engine path
         SaveSettings();
     }
 }
@@ -240,7 +238,6 @@ void CMainFrame::PlayCurrentEntry() { PlayEntry(playlist.GetCurrentFile()); }
 
 void CMainFrame::PlayEntry(const std::string& file) {
     currentClip = file;
-    engine.CommandLine().SetMediaPath(currentClip);
     StopPlayback();
     StartPlayback();
 }
@@ -250,22 +247,23 @@ void CMainFrame::StartPlayback() {
     if (currentClip.empty()) {
         return;
     }
-    if (!IsEngineExecutable(engine.CommandLine().GetEnginePath())) {
+    if (!IsEngineExecutable(enginePath)) {
         SetStatusText(QStringLiteral("Engine not found!"));
         return;
     }
     if (state != ENGINE_STOPPED) {
         return;
     }
+    EngineLaunch launch{enginePath, static_cast<unsigned long>(videoWindow), 0, currentClip, {}};
     if (settings.bRememberLastPlaybackPosition) {
         const int stored = ReadPosition(moduleFolder, currentClip);
         // Compared before subtracting: a hand-edited position near the
         // integer minimum must not wrap around into a huge start offset.
         if (stored != -1 && stored > kResumeLeadSeconds) {
-            engine.CommandLine().SetStartOffset(stored - kResumeLeadSeconds);
+            launch.startOffset = stored - kResumeLeadSeconds;
         }
     }
-    engine.Start();
+    engine.Start(launch);
 }
 
 void CMainFrame::StopPlayback() {

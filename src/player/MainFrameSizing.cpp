@@ -23,7 +23,6 @@ namespace {}  // namespace
 
 void CMainFrame::AttachVideoWindow() {
     videoWindow = view->GetVideoWindow();
-    engine.CommandLine().SetVideoWindow(static_cast<unsigned long>(videoWindow));
     view->SetVideoMode(false);
 }
 

@@ -1,6 +1,6 @@
 #include "prefs/PreferencesSheet.h"
 
-#include "engine/EngineCommandLine.h"
+#include "engine/EngineArguments.h"
 #include "settings/SettingsTable.h"
 #include "shell/AppIcon.h"
 #include "shell/DialogUnits.h"
@@ -35,6 +35,8 @@
 namespace taleno {
 
 namespace {
+
+using R = SettingsRecord;
 
 QString Text(const std::string& bytes) { return QString::fromStdString(bytes); }
 
@@ -80,8 +82,6 @@ QHBoxLayout* PathRow(QLineEdit*& path, QPushButton*& browse) {
     row->addWidget(browse);
     return row;
 }
-
-int PictureValue(int value) { return value < -100 || value > 100 ? 0 : value; }
 
 constexpr int kPlayerPage = 3;
 
@@ -131,7 +131,7 @@ CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-void CPreferencesSheet::Bind(const char* key, QWidget* control) { controls[key] = control; }
+void CPreferencesSheet::Bind(const SettingRow& setting, QWidget* control) { bindings.push_back({&setting, control}); }
 
 // --- pages --------------------------------------------------------------------
 
@@ -152,9 +152,9 @@ QWidget* CPreferencesSheet::EnginePage() {
     box->addLayout(PathRow(path, browse));
     layout->addWidget(group);
     layout->addStretch();
-    Bind("bMPlayerPathName", useGiven);
-    Bind("strMPlayerPathName", path);
-    controls["engine default"] = useDefault;
+    Bind(&R::bMPlayerPathName, useGiven);
+    Bind(&R::strMPlayerPathName, path);
+    engineDefault = useDefault;
     // A program inside the player's folder or below it is kept relative to
     // it; the radio buttons stay as they are.
     connect(browse, &QPushButton::clicked, this, [this, path] {
@@ -176,8 +176,8 @@ QWidget* CPreferencesSheet::OutputPage() {
     form->addRow(QString(), new QLabel(QStringLiteral("(default: xv)")));
     layout->addLayout(form);
     layout->addStretch();
-    Bind("nAudioOutputDriver", audio);
-    Bind("nVideoOutputDriver", video);
+    Bind(&R::nAudioOutputDriver, audio);
+    Bind(&R::nVideoOutputDriver, video);
     return page;
 }
 
@@ -187,13 +187,13 @@ QWidget* CPreferencesSheet::VideoPage() {
     layout->addWidget(new QLabel(QStringLiteral("Video Settings")));
     auto* doubleBuffering = new QCheckBox(QStringLiteral("Double buffering"));
     layout->addWidget(doubleBuffering);
-    Bind("bDoubleBuffering", doubleBuffering);
+    Bind(&R::bDoubleBuffering, doubleBuffering);
     auto* form = new QFormLayout;
     std::vector<QSlider*> sliders;
-    for (const auto& [label, key] : {std::pair{"Brightness", "nVideoBrightness"},
-                                     {"Contrast", "nVideoContrast"},
-                                     {"Hue", "nVideoHue"},
-                                     {"Saturation", "nVideoSaturation"}}) {
+    for (const auto& [label, field] : {std::pair{"Brightness", &R::nVideoBrightness},
+                                       {"Contrast", &R::nVideoContrast},
+                                       {"Hue", &R::nVideoHue},
+                                       {"Saturation", &R::nVideoSaturation}}) {
         auto* slider = new QSlider(Qt::Horizontal);
         slider->setRange(-100, 100);
         slider->setSingleStep(1);
@@ -207,7 +207,7 @@ QWidget* CPreferencesSheet::VideoPage() {
         row->addWidget(shown);
         row->addWidget(slider);
         form->addRow(QString::fromLatin1(label), row);
-        Bind(key, slider);
+        Bind(field, slider);
         sliders.push_back(slider);
     }
     layout->addLayout(form);
@@ -224,38 +224,39 @@ QWidget* CPreferencesSheet::VideoPage() {
 QWidget* CPreferencesSheet::PlayerPage() {
     QVBoxLayout* layout;
     QWidget* page = NewPage(QStyle::SP_MediaPlay, "Configure Taleno", layout);
-    const auto check = [&](QVBoxLayout* to, const char* text, const char* key) {
+    const auto check = [&](QVBoxLayout* to, const char* text, bool R::*field) {
         auto* box = new QCheckBox(QString::fromLatin1(text));
         to->addWidget(box);
-        Bind(key, box);
+        Bind(field, box);
     };
     auto* gui = new QGroupBox(QStringLiteral("Show these parts of the GUI on startup"));
     auto* guiRows = new QVBoxLayout(gui);
-    check(guiRows, "Toolbar", "bShowToolbar");
-    check(guiRows, "Status Bar", "bShowStatusBar");
-    check(guiRows, "Progress Bar", "bShowProgressBar");
-    check(guiRows, "Playlist", "bShowPlaylist");
+    check(guiRows, "Toolbar", &R::bShowToolbar);
+    check(guiRows, "Status Bar", &R::bShowStatusBar);
+    check(guiRows, "Progress Bar", &R::bShowProgressBar);
+    check(guiRows, "Playlist", &R::bShowPlaylist);
     layout->addWidget(gui);
     auto* saver = new QGroupBox(QStringLiteral("Screen Saver (and Power Saving) Settings"));
     auto* saverRows = new QVBoxLayout(saver);
     QComboBox* mode = List({"Don't disable", "Disable when playing", "Disable if media clip contains video stream"});
     saverRows->addWidget(mode);
-    Bind("nSSDisableMode", mode);
+    Bind(&R::nSSDisableMode, mode);
     layout->addWidget(saver);
     auto* zoom = new QGroupBox(QStringLiteral("Preset size (zoom factor)"));
     auto* zoomRow = new QHBoxLayout(zoom);
     auto* percent = new QLineEdit;
     zoomRow->addWidget(percent);
     zoomRow->addWidget(new QLabel(QStringLiteral("% of the original video size")));
-    Bind("nPresetZoom", percent);
+    Bind(&R::nPresetZoom, percent);
+    presetZoom = percent;
     layout->addWidget(zoom);
     auto* other = new QGroupBox(QStringLiteral("Other options"));
     auto* otherRows = new QVBoxLayout(other);
-    check(otherRows, "Allow Multiple Instances", "bAllowMultipleInstances");
-    check(otherRows, "Auto Shuffle Playlist", "bAutoShuffle");
-    check(otherRows, "Enable 'Always on Top' on startup", "bStartupAlwaysOnTop");
-    check(otherRows, "Launch files in fullscreen", "bLaunchInFullscreen");
-    check(otherRows, "Remember last playback position", "bRememberLastPlaybackPosition");
+    check(otherRows, "Allow Multiple Instances", &R::bAllowMultipleInstances);
+    check(otherRows, "Auto Shuffle Playlist", &R::bAutoShuffle);
+    check(otherRows, "Enable 'Always on Top' on startup", &R::bStartupAlwaysOnTop);
+    check(otherRows, "Launch files in fullscreen", &R::bLaunchInFullscreen);
+    check(otherRows, "Remember last playback position", &R::bRememberLastPlaybackPosition);
     layout->addWidget(other);
     return page;
 }
@@ -265,7 +266,7 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
     QWidget* page = NewPage(QStyle::SP_FileDialogDetailedView, "Set Subtitle related options here", layout);
     auto* autoload = new QCheckBox(QStringLiteral("Auto-load subtitles"));
     layout->addWidget(autoload);
-    Bind("bAutoloadSubtitles", autoload);
+    Bind(&R::bAutoloadSubtitles, autoload);
     auto* font = new QGroupBox(QStringLiteral("Font"));
     auto* fontRows = new QVBoxLayout(font);
     QLineEdit* path = nullptr;
@@ -273,7 +274,7 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
     fontRows->addLayout(PathRow(path, browse));
     fontRows->addWidget(new QLabel(QStringLiteral("For example: /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")));
     layout->addWidget(font);
-    Bind("strSubtitleFont", path);
+    Bind(&R::strSubtitleFont, path);
     auto* encoding = new QGroupBox(QStringLiteral("Encoding"));
     auto* encodingRows = new QVBoxLayout(encoding);
     auto* codePages = new QComboBox;
@@ -283,7 +284,7 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
     encodingRows->addWidget(codePages);
     layout->addWidget(encoding);
     layout->addStretch();
-    Bind("nSubtitleCodePage", codePages);
+    Bind(&R::nSubtitleCodePage, codePages);
     // The chosen face's file, family and style, as fontconfig matches them;
     // the other controls keep their state.
     connect(browse, &QPushButton::clicked, this, [this, path] {
@@ -319,7 +320,7 @@ QWidget* CPreferencesSheet::AssociationPage() {
     row->addLayout(side);
     layout->addLayout(row);
     layout->addWidget(new QLabel(QStringLiteral("one extension pre-line, without the preceding period (dot)")));
-    controls["extensions"] = extensions;
+    this->extensions = extensions;
     connect(load, &QPushButton::clicked, this, [this, extensions] {
         const QString chosen = chooseExtensionList(this).trimmed();
         if (chosen.isEmpty()) return;
@@ -340,7 +341,6 @@ QWidget* CPreferencesSheet::AssociationPage() {
 }
 
 void CPreferencesSheet::Associate() {
-    const auto* extensions = static_cast<QPlainTextEdit*>(controls.at("extensions"));
     const QStringList lines = extensions->toPlainText().split('\n');
     QStringList failed;
     bool any = false;
@@ -368,10 +368,12 @@ QWidget* CPreferencesSheet::CommandsPage() {
     QWidget* page = NewPage(QStyle::SP_CommandLink, "Set special commands here", layout);
     auto* group = new QGroupBox(QStringLiteral("Keys and Commands"));
     auto* form = new QFormLayout(group);
-    for (int i = 1; i <= 8; ++i) {
+    const std::array keys{&R::strF1CMD, &R::strF2CMD, &R::strF3CMD, &R::strF4CMD,
+                          &R::strF5CMD, &R::strF6CMD, &R::strF7CMD, &R::strF8CMD};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
         auto* edit = new QLineEdit;
-        form->addRow(QStringLiteral("F%1").arg(i), edit);
-        controls["strF" + std::to_string(i) + "CMD"] = edit;
+        form->addRow(QStringLiteral("F%1").arg(i + 1), edit);
+        Bind(keys[i], edit);
     }
     layout->addWidget(group);
     layout->addStretch();
@@ -387,34 +389,32 @@ QWidget* CPreferencesSheet::AdvancedPage() {
     options->setTabChangesFocus(true);
     layout->addWidget(options);
     layout->addWidget(new QLabel(QStringLiteral("For example: -af resample=8000:1:0")));
-    Bind("strMPlayerUserConfig", options);
+    Bind(&R::strMPlayerUserConfig, options);
     layout->addWidget(new QLabel(QStringLiteral("MPlayer process priority")));
     QComboBox* priority = List({"Idle", "Below Normal", "Normal", "Above Normal", "High", "Real Time"});
     layout->addWidget(priority);
-    Bind("nMPlayerPriority", priority);
+    Bind(&R::nMPlayerPriority, priority);
     layout->addWidget(new QLabel(QStringLiteral("(default: Normal)")));
     layout->addWidget(new QLabel(QStringLiteral("Caution: Use 'Real Time' priority may cause system lock-up")));
     auto* monitor = new QCheckBox(QStringLiteral("Disable MPlayerMonitor Thread"));
     auto* logging = new QCheckBox(QStringLiteral("Enable Logging"));
     layout->addWidget(monitor);
     layout->addWidget(logging);
-    Bind("bDisableMPlayerMonitor", monitor);
-    Bind("bEnableLogging", logging);
+    Bind(&R::bDisableMPlayerMonitor, monitor);
+    Bind(&R::bEnableLogging, logging);
     return page;
 }
 
 // --- exchange -------------------------------------------------------------------
 
 void CPreferencesSheet::Load(const SettingsRecord& record) {
-    for (const auto& [key, control] : controls) {
-        const SettingRow* row = FindSetting(key);
-        if (row == nullptr) continue;
+    for (const auto& [row, control] : bindings) {
         if (auto* box = qobject_cast<QAbstractButton*>(control)) {
             box->setChecked(record.*row->flag);
         } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
             combo->setCurrentIndex(record.*row->number);  // outside the list: nothing chosen
         } else if (auto* slider = qobject_cast<QSlider*>(control)) {
-            slider->setValue(PictureValue(record.*row->number));
+            slider->setValue(record.*row->number);
         } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
             line->setText(row->type == SettingType::Number ? QString::number(record.*row->number)
                                                            : Text(record.*row->text));
@@ -423,13 +423,11 @@ void CPreferencesSheet::Load(const SettingsRecord& record) {
         }
     }
     // The engine choice: false checks the default, true the given engine.
-    qobject_cast<QAbstractButton*>(controls.at("engine default"))->setChecked(!record.bMPlayerPathName);
+    engineDefault->setChecked(!record.bMPlayerPathName);
 }
 
 void CPreferencesSheet::Store(SettingsRecord& record) const {
-    for (const auto& [key, control] : controls) {
-        const SettingRow* row = FindSetting(key);
-        if (row == nullptr) continue;
+    for (const auto& [row, control] : bindings) {
         if (auto* box = qobject_cast<QAbstractButton*>(control)) {
             record.*row->flag = box->isChecked();
         } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
@@ -451,14 +449,14 @@ void CPreferencesSheet::Store(SettingsRecord& record) const {
         }
     }
     // Neither engine button checked counts as the given engine.
-    record.bMPlayerPathName = !qobject_cast<QAbstractButton*>(controls.at("engine default"))->isChecked();
+    record.bMPlayerPathName = !engineDefault->isChecked();
+    CheckRanges(record);
 }
 
 bool CPreferencesSheet::CheckPresetZoom() {
-    auto* zoom = static_cast<QLineEdit*>(controls.at("nPresetZoom"));
     bool isInteger = false;
-    const int percent = zoom->text().trimmed().toInt(&isInteger);
-    const SettingRange& range = FindSetting("nPresetZoom")->range;
+    const int percent = presetZoom->text().trimmed().toInt(&isInteger);
+    const SettingRange& range = SettingOf(&R::nPresetZoom).range;
     if (isInteger && percent >= range.min && percent <= range.max) {
         return true;
     }
@@ -466,8 +464,8 @@ bool CPreferencesSheet::CheckPresetZoom() {
                !isInteger ? QStringLiteral("Please enter an integer.")
                           : QStringLiteral("Please enter an integer between %1 and %2.").arg(range.min).arg(range.max));
     tabs->setCurrentIndex(kPlayerPage);
-    zoom->setFocus();
-    zoom->selectAll();
+    presetZoom->setFocus();
+    presetZoom->selectAll();
     return false;
 }
 

@@ -2,21 +2,26 @@
 // The "Preferences" sheet: eight pages (Engine, Output, Video, Player,
 // Subtitles, Association, Commands, Advanced) over a copy of the settings
 // record. Load fills every control from the record; Store copies them back
-// (after OK). Each control is bound to its INI key through the settings
-// table, so a key is exchanged in one place. The Association page acts at
+// (after OK), checking the ranges. Each control is bound to its setting by
+// the record's field, so a setting is exchanged in one place. The Association page acts at
 // once and stores nothing.
 
 #include "settings/Settings.h"
+#include "settings/SettingsTable.h"
 
 #include <QDialog>
 #include <QFont>
 #include <QMessageBox>
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+class QAbstractButton;
+class QLineEdit;
+class QPlainTextEdit;
 class QTabWidget;
 
 namespace taleno {
@@ -52,14 +57,21 @@ private:
     QWidget* AssociationPage();
     QWidget* CommandsPage();
     QWidget* AdvancedPage();
-    void Bind(const char* key, QWidget* control);
+    template <typename Field>
+    void Bind(Field SettingsRecord::*field, QWidget* control) {
+        Bind(SettingOf(field), control);
+    }
+    void Bind(const SettingRow& setting, QWidget* control);
     void Associate();
     bool CheckPresetZoom();
 
     std::string moduleFolder;
     QTabWidget* tabs;
-    int shownPage = 0;                         // the page before a change of page
-    std::map<std::string, QWidget*> controls;  // INI key -> its control
+    int shownPage = 0;                                             // the page before a change of page
+    std::vector<std::pair<const SettingRow*, QWidget*>> bindings;  // a setting and its control
+    QAbstractButton* engineDefault = nullptr;                      // "Use default settings"
+    QLineEdit* presetZoom = nullptr;
+    QPlainTextEdit* extensions = nullptr;  // the Association page's list
     MessageBox messageBox;
     // Seams of the browse buttons: the chosen file (Engine, "" when
     // cancelled) and face (Subtitles, nothing when cancelled).

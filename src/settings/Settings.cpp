@@ -12,8 +12,6 @@ namespace {
 
 constexpr const char* kSettingsFileName = "Taleno .ini";
 
-const SettingRow& Row(const char* key) { return *FindSetting(key); }
-
 // The rows of an order (load or save), by their place in it.
 std::vector<const SettingRow*> InOrder(int SettingRow::*place) {
     std::vector<const SettingRow*> rows;
@@ -27,12 +25,10 @@ std::vector<const SettingRow*> InOrder(int SettingRow::*place) {
 
 }  // namespace
 
-SettingsRecord::SettingsRecord() {
+void CheckRanges(SettingsRecord& record) {
     for (const SettingRow& row : SettingsTable()) {
-        switch (row.type) {
-        case SettingType::Flag: this->*row.flag = row.defaultNumber != 0; break;
-        case SettingType::Number: this->*row.number = row.defaultNumber; break;
-        case SettingType::Text: this->*row.text = row.defaultText; break;
+        if (row.type == SettingType::Number) {
+            record.*row.number = row.Checked(record.*row.number);
         }
     }
 }
@@ -54,6 +50,7 @@ void LoadSettings(const CIniStore& store, SettingsRecord& record) {
         case SettingType::Text: record.*row->text = store.ReadString(row->key, defaults.*row->text); break;
         }
     }
+    CheckRanges(record);
 }
 
 bool SaveSettings(const CIniStore& store, const SettingsRecord& record) {
@@ -75,15 +72,16 @@ bool SaveSettings(const CIniStore& store, const SettingsRecord& record) {
 }
 
 int ReadVolumeSetting(const CIniStore& store) {
-    const SettingRow& volume = Row("nVolume");
-    return store.ReadInt(volume.key, volume.defaultNumber);
+    return store.ReadInt(SettingOf(&SettingsRecord::nVolume).key, SettingsRecord().nVolume);
 }
 
-bool WriteVolumeSetting(const CIniStore& store, int volume) { return store.WriteInt(Row("nVolume").key, volume); }
+bool WriteVolumeSetting(const CIniStore& store, int volume) {
+    return store.WriteInt(SettingOf(&SettingsRecord::nVolume).key, volume);
+}
 
 bool ReadAllowMultipleInstances(const std::string& moduleFolder) {
-    const SettingRow& allow = Row("bAllowMultipleInstances");
-    return SettingsStore(moduleFolder).ReadBool(allow.key, allow.defaultNumber != 0);
+    return SettingsStore(moduleFolder)
+        .ReadBool(SettingOf(&SettingsRecord::bAllowMultipleInstances).key, SettingsRecord().bAllowMultipleInstances);
 }
 
 }  // namespace taleno

@@ -1,9 +1,7 @@
 #pragma once
-// The table of the settings record: one row per INI key, with its type, its
-// default, its allowed range, the component that holds its live value and
-// its places in the fixed load and save orders. The record's defaults,
-// LoadSettings, SaveSettings and the hand-over to the engine controller all
-// walk this table; nothing else lists the keys.
+// The settings as a table, made from their declaration (TALENO_SETTINGS):
+// one row per INI key. Loading, saving, the range check and the
+// preferences' bindings walk it.
 
 #include "settings/Settings.h"
 
@@ -12,21 +10,6 @@
 
 namespace taleno {
 
-enum class SettingType { Flag, Number, Text };
-
-// Who keeps the live value while the program runs. Both: the frame keeps a
-// copy and the engine controller another.
-enum class SettingHolder { Frame, Engine, Both };
-
-// An allowed range. The engine controller replaces a value outside it by
-// the fallback when the value is handed to it; for the frame's keys the
-// range is what the preferences accept.
-struct SettingRange {
-    int min;
-    int max;
-    int fallback;
-};
-
 struct SettingRow {
     const char* key;
     SettingType type;
@@ -34,9 +17,6 @@ struct SettingRow {
     bool SettingsRecord::*flag;
     int SettingsRecord::*number;
     std::string SettingsRecord::*text;
-    // Default: a flag's is 0 or 1, a number's the number, a text's the text.
-    int defaultNumber;
-    const char* defaultText;
     bool hasRange;
     SettingRange range;
     SettingHolder holder;
@@ -55,5 +35,9 @@ std::span<const SettingRow> SettingsTable();
 
 // The row of a key (exact name), or nullptr.
 const SettingRow* FindSetting(const std::string& key);
+// The row of a field.
+const SettingRow& SettingOf(bool SettingsRecord::*field);
+const SettingRow& SettingOf(int SettingsRecord::*field);
+const SettingRow& SettingOf(std::string SettingsRecord::*field);
 
 }  // namespace taleno

@@ -1,5 +1,7 @@
 #include "shell/TALENOView.h"
 
+#include "engine/EngineArguments.h"
+
 #include "platform/X11Window.h"
 #include "shell/ColorLabel.h"
 #include "shell/LetterboxFit.h"

@@ -23,10 +23,6 @@ namespace taleno {
 
 class CColorLabel;
 
-// The engine is started with "-colorkey 0x000012": the video window's
-// background is that colour so an overlay shows through it.
-constexpr std::uint32_t kVideoColorKey = 0x000012;
-
 class CTALENOView : public QFrame {
     Q_OBJECT
 

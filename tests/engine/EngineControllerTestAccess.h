@@ -18,6 +18,12 @@ public:
     void StopStartupTimer() { engine.startupTimer.stop(); }
     void StopOutputWatch() { engine.outputWatch->setEnabled(false); }
 
+    // The arguments of the current or last start, each followed by a blank.
+    std::string ArgumentLine() const {
+        std::string line;
+        for (const std::string& argument : engine.arguments) line += argument + ' ';
+        return line;
+    }
     // Process id of the current engine, 0 when none was started.
     pid_t EnginePid() const { return engine.process.Pid(); }
     bool IsMonitorRunning() const { return engine.monitorThread.IsRunning(); }

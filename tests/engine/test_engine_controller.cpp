@@ -27,21 +27,22 @@ bool ProcessAlive(pid_t pid) { return pid > 0 && ::kill(pid, 0) == 0; }
 class EngineControllerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        engine.CommandLine().SetEnginePath(TALENO_STANDIN_ENGINE);
-        engine.CommandLine().SetVideoDriver(1);
-        engine.CommandLine().SetAudioDriver(1);
+        launch.enginePath = TALENO_STANDIN_ENGINE;
+        settings.nVideoOutputDriver = 1;
+        settings.nAudioOutputDriver = 1;
+        engine.SetSettings(settings);
     }
 
     // Starts the stand-in on a script and waits until it has reached `state`.
     void StartScript(const std::string& script, EngineState until = ENGINE_PLAYING, const std::string& path = "") {
         UseScript(script, path);
-        engine.Start();
+        engine.Start(launch);
         ASSERT_TRUE(PumpUntil([&] { return engine.GetState() == until; }, 5000)) << "state " << engine.GetState();
     }
 
     void UseScript(const std::string& script, const std::string& path = "") {
         WriteWholeFile(path.empty() ? scratch.File("clip.standin") : path, script);
-        engine.CommandLine().SetMediaPath(path.empty() ? scratch.File("clip.standin") : path);
+        launch.mediaPath = path.empty() ? scratch.File("clip.standin") : path;
     }
 
     // The commands the stand-in received, without the time polls.
@@ -55,6 +56,13 @@ protected:
     std::string recordFile() const { return scratch.File("commands.txt"); }
 
     ScratchFolder scratch;
+    void LogLines() {
+        settings.bEnableLogging = true;
+        engine.SetSettings(settings);
+    }
+
+    SettingsRecord settings;
+    EngineLaunch launch;
     CEngineController engine;
     EngineEvents recorder{engine};
     EngineControllerTestAccess access{engine};
@@ -62,7 +70,7 @@ protected:
 };
 
 TEST_F(EngineControllerTest, LinesArriveInPiecesOfAtMost80AndRepeatsAreDroppedOnce) {
-    engine.SetLogging(true);
+    LogLines();
     std::string longLine;
     for (int i = 0; i < 200; ++i) longLine.push_back(static_cast<char>('a' + i % 26));
     StartScript("print " + longLine +
@@ -137,7 +145,7 @@ TEST_F(EngineControllerTest, OutputIsReadWhenItArrivesAndStillAtEveryTick) {
     for (const bool watch : {true, false}) {
         SCOPED_TRACE(watch ? "watch only" : "timer only");
         recorder.Clear();
-        engine.Start();
+        engine.Start(launch);
         watch ? access.StopStartupTimer() : access.StopOutputWatch();
         EXPECT_TRUE(PumpUntil([&] { return recorder.Has("EnginePlaying"); }, 5000));
         EXPECT_EQ(recorder.names.front(), "EngineStarting");
@@ -152,7 +160,7 @@ TEST_F(EngineControllerTest, StopEndsWithTheEngineAndTerminatesOneIgnoringQuitAf
     UseScript("print-id\nstarting\n");
     auto quickest = std::chrono::steady_clock::duration::max();
     for (int i = 0; i < 3; ++i) {
-        engine.Start();
+        engine.Start(launch);
         ASSERT_TRUE(PumpUntil([&] { return engine.GetState() == ENGINE_PLAYING; }, 5000));
         const auto before = std::chrono::steady_clock::now();
         engine.Stop();
@@ -170,7 +178,7 @@ TEST_F(EngineControllerTest, StopEndsWithTheEngineAndTerminatesOneIgnoringQuitAf
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_TRUE(ProcessAlive(pid));
     EXPECT_EQ(engine.SendCommand("pause"), -1);
-    engine.Start();
+    engine.Start(launch);
     EXPECT_EQ(engine.GetState(), ENGINE_STARTING);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EnginePlaying"); }, 10000));
     EXPECT_FALSE(ProcessAlive(pid));
@@ -186,7 +194,8 @@ TEST_F(EngineControllerTest, StalledEngineIsKilledByTheMonitorUnlessDisabled) {
     for (bool disabled : {false, true}) {
         SCOPED_TRACE(disabled ? "monitor disabled" : "monitor on");
         recorder.Clear();
-        engine.SetMonitorDisabled(disabled);
+        settings.bDisableMPlayerMonitor = disabled;
+        engine.SetSettings(settings);
         access.SetMonitorLimit(1);
         StartScript("stall\n", ENGINE_STARTING);
         EXPECT_EQ(access.IsMonitorRunning(), !disabled);
@@ -207,14 +216,14 @@ TEST_F(EngineControllerTest, StalledEngineIsKilledByTheMonitorUnlessDisabled) {
 TEST_F(EngineControllerTest, EarlyEndsFailAndAnEndWhilePlayingFinishes) {
     // A missing engine and one that exits while starting both fail, and
     // leave the controller ready for the next start.
-    engine.CommandLine().SetEnginePath(scratch.File("no-such-engine"));
+    launch.enginePath = scratch.File("no-such-engine");
     StartScript("starting\n", ENGINE_STOPPED);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 2000));
     EXPECT_FALSE(recorder.Has("EngineStarting"));
     EXPECT_FALSE(access.IsWriterRunning());
 
     recorder.Clear();
-    engine.CommandLine().SetEnginePath(TALENO_STANDIN_ENGINE);
+    launch.enginePath = TALENO_STANDIN_ENGINE;
     const auto started = std::chrono::steady_clock::now();
     StartScript("exit 1\n", ENGINE_STARTING);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 3000));
@@ -222,7 +231,7 @@ TEST_F(EngineControllerTest, EarlyEndsFailAndAnEndWhilePlayingFinishes) {
 
     recorder.Clear();
     StartScript("starting\nsleep 300\nexit 0\n");
-    engine.Start();  // ignored while playing
+    engine.Start(launch);  // ignored while playing
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFinished"); }, 3000));
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_FALSE(recorder.Has("EngineFailed"));
@@ -245,9 +254,9 @@ TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNo
                                             "ID_AUDIO_CODEC=mpg123",
                                             "Starting playback...",
                                             "ANS_TIME_POSITION=0.1"};
-    engine.SetLogging(true);  // the kills wait until the lines were read
+    LogLines();  // the kills wait until the lines were read
     UseScript("starting\n");
-    engine.Start();
+    engine.Start(launch);
     engine.Stop();
     const int descriptors = testsupport::OpenDescriptorCount();
     const int threads = testsupport::ThreadCount();
@@ -261,7 +270,7 @@ TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNo
             // A killed engine first says it has printed its lines.
             const std::string ready = "ready " + std::to_string(dieAfter);
             UseScript(lines + (killed ? "print " + ready + "\nstall\n" : "exit 1\n"));
-            engine.Start();
+            engine.Start(launch);
             if (killed) {
                 ASSERT_TRUE(PumpUntil([&] { return !logged.empty() && logged.back() == ready; }, 3000));
                 ::kill(access.EnginePid(), SIGKILL);
@@ -289,11 +298,9 @@ TEST_F(EngineControllerTest, DestructorAndStartStopCyclesLeaveNoEngineDescriptor
     pid_t pid = 0;
     {
         CEngineController other;
-        other.CommandLine().SetEnginePath(TALENO_STANDIN_ENGINE);
         const std::string path = scratch.File("other.standin");
         WriteWholeFile(path, "ignore-quit\nstall\n");
-        other.CommandLine().SetMediaPath(path);
-        other.Start();
+        other.Start({TALENO_STANDIN_ENGINE, 0, 0, path, {}});
         pid = EngineControllerTestAccess(other).EnginePid();
         ASSERT_TRUE(ProcessAlive(pid));
     }
@@ -301,12 +308,12 @@ TEST_F(EngineControllerTest, DestructorAndStartStopCyclesLeaveNoEngineDescriptor
 
     UseScript("starting\n");
     // One cycle first, so that lazily made resources of Qt and the C library exist.
-    engine.Start();
+    engine.Start(launch);
     engine.Stop();
     const int descriptors = testsupport::OpenDescriptorCount();
     const int threads = testsupport::ThreadCount();
     for (int i = 0; i < 200; ++i) {
-        engine.Start();
+        engine.Start(launch);
         ASSERT_EQ(engine.GetState(), ENGINE_STARTING);
         if (i % 2 == 0) access.PollOutput();
         engine.Stop();

@@ -62,19 +62,27 @@ protected:
         if (!clipsReady) GTEST_SKIP() << "mplayer or ffmpeg missing";
         QCoreApplication::processEvents();
         recorder.Clear();
-        engine.CommandLine().SetEnginePath(kEngine);
-        engine.CommandLine().SetVideoDriver(1);  // -vo null
-        engine.CommandLine().SetAudioDriver(1);  // -ao null
+        launch.enginePath = kEngine;
+        settings.nVideoOutputDriver = 1;  // -vo null
+        settings.nAudioOutputDriver = 1;
+        engine.SetSettings(settings);  // -ao null
     }
 
     void Play(const std::string& name) {
-        engine.CommandLine().SetMediaPath(folder->File(name));
-        engine.Start();
+        launch.mediaPath = folder->File(name);
+        engine.Start(launch);
         ASSERT_TRUE(PumpUntil([&] { return engine.GetState() != ENGINE_STARTING; }, 10000));
     }
 
     static inline test::ScratchFolder* folder = nullptr;
     static inline bool clipsReady = false;
+    void LogLines() {
+        settings.bEnableLogging = true;
+        engine.SetSettings(settings);
+    }
+
+    SettingsRecord settings;
+    EngineLaunch launch;
     CEngineController engine;
     EngineEvents recorder{engine};
     EngineControllerTestAccess access{engine};
@@ -170,11 +178,11 @@ TEST_F(RealEngineTest, OddFileNamesReachTheEngineWhole) {
     const auto oldFolder = std::filesystem::current_path();
     std::filesystem::current_path(folder->Path());
     std::vector<std::string>& logged = recorder.logged;
-    engine.SetLogging(true);
+    LogLines();
     for (const auto& [media, shown] : {std::pair{quoted, quoted}, {leading, "./" + leading}}) {
         logged.clear();
-        engine.CommandLine().SetMediaPath(media);
-        engine.Start();
+        launch.mediaPath = media;
+        engine.Start(launch);
         EXPECT_TRUE(PumpUntil([&] { return engine.GetState() == ENGINE_PLAYING; }, 10000)) << media;
         for (const std::string& line : {"Playing " + shown + ".", "ID_FILENAME=" + shown}) {
             EXPECT_NE(std::find(logged.begin(), logged.end(), line), logged.end()) << line;

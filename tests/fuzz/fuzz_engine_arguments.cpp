@@ -1,48 +1,49 @@
-// The engine's argument vector from any user options, media, engine and
-// font paths and any option values: the media path is exactly one argument,
-// the last, never beginning with "-", and the number of arguments does not
-// depend on the paths.
+// The engine's argument vector from any user options, media, engine paths,
+// subtitle face and any option values: the media path is exactly one
+// argument, the last, never beginning with "-", and the number of arguments
+// does not depend on the paths.
 
 #include "FuzzInput.h"
 #include "FuzzSupport.h"
 
-#include "engine/EngineCommandLine.h"
+#include "engine/EngineArguments.h"
 
 using namespace taleno;
 using namespace taleno::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    CEngineCommandLine line;
-    line.SetVideoDriver(in.Int(-2, 9));
-    line.SetAudioDriver(in.Int(-2, 6));
-    line.SetDoubleBuffering(in.Bool());
-    line.SetAutoloadSubtitles(in.Bool());
-    line.SetSubtitleCodePage(in.Int(-2, 27));
-    line.SetPriority(in.Int(-2, 7));
-    line.SetStartOffset(in.Int(-2, 400000));
-    line.SetBrightness(in.Int(-120, 120));
-    line.SetContrast(in.Int(-120, 120));
-    line.SetHue(in.Int(-120, 120));
-    line.SetSaturation(in.Int(-120, 120));
-    line.SetVideoWindow(static_cast<unsigned long>(in.Int(0, 1 << 22)));
-    line.SetEnginePath(in.Text(120));
-    line.SetSubtitleFont(in.Text(120));
-    const std::string media = in.Text(120);
-    line.SetMediaPath(media);
-    line.SetUserOptions(in.Rest());
+    SettingsRecord settings;
+    settings.nVideoOutputDriver = in.Int(-2, 9);
+    settings.nAudioOutputDriver = in.Int(-2, 6);
+    settings.bDoubleBuffering = in.Bool();
+    settings.bAutoloadSubtitles = in.Bool();
+    settings.nSubtitleCodePage = in.Int(-2, 27);
+    settings.nMPlayerPriority = in.Int(-2, 7);
+    settings.nVideoBrightness = in.Int(-120, 120);
+    settings.nVideoContrast = in.Int(-120, 120);
+    settings.nVideoHue = in.Int(-120, 120);
+    settings.nVideoSaturation = in.Int(-120, 120);
+    CheckRanges(settings);
+    EngineLaunch launch;
+    launch.startOffset = in.Int(-2, 400000);
+    launch.videoWindow = static_cast<unsigned long>(in.Int(0, 1 << 22));
+    launch.enginePath = in.Text(120);
+    launch.subtitleFace = in.Text(120);
+    launch.mediaPath = in.Text(120);
+    settings.strMPlayerUserConfig = in.Rest();
 
-    const std::vector<std::string> args = line.BuildArguments();
+    const std::vector<std::string> args = EngineArguments(settings, launch);
     FUZZ_CHECK(args.size() >= 2);
-    FUZZ_CHECK(args.front() == line.GetEnginePath());
+    FUZZ_CHECK(args.front() == launch.enginePath);
+    const std::string& media = launch.mediaPath;
     FUZZ_CHECK(args.back() == (media.starts_with('-') ? "./" + media : media));
     FUZZ_CHECK(!args.back().starts_with('-'));
-    line.BuildCommandLine();
 
-    CEngineCommandLine plain = line;
-    plain.SetEnginePath("mplayer");
-    plain.SetSubtitleFont("font.ttf");
-    plain.SetMediaPath("clip.avi");
-    FUZZ_CHECK(plain.BuildArguments().size() == args.size());
+    EngineLaunch plain = launch;
+    plain.enginePath = "mplayer";
+    plain.subtitleFace = "Sans";
+    plain.mediaPath = "clip.avi";
+    FUZZ_CHECK(EngineArguments(settings, plain).size() == args.size());
     return 0;
 }

@@ -4,6 +4,7 @@
 // built, and the desktop seams (Open dialog, message boxes, the browser).
 // `->` reaches the window itself.
 
+#include "engine/EngineControllerTestAccess.h"
 #include "platform/ScreenSaverGuardTestAccess.h"
 #include "player/MainFrame.h"
 #include "shell/StatusPanelTestAccess.h"
@@ -33,6 +34,7 @@ public:
 
     // What the frame owns and holds.
     CEngineController& GetEngine() const { return frame.engine; }
+    std::string EngineArgumentLine() const { return EngineControllerTestAccess(frame.engine).ArgumentLine(); }
     CPlaylist& GetPlaylist() const { return frame.playlist; }
     CStatusPanel* GetStatusPanel() const { return frame.statusPanel; }
     CVolumeToolBar* GetToolBar() const { return frame.toolBar; }

@@ -109,7 +109,7 @@ TEST_F(FrameTest, PreferencesGoBackToTheirHoldersOnOkAndCancelChangesNothing) {
     EXPECT_NE(ReadWholeFile(ini).find("nVideoHue=20"), std::string::npos);
     // The next engine start carries them.
     PlayUntilPlaying(PlayingScript("clip.standin"));
-    EXPECT_NE(f.GetEngine().CommandLine().GetCommandLine().find("-hue 20 -nocache "), std::string::npos);
+    EXPECT_NE(f.EngineArgumentLine().find("-hue 20 -nocache "), std::string::npos);
 }
 
 }  // namespace

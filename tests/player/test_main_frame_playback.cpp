@@ -289,7 +289,7 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
     const std::string clip = PlayingScript("clip.standin");
     ASSERT_TRUE(StorePosition(folder.Path(), clip, 6));
     PlayUntilPlaying(clip);
-    EXPECT_NE(f.GetEngine().CommandLine().GetCommandLine().find("-ss 1 "), std::string::npos);
+    EXPECT_NE(f.EngineArgumentLine().find("-ss 1 "), std::string::npos);
     ASSERT_TRUE(PumpUntil([&] { return f.GetEngine().GetMediaInfo().timePosition >= 1; }, 5000));
     const int position = f.GetEngine().GetMediaInfo().timePosition;
     f.OnCommand(ID_PLAY_STOP);
@@ -301,7 +301,7 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
         WriteWholeFile(PositionFilePath(folder.Path()), "[PlaybackPosition]\n" + clip + "=" + stored + "\n");
         f.OnCommand(ID_PLAY_PLAY);
         ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
-        EXPECT_EQ(f.GetEngine().CommandLine().GetCommandLine().find("-ss"), std::string::npos) << stored;
+        EXPECT_EQ(f.EngineArgumentLine().find("-ss"), std::string::npos) << stored;
         f.OnCommand(ID_PLAY_STOP);
     }
 }

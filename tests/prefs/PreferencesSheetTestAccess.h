@@ -2,6 +2,7 @@
 // The tests' way into the Preferences sheet: its controls by INI key, its
 // message boxes and the answers of its browse dialogs.
 
+#include <QPlainTextEdit>
 #include <QTabWidget>
 
 #include "prefs/PreferencesSheet.h"
@@ -12,9 +13,15 @@ class PreferencesSheetTestAccess {
 public:
     explicit PreferencesSheetTestAccess(CPreferencesSheet& sheet) : sheet(sheet) {}
 
+    // The control of an INI key, or "engine default" and "extensions".
     template <class Control>
     Control* Get(const std::string& key) const {
-        return qobject_cast<Control*>(sheet.controls.at(key));
+        if (key == "engine default") return qobject_cast<Control*>(sheet.engineDefault);
+        if (key == "extensions") return qobject_cast<Control*>(sheet.extensions);
+        for (const auto& [row, control] : sheet.bindings) {
+            if (row->key == key) return qobject_cast<Control*>(control);
+        }
+        return nullptr;
     }
     void SetMessageBox(CPreferencesSheet::MessageBox box) { sheet.messageBox = std::move(box); }
     void SetBrowseAnswers(QString engine, QString fontFamily, QString extensionList) {

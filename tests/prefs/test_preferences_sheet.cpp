@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,7 +25,7 @@ SettingsRecord Changed() {
     SettingsRecord r;
     for (const SettingRow& row : SettingsTable()) {
         switch (row.type) {
-        case SettingType::Flag: r.*row.flag = row.defaultNumber == 0; break;
+        case SettingType::Flag: r.*row.flag = !(r.*row.flag); break;
         case SettingType::Number: r.*row.number = row.hasRange ? row.range.min + 1 : 1; break;
         case SettingType::Text: r.*row.text = std::string(row.key) + " text"; break;
         }
@@ -54,7 +55,7 @@ protected:
     QList<QMessageBox::Icon> icons;
 };
 
-TEST_F(PreferencesSheetTest, EveryKeyGoesOutAndComesBackAndOutOfRangePicturesShowZero) {
+TEST_F(PreferencesSheetTest, EveryKeyGoesOutAndComesBackWithinItsRange) {
     SettingsRecord in = Changed();
     in.bBypassWinVersionCheck = false, in.nVolume = 100;  // not on any page
     sheet.Load(in);
@@ -62,16 +63,16 @@ TEST_F(PreferencesSheetTest, EveryKeyGoesOutAndComesBackAndOutOfRangePicturesSho
     sheet.Store(out);
     EXPECT_EQ(out, in);
 
-    in.nVideoHue = 150;
-    sheet.Load(in);
-    EXPECT_EQ(access.Get<QSlider>("nVideoHue")->value(), 0);
+    // A drop-down list with nothing chosen stores a value outside the
+    // range, which takes the range's fallback.
+    access.Get<QComboBox>("nMPlayerPriority")->setCurrentIndex(-1);
     // Neither engine button checked stores the given engine.
     access.Get<QAbstractButton>("engine default")->setAutoExclusive(false);
     access.Get<QAbstractButton>("engine default")->setChecked(false);
     access.Get<QAbstractButton>("bMPlayerPathName")->setAutoExclusive(false);
     access.Get<QAbstractButton>("bMPlayerPathName")->setChecked(false);
     sheet.Store(out);
-    EXPECT_EQ(out.nVideoHue, 0);
+    EXPECT_EQ(out.nMPlayerPriority, 2);
     EXPECT_TRUE(out.bMPlayerPathName);
 }
 

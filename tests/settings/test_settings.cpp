@@ -50,20 +50,24 @@ TEST_F(SettingsTest, FreshFileGivesTheDefaults) {
     EXPECT_EQ(ReadVolumeSetting(store), 100);
 }
 
-TEST_F(SettingsTest, ValuesAreReadRaw) {
+TEST_F(SettingsTest, ValuesAreReadAsWrittenWithinTheirRanges) {
     // A flag is true only as "true" in any case; a semicolon after a value is
-    // part of it, not a comment. Ranges are the holders' to check. A UTF-8
-    // byte-order mark before the section is no part of it.
+    // part of it, not a comment. A number outside its setting's range takes
+    // the range's fallback; the volume is the engine controller's to check.
+    // A UTF-8 byte-order mark before the section is no part of it.
     WriteWholeFile(
         file,
         "\xEF\xBB\xBF[taleno]\r\nbShowPlaylist=TRUE\r\nbAutoShuffle=True\r\nbBypassWinVersionCheck = TRUE\r\n"
         "bEnableLogging=1\r\nbShowToolbar=\r\n  bShowStatusBar = true ; no\r\nnSubtitleCodePage=-1\r\n"
-        "nVolume=250\r\n");
+        "nVolume=250\r\nnPresetZoom=5\r\nnVideoHue=-100\r\nnVideoContrast=101\r\n");
     SettingsRecord r;
     LoadSettings(store, r);
     EXPECT_TRUE(r.bShowPlaylist && r.bAutoShuffle && r.bBypassWinVersionCheck);
     EXPECT_FALSE(r.bEnableLogging || r.bShowToolbar || r.bShowStatusBar);
-    EXPECT_EQ(r.nSubtitleCodePage, -1);
+    EXPECT_EQ(r.nSubtitleCodePage, 0);
+    EXPECT_EQ(r.nPresetZoom, 100);
+    EXPECT_EQ(r.nVideoHue, -100);
+    EXPECT_EQ(r.nVideoContrast, 0);
     EXPECT_EQ(ReadVolumeSetting(store), 250);
 }
 

@@ -1,6 +1,6 @@
-#include "engine/EngineCommandLine.h"
+#include "engine/EngineArguments.h"
 
-#include "system/FontLookup.h"
+#include <cstdio>
 
 namespace taleno {
 
@@ -35,8 +35,6 @@ const std::array<SubtitleCodePage, kSubtitleCodePageCount> kSubtitleCodePages = 
 namespace {
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
-
-int PictureValue(int value) { return InRange(value, -100, 100) ? value : 0; }
 
 // Index 0 of both driver lists switches the output off; from index 2 on the
 // driver name is followed by a comma, so the engine falls back to another
@@ -107,76 +105,38 @@ std::vector<std::string> SplitOptions(std::string_view options) {
     return words;
 }
 
-void CEngineCommandLine::SetSubtitleFont(const std::string& path) {
-    subtitleFont = path;
-    engineFont = EngineFontName(path);
-}
-
-void CEngineCommandLine::SetSubtitleCodePage(int index) {
-    subtitleCodePage = InRange(index, 0, kSubtitleCodePageCount - 1) ? index : 0;
-}
-
-void CEngineCommandLine::SetPriority(int value) { priority = InRange(value, 0, 5) ? value : 2; }
-
-void CEngineCommandLine::SetBrightness(int value) { brightness = PictureValue(value); }
-void CEngineCommandLine::SetContrast(int value) { contrast = PictureValue(value); }
-void CEngineCommandLine::SetHue(int value) { hue = PictureValue(value); }
-void CEngineCommandLine::SetSaturation(int value) { saturation = PictureValue(value); }
-
-std::vector<CEngineCommandLine::Piece> CEngineCommandLine::ComposePieces() const {
-    std::vector<Piece> pieces;
-    // A fixed piece holds no quotes, so its words are its arguments.
-    const auto add = [&pieces](std::string text) {
-        std::vector<std::string> args = SplitOptions(text);
-        pieces.push_back({std::move(text), std::move(args)});
+std::vector<std::string> EngineArguments(const SettingsRecord& settings, const EngineLaunch& launch) {
+    std::vector<std::string> args{launch.enginePath};
+    const auto add = [&args](const std::string& piece) {
+        for (std::string& word : SplitOptions(piece)) args.push_back(std::move(word));
     };
-
-    pieces.push_back({"\"" + enginePath + "\"", {enginePath}});
-    add("-wid " + std::to_string(videoWindow));
-    add("-quiet");
-    add("-slave");
-    add("-identify");
-    add("-colorkey 0x000012");
-    add(doubleBuffering ? "-double" : "-nodouble");
-    add(autoloadSubtitles ? "-autosub" : "-noautosub");
-    if (autoloadSubtitles) {
-        pieces.push_back({"-font \"" + engineFont + "\"", {"-font", engineFont}});
+    char colorKey[16];
+    std::snprintf(colorKey, sizeof colorKey, "0x%06lx", kVideoColorKey);
+    add("-wid " + std::to_string(launch.videoWindow) + " -quiet -slave -identify -colorkey " + colorKey);
+    add(settings.bDoubleBuffering ? "-double" : "-nodouble");
+    if (settings.bAutoloadSubtitles) {
+        args.insert(args.end(), {"-autosub", "-font", launch.subtitleFace});
+    } else {
+        add("-noautosub");
     }
-    if (subtitleCodePage != 0) {
-        add(SubtitleCodePageOption(subtitleCodePage));
+    add(SubtitleCodePageOption(settings.nSubtitleCodePage));
+    if (launch.startOffset > 0) {
+        add("-ss " + std::to_string(launch.startOffset));
     }
-    if (startOffset > 0) {
-        add("-ss " + std::to_string(startOffset));
-    }
-    add(VideoDriverOption(videoDriver));
-    add(AudioDriverOption(audioDriver));
-    const std::pair<const char*, int> picture[] = {
-        {"-brightness ", brightness}, {"-contrast ", contrast}, {"-hue ", hue}, {"-saturation ", saturation}};
+    add(VideoDriverOption(settings.nVideoOutputDriver));
+    add(AudioDriverOption(settings.nAudioOutputDriver));
+    const std::pair<const char*, int> picture[] = {{"-brightness ", settings.nVideoBrightness},
+                                                   {"-contrast ", settings.nVideoContrast},
+                                                   {"-hue ", settings.nVideoHue},
+                                                   {"-saturation ", settings.nVideoSaturation}};
     for (const auto& [option, value] : picture) {
         if (value != 0) {
             add(option + std::to_string(value));
         }
     }
-    pieces.push_back({userOptions, SplitOptions(userOptions)});
-    pieces.push_back({"\"" + mediaPath + "\"", {mediaPath.starts_with('-') ? "./" + mediaPath : mediaPath}});
-    return pieces;
-}
-
-void CEngineCommandLine::BuildCommandLine() {
-    commandLine.clear();
-    for (const Piece& piece : ComposePieces()) {
-        commandLine += piece.text;
-        commandLine += ' ';
-    }
-}
-
-std::vector<std::string> CEngineCommandLine::BuildArguments() const {
-    std::vector<std::string> args;
-    for (Piece& piece : ComposePieces()) {
-        for (std::string& arg : piece.args) {
-            args.push_back(std::move(arg));
-        }
-    }
+    add(settings.strMPlayerUserConfig);
+    const std::string& media = launch.mediaPath;
+    args.push_back(media.starts_with('-') ? "./" + media : media);
     return args;
 }
 
