@@ -27,6 +27,7 @@ constexpr CommandMark kRadio = CommandMark::Radio;
 // A friend of CMainFrame: the rows' actions reach into the frame.
 std::span<const CommandRow> CommandTable() {
     using F = CMainFrame;
+    using S = CPlaybackSession;
     // One row a command: id, menu text, shortcut text, keys, mark, prompt,
     // action, when marked.
     // clang-format off
@@ -75,16 +76,16 @@ std::span<const CommandRow> CommandTable() {
         // Play
         {ID_PLAY_PLAY, "&Play", "", {}, kCheck, "Start playback\nPlay", [](F& f) { f.OnPlay(); },
          [](const F& f) {
-             const EngineState state = f.engine.GetState();
+             const EngineState state = f.session.State();
              return state == ENGINE_PLAYING || state == ENGINE_PAUSED;
          }},
         {ID_PLAY_PAUSE, "P&ause", "Space", {Qt::Key_Space}, kCheck, "Pause\nPause", [](F& f) { f.TogglePause(); },
-         [](const F& f) { return f.engine.GetState() == ENGINE_PAUSED; }},
+         [](const F& f) { return f.session.State() == ENGINE_PAUSED; }},
         {ID_PLAY_STOP, "&Stop", "Period", {Qt::Key_Period}, kPlain, "Stop\nStop", [](F& f) { f.OnStop(); },
          nullptr},
         {ID_PLAY_PREVIOUS, "Previous", "", {}, kPlain, "Previous\nPrevious",
-         [](F& f) { f.OnStep(&CPlaylist::MovePrevious); }, nullptr},
-        {ID_PLAY_NEXT, "Next", "", {}, kPlain, "Next\nNext", [](F& f) { f.OnStep(&CPlaylist::MoveNext); }, nullptr},
+         [](F& f) { f.session.Previous(); }, nullptr},
+        {ID_PLAY_NEXT, "Next", "", {}, kPlain, "Next\nNext", [](F& f) { f.session.Next(); }, nullptr},
         {ID_PLAY_FORWARD10SECONDS, "Forward 10 Seconds", "Ctrl+Right", {Ctrl(Qt::Key_Right)}, kPlain,
          "FF 10 Seconds", [](F& f) { f.OnSeekStep(10); }, nullptr},
         {ID_PLAY_REWIND10SECONDS, "Rewind  10 Seconds", "Ctrl+Left", {Ctrl(Qt::Key_Left)}, kPlain,
@@ -102,16 +103,16 @@ std::span<const CommandRow> CommandTable() {
         {ID_VOLUME_75, "75%", "", {}, kPlain, "75% Volume", [](F& f) { f.SetVolume(75); }, nullptr},
         {ID_VOLUME_50, "50%", "", {}, kPlain, "50% Volume", [](F& f) { f.SetVolume(50); }, nullptr},
         {ID_VOLUME_25, "25%", "", {}, kPlain, "25% Volume", [](F& f) { f.SetVolume(25); }, nullptr},
-        {ID_VOLUME_MUTE, "&Mute", "Ctrl+M", {Ctrl(Qt::Key_M)}, kPlain, "Mute\nMute", [](F& f) { f.OnMute(); },
+        {ID_VOLUME_MUTE, "&Mute", "Ctrl+M", {Ctrl(Qt::Key_M)}, kPlain, "Mute\nMute", [](F& f) { f.session.Mute(); },
          nullptr},
         {ID_AFTERPLAYBACK_SHUTDOWN, "Shutdown", "", {}, kRadio, "",
-         [](F& f) { f.afterPlaybackAction = F::AFTER_PLAYBACK_SHUTDOWN; },
-         [](const F& f) { return f.afterPlaybackAction == F::AFTER_PLAYBACK_SHUTDOWN; }},
+         [](F& f) { f.session.SetAfterPlayback(S::AFTER_PLAYBACK_SHUTDOWN); },
+         [](const F& f) { return f.session.AfterPlaybackAction() == S::AFTER_PLAYBACK_SHUTDOWN; }},
         {ID_AFTERPLAYBACK_DONOTHING, "Do Nothing", "", {}, kRadio, "",
-         [](F& f) { f.afterPlaybackAction = F::AFTER_PLAYBACK_NOTHING; },
-         [](const F& f) { return f.afterPlaybackAction == F::AFTER_PLAYBACK_NOTHING; }},
-        {ID_PLAY_REPEAT, "&Repeat", "", {}, kCheck, "Repeat\nRepeat", [](F& f) { f.repeat = !f.repeat; },
-         [](const F& f) { return f.repeat; }},
+         [](F& f) { f.session.SetAfterPlayback(S::AFTER_PLAYBACK_NOTHING); },
+         [](const F& f) { return f.session.AfterPlaybackAction() == S::AFTER_PLAYBACK_NOTHING; }},
+        {ID_PLAY_REPEAT, "&Repeat", "", {}, kCheck, "Repeat\nRepeat", [](F& f) { f.session.SetRepeat(!f.session.Repeat()); },
+         [](const F& f) { return f.session.Repeat(); }},
 
         // Options and Help
         {ID_OPTIONS_PREFERENCES, "&Preferences", "", {}, kPlain, "Show Preferences Dialog",

@@ -3,11 +3,9 @@
 
 #include "player/MainFrame.h"
 
-#include "engine/EngineLocation.h"
 #include "platform/DisplayText.h"
 #include "platform/PowerOff.h"
 #include "platform/WaitCursor.h"
-#include "settings/PlaybackPositions.h"
 #include "shell/LogDlg.h"
 #include "shell/PlaylistDlg.h"
 #include "shell/SeekBar.h"
@@ -63,16 +61,10 @@ QUrl CMainFrame::HomePageUrl() {
     return QUrl(QStringLiteral("https://www.mplayerhq.hu/DOCS/HTML/en/index.html"));
 }
 
-CMainFrame::CMainFrame(const std::string& folder) : moduleFolder(folder), defaultEnginePath(DefaultEnginePath(folder)) {
-    // Frame construction: settings first, then the engine's path.
+CMainFrame::CMainFrame(const std::string& folder) : moduleFolder(folder), session(folder) {
     SettingsRecord loaded;
     LoadSettings(SettingsStore(moduleFolder), loaded);
     ApplySettings(loaded);
-
-    // The guard reads the session's time-outs now and writes them back
-    // unchanged, so a later Restore puts back exactly these.
-    screenSaverGuard.Capture();
-    screenSaverGuard.Restore();
 
     SetWaitCursorHooks([] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); },
                        [] { QGuiApplication::restoreOverrideCursor(); });
@@ -118,9 +110,10 @@ CMainFrame::CMainFrame(const std::string& folder) : moduleFolder(folder), defaul
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
-    // The engine draws into the view's window: it goes first.
-    engine.Stop();
-    screenSaverGuard.Restore();
+    // The engine draws into the view's window: it goes first. The window
+    // is going, so nothing is shown of it.
+    disconnect(&session, nullptr, this, nullptr);
+    session.Shutdown();
     SetWaitCursorHooks({}, {});
 }
 
@@ -132,7 +125,7 @@ bool CMainFrame::Create() {
     // Between the seek bar and the status panel.
     static_cast<QVBoxLayout*>(central->layout())->insertWidget(2, toolBar);
     // The playlist and Log windows, hidden until asked for.
-    playlistDlg = new CPlaylistDlg(playlist, this);
+    playlistDlg = new CPlaylistDlg(session.Playlist(), this);
     logDlg = new CLogDlg(this);
     ConnectWindowSignals();
     statusPanel->ResetPanel();
@@ -149,11 +142,11 @@ bool CMainFrame::Create() {
     showPlaylistOnExpose = settings.bShowPlaylist;
 
     loadedVolume = ReadVolumeSetting(SettingsStore(moduleFolder));
-    engine.SetVolume(loadedVolume);
+    session.SetVolume(loadedVolume);
     // The slider shows the volume as the engine controller took it: a stored
     // value outside 0..100 means 100 there, and the slider (which would show
     // 0 for it) is what the engine gets when the next clip starts playing.
-    toolBar->SetVolumePosition(engine.GetVolume());
+    toolBar->SetVolumePosition(session.Volume());
 
     setAcceptDrops(true);
 
@@ -172,8 +165,7 @@ void CMainFrame::SetCommandLineFile(const std::string& path) { commandLineFile =
 
 void CMainFrame::ApplySettings(const SettingsRecord& record) {
     settings = record;
-    engine.SetSettings(record);
-    enginePath = ResolveEnginePath(record.bMPlayerPathName, record.strMPlayerPathName, moduleFolder, defaultEnginePath);
+    session.ApplySettings(record);
 }
 
 bool CMainFrame::SaveSettings() {
@@ -232,19 +224,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::CloseSequence() {
-    const EngineState state = engine.GetState();
-    if ((state == ENGINE_PLAYING || state == ENGINE_PAUSED) && settings.bRememberLastPlaybackPosition &&
-        !currentClip.empty()) {
-        StorePosition(moduleFolder, currentClip, engine.GetMediaInfo().timePosition);
-    }
     SetStatusText(QStringLiteral("Quitting..."));
-    engine.Stop();
-    ResetAfterStop();
-    screenSaverGuard.Restore();
+    session.Shutdown();
     delete playlistDlg;
     playlistDlg = nullptr;
     delete logDlg;
     logDlg = nullptr;
+    // A volume that cannot be written is not worth a message while the
+    // player closes: the next start plays at the volume stored before.
     const int volume = toolBar->GetVolumePosition();
     if (volume != loadedVolume) {
         WriteVolumeSetting(SettingsStore(moduleFolder), volume);
@@ -267,14 +254,14 @@ void CMainFrame::SetStatusText(const QString& text) {
 
 void CMainFrame::SetVolume(int volume) {
     toolBar->SetVolumePosition(volume);
-    engine.SetVolume(volume);
+    session.SetVolume(volume);
     emit VolumeChanged();
 }
 
 // --- wheel and drops ----------------------------------------------------------
 
 void CMainFrame::OnMouseWheel(int delta) {
-    int volume = engine.GetVolume();
+    int volume = session.Volume();
     if (delta > 0) {
         volume += kWheelStep;
     } else if (delta < 0) {
@@ -289,18 +276,7 @@ void CMainFrame::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
-    if (paths.empty()) {
-        return;
-    }
-    if (paths.size() < 2) {
-        OpenPath(paths.front());
-        return;
-    }
-    playlist.RemoveAll();
-    playlist.AddDroppedFiles(paths);
-    playlist.PlayFirst();
-}
+void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) { session.OpenFiles(paths); }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
     if (!LocalFiles(event->mimeData()).empty()) {

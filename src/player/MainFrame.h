@@ -1,29 +1,27 @@
 #pragma once
 // CMainFrame: the player's main window.
 //
-// It owns every player component for the life of the program - the engine
-// controller, the playlist, the status panel, the toolbar with the volume
-// slider, the seek bar, the video view and the screen-saver guard - and
-// turns every user command (menu, shortcut, toolbar button, mouse wheel,
-// dropped files, a file handed over by a second instance) into calls on
-// them. It keeps no playback state of its own: before every decision it
-// asks the engine controller for its state.
+// It owns the playback session (the engine, the playlist and the rules of
+// playback, session/PlaybackSession.h), the status panel, the toolbar with
+// the volume slider, the seek bar, the video view and the playlist and Log
+// windows, and turns every user command (menu, shortcut, toolbar button,
+// mouse wheel, dropped files, a file handed over by a second instance) into
+// calls on the session; what the session tells it back is shown: status,
+// captions, window size, full screen.
 //
 // Menu items, shortcuts and toolbar buttons are QActions built from the
-// command table (CommandTable.h); all of them end in OnCommand. The engine
-// controller, the playlist, the bars, the view and the windows reach the
-// frame through their signals, taken queued (ConnectQueued): each answer
-// runs once the call that caused it has returned, in the order they came.
+// command table (CommandTable.h); all of them end in OnCommand. The bars,
+// the view and the windows reach the frame through their signals, taken
+// queued (ConnectQueued): each answer runs once the call that caused it has
+// returned, in the order they came.
 //
 // Use: construct (loads the settings), Create (builds the window), show.
 // Everything runs on the user-interface thread.
 
-#include "engine/EngineController.h"
 #include "platform/PowerOff.h"
-#include "platform/ScreenSaverGuard.h"
 #include "player/CommandTable.h"
 #include "player/VideoSizing.h"
-#include "playlist/Playlist.h"
+#include "session/PlaybackSession.h"
 #include "settings/Settings.h"
 
 #include <QMainWindow>
@@ -54,15 +52,9 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    // After Playback choices.
-    static constexpr int AFTER_PLAYBACK_NOTHING = 0;
-    static constexpr int AFTER_PLAYBACK_SHUTDOWN = 1;
-
-    // Reads the settings from "Taleno .ini" in moduleFolder, resolves the
-    // engine path and hands the engine's settings to the controller;
-    // captures the screen-saver time-outs. The window does not exist yet.
+    // Reads the settings from "Taleno .ini" in moduleFolder and hands them
+    // to the session. The window does not exist yet.
     explicit CMainFrame(const std::string& moduleFolder);
-    // Stops a running engine and restores the screen-saver time-outs.
     ~CMainFrame() override;
 
     // Builds the window: status panel, toolbar, seek bar, view, menus,
@@ -74,10 +66,9 @@ public:
     // that its video window exists (OpenCommandLine). "" opens nothing.
     void SetCommandLineFile(const std::string& path);
 
-    // A playlist file (txt, pls, m3u, ram in any case) is loaded; anything
-    // else becomes the only entry. The first entry then plays. Every way of
-    // opening (dialog, drop, command line, a second instance) ends here.
-    void OpenPath(const std::string& path);
+    // Every way of opening (dialog, drop, command line, a second instance,
+    // the media controls) ends here: the session opens the path.
+    void OpenPath(const std::string& path) { session.OpenPath(path); }
 
     // Runs the preferences sheet over a copy of the settings; true when the
     // user confirmed it (the record then holds the new values). The sheet
@@ -89,15 +80,15 @@ public:
     // go through the same dispatch as the menus and keys, so each keeps its
     // own rules per playback state.
     void RunCommand(int id) { OnCommand(id); }
-    EngineState GetPlaybackState() const { return engine.GetState(); }
-    const MediaInfo& GetClipInfo() const { return engine.GetMediaInfo(); }
-    const std::string& GetClip() const { return currentClip; }
-    int GetVolume() const { return engine.GetVolume(); }
+    EngineState GetPlaybackState() const { return session.State(); }
+    const MediaInfo& GetClipInfo() const { return session.Info(); }
+    const std::string& GetClip() const { return session.Clip(); }
+    int GetVolume() const { return session.Volume(); }
     // Moves the volume slider and sets the engine's volume (0..100).
     void SetVolume(int volume);
     // Seeks to the second, as Go To does: only while playing and within the
     // clip. True when the seek went to the engine.
-    bool SeekTo(int seconds);
+    bool SeekTo(int seconds) { return session.SeekTo(seconds); }
 
 signals:
     // The playback state, the clip or what is known of it may have changed.
@@ -162,9 +153,7 @@ private:
     void OnClose();
     void OnPlay();
     void OnStop();
-    void OnStep(int (CPlaylist::*step)());
     void OnSeekStep(int seconds);
-    void OnMute();
     void OnToggleBar(QWidget* bar);
     // Shows a hidden window (the Log window) or hides a shown one.
     void OnToggleWindow(QWidget* window);
@@ -177,19 +166,16 @@ private:
     void ToggleKeepAspectRatio();
     void OnUserCommand(int index);
 
-    // --- the open path ----------------------------------------------------
-    // Plays the file: the engine is stopped, then started on it.
-    void PlayEntry(const std::string& file);
-    void PlayCurrentEntry();
-    void StartPlayback();
-    void StopPlayback();
+    // --- playback -------------------------------------------------------
+    // The display after the engine stopped: timers, the stopped size, the
+    // status panel and the seek bar at rest, "Stopped".
     void ResetAfterStop();
     void TogglePause();
     // Caption "<name> - TALENO", or "TALENO" for "".
     void SetCaption(const std::string& name);
-    // After a clip ended or failed: the next entry, Repeat, Auto Shuffle,
-    // end of playback.
-    void AdvanceAfterClip();
+    // Nothing is left to play: out of full screen, then the countdown if
+    // the after-playback step is Shutdown.
+    void OnPlaybackEnded(bool shutDown);
 
     // --- input that reaches the window --------------------------------------
     // One mouse-wheel message: a positive delta raises the volume by 10, a
@@ -198,18 +184,16 @@ private:
     // Files dropped on the window: one is opened, several replace the list.
     void OnDropFiles(const std::vector<std::string>& paths);
 
-    // --- signals of the engine, the playlist, the bars and the view -----------
+    // --- signals of the session, the bars and the view ------------------------
     // Connects the signal to the handler, queued; after the handler the marks
     // are updated and PlaybackChanged emitted.
     template <typename Sender, typename Signal, typename Handler>
     void ConnectQueued(Sender* sender, Signal signal, Handler handler);
     void ConnectSignals();
     void ConnectWindowSignals();
-    void OnEngineStarting();
-    void OnEngineStopped();
-    void OnEnginePlaying();
-    void OnEngineFailed();
-    void OnEngineFinished();
+    void OnClipStarting();
+    void OnClipPlaying();
+    void OnClipFailed();
     void OnSeekBarSeek(int percent);
     void OnVolumeBarChanged(int volume);
     void OnViewDoubleClick();
@@ -242,8 +226,8 @@ private:
     void AttachVideoWindow();
 
     // --- settings ---------------------------------------------------------
-    // Hands a changed record to the frame and the engine controller and
-    // resolves the engine path again (after the preferences).
+    // Hands a changed record to the frame and the session (after the
+    // preferences).
     void ApplySettings(const SettingsRecord& record);
     // Writes the settings file; shows "Failed to Save Settings!" when that
     // fails. Returns success.
@@ -262,14 +246,10 @@ private:
 
     // Settings.
     std::string moduleFolder;
-    std::string defaultEnginePath;
-    std::string enginePath;  // as resolved from the settings
     SettingsRecord settings;
 
     // Owned components.
-    CEngineController engine;
-    CPlaylist playlist;
-    CScreenSaverGuard screenSaverGuard;
+    CPlaybackSession session;
     QTimer timeDisplayTimer;  // 500 ms while a clip runs
     QTimer seekBarTimer;      // 1000 ms while a clip runs
     QTimer cacheFillTimer;    // 300 ms while the engine starts
@@ -282,10 +262,8 @@ private:
     CLogDlg* logDlg = nullptr;            // hidden until shown; destroyed on close
     CPlaylistDlg* playlistDlg = nullptr;  // likewise
 
-    // Playback fields.
-    std::string currentClip;
+    // What is shown of the playback.
     int lastShownTime = -1;
-    int lastSeekPercent = 0;
     int lastSeekBarPercent = -1;
     float lastCacheFill = 0.0f;
     int seekHoldOff = 0;
@@ -295,8 +273,6 @@ private:
     QPoint playlistPlacedAt;            // where the playlist window was last put below the frame
     bool alwaysOnTop = false;
     bool keepAspectRatio = true;
-    bool repeat = false;
-    int afterPlaybackAction = AFTER_PLAYBACK_NOTHING;
     int loadedVolume = 100;
     std::string commandLineFile;
 

@@ -1,11 +1,9 @@
-// CMainFrame: the command dispatch, what each command does in each playback
-// state, and the open path from a file name to a running engine.
+// CMainFrame: the command dispatch and what each command shows; the session
+// decides what a command does in each playback state.
 
 #include "player/MainFrame.h"
 
-#include "engine/EngineLocation.h"
 #include "player/CommandIds.h"
-#include "settings/PlaybackPositions.h"
 #include "shell/AboutDlg.h"
 #include "shell/ClipPropertiesSheet.h"
 #include "shell/GoToDlg.h"
@@ -15,34 +13,13 @@
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
-#include "system/PathUtils.h"
-
-#include <algorithm>
-#include <array>
-#include <cctype>
 
 namespace taleno {
 
 namespace {
 
-constexpr int kResumeLeadSeconds = 5;
 constexpr int kStoppedViewWidth = 320;
 constexpr int kStoppedViewHeight = 240;
-
-// Extensions opened as playlist files, compared ignoring case; m3u8 is the
-// UTF-8 form of m3u.
-constexpr std::array<const char*, 5> kPlaylistExtensions = {"txt", "pls", "m3u", "m3u8", "ram"};
-
-bool IsPlaylistFile(const std::string& path) {
-    std::string ext = PathGetExtension(path);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return std::find(kPlaylistExtensions.begin(), kPlaylistExtensions.end(), ext) != kPlaylistExtensions.end();
-}
-
-bool IsRunning(EngineState state) {
-    return state == ENGINE_STARTING || state == ENGINE_PLAYING || state == ENGINE_PAUSED;
-}
 
 }  // namespace
 
@@ -73,19 +50,10 @@ void CMainFrame::OnOpenUrl() {
 
 void CMainFrame::OnGoTo() {
     CGoToDlg dialog(this);
-    if (dialogRunner(dialog) != QDialog::Accepted || engine.GetState() != ENGINE_PLAYING) {
+    if (dialogRunner(dialog) != QDialog::Accepted || session.State() != ENGINE_PLAYING) {
         return;
     }
-    SeekTo(3600 * dialog.GetHours() + 60 * dialog.GetMinutes() + dialog.GetSeconds());
-}
-
-bool CMainFrame::SeekTo(int seconds) {
-    if (engine.GetState() != ENGINE_PLAYING || seconds < 0 || seconds >= engine.GetMediaInfo().length) {
-        return false;
-    }
-    engine.SeekAbsolute(static_cast<unsigned>(seconds));
-    emit Seeked(seconds);
-    return true;
+    session.SeekTo(3600 * dialog.GetHours() + 60 * dialog.GetMinutes() + dialog.GetSeconds());
 }
 
 void CMainFrame::OnAbout() {
@@ -94,8 +62,8 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::OnProperties() {
-    CClipPropertiesSheet sheet(MakeClipPropertiesTexts(engine.GetMediaInfo(), engine.GetVideoBitrate(),
-                                                       engine.GetVideoWidth(), engine.GetVideoHeight(), currentClip),
+    CClipPropertiesSheet sheet(MakeClipPropertiesTexts(session.Info(), session.VideoBitrate(), session.VideoWidth(),
+                                                       session.VideoHeight(), session.Clip()),
                                this);
     dialogRunner(sheet);
 }
@@ -103,60 +71,35 @@ void CMainFrame::OnProperties() {
 void CMainFrame::OnPreferences() {
     SettingsRecord record = settings;
     if (preferencesSheet && preferencesSheet(record, this)) {
-        ApplySettings(record);  // the frame's and the engine's, then the engine path
+        ApplySettings(record);
         SaveSettings();
     }
 }
 
 void CMainFrame::OnClose() {
-    StopPlayback();
-    currentClip.clear();
+    session.Close();
     SetCaption("");
     view->SetCaptions(QString(), QString());
 }
 
 void CMainFrame::OnPlay() {
-    if (currentClip.empty()) {
-        return;
-    }
-    switch (engine.GetState()) {
-    case ENGINE_STOPPED: StartPlayback(); break;
-    case ENGINE_PAUSED: TogglePause(); break;
-    default: break;
+    if (session.State() == ENGINE_PAUSED) {
+        TogglePause();
+    } else {
+        session.Play();
     }
 }
 
 void CMainFrame::OnStop() {
-    if (!IsRunning(engine.GetState())) {
-        return;
-    }
-    if (fullScreen) {
+    if (session.IsRunning() && fullScreen) {
         ToggleFullScreen();
     }
-    if (settings.bRememberLastPlaybackPosition && !currentClip.empty()) {
-        StorePosition(moduleFolder, currentClip, engine.GetMediaInfo().timePosition);
-    }
-    StopPlayback();
-}
-
-void CMainFrame::OnStep(int (CPlaylist::*step)()) {
-    if (engine.GetState() == ENGINE_PLAYING && (playlist.*step)() == 1) {
-        PlayCurrentEntry();
-    }
+    session.Stop();
 }
 
 void CMainFrame::OnSeekStep(int seconds) {
-    if (engine.GetState() != ENGINE_PLAYING) {
-        return;
-    }
-    engine.SeekRelative(seconds);
-    seekHoldOff = kSeekHoldOffTicks;
-    emit Seeked(std::clamp(engine.GetMediaInfo().timePosition + seconds, 0, engine.GetMediaInfo().length));
-}
-
-void CMainFrame::OnMute() {
-    if (engine.GetState() == ENGINE_PLAYING) {
-        engine.Mute();
+    if (session.SeekBy(seconds)) {
+        seekHoldOff = kSeekHoldOffTicks;
     }
 }
 
@@ -212,75 +155,16 @@ void CMainFrame::OnToggleBar(QWidget* bar) {
 void CMainFrame::OnUserCommand(int index) {
     const std::string* commands[] = {&settings.strF1CMD, &settings.strF2CMD, &settings.strF3CMD, &settings.strF4CMD,
                                      &settings.strF5CMD, &settings.strF6CMD, &settings.strF7CMD, &settings.strF8CMD};
-    engine.SendCommand(*commands[index]);
+    session.SendUserCommand(*commands[index]);
 }
 
-// --- the open path ------------------------------------------------------------
-
-void CMainFrame::OpenPath(const std::string& path) {
-    if (IsPlaylistFile(path)) {
-        StopPlayback();
-        if (playlist.LoadPlaylist(path) == -1) {
-            messageBox(this, QStringLiteral("unable to open file"));
-        }
-        if (settings.bAutoShuffle) {
-            playlist.Shuffle();
-        }
-    } else {
-        playlist.RemoveAll();
-        playlist.AddFile(path);
-    }
-    // The playlist emits PlaylistPlay; the clip starts when it is taken.
-    playlist.PlayFirst();
-}
-
-void CMainFrame::PlayCurrentEntry() { PlayEntry(playlist.GetCurrentFile()); }
-
-void CMainFrame::PlayEntry(const std::string& file) {
-    currentClip = file;
-    StopPlayback();
-    StartPlayback();
-}
-
-void CMainFrame::StartPlayback() {
-    const EngineState state = engine.GetState();
-    if (currentClip.empty()) {
-        return;
-    }
-    if (!IsEngineExecutable(enginePath)) {
-        SetStatusText(QStringLiteral("Engine not found!"));
-        return;
-    }
-    if (state != ENGINE_STOPPED) {
-        return;
-    }
-    EngineLaunch launch{enginePath, static_cast<unsigned long>(videoWindow), 0, currentClip, {}};
-    if (settings.bRememberLastPlaybackPosition) {
-        const int stored = ReadPosition(moduleFolder, currentClip);
-        // Compared before subtracting: a hand-edited position near the
-        // integer minimum must not wrap around into a huge start offset.
-        if (stored != -1 && stored > kResumeLeadSeconds) {
-            launch.startOffset = stored - kResumeLeadSeconds;
-        }
-    }
-    engine.Start(launch);
-}
-
-void CMainFrame::StopPlayback() {
-    if (!IsRunning(engine.GetState())) {
-        return;
-    }
-    engine.Stop();
-    ResetAfterStop();
-    screenSaverGuard.Restore();
-}
+// --- playback ---------------------------------------------------------------------
 
 void CMainFrame::ResetAfterStop() {
     timeDisplayTimer.stop();
     seekBarTimer.stop();
     cacheFillTimer.stop();
     FitWindowToVideo(false, kStoppedViewWidth, kStoppedViewHeight);
-    lastSeekPercent = 0;
     lastCacheFill = 0.0f;
     lastSeekBarPercent = -1;
     lastShownTime = -1;
@@ -291,18 +175,14 @@ void CMainFrame::ResetAfterStop() {
 }
 
 void CMainFrame::TogglePause() {
-    switch (engine.GetState()) {
-    case ENGINE_PLAYING:
-        engine.Pause(1);
+    const EngineState before = session.State();
+    session.TogglePause();
+    if (before == ENGINE_PLAYING) {
         statusPanel->StopInfoRotation();
         SetStatusText(QStringLiteral("Paused"));
-        break;
-    case ENGINE_PAUSED:
-        engine.Pause(0);
+    } else if (before == ENGINE_PAUSED) {
         SetStatusText(QStringLiteral("Playing"));
         statusPanel->StartInfoRotation();
-        break;
-    default: break;
     }
 }
 

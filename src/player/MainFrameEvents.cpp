@@ -5,7 +5,6 @@
 
 #include "platform/DisplayText.h"
 #include "player/ShutdownDlg.h"
-#include "settings/PlaybackPositions.h"
 #include "shell/LogDlg.h"
 #include "shell/PlaylistDlg.h"
 #include "shell/SeekBar.h"
@@ -57,20 +56,30 @@ void CMainFrame::ConnectQueued(Sender* sender, Signal signal, Handler handler) {
 void CMainFrame::ConnectSignals() {
     ConnectQueued(seekBar, &CSeekBar::SeekBarSeek, [this](int percent) { OnSeekBarSeek(percent); });
     ConnectQueued(toolBar, &CVolumeToolBar::VolumeBarChanged, [this](int volume) { OnVolumeBarChanged(volume); });
-    ConnectQueued(&playlist, &CPlaylist::PlaylistPlay, [this](const std::string& file) { PlayEntry(file); });
     ConnectQueued(view, &CTALENOView::OpenCommandLine, [this] {
         if (!commandLineFile.empty()) {
             OpenPath(commandLineFile);
         }
     });
     ConnectQueued(view, &CTALENOView::ViewDoubleClick, [this] { OnViewDoubleClick(); });
-    ConnectQueued(&engine, &CEngineController::EngineStarting, [this] { OnEngineStarting(); });
-    ConnectQueued(&engine, &CEngineController::EnginePlaying, [this] { OnEnginePlaying(); });
-    ConnectQueued(&engine, &CEngineController::EngineFailed, [this] { OnEngineFailed(); });
-    ConnectQueued(&engine, &CEngineController::EngineFinished, [this] { OnEngineFinished(); });
-    ConnectQueued(&engine, &CEngineController::EngineStopped, [this] { OnEngineStopped(); });
+
+    // The session answers the engine and the playlist queued already.
+    connect(&session, &CPlaybackSession::ClipStarting, this, &CMainFrame::OnClipStarting);
+    connect(&session, &CPlaybackSession::ClipPlaying, this, &CMainFrame::OnClipPlaying);
+    connect(&session, &CPlaybackSession::ClipFailed, this, &CMainFrame::OnClipFailed);
+    connect(&session, &CPlaybackSession::ClipStopped, this, &CMainFrame::ResetAfterStop);
+    connect(&session, &CPlaybackSession::EngineNotFound, this,
+            [this] { SetStatusText(QStringLiteral("Engine not found!")); });
+    connect(&session, &CPlaybackSession::OpenFailed, this,
+            [this] { messageBox(this, QStringLiteral("unable to open file")); });
+    connect(&session, &CPlaybackSession::Seeked, this, &CMainFrame::Seeked);
+    connect(&session, &CPlaybackSession::PlaybackEnded, this, &CMainFrame::OnPlaybackEnded);
+    connect(&session, &CPlaybackSession::Changed, this, [this] {
+        UpdateCommandUI();
+        emit PlaybackChanged();
+    });
     // Taken at once: the line is in the Log window before the engine goes on.
-    connect(&engine, &CEngineController::EngineLogLine, this, [this](const std::string& line) {
+    connect(&session, &CPlaybackSession::LogLine, this, [this](const std::string& line) {
         if (logDlg != nullptr) {
             logDlg->AppendLine(DisplayText(line));
         }
@@ -99,35 +108,29 @@ void CMainFrame::ConnectWindowSignals() {
 // --- bars and view ------------------------------------------------------------
 
 void CMainFrame::OnSeekBarSeek(int percent) {
-    if (engine.GetState() != ENGINE_PLAYING || percent == lastSeekPercent) {
-        return;
+    if (session.SeekToPercent(percent)) {
+        seekHoldOff = kSeekHoldOffTicks;
     }
-    lastSeekPercent = percent;
-    const auto length = static_cast<unsigned>(engine.GetMediaInfo().length);
-    const unsigned target = length * static_cast<unsigned>(percent) / 100u;
-    engine.SeekAbsolute(target);
-    seekHoldOff = kSeekHoldOffTicks;
-    emit Seeked(static_cast<int>(target));
 }
 
 void CMainFrame::OnVolumeBarChanged(int volume) {
-    if (volume != engine.GetVolume()) {
-        engine.SetVolume(volume);
+    if (volume != session.Volume()) {
+        session.SetVolume(volume);
         emit VolumeChanged();
     }
 }
 
 void CMainFrame::OnViewDoubleClick() {
-    if (engine.GetState() == ENGINE_STOPPED) {
+    if (session.State() == ENGINE_STOPPED) {
         OnOpen();
     } else {
         ToggleFullScreen();
     }
 }
 
-// --- engine messages ------------------------------------------------------------
+// --- what the session tells ---------------------------------------------------------
 
-void CMainFrame::OnEngineStarting() {
+void CMainFrame::OnClipStarting() {
     SetStatusText(QStringLiteral("Starting..."));
     timeDisplayTimer.start();
     seekBarTimer.start();
@@ -135,19 +138,18 @@ void CMainFrame::OnEngineStarting() {
     statusPanel->SetStatusIcon(0);
 }
 
-void CMainFrame::OnEnginePlaying() {
+void CMainFrame::OnClipPlaying() {
     cacheFillTimer.stop();
-    engine.SetVolume(toolBar->GetVolumePosition());
-    const MediaInfo& info = engine.GetMediaInfo();
+    const MediaInfo& info = session.Info();
 
-    const EngineState state = engine.GetState();
+    const EngineState state = session.State();
     if (state == ENGINE_PLAYING || state == ENGINE_PAUSED) {
         statusPanel->SetTotalTime(info.length);
     }
 
     const bool hasVideo = info.hasVideo;
-    const int width = ClampVideoExtent(engine.GetVideoWidth());
-    const int height = ClampVideoExtent(engine.GetVideoHeight());
+    const int width = ClampVideoExtent(session.VideoWidth());
+    const int height = ClampVideoExtent(session.VideoHeight());
     if (hasVideo) {
         if (fullScreen) {
             FitWindowToVideo(true, width, height);
@@ -164,17 +166,13 @@ void CMainFrame::OnEnginePlaying() {
     if (info.length > 0) {
         seekBar->SetSeekEnabled(true);
     }
-    if (settings.nSSDisableMode == 1 || (settings.nSSDisableMode == 2 && hasVideo)) {
-        screenSaverGuard.Disable();
-    }
-
-    SetCaption(ClipName(currentClip));
+    SetCaption(ClipName(session.Clip()));
     const std::string& artist = info.artist;
     const std::string& title = info.title;
     if (artist != "-" || title != "-") {
         view->SetCaptions(DisplayText(artist), DisplayText(title));
     } else {
-        view->SetCaptions(QString(), DisplayText(ClipTitle(currentClip)));
+        view->SetCaptions(QString(), DisplayText(ClipTitle(session.Clip())));
     }
 
     statusPanel->SetChannelIcons(info.audioChannels);
@@ -182,7 +180,7 @@ void CMainFrame::OnEnginePlaying() {
     SetStatusText(QStringLiteral("Playing"));
     // The sum is formed in 64 bits: two bit rates near the 32-bit limit
     // would otherwise overflow.
-    const std::int64_t bitrate = (static_cast<std::int64_t>(engine.GetVideoBitrate()) + info.audioBitrate) / 1000;
+    const std::int64_t bitrate = (static_cast<std::int64_t>(session.VideoBitrate()) + info.audioBitrate) / 1000;
     statusPanel->SetInfoText(0, QString::asprintf("Now Playing: %ld Kbps", static_cast<long>(bitrate)));
     if (hasVideo) {
         statusPanel->SetInfoText(1, QStringLiteral("Clip: ") + DisplayText(title));
@@ -198,51 +196,19 @@ void CMainFrame::OnEnginePlaying() {
     statusPanel->StartInfoRotation();
 }
 
-void CMainFrame::OnEngineStopped() {
-    ResetAfterStop();
-    screenSaverGuard.Restore();
-}
-
-void CMainFrame::OnEngineFailed() {
+void CMainFrame::OnClipFailed() {
     ResetAfterStop();
     SetStatusText(QStringLiteral("MPlayer failed to start"));
     statusPanel->SetStatusIcon(4);
-    AdvanceAfterClip();
 }
 
-void CMainFrame::OnEngineFinished() {
-    // Only a clip the engine played to its end is forgotten; an engine that
-    // died keeps the clip's entry, moved to where it was when it died.
-    if (settings.bRememberLastPlaybackPosition && engine.ReachedEndOfClip()) {
-        ForgetPosition(moduleFolder, currentClip);
-    } else if (settings.bRememberLastPlaybackPosition && engine.GetMediaInfo().timePosition > 0) {
-        StorePosition(moduleFolder, currentClip, engine.GetMediaInfo().timePosition);
-    }
-    ResetAfterStop();
-    screenSaverGuard.Restore();
-    AdvanceAfterClip();
-}
-
-void CMainFrame::AdvanceAfterClip() {
-    const int next = playlist.MoveNext();
-    bool play = next == 1;
-    if (!play && repeat && playlist.MoveFirst() == 1) {
-        if (settings.bAutoShuffle) {
-            playlist.Shuffle();
-            playlist.MoveFirst();
-        }
-        play = true;
-    }
-    if (play) {
-        PlayCurrentEntry();
-        return;
-    }
-    // End of playback: out of full screen, then the countdown if After
-    // Playback is Shutdown (its result does not matter; Cancel keeps the choice).
+void CMainFrame::OnPlaybackEnded(bool shutDown) {
+    // Out of full screen, then the countdown (its result does not matter;
+    // Cancel keeps the choice).
     if (fullScreen) {
         ToggleFullScreen();
     }
-    if (afterPlaybackAction == AFTER_PLAYBACK_SHUTDOWN) {
+    if (shutDown) {
         CShutdownDlg countdown(powerOff, this);
         dialogRunner(countdown);
     }
@@ -251,10 +217,10 @@ void CMainFrame::AdvanceAfterClip() {
 // --- timers ---------------------------------------------------------------------
 
 void CMainFrame::UpdateTimeDisplay() {
-    if (engine.GetState() != ENGINE_PLAYING) {
+    if (session.State() != ENGINE_PLAYING) {
         return;
     }
-    const int time = engine.GetMediaInfo().timePosition;
+    const int time = session.Info().timePosition;
     if (time != lastShownTime) {
         lastShownTime = time;
         statusPanel->SetCurrentTime(time);
@@ -266,8 +232,8 @@ void CMainFrame::UpdateSeekBar() {
         --seekHoldOff;
         return;
     }
-    const auto position = static_cast<float>(engine.GetMediaInfo().timePosition);
-    const auto length = static_cast<float>(engine.GetMediaInfo().length);
+    const auto position = static_cast<float>(session.Info().timePosition);
+    const auto length = static_cast<float>(session.Info().length);
     if (position > length) {
         return;
     }
@@ -279,7 +245,7 @@ void CMainFrame::UpdateSeekBar() {
 }
 
 void CMainFrame::UpdateCacheFill() {
-    const float fill = engine.GetMediaInfo().cacheFill;
+    const float fill = session.Info().cacheFill;
     if (fill != lastCacheFill) {
         lastCacheFill = fill;
         SetStatusText(QString::asprintf("Cache fill: %2.02f%%", static_cast<double>(fill)));

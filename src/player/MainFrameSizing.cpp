@@ -23,6 +23,7 @@ namespace {}  // namespace
 
 void CMainFrame::AttachVideoWindow() {
     videoWindow = view->GetVideoWindow();
+    session.SetVideoWindow(static_cast<unsigned long>(videoWindow));
     view->SetVideoMode(false);
 }
 
@@ -34,11 +35,11 @@ void CMainFrame::SetZoom(ZoomMode zoom) {
     // chosen while stopped (or during an audio clip) waits for the next
     // video clip. The media record still describes the last clip then, so
     // its video flag alone would resize a stopped window.
-    const EngineState state = engine.GetState();
-    if ((state != ENGINE_PLAYING && state != ENGINE_PAUSED) || !engine.GetMediaInfo().hasVideo) {
+    const EngineState state = session.State();
+    if ((state != ENGINE_PLAYING && state != ENGINE_PAUSED) || !session.Info().hasVideo) {
         return;
     }
-    const QSize size = ZoomedVideoSize(zoom, engine.GetVideoWidth(), engine.GetVideoHeight(), settings.nPresetZoom);
+    const QSize size = ZoomedVideoSize(zoom, session.VideoWidth(), session.VideoHeight(), settings.nPresetZoom);
     FitWindowToVideo(true, size.width(), size.height());
 }
 

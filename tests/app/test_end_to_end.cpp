@@ -117,7 +117,9 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
 
     // The engine draws into the view's video window.
     const std::string cmdline = test::ReadWholeFile(
-        "/proc/" + std::to_string(EngineControllerTestAccess(frame.GetEngine()).EnginePid()) + "/cmdline");
+        "/proc/" +
+        std::to_string(EngineControllerTestAccess(PlaybackSessionTestAccess(frame.GetSession()).Engine()).EnginePid()) +
+        "/cmdline");
     EXPECT_NE(cmdline.find(std::string("-wid") + '\0' + std::to_string(frame.GetVideoWindowId()) + '\0'),
               std::string::npos);
 
@@ -151,7 +153,7 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
                                                       {Qt::Key_Space, ENGINE_PLAYING, "Playing", 5000},
                                                       {Qt::Key_Period, ENGINE_STOPPED, "Stopped", 10000}}) {
         QTest::keyClick(&frame.Window(), key);
-        EXPECT_TRUE(PumpUntil([&] { return frame.GetEngine().GetState() == state; }, limitMs)) << status;
+        EXPECT_TRUE(PumpUntil([&] { return frame.GetSession().State() == state; }, limitMs)) << status;
         EXPECT_EQ(frame.Panel().StatusText(), status);
     }
 }

@@ -67,8 +67,8 @@ TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
         PlayerProcess player(second, runtime.Path(), arguments);
         ASSERT_TRUE(player.WaitForExit(20000)) << expected;
         EXPECT_EQ(player.ExitCode(), 0);
-        EXPECT_TRUE(
-            PumpUntil([&] { return frame.GetPlaylist().Entries() == std::vector<std::string>{expected}; }, 5000))
+        EXPECT_TRUE(PumpUntil(
+            [&] { return frame.GetSession().Playlist().Entries() == std::vector<std::string>{expected}; }, 5000))
             << expected;
     }
 
@@ -90,7 +90,7 @@ TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
     ASSERT_TRUE(bare.WaitForExit(20000));
     EXPECT_EQ(bare.ExitCode(), 0);
     PumpFor(200);
-    EXPECT_TRUE(frame.GetPlaylist().Entries().empty());  // as the unreadable playlist left it
+    EXPECT_TRUE(frame.GetSession().Playlist().Entries().empty());  // as the unreadable playlist left it
 }
 
 TEST_F(InstancesTest, AHundredPlayersStartedAtOnceAllHandOffWhileTheFirstIsStillStarting) {
@@ -115,7 +115,7 @@ TEST_F(InstancesTest, AHundredPlayersStartedAtOnceAllHandOffWhileTheFirstIsStill
     }
     EXPECT_TRUE(PumpUntil(
         [&] {
-            const auto entries = frame.GetPlaylist().Entries();
+            const auto entries = frame.GetSession().Playlist().Entries();
             return entries.size() == 1 && entries[0].starts_with("/m/clip");
         },
         5000));
@@ -126,8 +126,8 @@ TEST_F(InstancesTest, ARelativeArgumentNamesTheClipInTheWorkingFolder) {
     std::filesystem::current_path(firstFolder.Path());
     MainFrameTestAccess frame(StartFirst({"clip.avi"}));
     std::filesystem::current_path(oldFolder);
-    EXPECT_TRUE(PumpUntil([&] { return frame.GetCurrentClip() == firstFolder.File("clip.avi"); }, 5000))
-        << frame.GetCurrentClip();
+    EXPECT_TRUE(PumpUntil([&] { return frame.GetSession().Clip() == firstFolder.File("clip.avi"); }, 5000))
+        << frame.GetSession().Clip();
 }
 
 TEST_F(InstancesTest, WithMultipleInstancesAllowedTheSecondPlaysInItsOwnWindowUntilTerminated) {
@@ -138,7 +138,7 @@ TEST_F(InstancesTest, WithMultipleInstancesAllowedTheSecondPlaysInItsOwnWindowUn
     test::WriteWholeFile(second.Folder() + "/own.standin", "starting\nrecord " + record + "\n");
     PlayerProcess player(second, runtime.Path(), {"own.standin"});
     ExpectOwnWindow(player, "own.standin - TALENO");
-    EXPECT_TRUE(frame.GetPlaylist().Entries().empty());
+    EXPECT_TRUE(frame.GetSession().Playlist().Entries().empty());
     EXPECT_TRUE(
         PumpUntil([&] { return test::ReadWholeFile(record).find("get_time_pos") != std::string::npos; }, 10000));
 

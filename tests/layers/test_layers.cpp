@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,15 +40,19 @@ std::vector<std::string> Layers(const fs::path& root) {
     return layers;
 }
 
-// The folders that the sources of one folder include, other than itself.
-std::map<std::string, std::set<std::string>> IncludedBy(const fs::path& folder, const std::string& self) {
-    std::map<std::string, std::set<std::string>> files;  // included folder -> including files
-    const std::regex include(R"re(#include "(\w+)/)re");
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+// The layers that the sources of one folder, its subfolders too, include,
+// other than itself: "layer/...", <layer/...> or "../layer/...".
+std::map<std::string, std::set<std::string>> IncludedBy(const fs::path& folder, const std::string& self,
+                                                        const std::vector<std::string>& layers) {
+    std::map<std::string, std::set<std::string>> files;  // included layer -> including files
+    const std::regex include(R"re(#\s*include\s*["<](?:\.\./)*(\w+)/)re");
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
         const std::string ext = entry.path().extension().string();
         if (ext != ".h" && ext != ".cpp") continue;
         for (const std::string& used : Matches(Read(entry.path()), include)) {
-            if (used != self) files[used].insert(entry.path().filename().string());
+            if (used != self && std::find(layers.begin(), layers.end(), used) != layers.end()) {
+                files[used].insert(fs::relative(entry.path(), folder).string());
+            }
         }
     }
     return files;
@@ -56,14 +61,14 @@ std::map<std::string, std::set<std::string>> IncludedBy(const fs::path& folder, 
 TEST(LayersTest, FoldersIncludeAndLinkOnlyLowerLayersAndLinkWhatTheyInclude) {
     const fs::path root = TALENO_SOURCE_DIR;
     const std::vector<std::string> layers = Layers(root);
-    ASSERT_EQ(layers, (std::vector<std::string>{"platform", "system", "settings", "playlist", "engine", "shell",
-                                                "player", "prefs", "app"}));
+    ASSERT_EQ(layers, (std::vector<std::string>{"platform", "system", "settings", "playlist", "engine", "session",
+                                                "shell", "player", "prefs", "app"}));
     const std::regex linked(R"(taleno_(\w+))");
     for (std::size_t level = 0; level < layers.size(); ++level) {
         const std::string& self = layers[level];
         const std::set<std::string> below(layers.begin(), layers.begin() + level);
         std::set<std::string> included;
-        for (const auto& [used, files] : IncludedBy(root / "src" / self, self)) {
+        for (const auto& [used, files] : IncludedBy(root / "src" / self, self, layers)) {
             included.insert(used);
             for (const std::string& file : files) {
                 EXPECT_TRUE(below.count(used))

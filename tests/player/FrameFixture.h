@@ -42,7 +42,7 @@ protected:
         access->SetOpenFileDialog([this](QWidget*) { return ++openDialogs, std::string(); });
         access->SetStatusObserver([this](const QString& text) {
             statuses << text;
-            if (text == "Playing") played.push_back(access->GetCurrentClip());
+            if (text == "Playing") played.push_back(access->GetSession().Clip());
         });
         return *access;
     }
@@ -81,7 +81,7 @@ protected:
     }
 
     bool WaitForState(EngineState state, int timeoutMs = 8000) {
-        return PumpUntil([&] { return access->GetEngine().GetState() == state; }, timeoutMs);
+        return PumpUntil([&] { return access->GetSession().State() == state; }, timeoutMs);
     }
     bool WaitForStatus(const QString& text, int timeoutMs = 8000) {
         return PumpUntil([&] { return statuses.contains(text); }, timeoutMs);

@@ -4,9 +4,8 @@
 // built, and the desktop seams (Open dialog, message boxes, the browser).
 // `->` reaches the window itself.
 
-#include "engine/EngineControllerTestAccess.h"
-#include "platform/ScreenSaverGuardTestAccess.h"
 #include "player/MainFrame.h"
+#include "session/PlaybackSessionTestAccess.h"
 #include "shell/StatusPanelTestAccess.h"
 #include "shell/TALENOViewTestAccess.h"
 
@@ -33,9 +32,8 @@ public:
     bool SaveSettings() { return frame.SaveSettings(); }
 
     // What the frame owns and holds.
-    CEngineController& GetEngine() const { return frame.engine; }
-    std::string EngineArgumentLine() const { return EngineControllerTestAccess(frame.engine).ArgumentLine(); }
-    CPlaylist& GetPlaylist() const { return frame.playlist; }
+    CPlaybackSession& GetSession() const { return frame.session; }
+    std::string EngineArgumentLine() const { return PlaybackSessionTestAccess(frame.session).EngineArgumentLine(); }
     CStatusPanel* GetStatusPanel() const { return frame.statusPanel; }
     CVolumeToolBar* GetToolBar() const { return frame.toolBar; }
     CSeekBar* GetSeekBar() const { return frame.seekBar; }
@@ -43,16 +41,14 @@ public:
     // What the status panel shows, and the view's mode and children.
     StatusPanelTestAccess Panel() const { return StatusPanelTestAccess(*frame.statusPanel); }
     TALENOViewTestAccess ViewParts() const { return TALENOViewTestAccess(*frame.view); }
-    const std::string& GetCurrentClip() const { return frame.currentClip; }
     int GetZoomMode() const { return frame.zoomMode; }
     bool IsFullScreen() const { return frame.fullScreen; }
-    int GetAfterPlaybackAction() const { return frame.afterPlaybackAction; }
     int GetSeekHoldOff() const { return frame.seekHoldOff; }
     bool IsHidingPointer() const { return frame.hidePointerTimer.isActive(); }
     WId GetVideoWindowId() const { return frame.videoWindow; }
     int VerticalOverhead() const { return frame.VerticalOverhead(); }
     // Whether the screen saver and monitor power saving are kept off.
-    bool ScreenSaverDisabled() const { return ScreenSaverGuardTestAccess(frame.screenSaverGuard).IsDisabled(); }
+    bool ScreenSaverDisabled() const { return PlaybackSessionTestAccess(frame.session).ScreenSaverDisabled(); }
 
     // The menus and shortcuts as built.
     QAction* GetAction(int id) const { return frame.GetAction(id); }

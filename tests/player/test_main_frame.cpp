@@ -28,7 +28,7 @@ TEST_F(FrameTest, MarksFollowTheToggles) {
     EXPECT_EQ(marks(), (std::vector<bool>{false, true, false, true}));
     for (int id : {ID_PLAY_REPEAT, ID_AFTERPLAYBACK_SHUTDOWN, ID_VIEW_KEEPASPECTRATIO}) f.OnCommand(id);
     EXPECT_EQ(marks(), (std::vector<bool>{true, false, true, false}));
-    EXPECT_EQ(f.GetAfterPlaybackAction(), CMainFrame::AFTER_PLAYBACK_SHUTDOWN);
+    EXPECT_EQ(f.GetSession().AfterPlaybackAction(), CPlaybackSession::AFTER_PLAYBACK_SHUTDOWN);
 
     // Ctrl+2's own command and the menu item toggle the same bar.
     f.OnCommand(ID_VIEW_TOOLBAR);
@@ -51,7 +51,7 @@ TEST_F(FrameTest, StartsFromTheSettingsAndSavesWhatTheEngineTook) {
     EXPECT_TRUE(f.GetToolBar()->isHidden());
     EXPECT_FALSE(f.GetStatusPanel()->isHidden());
     // A volume outside 0..100 plays at 100, and the slider shows that, not 0.
-    EXPECT_EQ(f.GetEngine().GetVolume(), 100);
+    EXPECT_EQ(f.GetSession().Volume(), 100);
     EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);
     // The window is at least as high as its menu and bars.
     EXPECT_GE(f->height(), f.VerticalOverhead());
@@ -70,7 +70,7 @@ TEST_F(FrameTest, CloseWritesTheVolumeOnlyWhenItMoved) {
 
     MakeFrame();
     access->OnCommand(ID_VOLUME_25);
-    EXPECT_EQ(access->GetEngine().GetVolume(), 25);
+    EXPECT_EQ(access->GetSession().Volume(), 25);
     frame->close();
     EXPECT_NE(ReadWholeFile(folder.File("Taleno .ini")).find("nVolume=25"), std::string::npos);
 }

@@ -35,15 +35,15 @@ TEST_F(FrameTest, PauseStopAndCloseFollowTheState) {
 
     Send(ID_PLAY_PLAY);  // playing: nothing
     Send(ID_PLAY_PAUSE);
-    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_PAUSED);
+    EXPECT_EQ(f.GetSession().State(), ENGINE_PAUSED);
     // Paused: steps, seeks and Mute do nothing; Play resumes.
     Send(ID_PLAY_NEXT);
     Send(ID_PLAY_FORWARD10SECONDS);
     Send(ID_VOLUME_MUTE);
     Send(ID_PLAY_PLAY);
-    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_PLAYING);
+    EXPECT_EQ(f.GetSession().State(), ENGINE_PLAYING);
     Send(ID_PLAY_STOP);
-    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STOPPED);
+    EXPECT_EQ(f.GetSession().State(), ENGINE_STOPPED);
     ASSERT_TRUE(PumpUntil([&] { return statuses.size() == 6; }, 2000));
     // Stopping resets the display, and so does the engine's report of it.
     EXPECT_EQ(statuses, QStringList({"Starting...", "Playing", "Paused", "Playing", "Stopped", "Stopped"}));
@@ -56,9 +56,9 @@ TEST_F(FrameTest, PauseStopAndCloseFollowTheState) {
     ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
     f.OnCommand(ID_FILE_CLOSE);
     EXPECT_EQ(f->windowTitle(), "TALENO");
-    EXPECT_EQ(f.GetCurrentClip(), "");
+    EXPECT_EQ(f.GetSession().Clip(), "");
     f.OnCommand(ID_PLAY_PLAY);
-    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STOPPED);
+    EXPECT_EQ(f.GetSession().State(), ENGINE_STOPPED);
 }
 
 TEST_F(FrameTest, AUrlIsNamedByItsWholeText) {
@@ -91,7 +91,7 @@ TEST_F(FrameTest, CommandsWaitWhileStartingAndSeekStepsHoldTheSeekBar) {
     for (int id : {ID_PLAY_PLAY, ID_PLAY_PAUSE, ID_PLAY_NEXT, ID_PLAY_REWIND1MINUTE, ID_VOLUME_MUTE}) {
         f.OnCommand(id);
     }
-    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STARTING);
+    EXPECT_EQ(f.GetSession().State(), ENGINE_STARTING);
     ASSERT_TRUE(WaitForStatus("Playing"));
     PumpFor(40);
 
@@ -142,11 +142,11 @@ TEST_F(FrameTest, OpenUrlPassesTheTextAsTypedAndGoToSeeksOnlyWhilePlayingWithinT
     for (const char* url : {"", " http://h/a b.mp3 "}) {
         typed = {QString::fromLatin1(url)};
         f.OnCommand(ID_FILE_OPENURL);
-        EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>{url});
+        EXPECT_EQ(f.GetSession().Playlist().Entries(), std::vector<std::string>{url});
     }
     accept = false;
     f.OnCommand(ID_FILE_OPENURL);
-    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>{" http://h/a b.mp3 "});
+    EXPECT_EQ(f.GetSession().Playlist().Entries(), std::vector<std::string>{" http://h/a b.mp3 "});
     f.OnCommand(ID_APP_ABOUT);
     f.OnCommand(ID_FILE_PROPERTIES);  // in any state
     EXPECT_EQ(shown.front().toStdString(), "Go To");
@@ -179,8 +179,8 @@ TEST_F(FrameTest, ReportsAMissingEngineAndKeepsTheClip) {
     MainFrameTestAccess& f = MakeFrame("", "/nonexistent/mplayer");
     f.OpenPath(folder.File("a.avi"));
     ASSERT_TRUE(WaitForStatus("Engine not found!"));
-    EXPECT_EQ(f.GetCurrentClip(), folder.File("a.avi"));
-    EXPECT_EQ(f.GetEngine().GetState(), ENGINE_STOPPED);
+    EXPECT_EQ(f.GetSession().Clip(), folder.File("a.avi"));
+    EXPECT_EQ(f.GetSession().State(), ENGINE_STOPPED);
 }
 
 TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
@@ -197,11 +197,11 @@ TEST_F(FrameTest, PlaylistFilesAreKnownByExtensionInAnyCase) {
 
     for (const char* name : {"list.Pls", "list.TXT", "list.m3U8"}) {
         f.OpenPath(folder.File(name));
-        EXPECT_EQ(f.GetPlaylist().Count(), 2) << name;
+        EXPECT_EQ(f.GetSession().Playlist().Count(), 2) << name;
     }
     for (const char* name : {"clip.mp3", "noextension"}) {  // a clip, not a list
         f.OpenPath(folder.File(name));
-        EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({folder.File(name)})) << name;
+        EXPECT_EQ(f.GetSession().Playlist().Entries(), std::vector<std::string>({folder.File(name)})) << name;
     }
     f.OpenPath(folder.File("missing.m3u"));
     EXPECT_EQ(boxes, QStringList({"unable to open file"}));
@@ -218,14 +218,14 @@ TEST_F(FrameTest, DroppedFilesReplaceTheList) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&f.Window(), &drop);
-    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({a, b}));
+    EXPECT_EQ(f.GetSession().Playlist().Entries(), std::vector<std::string>({a, b}));
     ASSERT_TRUE(WaitForStatus("Playing"));
-    EXPECT_EQ(f.GetCurrentClip(), a);
+    EXPECT_EQ(f.GetSession().Clip(), a);
 
     // One dropped file is opened like any other.
     f.OnDropFiles({b});
     ASSERT_TRUE(PumpUntil([&] { return played.size() == 2; }, 8000));
-    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({b}));
+    EXPECT_EQ(f.GetSession().Playlist().Entries(), std::vector<std::string>({b}));
 }
 
 TEST_F(FrameTest, NextAndPreviousStepWhilePlayingAndPlayAndPauseMarkTheState) {
@@ -253,33 +253,33 @@ TEST_F(FrameTest, NextAndPreviousStepWhilePlayingAndPlayAndPauseMarkTheState) {
 
 TEST_F(FrameTest, TheWheelStepsTheVolumeByTenWithinItsRange) {
     MainFrameTestAccess& f = MakeFrame();
-    f.GetEngine().SetVolume(95);
+    f.GetSession().SetVolume(95);
     QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 360), Qt::NoButton, Qt::NoModifier,
                    Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&f.Window(), &up);
-    EXPECT_EQ(f.GetEngine().GetVolume(), 100);
+    EXPECT_EQ(f.GetSession().Volume(), 100);
     EXPECT_EQ(f.GetToolBar()->GetVolumePosition(), 100);
     f.OnMouseWheel(-120);
-    EXPECT_EQ(f.GetEngine().GetVolume(), 90);
-    f.GetEngine().SetVolume(3);
+    EXPECT_EQ(f.GetSession().Volume(), 90);
+    f.GetSession().SetVolume(3);
     f.OnMouseWheel(-1);
-    EXPECT_EQ(f.GetEngine().GetVolume(), 0);
+    EXPECT_EQ(f.GetSession().Volume(), 0);
 }
 
 TEST_F(FrameTest, RepeatWithAutoShuffleStartsTheShuffledListAgain) {
     MainFrameTestAccess& f = MakeFrame("bAutoShuffle=true\n");
     const std::string a = Script("a.standin", "print-id\nstarting\nsleep 800\nexit 0\n");
     const std::string b = Script("b.standin", "print-id\nstarting\nsleep 800\nexit 0\n");
-    PlaylistTestAccess(f.GetPlaylist()).SetRandomSource([] { return 0u; });  // two entries swap
+    PlaylistTestAccess(f.GetSession().Playlist()).SetRandomSource([] { return 0u; });  // two entries swap
     f.OnCommand(ID_PLAY_REPEAT);
     f.OnDropFiles({a, b});
     ASSERT_TRUE(PumpUntil([&] { return played.size() >= 3; }, 15000));
     EXPECT_EQ(std::vector<std::string>(played.begin(), played.begin() + 3), std::vector<std::string>({a, b, b}));
-    EXPECT_EQ(f.GetPlaylist().Entries(), std::vector<std::string>({b, a}));
+    EXPECT_EQ(f.GetSession().Playlist().Entries(), std::vector<std::string>({b, a}));
 
     // Without Repeat the end of the list ends playback.
     f.OnCommand(ID_PLAY_REPEAT);
-    ASSERT_TRUE(PumpUntil([&] { return played.size() >= 4 && f.GetEngine().GetState() == ENGINE_STOPPED; }, 15000));
+    ASSERT_TRUE(PumpUntil([&] { return played.size() >= 4 && f.GetSession().State() == ENGINE_STOPPED; }, 15000));
     PumpFor(300);
     EXPECT_EQ(played.size(), 4u);
 }
@@ -290,8 +290,8 @@ TEST_F(FrameTest, StopRemembersThePositionAndStartResumesBeforeIt) {
     ASSERT_TRUE(StorePosition(folder.Path(), clip, 6));
     PlayUntilPlaying(clip);
     EXPECT_NE(f.EngineArgumentLine().find("-ss 1 "), std::string::npos);
-    ASSERT_TRUE(PumpUntil([&] { return f.GetEngine().GetMediaInfo().timePosition >= 1; }, 5000));
-    const int position = f.GetEngine().GetMediaInfo().timePosition;
+    ASSERT_TRUE(PumpUntil([&] { return f.GetSession().Info().timePosition >= 1; }, 5000));
+    const int position = f.GetSession().Info().timePosition;
     f.OnCommand(ID_PLAY_STOP);
     EXPECT_EQ(ReadPosition(folder.Path(), clip), position);
 
@@ -320,18 +320,18 @@ TEST_F(FrameTest, ThePositionIsForgottenAtTheEndKeptWhenTheEngineDiesAndStoredWh
         PlayUntilPlaying(clip);
         ASSERT_TRUE(WaitForState(ENGINE_STOPPED));
         // The frame stores or forgets when it takes the engine's message.
-        const int known = f.GetEngine().GetMediaInfo().timePosition;
+        const int known = f.GetSession().Info().timePosition;
         const int expected = clip == ends ? -1 : clip == quiet ? 3 : known;
         EXPECT_TRUE(PumpUntil([&] { return ReadPosition(folder.Path(), clip) == expected; }, 3000)) << clip;
         PumpFor(100);
         EXPECT_EQ(ReadPosition(folder.Path(), clip), expected) << clip;
     }
-    EXPECT_GE(f.GetEngine().GetMediaInfo().timePosition, 1);
+    EXPECT_GE(f.GetSession().Info().timePosition, 1);
 
     const std::string clip = PlayingScript("clip.standin");
     PlayUntilPlaying(clip);
-    ASSERT_TRUE(PumpUntil([&] { return f.GetEngine().GetMediaInfo().timePosition >= 1; }, 5000));
-    const int position = f.GetEngine().GetMediaInfo().timePosition;
+    ASSERT_TRUE(PumpUntil([&] { return f.GetSession().Info().timePosition >= 1; }, 5000));
+    const int position = f.GetSession().Info().timePosition;
     f->close();
     EXPECT_EQ(ReadPosition(folder.Path(), clip), position);
 }

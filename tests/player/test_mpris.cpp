@@ -66,7 +66,7 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
 
     // Next with nothing playing does nothing, as the menu's Next.
     Playerctl({"next"});
-    EXPECT_EQ(access->GetEngine().GetState(), ENGINE_STOPPED);
+    EXPECT_EQ(access->GetSession().State(), ENGINE_STOPPED);
 
     // A Latin-1 name: its address is made of its bytes.
     const std::string script =
@@ -117,12 +117,12 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     played.clear();
     for (const char* refused : {"file:b.avi", "b.avi", "file://other.host/b.avi", "http://[bad"}) {
         OpenUri(refused);
-        EXPECT_EQ(access->GetPlaylist().Entries(), (std::vector<std::string>{script, second})) << refused;
+        EXPECT_EQ(access->GetSession().Playlist().Entries(), (std::vector<std::string>{script, second})) << refused;
     }
     OpenUri(url);
     ASSERT_TRUE(PumpUntil([&] { return !played.empty(); }, 8000));
     EXPECT_EQ(played, std::vector<std::string>{script});
-    EXPECT_EQ(access->GetPlaylist().Entries(), std::vector<std::string>{script});
+    EXPECT_EQ(access->GetSession().Playlist().Entries(), std::vector<std::string>{script});
 
     Playerctl({"stop"});
     EXPECT_TRUE(WaitForState(ENGINE_STOPPED));

@@ -58,7 +58,7 @@ TEST_F(FrameTest, TheCountdownOpensAtTheEndOfTheListOnlyWithShutdownChosen) {
     ASSERT_TRUE(PumpUntil([&] { return !opened.isEmpty(); }, 5000));
     EXPECT_EQ(opened, QStringList{"Shutdown"});
     // Cancel keeps Shutdown chosen; with Repeat the list never ends.
-    EXPECT_EQ(f.GetAfterPlaybackAction(), CMainFrame::AFTER_PLAYBACK_SHUTDOWN);
+    EXPECT_EQ(f.GetSession().AfterPlaybackAction(), CPlaybackSession::AFTER_PLAYBACK_SHUTDOWN);
     f.OnCommand(ID_PLAY_REPEAT);
     f.OpenPath(ends);
     ASSERT_TRUE(PumpUntil([&] { return played.size() >= 3; }, 10000));

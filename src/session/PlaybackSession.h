@@ -1,0 +1,167 @@
+#pragma once
+// The playback session: what the player does with clips, without a window.
+//
+// It owns the engine controller, the playlist and the screen-saver guard,
+// and keeps the rules of playback: what opening a file or a playlist file
+// means, what Play, Stop, Pause, Next, Previous, the seeks, Mute and the F1
+// to F8 commands do in each engine state, where a remembered position
+// resumes a clip and when it is stored or forgotten, what follows the end
+// of a clip (the next entry, Repeat, Auto Shuffle, the after-playback
+// step), and when the screen saver is kept off.
+//
+// It tells the main window what happened through signals, so the window
+// keeps only what is shown: menus, bars, captions, sizes, full screen. The
+// engine's and the playlist's signals are taken queued, so the session
+// answers once the call that caused them has returned; after every such
+// answer, Changed follows.
+//
+// Everything runs on the user-interface thread.
+
+#include "engine/EngineController.h"
+#include "platform/ScreenSaverGuard.h"
+#include "playlist/Playlist.h"
+#include "settings/Settings.h"
+
+#include <QObject>
+
+#include <string>
+#include <vector>
+
+namespace taleno {
+
+class CPlaybackSession : public QObject {
+    Q_OBJECT
+
+public:
+    // After Playback choices.
+    enum AfterPlayback { AFTER_PLAYBACK_NOTHING = 0, AFTER_PLAYBACK_SHUTDOWN = 1 };
+
+    // moduleFolder: the program's folder (the positions file, the bundled
+    // engine). The screen-saver time-outs are captured here.
+    explicit CPlaybackSession(const std::string& moduleFolder);
+    // Stops a running engine and restores the screen-saver time-outs.
+    ~CPlaybackSession() override;
+
+    // The settings: the engine's options and path, and the rules that
+    // depend on them (positions, Auto Shuffle, the screen-saver mode).
+    void ApplySettings(const SettingsRecord& record);
+    // The video window the engine draws into.
+    void SetVideoWindow(unsigned long window) { videoWindow = window; }
+
+    // --- opening ---------------------------------------------------------
+    // A playlist file (txt, pls, m3u, m3u8, ram in any case) is loaded,
+    // shuffled with Auto Shuffle; anything else becomes the only entry. The
+    // first entry then plays.
+    void OpenPath(const std::string& path);
+    // Files dropped together: they replace the playlist and the first plays.
+    void OpenFiles(const std::vector<std::string>& paths);
+
+    // --- commands ----------------------------------------------------------
+    // Play: starts the current clip while stopped, resumes while paused.
+    void Play();
+    // Stop while a clip runs: its position is remembered (when positions
+    // are), the engine stops.
+    void Stop();
+    // Close: stops and forgets the current clip.
+    void Close();
+    void TogglePause();
+    // Next and Previous, only while playing.
+    void Next();
+    void Previous();
+    // Seeks by seconds from the position, only while playing; the target
+    // goes out with Seeked. True when the seek went to the engine.
+    bool SeekBy(int seconds);
+    // Seeks to the second, only while playing and within the clip; true
+    // when the seek went to the engine.
+    bool SeekTo(int seconds);
+    // Seeks to a percent of the clip's length, only while playing and when
+    // it is not the percent sought last. True when the seek went out.
+    bool SeekToPercent(int percent);
+    void Mute();
+    // 0 to 100; sent at once while playing, otherwise at the next start.
+    void SetVolume(int volume);
+    // A slave command of the user's (F1 to F8), as typed.
+    void SendUserCommand(const std::string& command);
+    void SetRepeat(bool on) { repeat = on; }
+    void SetAfterPlayback(AfterPlayback action) { afterPlayback = action; }
+
+    // The player closes: the position of a clip that is playing or paused is
+    // remembered, the engine stops and the screen saver comes back.
+    void Shutdown();
+
+    // --- state -------------------------------------------------------------
+    EngineState State() const { return engine.GetState(); }
+    bool IsRunning() const;
+    const MediaInfo& Info() const { return engine.GetMediaInfo(); }
+    // The clip played or last played; "" after Close.
+    const std::string& Clip() const { return currentClip; }
+    int Volume() const { return engine.GetVolume(); }
+    bool Repeat() const { return repeat; }
+    AfterPlayback AfterPlaybackAction() const { return afterPlayback; }
+    // The picture size (0..9999) and the video bit rate of the clip.
+    int VideoWidth() const { return engine.GetVideoWidth(); }
+    int VideoHeight() const { return engine.GetVideoHeight(); }
+    int VideoBitrate() { return engine.GetVideoBitrate(); }
+    CPlaylist& Playlist() { return playlist; }
+
+signals:
+    // The engine is starting for the clip.
+    void ClipStarting();
+    // The engine plays the clip: what is known of it can be shown.
+    void ClipPlaying();
+    // The engine could not start or gave up while starting.
+    void ClipFailed();
+    // The engine stopped (Stop, Close, a new clip) or ended by itself.
+    void ClipStopped();
+    // The engine program is missing: nothing was started.
+    void EngineNotFound();
+    // A playlist file could not be read ("unable to open file").
+    void OpenFailed();
+    // A seek went to the engine; the position jumps to the second.
+    void Seeked(int seconds);
+    // Nothing is left to play; shutDown: the after-playback step is Shutdown.
+    void PlaybackEnded(bool shutDown);
+    // One engine output line for the log (with logging on).
+    void LogLine(const std::string& line);
+    // After every answer to the engine or the playlist.
+    void Changed();
+
+private:
+    // Tests read the engine's arguments and the screen-saver guard.
+    friend class PlaybackSessionTestAccess;
+
+    // Stops the engine and answers at once (the engine's own EngineStopped
+    // follows later).
+    void StopEngine();
+    // Stops any running engine and starts the file.
+    void PlayEntry(const std::string& file);
+    void StartPlayback();
+    void Step(int (CPlaylist::*step)());
+    // After a clip ended or failed: the next entry, Repeat, Auto Shuffle,
+    // end of playback.
+    void AdvanceAfterClip();
+    void OnEnginePlaying();
+    void OnEngineFailed();
+    void OnEngineFinished();
+    void OnEngineStopped();
+    // Remembers the clip's position, or forgets it; only with positions on.
+    void StorePosition(int seconds);
+    void ForgetPosition();
+
+    std::string moduleFolder;
+    std::string defaultEnginePath;
+    std::string enginePath;  // as resolved from the settings
+    unsigned long videoWindow = 0;
+    SettingsRecord settings;
+
+    CEngineController engine;
+    CPlaylist playlist;
+    CScreenSaverGuard screenSaverGuard;
+
+    std::string currentClip;
+    int lastSeekPercent = 0;
+    bool repeat = false;
+    AfterPlayback afterPlayback = AFTER_PLAYBACK_NOTHING;
+};
+
+}  // namespace taleno
