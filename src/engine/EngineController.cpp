@@ -133,7 +133,7 @@ void CEngineController::Stop() {
         outputWatch->setEnabled(false);
     }
     WaitCursor waitCursor;
-    HandOver("quit");
+    HandOver("quit", 0);
     quitTries = 1;
     ++stopsOwed;
     if (process.WaitForExit(kQuitWaitMs)) {
@@ -147,7 +147,7 @@ void CEngineController::Stop() {
 void CEngineController::OnQuitTick() {
     if (!process.HasExited() && quitTries < kQuitTries) {
         ++quitTries;
-        HandOver("quit");
+        HandOver("quit", 0);
         if (!process.HasExited()) {
             return;
         }
@@ -443,9 +443,11 @@ void CEngineController::MonitorLoop() {
 
 // --- slave commands --------------------------------------------------------
 
-int CEngineController::SendCommand(const std::string& text) { return quitTries > 0 ? -1 : HandOver(text); }
+int CEngineController::SendCommand(const std::string& text) {
+    return quitTries > 0 ? -1 : HandOver(text, kCommandWaitMs);
+}
 
-int CEngineController::HandOver(const std::string& text) {
+int CEngineController::HandOver(const std::string& text, int waitMs) {
     if (!process.IsInputOpen() || !commandReady) {
         return -1;
     }
@@ -456,15 +458,18 @@ int CEngineController::HandOver(const std::string& text) {
     // a long command can never run into the next one.
     std::string line = text.substr(0, kCommandBufferSize - 2);
     line.push_back('\n');
-    if (commandDone->TryWait()) {
+    // The writer is done with a command in microseconds unless the engine
+    // has stopped taking its input; a command is not lost to that moment.
+    if (commandDone->TryWait() || (!writerIdle && waitMs > 0 && commandDone->Wait(waitMs))) {
         writerIdle = true;
     }
-    if (writerIdle) {
-        writerIdle = false;
-        std::memcpy(commandBuffer, line.data(), line.size());
-        commandBuffer[line.size()] = '\0';
-        commandReady->Signal();
+    if (!writerIdle) {
+        return -1;
     }
+    writerIdle = false;
+    std::memcpy(commandBuffer, line.data(), line.size());
+    commandBuffer[line.size()] = '\0';
+    commandReady->Signal();
     return 0;
 }
 
@@ -473,18 +478,16 @@ void CEngineController::Pause(int pause) {
         return;
     }
     if (pause == 1) {
-        SendCommand("pause");
-        state = ENGINE_PAUSED;
+        if (SendCommand("pause") == 0) {
+            state = ENGINE_PAUSED;
+        }
         return;
     }
-    state = ENGINE_PLAYING;
-    if (volumePending) {
+    char text[32];
+    std::snprintf(text, sizeof text, "volume %d 1 pause", volume);
+    if (SendCommand(volumePending ? text : "pause") == 0) {
         volumePending = false;
-        char text[32];
-        std::snprintf(text, sizeof text, "volume %d 1 pause", volume);
-        SendCommand(text);
-    } else {
-        SendCommand("pause");
+        state = ENGINE_PLAYING;
     }
 }
 
@@ -528,7 +531,8 @@ void CEngineController::RequestTimePosition() {
     if (HasExited() || state == ENGINE_PAUSED) {
         return;
     }
-    SendCommand("get_time_pos");
+    // Not waited for: a request lost now is made again at the next tick.
+    HandOver("get_time_pos", 0);
 }
 
 }  // namespace taleno

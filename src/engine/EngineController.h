@@ -63,6 +63,8 @@ public:
     static constexpr int kMonitorLimitSeconds = 20;
     // The command buffer: 39 bytes of text and the terminating zero.
     static constexpr int kCommandBufferSize = 40;
+    // How long a command waits for the one before it to be written.
+    static constexpr int kCommandWaitMs = 50;
 
     CEngineController();
     // Terminates a running engine and leaves no process or thread behind.
@@ -84,13 +86,14 @@ public:
     EngineState GetState() const { return state; }
 
     // --- slave commands --------------------------------------------------
-    // Hands one command (a line feed is appended) to the writer thread.
+    // Hands one command (a line feed is appended) to the writer thread: 0.
     // -1 when it cannot be handed over (no engine, engine gone, engine
-    // stopping); 0 otherwise, also when it was dropped because the previous
-    // command is still being written. A command longer than 38
+    // stopping), and when the previous command is still being written 50 ms
+    // later (the engine does not take its input). A command longer than 38
     // characters is cut to 38, so its line feed is never lost.
     int SendCommand(const std::string& text);
     // 1 pauses, any other value resumes (sending a volume set meanwhile).
+    // The state changes only when the command was handed over.
     void Pause(int pause);
     void Mute();
     // Outside 0..100 the volume becomes 100. Sent at once while playing,
@@ -162,8 +165,9 @@ private:
     void StopMonitorThread();
     void WriterLoop();
     void MonitorLoop();
-    // SendCommand's hand-over, also to an engine being stopped.
-    int HandOver(const std::string& text);
+    // SendCommand's hand-over, also to an engine being stopped, waiting up
+    // to waitMs for the writer to be done with the command before.
+    int HandOver(const std::string& text, int waitMs);
 
     EngineState state = ENGINE_STOPPED;
     SettingsRecord settings;

@@ -177,6 +177,9 @@ void CMainFrame::ResetAfterStop() {
 void CMainFrame::TogglePause() {
     const EngineState before = session.State();
     session.TogglePause();
+    if (session.State() == before) {
+        return;  // the engine did not take the command
+    }
     if (before == ENGINE_PLAYING) {
         statusPanel->StopInfoRotation();
         SetStatusText(QStringLiteral("Paused"));

@@ -131,6 +131,15 @@ TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
     EXPECT_EQ(engine.GetVolume(), 40);
 }
 
+TEST_F(EngineControllerTest, AnEngineThatTakesNoInputRefusesCommandsAndPauseKeepsTheState) {
+    StartScript("deaf\nprint-id\nstarting\n");
+    int sent = 0;
+    while (sent < 10000 && engine.SendCommand("get_time_pos") == 0) ++sent;
+    EXPECT_LT(sent, 10000);  // the pipe filled up and the writer is stuck
+    engine.Pause(1);
+    EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
+}
+
 TEST_F(EngineControllerTest, FloodingEngineIsStoppedByTheGuard) {
     StartScript("flood\n", ENGINE_STARTING);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 20000));

@@ -15,6 +15,7 @@
 //   flood            prints distinct lines without end
 // Settings, in force from the start wherever they stand in the script:
 //   ignore-quit      "quit" and the end of the input no longer end the engine
+//   deaf             standard input is never read, so it fills up
 //   answer-time      "get_time_pos" is answered with "ANS_TIME_POSITION=<s>"
 //   record <file>    every byte received on standard input is appended to
 //                    <file>, exactly as received
@@ -44,6 +45,7 @@ namespace {
 std::mutex g_outputMutex;
 std::atomic<bool> g_silent{false};
 bool g_ignoreQuit = false;
+bool g_deaf = false;
 bool g_answerTime = false;
 int g_recordFd = -1;
 
@@ -126,6 +128,8 @@ std::vector<Step> LoadScript(const std::string& path) {
         Step step{line.substr(0, blank), blank == std::string::npos ? "" : line.substr(blank + 1)};
         if (step.verb == "ignore-quit") {
             g_ignoreQuit = true;
+        } else if (step.verb == "deaf") {
+            g_deaf = true;
         } else if (step.verb == "answer-time") {
             g_answerTime = true;
         } else if (step.verb == "record") {
@@ -178,7 +182,7 @@ int main(int argc, char** argv) {
     } else {
         steps = LoadScript(script);
     }
-    std::thread(ServeCommands).detach();
+    if (!g_deaf) std::thread(ServeCommands).detach();
     for (const Step& step : steps) RunStep(step);
     for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
 }
