@@ -146,26 +146,6 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     EXPECT_TRUE(f->isMaximized());
 }
 
-TEST_F(FrameWindowTest, TheEnginesWindowSurvivesAlwaysOnTopAndFullScreen) {
-    if (QGuiApplication::platformName() != "xcb") {
-        GTEST_SKIP() << "needs an X display";
-    }
-    MainFrameTestAccess& f = ShowFrame();
-    PlayUntilPlaying(PlayingScript("clip.standin"));
-    const WId id = f.GetVideoWindowId();
-    EXPECT_NE(f.EngineArgumentLine().find("-wid " + std::to_string(id) + " "), std::string::npos);
-    const WId topLevel = f->winId();
-
-    for (int command : {ID_VIEW_ALWAYSONTOP, ID_VIEW_FULLSCREEN, ID_VIEW_FULLSCREEN, ID_VIEW_ALWAYSONTOP}) {
-        f.OnCommand(command);
-        PumpFor(150);
-    }
-    // Neither native window was made anew (that the X window stays where the
-    // view put it is tried in test_video_view.cpp).
-    EXPECT_EQ(f.ViewParts().VideoWindow()->internalWinId(), id);
-    EXPECT_EQ(f->winId(), topLevel);
-}
-
 // The size rules on their own: the edge cases a shown window does not reach.
 
 TEST(VideoSizingTest, ZoomSizesTruncateAndStayInRange) {
