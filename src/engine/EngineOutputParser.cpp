@@ -158,7 +158,7 @@ std::optional<float> ScanDecimal(std::string_view text) {
 
 }  // namespace
 
-void CEngineOutputParser::ResetMediaInfo() { info_ = MediaInfo{}; }
+void CEngineOutputParser::ResetMediaInfo() { info = MediaInfo{}; }
 
 int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
     for (const Rule& rule : kRules) {
@@ -176,36 +176,36 @@ int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
         switch (rule.kind) {
         case Kind::TimePosition:
             if (const auto number = ScanInteger(value); number && *number >= 0) {
-                info_.*rule.integer = std::min<std::int64_t>(std::int64_t{*number} + 1, kMaxSeconds);
+                info.*rule.integer = std::min<std::int64_t>(std::int64_t{*number} + 1, kMaxSeconds);
             }
             break;
         case Kind::Seconds:
             if (const auto number = ScanInteger(value)) {
-                info_.*rule.integer = std::clamp(*number, 0, kMaxSeconds);
+                info.*rule.integer = std::clamp(*number, 0, kMaxSeconds);
             }
             break;
         case Kind::Integer:
             if (const auto number = ScanInteger(value)) {
-                info_.*rule.integer = *number;
+                info.*rule.integer = *number;
             }
             break;
         case Kind::Percent:
             if (const auto number = ScanDecimal(value)) {
-                info_.*rule.decimal = std::clamp(*number, 0.0f, kMaxCacheFill);
+                info.*rule.decimal = std::clamp(*number, 0.0f, kMaxCacheFill);
             }
             break;
         case Kind::Decimal:
             if (const auto number = ScanDecimal(value)) {
-                info_.*rule.decimal = *number;
+                info.*rule.decimal = *number;
             }
             break;
         case Kind::Text:
         case Kind::Tag:
             if (!value.empty()) {
-                info_.*rule.text = std::string(value);
+                info.*rule.text = std::string(value);
             }
             break;
-        case Kind::NoVideo: info_.hasVideo = false; break;
+        case Kind::NoVideo: info.hasVideo = false; break;
         case Kind::Event: return rule.event;
         }
         return ENGINE_EVENT_NONE;
@@ -213,12 +213,12 @@ int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
     return ENGINE_EVENT_NONE;
 }
 
-std::int32_t CEngineOutputParser::GetVideoWidth() const { return std::clamp(info_.videoWidth, 0, kMaxPictureSize); }
+std::int32_t CEngineOutputParser::GetVideoWidth() const { return std::clamp(info.videoWidth, 0, kMaxPictureSize); }
 
-std::int32_t CEngineOutputParser::GetVideoHeight() const { return std::clamp(info_.videoHeight, 0, kMaxPictureSize); }
+std::int32_t CEngineOutputParser::GetVideoHeight() const { return std::clamp(info.videoHeight, 0, kMaxPictureSize); }
 
 std::int32_t CEngineOutputParser::GetVideoBitrate(const std::string& mediaPath) {
-    if (info_.hasVideo && info_.videoBitrate == 0) {
+    if (info.hasVideo && info.videoBitrate == 0) {
         std::error_code error;
         const std::uintmax_t bytes = std::filesystem::file_size(mediaPath, error);
         // File sizes are taken in full: a clip over 2 GiB must not wrap into
@@ -228,16 +228,15 @@ std::int32_t CEngineOutputParser::GetVideoBitrate(const std::string& mediaPath) 
                 ? 0
                 : static_cast<std::int64_t>(std::min<std::uintmax_t>(bytes, std::numeric_limits<std::int64_t>::max()));
         std::int64_t estimate = 0;
-        if (info_.length != 0) {
-            const std::int64_t bytesPerSecond =
-                std::clamp<std::int64_t>(size / info_.length, std::numeric_limits<std::int32_t>::min(),
-                                         std::numeric_limits<std::int32_t>::max());
-            estimate = bytesPerSecond * 8 - info_.audioBitrate;
+        if (info.length != 0) {
+            const std::int64_t bytesPerSecond = std::clamp<std::int64_t>(
+                size / info.length, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+            estimate = bytesPerSecond * 8 - info.audioBitrate;
         }
-        info_.videoBitrate = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        info.videoBitrate = static_cast<std::int32_t>(std::clamp<std::int64_t>(
             estimate, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
     }
-    return info_.videoBitrate;
+    return info.videoBitrate;
 }
 
 bool IsEndOfClipLine(const std::string& line) {

@@ -32,7 +32,7 @@ public:
     // code for the controller, ENGINE_EVENT_NONE when the line carries none.
     int ParseLine(const std::string& line, EngineState state);
 
-    const MediaInfo& GetMediaInfo() const { return info_; }
+    const MediaInfo& GetMediaInfo() const { return info; }
 
     // The picture size as announced, limited to 0..9999 so that window
     // sizing never sees a negative or absurd size.
@@ -46,7 +46,7 @@ public:
     std::int32_t GetVideoBitrate(const std::string& mediaPath);
 
 private:
-    MediaInfo info_;
+    MediaInfo info;
 };
 
 }  // namespace taleno

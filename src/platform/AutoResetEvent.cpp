@@ -7,27 +7,27 @@ namespace taleno {
 void AutoResetEvent::Signal() {
     {
         std::lock_guard lock(mutex_);
-        signalled_ = true;
+        signalled = true;
     }
-    changed_.notify_one();
+    changed.notify_one();
 }
 
 bool AutoResetEvent::TryWait() {
     std::lock_guard lock(mutex_);
-    bool was = signalled_;
-    signalled_ = false;
+    bool was = signalled;
+    signalled = false;
     return was;
 }
 
 bool AutoResetEvent::Wait(int timeoutMs) {
     std::unique_lock lock(mutex_);
-    auto isSet = [this] { return signalled_; };
+    auto isSet = [this] { return signalled; };
     if (timeoutMs < 0) {
-        changed_.wait(lock, isSet);
-    } else if (!changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), isSet)) {
+        changed.wait(lock, isSet);
+    } else if (!changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), isSet)) {
         return false;
     }
-    signalled_ = false;
+    signalled = false;
     return true;
 }
 

@@ -21,8 +21,8 @@ public:
 
 private:
     std::mutex mutex_;
-    std::condition_variable changed_;
-    bool signalled_ = false;
+    std::condition_variable changed;
+    bool signalled = false;
 };
 
 }  // namespace taleno

@@ -111,8 +111,8 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, int niceness) {
         return false;
     }
     {
-        std::lock_guard lock(inputMutex_);
-        if (inputFd_ >= 0) {
+        std::lock_guard lock(inputMutex);
+        if (inputFd >= 0) {
             return false;
         }
     }
@@ -173,18 +173,18 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, int niceness) {
 
     ::fcntl(output[0], F_SETFL, ::fcntl(output[0], F_GETFL) | O_NONBLOCK);
     {
-        std::lock_guard lock(processMutex_);
+        std::lock_guard lock(processMutex);
         pid_.store(pid);
         reaped_ = false;
-        waitStatus_ = -1;
+        waitStatus = -1;
     }
     {
-        std::lock_guard lock(inputMutex_);
-        inputFd_ = input[1];
-        closeRequested_ = false;
+        std::lock_guard lock(inputMutex);
+        inputFd = input[1];
+        closeRequested = false;
     }
     outputFd_ = output[0];
-    lookAhead_.clear();
+    lookAhead.clear();
     return true;
 }
 
@@ -193,28 +193,28 @@ int ChildProcess::Peek(char* buffer, int max) {
         return 0;
     }
     auto wanted = static_cast<std::size_t>(max);
-    if (outputFd_ >= 0 && lookAhead_.size() < wanted) {
+    if (outputFd_ >= 0 && lookAhead.size() < wanted) {
         char chunk[256];
-        std::size_t room = std::min(wanted - lookAhead_.size(), sizeof chunk);
+        std::size_t room = std::min(wanted - lookAhead.size(), sizeof chunk);
         ssize_t n;
         do {
             n = ::read(outputFd_, chunk, room);
         } while (n < 0 && errno == EINTR);
         if (n > 0) {
-            lookAhead_.insert(lookAhead_.end(), chunk, chunk + n);
+            lookAhead.insert(lookAhead.end(), chunk, chunk + n);
         }
     }
-    std::size_t count = std::min(lookAhead_.size(), wanted);
+    std::size_t count = std::min(lookAhead.size(), wanted);
     if (buffer != nullptr) {
-        std::copy_n(lookAhead_.begin(), count, buffer);
+        std::copy_n(lookAhead.begin(), count, buffer);
     }
     return static_cast<int>(count);
 }
 
 int ChildProcess::ReadByte() {
-    if (!lookAhead_.empty()) {
-        auto byte = static_cast<unsigned char>(lookAhead_.front());
-        lookAhead_.erase(lookAhead_.begin());
+    if (!lookAhead.empty()) {
+        auto byte = static_cast<unsigned char>(lookAhead.front());
+        lookAhead.erase(lookAhead.begin());
         return byte;
     }
     if (outputFd_ < 0) {
@@ -231,12 +231,12 @@ int ChildProcess::ReadByte() {
 bool ChildProcess::Write(const char* data, std::size_t size) {
     int fd;
     {
-        std::lock_guard lock(inputMutex_);
-        if (inputFd_ < 0 || closeRequested_) {
+        std::lock_guard lock(inputMutex);
+        if (inputFd < 0 || closeRequested) {
             return false;
         }
-        fd = inputFd_;
-        ++writersInside_;
+        fd = inputFd;
+        ++writersInside;
     }
     bool ok = true;
     while (size > 0) {
@@ -249,11 +249,11 @@ bool ChildProcess::Write(const char* data, std::size_t size) {
         data += n;
         size -= static_cast<std::size_t>(n);
     }
-    std::lock_guard lock(inputMutex_);
-    --writersInside_;
-    if (closeRequested_ && writersInside_ == 0) {
-        CloseFd(inputFd_);
-        closeRequested_ = false;
+    std::lock_guard lock(inputMutex);
+    --writersInside;
+    if (closeRequested && writersInside == 0) {
+        CloseFd(inputFd);
+        closeRequested = false;
     }
     return ok;
 }
@@ -266,12 +266,12 @@ void ChildProcess::ReapLocked() {
         r = ::waitpid(pid, &status, 0);
     } while (r < 0 && errno == EINTR);
     // ECHILD: someone else reaped it; it has ended all the same.
-    waitStatus_ = r == pid ? status : -1;
+    waitStatus = r == pid ? status : -1;
     reaped_ = true;
 }
 
 bool ChildProcess::HasExited() {
-    std::lock_guard lock(processMutex_);
+    std::lock_guard lock(processMutex);
     if (reaped_) {
         return true;
     }
@@ -306,7 +306,7 @@ bool ChildProcess::WaitForExit(int timeoutMs) {
 }
 
 void ChildProcess::Terminate() {
-    std::lock_guard lock(processMutex_);
+    std::lock_guard lock(processMutex);
     if (reaped_) {
         return;
     }
@@ -318,33 +318,33 @@ void ChildProcess::Terminate() {
 }
 
 int ChildProcess::ExitCode() {
-    std::lock_guard lock(processMutex_);
-    if (!reaped_ || waitStatus_ < 0) {
+    std::lock_guard lock(processMutex);
+    if (!reaped_ || waitStatus < 0) {
         return -1;
     }
-    if (WIFEXITED(waitStatus_)) {
-        return WEXITSTATUS(waitStatus_);
+    if (WIFEXITED(waitStatus)) {
+        return WEXITSTATUS(waitStatus);
     }
-    return WIFSIGNALED(waitStatus_) ? 128 + WTERMSIG(waitStatus_) : -1;
+    return WIFSIGNALED(waitStatus) ? 128 + WTERMSIG(waitStatus) : -1;
 }
 
 void ChildProcess::CloseInput() {
-    std::lock_guard lock(inputMutex_);
-    if (writersInside_ > 0) {
-        closeRequested_ = inputFd_ >= 0;
+    std::lock_guard lock(inputMutex);
+    if (writersInside > 0) {
+        closeRequested = inputFd >= 0;
     } else {
-        CloseFd(inputFd_);
+        CloseFd(inputFd);
     }
 }
 
 void ChildProcess::CloseOutput() {
     CloseFd(outputFd_);
-    lookAhead_.clear();
+    lookAhead.clear();
 }
 
 bool ChildProcess::IsInputOpen() {
-    std::lock_guard lock(inputMutex_);
-    return inputFd_ >= 0 && !closeRequested_;
+    std::lock_guard lock(inputMutex);
+    return inputFd >= 0 && !closeRequested;
 }
 
 }  // namespace taleno

@@ -103,25 +103,25 @@ public:
     pid_t Pid() const { return pid_.load(); }
 
 private:
-    void ReapLocked();  // waits for the child; processMutex_ held
+    void ReapLocked();  // waits for the child; processMutex held
 
     // The output pipe, read by one thread only.
     int outputFd_ = -1;
-    std::vector<char> lookAhead_;  // bytes taken off the pipe by Peek, not yet read
+    std::vector<char> lookAhead;  // bytes taken off the pipe by Peek, not yet read
 
     // The input pipe: a descriptor is closed only when no Write is using it,
     // so a closed number is never written to after being reused elsewhere.
-    std::mutex inputMutex_;
-    int inputFd_ = -1;
-    int writersInside_ = 0;
-    bool closeRequested_ = false;
+    std::mutex inputMutex;
+    int inputFd = -1;
+    int writersInside = 0;
+    bool closeRequested = false;
 
-    // The child; `processMutex_` orders reaping against killing, so a group is
+    // The child; `processMutex` orders reaping against killing, so a group is
     // never signalled after its leader was reaped (its id could be reused).
-    std::mutex processMutex_;
+    std::mutex processMutex;
     std::atomic<pid_t> pid_{0};
     bool reaped_ = true;
-    int waitStatus_ = 0;
+    int waitStatus = 0;
 };
 
 }  // namespace taleno

@@ -258,14 +258,14 @@ bool DeleteProfileKey(const std::string& file, const std::string& section, const
 
 ProfileEdit::ProfileEdit(std::string file, std::string section, KeyMatch match)
     : file_(std::move(file)), section_(std::move(section)), match_(match) {
-    readable_ = ReadProfileFile(file_, text_) != FileState::Unreadable;
+    readable = ReadProfileFile(file_, text_) != FileState::Unreadable;
     // New lines follow the file's first line end; CR LF when it has none.
     std::size_t nl = text_.find('\n');
-    lineEnd_ = (nl != npos && (nl == 0 || text_[nl - 1] != '\r')) ? "\n" : "\r\n";
+    lineEnd = (nl != npos && (nl == 0 || text_[nl - 1] != '\r')) ? "\n" : "\r\n";
 }
 
 bool ProfileEdit::Write(const std::string& key, const std::string& value) {
-    if (!readable_ || !ValidSection(section_) || !ValidKey(key) || value.find('\n') != npos) {
+    if (!readable || !ValidSection(section_) || !ValidKey(key) || value.find('\n') != npos) {
         return false;
     }
     const std::string newLine = key + "=" + value;
@@ -281,20 +281,20 @@ bool ProfileEdit::Write(const std::string& key, const std::string& value) {
     if (loc.sectionFound) {
         const LineSpan& after = loc.lastKeyLine;
         // The line we insert after may be the file's last one, without a line end.
-        std::string insert = (after.end == after.next) ? lineEnd_ : std::string();
+        std::string insert = (after.end == after.next) ? lineEnd : std::string();
         insert += newLine;
-        insert += lineEnd_;
+        insert += lineEnd;
         text_.insert(after.next, insert);
     } else {
-        if (!text_.empty() && text_.back() != '\n') text_ += lineEnd_;
-        text_ += "[" + section_ + "]" + lineEnd_ + newLine + lineEnd_;
+        if (!text_.empty() && text_.back() != '\n') text_ += lineEnd;
+        text_ += "[" + section_ + "]" + lineEnd + newLine + lineEnd;
     }
     changed_ = true;
     return true;
 }
 
 bool ProfileEdit::Delete(const std::string& key) {
-    if (!readable_ || !ValidSection(section_) || !ValidKey(key)) return false;
+    if (!readable || !ValidSection(section_) || !ValidKey(key)) return false;
     // One pass that copies every line except those of the key in the first
     // section of the name.
     std::string kept;
@@ -322,7 +322,7 @@ bool ProfileEdit::Delete(const std::string& key) {
 }
 
 bool ProfileEdit::Commit() {
-    if (!readable_) return false;
+    if (!readable) return false;
     if (!changed_) return true;
     if (!WriteFileAtomically(file_, text_)) return false;
     changed_ = false;

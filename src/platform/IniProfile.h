@@ -99,9 +99,9 @@ private:
     std::string file_;
     std::string section_;
     KeyMatch match_;
-    bool readable_ = false;
+    bool readable = false;
     bool changed_ = false;
-    std::string lineEnd_;
+    std::string lineEnd;
     std::string text_;  // the file's contents with the changes so far
 };
 

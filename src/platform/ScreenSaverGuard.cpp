@@ -101,9 +101,9 @@ void CScreenSaverGuard::Capture() {
     if (disabled_) {
         return;
     }
-    lowPowerTimeout_ = suspendTimeout_ = powerOffTimeout_ = 0;
-    screenSaveTimeout_ = screenSaveInterval_ = preferBlanking_ = allowExposures_ = 0;
-    screenSaverCaptured_ = dpmsCaptured_ = false;
+    lowPowerTimeout = suspendTimeout = powerOffTimeout = 0;
+    screenSaveTimeout = screenSaveInterval = preferBlanking = allowExposures = 0;
+    screenSaverCaptured = dpmsCaptured = false;
 
     XConnection x;
     if (x.get() == nullptr) {
@@ -114,25 +114,25 @@ void CScreenSaverGuard::Capture() {
         CARD16 suspend = 0;
         CARD16 off = 0;
         if (DPMSGetTimeouts(x.get(), &standby, &suspend, &off)) {
-            lowPowerTimeout_ = standby;
-            suspendTimeout_ = suspend;
-            powerOffTimeout_ = off;
-            dpmsCaptured_ = true;
+            lowPowerTimeout = standby;
+            suspendTimeout = suspend;
+            powerOffTimeout = off;
+            dpmsCaptured = true;
         }
     }
-    XGetScreenSaver(x.get(), &screenSaveTimeout_, &screenSaveInterval_, &preferBlanking_, &allowExposures_);
-    screenSaverCaptured_ = true;
+    XGetScreenSaver(x.get(), &screenSaveTimeout, &screenSaveInterval, &preferBlanking, &allowExposures);
+    screenSaverCaptured = true;
 }
 
 void CScreenSaverGuard::Disable() {
-    if (screenSaverCaptured_ || dpmsCaptured_) {
+    if (screenSaverCaptured || dpmsCaptured) {
         XConnection x;
         if (x.get() != nullptr) {
-            if (dpmsCaptured_ && x.HasDpms()) {
+            if (dpmsCaptured && x.HasDpms()) {
                 DPMSSetTimeouts(x.get(), 0, 0, 0);
             }
-            if (screenSaverCaptured_) {
-                XSetScreenSaver(x.get(), 0, screenSaveInterval_, preferBlanking_, allowExposures_);
+            if (screenSaverCaptured) {
+                XSetScreenSaver(x.get(), 0, screenSaveInterval, preferBlanking, allowExposures);
             }
             disabled_ = true;
         }
@@ -141,15 +141,15 @@ void CScreenSaverGuard::Disable() {
 }
 
 void CScreenSaverGuard::Restore() {
-    if (screenSaverCaptured_ || dpmsCaptured_) {
+    if (screenSaverCaptured || dpmsCaptured) {
         XConnection x;
         if (x.get() != nullptr) {
-            if (dpmsCaptured_ && x.HasDpms()) {
-                DPMSSetTimeouts(x.get(), static_cast<CARD16>(lowPowerTimeout_), static_cast<CARD16>(suspendTimeout_),
-                                static_cast<CARD16>(powerOffTimeout_));
+            if (dpmsCaptured && x.HasDpms()) {
+                DPMSSetTimeouts(x.get(), static_cast<CARD16>(lowPowerTimeout), static_cast<CARD16>(suspendTimeout),
+                                static_cast<CARD16>(powerOffTimeout));
             }
-            if (screenSaverCaptured_) {
-                XSetScreenSaver(x.get(), screenSaveTimeout_, screenSaveInterval_, preferBlanking_, allowExposures_);
+            if (screenSaverCaptured) {
+                XSetScreenSaver(x.get(), screenSaveTimeout, screenSaveInterval, preferBlanking, allowExposures);
             }
         }
     }
@@ -158,7 +158,7 @@ void CScreenSaverGuard::Restore() {
 }
 
 void CScreenSaverGuard::Inhibit() {
-    if (inhibited_ || QCoreApplication::instance() == nullptr) {
+    if (inhibited || QCoreApplication::instance() == nullptr) {
         return;
     }
     const QString address = SessionBusAddress();
@@ -175,10 +175,10 @@ void CScreenSaverGuard::Inhibit() {
             call << QStringLiteral("Taleno") << QStringLiteral("Playing a clip");
             const QDBusMessage reply = bus.call(call, QDBus::Block, kBusCallTimeoutMs);
             if (reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1) {
-                inhibited_ = true;
-                inhibitCookie_ = reply.arguments().front().toUInt();
-                inhibitPath_ = path;
-                busConnectionName_ = name.toStdString();
+                inhibited = true;
+                inhibitCookie = reply.arguments().front().toUInt();
+                inhibitPath = path;
+                busConnectionName = name.toStdString();
                 return;
             }
         }
@@ -187,21 +187,21 @@ void CScreenSaverGuard::Inhibit() {
 }
 
 void CScreenSaverGuard::Uninhibit() {
-    if (!inhibited_) {
+    if (!inhibited) {
         return;
     }
-    const QString name = QString::fromStdString(busConnectionName_);
+    const QString name = QString::fromStdString(busConnectionName);
     QDBusConnection bus(name);
     QDBusMessage call =
-        QDBusMessage::createMethodCall(QString::fromLatin1(kScreenSaverService), QString::fromStdString(inhibitPath_),
+        QDBusMessage::createMethodCall(QString::fromLatin1(kScreenSaverService), QString::fromStdString(inhibitPath),
                                        QString::fromLatin1(kScreenSaverService), QStringLiteral("UnInhibit"));
-    call << inhibitCookie_;
+    call << inhibitCookie;
     bus.call(call, QDBus::Block, kBusCallTimeoutMs);
     // Leaving the bus ends the inhibition even if the call above failed.
     QDBusConnection::disconnectFromBus(name);
-    inhibited_ = false;
-    busConnectionName_.clear();
-    inhibitPath_.clear();
+    inhibited = false;
+    busConnectionName.clear();
+    inhibitPath.clear();
 }
 
 }  // namespace taleno

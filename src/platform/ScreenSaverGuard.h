@@ -41,25 +41,25 @@ private:
     void Uninhibit();
 
     // DPMS time-outs, in seconds.
-    int lowPowerTimeout_ = 0;  // standby
-    int suspendTimeout_ = 0;
-    int powerOffTimeout_ = 0;
+    int lowPowerTimeout = 0;  // standby
+    int suspendTimeout = 0;
+    int powerOffTimeout = 0;
     // X screen saver: time-out and the settings written back with it.
-    int screenSaveTimeout_ = 0;
-    int screenSaveInterval_ = 0;
-    int preferBlanking_ = 0;
-    int allowExposures_ = 0;
+    int screenSaveTimeout = 0;
+    int screenSaveInterval = 0;
+    int preferBlanking = 0;
+    int allowExposures = 0;
 
-    bool screenSaverCaptured_ = false;
-    bool dpmsCaptured_ = false;
+    bool screenSaverCaptured = false;
+    bool dpmsCaptured = false;
     bool disabled_ = false;
 
     // The D-Bus inhibition, tied to our own bus connection: the desktop drops
     // it by itself should the player die.
-    bool inhibited_ = false;
-    std::string busConnectionName_;
-    std::string inhibitPath_;
-    std::uint32_t inhibitCookie_ = 0;
+    bool inhibited = false;
+    std::string busConnectionName;
+    std::string inhibitPath;
+    std::uint32_t inhibitCookie = 0;
 };
 
 }  // namespace taleno

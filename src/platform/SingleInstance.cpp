@@ -133,39 +133,39 @@ CSingleInstance::CSingleInstance(std::string folder) : folder_(std::move(folder)
     if (folder_.empty()) {
         return;
     }
-    lockFd_ = open((folder_ + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (lockFd_ < 0) {
+    lockFd = open((folder_ + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lockFd < 0) {
         return;
     }
-    serverLockFd_ = open((folder_ + "/" + kServerLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (SetLock(lockFd_, F_WRLCK)) {
+    serverLockFd = open((folder_ + "/" + kServerLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (SetLock(lockFd, F_WRLCK)) {
         // First: claim the server lock while no other instance can decide,
         // so every later one finds it held until this one stops serving;
         // then share the instance lock, so that it stays held by whichever
         // instances still run after this one ends.
-        SetLock(serverLockFd_, F_WRLCK);
-        SetLock(lockFd_, F_RDLCK);
+        SetLock(serverLockFd, F_WRLCK);
+        SetLock(lockFd, F_RDLCK);
         return;
     }
-    alreadyRunning_ = errno == EAGAIN || errno == EACCES;
+    alreadyRunning = errno == EAGAIN || errno == EACCES;
     // A process that is just testing for the write lock holds it for a moment.
-    for (int attempt = 0; alreadyRunning_ && attempt < 50 && !SetLock(lockFd_, F_RDLCK); ++attempt) {
+    for (int attempt = 0; alreadyRunning && attempt < 50 && !SetLock(lockFd, F_RDLCK); ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
 
 CSingleInstance::~CSingleInstance() {
     StopServing();
-    if (lockFd_ >= 0) {
-        close(lockFd_);
+    if (lockFd >= 0) {
+        close(lockFd);
     }
 }
 
 void CSingleInstance::StopServing() {
     server_.reset();  // closing the server removes its socket file
-    if (serverLockFd_ >= 0) {
-        close(serverLockFd_);
-        serverLockFd_ = -1;
+    if (serverLockFd >= 0) {
+        close(serverLockFd);
+        serverLockFd = -1;
     }
 }
 
@@ -208,7 +208,7 @@ bool CSingleInstance::HandOff(const std::string& argument) const {
             if (delivered) {
                 return true;
             }
-        } else if (errno != EAGAIN && !LockedByOther(serverLockFd_)) {
+        } else if (errno != EAGAIN && !LockedByOther(serverLockFd)) {
             return false;  // nobody serves, and nobody is about to
         }
         std::this_thread::sleep_for(kRetryPause);
@@ -238,7 +238,7 @@ bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument)
     }
     // An instance that was not the first (its first has gone) claims the
     // server lock now, if nobody else has.
-    SetLock(serverLockFd_, F_WRLCK);
+    SetLock(serverLockFd, F_WRLCK);
     auto server = std::make_unique<QLocalServer>();
     server->setSocketOptions(QLocalServer::UserAccessOption);
     server->setListenBacklogSize(256);
@@ -253,7 +253,7 @@ bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument)
 }
 
 bool CSingleInstance::IsServingConnections() const {
-    if (openConnections_ > 0) {
+    if (openConnections > 0) {
         return true;
     }
     pollfd queued{server_ ? static_cast<int>(server_->socketDescriptor()) : -1, POLLIN, 0};
@@ -266,17 +266,17 @@ void CSingleInstance::AcceptConnections() {
     }
     // Past the limit, connections stay queued (QLocalServer stops accepting
     // while its own queue is full) until one served ends.
-    while (openConnections_ < kMaxOpenConnections && server_->hasPendingConnections()) {
+    while (openConnections < kMaxOpenConnections && server_->hasPendingConnections()) {
         QLocalSocket* socket = server_->nextPendingConnection();
         if (!PeerIsOwnUser(socket->socketDescriptor())) {
             socket->abort();
             socket->deleteLater();
             continue;
         }
-        ++openConnections_;
+        ++openConnections;
         socket->setReadBufferSize(static_cast<qint64>(kMaxMessageSize));
         QObject::connect(socket, &QObject::destroyed, server_.get(), [this] {
-            --openConnections_;
+            --openConnections;
             AcceptConnections();
         });
         QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

@@ -36,7 +36,7 @@ public:
 
     // Whether another process held the lock when this object was made. Fixed
     // for the object's life, however other instances come and go.
-    bool AlreadyRunning() const { return alreadyRunning_; }
+    bool AlreadyRunning() const { return alreadyRunning; }
 
     // Hands argument to the listening instance and waits until it has taken
     // it, for as long as that instance lives: while it is still starting
@@ -71,12 +71,12 @@ private:
     void Receive(QLocalSocket* socket, std::string& message);
 
     std::string folder_;
-    int lockFd_ = -1;
-    int serverLockFd_ = -1;
-    bool alreadyRunning_ = false;
+    int lockFd = -1;
+    int serverLockFd = -1;
+    bool alreadyRunning = false;
     std::unique_ptr<QLocalServer> server_;
     std::function<void(const std::string&)> onArgument_;
-    int openConnections_ = 0;
+    int openConnections = 0;
 };
 
 }  // namespace taleno

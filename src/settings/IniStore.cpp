@@ -61,21 +61,19 @@ bool CIniStore::DeleteKey(const std::string& key) const {
 
 CIniStore::Batch CIniStore::BeginBatch() const { return Batch(*this); }
 
-CIniStore::Batch::Batch(const CIniStore& store) : edit_(store.fileName_, store.section_, store.match_) {
+CIniStore::Batch::Batch(const CIniStore& store) : edit(store.fileName_, store.section_, store.match_) {
     const std::size_t slash = store.fileName_.rfind('/');
-    if (store.makeFolder_ && slash != std::string::npos && slash > 0) folderToMake_ = store.fileName_.substr(0, slash);
+    if (store.makeFolder && slash != std::string::npos && slash > 0) folderToMake = store.fileName_.substr(0, slash);
 }
 
-bool CIniStore::Batch::WriteInt(const std::string& key, int value) { return edit_.Write(key, std::to_string(value)); }
+bool CIniStore::Batch::WriteInt(const std::string& key, int value) { return edit.Write(key, std::to_string(value)); }
 
-bool CIniStore::Batch::WriteBool(const std::string& key, bool value) { return edit_.Write(key, BoolText(value)); }
+bool CIniStore::Batch::WriteBool(const std::string& key, bool value) { return edit.Write(key, BoolText(value)); }
 
-bool CIniStore::Batch::WriteString(const std::string& key, const std::string& value) { return edit_.Write(key, value); }
+bool CIniStore::Batch::WriteString(const std::string& key, const std::string& value) { return edit.Write(key, value); }
 
-bool CIniStore::Batch::DeleteKey(const std::string& key) { return edit_.Delete(key); }
+bool CIniStore::Batch::DeleteKey(const std::string& key) { return edit.Delete(key); }
 
-bool CIniStore::Batch::Commit() {
-    return (folderToMake_.empty() || MakePrivateFolder(folderToMake_)) && edit_.Commit();
-}
+bool CIniStore::Batch::Commit() { return (folderToMake.empty() || MakePrivateFolder(folderToMake)) && edit.Commit(); }
 
 }  // namespace taleno

@@ -26,7 +26,7 @@ public:
     void SetKeyMatch(KeyMatch match) { match_ = match; }
     // When set, a write first makes the file's folder (mode 0700) if it is
     // missing: the per-user settings folder appears on the first save.
-    void SetMakeFolder(bool make) { makeFolder_ = make; }
+    void SetMakeFolder(bool make) { makeFolder = make; }
 
     int ReadInt(const std::string& key, int def) const;
     bool ReadBool(const std::string& key, bool def) const;
@@ -52,8 +52,8 @@ public:
     private:
         friend class CIniStore;
         explicit Batch(const CIniStore& store);
-        ProfileEdit edit_;
-        std::string folderToMake_;
+        ProfileEdit edit;
+        std::string folderToMake;
     };
     Batch BeginBatch() const;
 
@@ -61,7 +61,7 @@ private:
     std::string fileName_;
     std::string section_;
     KeyMatch match_ = KeyMatch::IgnoreCase;
-    bool makeFolder_ = false;
+    bool makeFolder = false;
 };
 
 }  // namespace taleno

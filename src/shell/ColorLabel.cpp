@@ -94,32 +94,32 @@ QString WrapWithEndEllipsis(const QString& text, const QFont& font, const QRect&
 
 CColorLabel::CColorLabel(QWidget* parent, unsigned style, int controlId)
     : QWidget(parent),
-      textColor_(palette().color(QPalette::WindowText)),
-      faceColor_(palette().color(QPalette::Button)),
+      textColor(palette().color(QPalette::WindowText)),
+      faceColor(palette().color(QPalette::Button)),
       logFont_(LogFontFromFont(font(), logicalDpiY())),
       style_(style),
       controlId_(controlId),
       opener_(OpenWithDesktop) {
-    flashTimer_.setInterval(kFlashPeriodMs);
-    connect(&flashTimer_, &QTimer::timeout, this, &CColorLabel::ToggleFlashPhase);
+    flashTimer.setInterval(kFlashPeriodMs);
+    connect(&flashTimer, &QTimer::timeout, this, &CColorLabel::ToggleFlashPhase);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     RemakeFont();
 }
 
 CColorLabel& CColorLabel::SetBackground(const QColor& colour, const QColor& gradientEnd, bool useGradient) {
-    backColor_ = colour;
-    gradientEndColor_ = gradientEnd;
+    backColor = colour;
+    gradientEndColor = gradientEnd;
     useGradient_ = useGradient;
-    backBrush_.reset();
+    backBrush.reset();
     if (!useGradient) {
-        backBrush_ = colour;
+        backBrush = colour;
     }
     Redraw();
     return *this;
 }
 
 CColorLabel& CColorLabel::SetTextColor(const QColor& colour) {
-    textColor_ = colour;
+    textColor = colour;
     Redraw();
     return *this;
 }
@@ -170,7 +170,7 @@ CColorLabel& CColorLabel::SetFontSize(int points) {
 }
 
 CColorLabel& CColorLabel::SetStaticEdge(bool edge) {
-    staticEdge_ = edge;
+    staticEdge = edge;
     UpdateFrameMargins();
     Redraw();
     return *this;
@@ -194,11 +194,11 @@ CColorLabel& CColorLabel::SetTransparent(bool transparent) {
 CColorLabel& CColorLabel::FlashText(bool flash) {
     StopFlashTimer();
     if (flash) {
-        flashOn_ = false;
-        flashTimer_.start();
-        flashMode_ = kFlashText;
+        flashOn = false;
+        flashTimer.start();
+        flashMode = kFlashText;
     } else {
-        flashMode_ = kNoFlash;
+        flashMode = kNoFlash;
     }
     Redraw();
     return *this;
@@ -209,27 +209,27 @@ CColorLabel& CColorLabel::FlashText(bool flash) {
 CColorLabel& CColorLabel::FlashBackground(bool flash) {
     StopFlashTimer();
     if (flash) {
-        flashOn_ = false;
-        flashTimer_.start();
-        flashMode_ = kFlashBackground;
+        flashOn = false;
+        flashTimer.start();
+        flashMode = kFlashBackground;
     } else {
-        flashMode_ = kNoFlash;
+        flashMode = kNoFlash;
     }
     Redraw();
     return *this;
 }
 
 CColorLabel& CColorLabel::SetLink(bool link, bool notifyParent) {
-    linkType_ = link ? kWebLink : kNoLink;
+    linkType = link ? kWebLink : kNoLink;
     notifyParent_ = notifyParent;
     style_ = link ? (style_ | SS_NOTIFY) : (style_ & ~SS_NOTIFY);
     return *this;
 }
 
 CColorLabel& CColorLabel::SetLinkCursor(std::optional<QCursor> cursor) {
-    linkCursor_ = std::move(cursor);
-    if (linkCursor_) {
-        setCursor(*linkCursor_);
+    linkCursor = std::move(cursor);
+    if (linkCursor) {
+        setCursor(*linkCursor);
     } else {
         unsetCursor();
     }
@@ -238,7 +238,7 @@ CColorLabel& CColorLabel::SetLinkCursor(std::optional<QCursor> cursor) {
 
 CColorLabel& CColorLabel::Set3DText(bool embossed, bool raised) {
     embossed_ = embossed;
-    embossRaised_ = raised;
+    embossRaised = raised;
     Redraw();
     return *this;
 }
@@ -253,7 +253,7 @@ CColorLabel& CColorLabel::SetRotation(int degrees, bool rotated) {
 }
 
 CColorLabel& CColorLabel::SetShadowColor(const QColor& colour) {
-    shadowColor_ = colour;
+    shadowColor = colour;
     Redraw();
     return *this;
 }
@@ -267,24 +267,24 @@ CColorLabel& CColorLabel::SetLogFont(const LogFont& logFont) {
 }
 
 CColorLabel& CColorLabel::SetMailLink(bool link, bool notifyParent) {
-    linkType_ = link ? kMailLink : kNoLink;
+    linkType = link ? kMailLink : kNoLink;
     notifyParent_ = notifyParent;
     style_ = link ? (style_ | SS_NOTIFY) : (style_ & ~SS_NOTIFY);
     return *this;
 }
 
 CColorLabel& CColorLabel::SetLinkTarget(const QString& target) {
-    linkTarget_ = target;
+    linkTarget = target;
     return *this;
 }
 
 CColorLabel& CColorLabel::SetEndEllipsis(bool ellipsis) {
-    endEllipsis_ = ellipsis;
+    endEllipsis = ellipsis;
     return *this;
 }
 
 void CColorLabel::SetWindowText(const QString& text) {
-    windowText_ = text;
+    windowText = text;
     Redraw();
 }
 
@@ -296,7 +296,7 @@ void CColorLabel::SetStyle(unsigned style) {
 void CColorLabel::SetUrlOpener(UrlOpener opener) { opener_ = opener ? std::move(opener) : UrlOpener(OpenWithDesktop); }
 
 void CColorLabel::ToggleFlashPhase() {
-    flashOn_ = !flashOn_;
+    flashOn = !flashOn;
     Redraw();
 }
 
@@ -307,13 +307,13 @@ void CColorLabel::OnLinkClick() {
     }
     // The address is the window text, or the shown text when the window
     // text is empty (a label filled with SetText alone).
-    const QString address = (windowText_.isEmpty() ? text_ : windowText_).trimmed();
-    if (linkType_ == kWebLink) {
-        const QString target = linkTarget_.isEmpty() ? address : linkTarget_.trimmed();
+    const QString address = (windowText.isEmpty() ? text_ : windowText).trimmed();
+    if (linkType == kWebLink) {
+        const QString target = linkTarget.isEmpty() ? address : linkTarget.trimmed();
         if (!target.isEmpty()) {
             opener_(QUrl::fromUserInput(target));
         }
-    } else if (linkType_ == kMailLink && !address.isEmpty()) {
+    } else if (linkType == kMailLink && !address.isEmpty()) {
         opener_(QUrl(QStringLiteral("mailto:") + address));
     }
 }
@@ -330,7 +330,7 @@ void CColorLabel::mousePressEvent(QMouseEvent* event) {
 
 void CColorLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) {
-        faceColor_ = palette().color(QPalette::Button);
+        faceColor = palette().color(QPalette::Button);
         Redraw();
     }
     QWidget::changeEvent(event);
@@ -341,17 +341,17 @@ void CColorLabel::Redraw() { update(); }
 void CColorLabel::RemakeFont() { font_ = MakeFont(logFont_); }
 
 void CColorLabel::UpdateFrameMargins() {
-    const int margin = (border_ ? 1 : 0) + (staticEdge_ ? 1 : 0);
+    const int margin = (border_ ? 1 : 0) + (staticEdge ? 1 : 0);
     setContentsMargins(margin, margin, margin, margin);
 }
 
-void CColorLabel::StopFlashTimer() { flashTimer_.stop(); }
+void CColorLabel::StopFlashTimer() { flashTimer.stop(); }
 
 QColor CColorLabel::SolidBackgroundColor() const {
     if (useGradient_) {
-        return backColor_;
+        return backColor;
     }
-    return backBrush_.value_or(faceColor_);
+    return backBrush.value_or(faceColor);
 }
 
 void CColorLabel::DrawFrame(QPainter& painter) const {
@@ -362,7 +362,7 @@ void CColorLabel::DrawFrame(QPainter& painter) const {
         painter.drawRect(outer.adjusted(0, 0, -1, -1));
         outer.adjust(1, 1, -1, -1);
     }
-    if (staticEdge_) {
+    if (staticEdge) {
         const QColor shadow = palette().color(QPalette::Dark);
         const QColor light = palette().color(QPalette::Light);
         painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), 1), shadow);
@@ -397,7 +397,7 @@ int CColorLabel::TextFlags(const QString& text) const {
 void CColorLabel::DrawText(QPainter& painter, const QRect& rect, const QString& text) const {
     int flags = TextFlags(text);
     QString shown = NormaliseLineBreaks(text);
-    if (endEllipsis_) {
+    if (endEllipsis) {
         const QFontMetrics metrics(font_);
         if ((flags & Qt::TextWordWrap) != 0) {
             shown = WrapWithEndEllipsis(shown, font_, rect);
@@ -421,23 +421,23 @@ void CColorLabel::paintEvent(QPaintEvent*) {
     DrawFrame(painter);
     const QRect client = contentsRect();
     painter.setClipRect(client);
-    const QString shown = text_.isEmpty() ? windowText_ : text_;
+    const QString shown = text_.isEmpty() ? windowText : text_;
 
     // Background flashing swaps the colours in the off phase.
-    QColor textColour = textColor_;
-    if (flashMode_ == kFlashBackground && !flashOn_) {
-        painter.fillRect(client, textColor_);
+    QColor textColour = textColor;
+    if (flashMode == kFlashBackground && !flashOn) {
+        painter.fillRect(client, textColor);
         textColour = SolidBackgroundColor();
     } else if (!transparent_) {
         if (useGradient_) {
-            FillGradient(painter, client, backColor_, gradientEndColor_, kMaxGradientBands);
+            FillGradient(painter, client, backColor, gradientEndColor, kMaxGradientBands);
         } else {
             painter.fillRect(client, SolidBackgroundColor());
         }
     }
 
     // Flashing text is left out in the off phase, whatever lies beneath it.
-    if (flashMode_ == kFlashText && !flashOn_) {
+    if (flashMode == kFlashText && !flashOn) {
         return;
     }
     painter.setFont(font_);
@@ -455,8 +455,8 @@ void CColorLabel::paintEvent(QPaintEvent*) {
 
     DrawText(painter, client, shown);
     if (embossed_) {
-        const int offset = embossRaised_ ? 1 : -1;
-        painter.setPen(shadowColor_);
+        const int offset = embossRaised ? 1 : -1;
+        painter.setPen(shadowColor);
         DrawText(painter, client.translated(offset, offset), shown);
     }
 }

@@ -58,19 +58,19 @@ CColorLabel* MakeTextLabel(QWidget* parent, unsigned style, const QString& text)
 
 CStatusPanel::CStatusPanel(QWidget* parent)
     : QWidget(parent),
-      statusIcon_(MakeIconView(this)),
-      channelIconA_(MakeIconView(this)),
-      channelIconB_(MakeIconView(this)),
-      statusLabel_(
+      statusIcon(MakeIconView(this)),
+      channelIconA(MakeIconView(this)),
+      channelIconB(MakeIconView(this)),
+      statusLabel(
           MakeTextLabel(this, CColorLabel::SS_ENDELLIPSIS | CColorLabel::SS_LEFTNOWORDWRAP, QStringLiteral("Playing"))),
-      timeLabel_(MakeTextLabel(this, CColorLabel::SS_RIGHT, QStringLiteral("00:00 / 00:00"))) {
+      timeLabel(MakeTextLabel(this, CColorLabel::SS_RIGHT, QStringLiteral("00:00 / 00:00"))) {
     RegisterStatusImages();
-    infoTimer_.setInterval(kInfoPeriodMs);
-    connect(&infoTimer_, &QTimer::timeout, this, &CStatusPanel::ShowNextInfoLine);
+    infoTimer.setInterval(kInfoPeriodMs);
+    connect(&infoTimer, &QTimer::timeout, this, &CStatusPanel::ShowNextInfoLine);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    statusLabel_->SetEndEllipsis(true);
-    totalSuffix_.clear();
+    statusLabel->SetEndEllipsis(true);
+    totalSuffix.clear();
     timeFormat_ = 1;
     Layout();
 }
@@ -79,7 +79,7 @@ QSize CStatusPanel::sizeHint() const {
     return DialogUnitsToPixels(QSize(kTemplateWidthUnits, kTemplateHeightUnits), DialogFont());
 }
 
-void CStatusPanel::SetStatusText(const QString& text) { statusLabel_->SetText(text); }
+void CStatusPanel::SetStatusText(const QString& text) { statusLabel->SetText(text); }
 
 void CStatusPanel::SetStatusIcon(int state) {
     int resourceId = kIconBlank;
@@ -90,11 +90,11 @@ void CStatusPanel::SetStatusIcon(int state) {
     case 4: resourceId = kIconFailed; break;
     default: break;
     }
-    ShowIcon(*statusIcon_, statusIconId_, resourceId);
+    ShowIcon(*statusIcon, statusIconId, resourceId);
 }
 
 void CStatusPanel::SetChannelIcons(int channels) {
-    channelMode_ = channels;
+    channelMode = channels;
     int a = kIconBlank;
     int b = kIconBlank;
     switch (channels) {
@@ -105,28 +105,28 @@ void CStatusPanel::SetChannelIcons(int channels) {
         b = kIconStereoRight;
         break;
     case -1: break;
-    default: channelMode_ = -1; break;
+    default: channelMode = -1; break;
     }
-    ShowIcon(*channelIconA_, channelIconAId_, a);
-    ShowIcon(*channelIconB_, channelIconBId_, b);
+    ShowIcon(*channelIconA, channelIconAId, a);
+    ShowIcon(*channelIconB, channelIconBId, b);
     Layout();
 }
 
 void CStatusPanel::SetTotalTime(int seconds) {
     const TimeParts parts(seconds);
     if (parts.hours > 99) {
-        totalSuffix_ = QString::asprintf("/ %02d:%02d:%02d", 99, parts.minutes, parts.seconds);
+        totalSuffix = QString::asprintf("/ %02d:%02d:%02d", 99, parts.minutes, parts.seconds);
         timeFormat_ = 2;
     } else if (parts.hours != 0) {
-        totalSuffix_ = QString::asprintf("/ %02d:%02d:%02d", parts.hours, parts.minutes, parts.seconds);
+        totalSuffix = QString::asprintf("/ %02d:%02d:%02d", parts.hours, parts.minutes, parts.seconds);
         timeFormat_ = 2;
     } else {
-        totalSuffix_ = QString::asprintf("/ %02d:%02d", parts.minutes, parts.seconds);
+        totalSuffix = QString::asprintf("/ %02d:%02d", parts.minutes, parts.seconds);
         timeFormat_ = 1;
     }
     if (seconds <= 0) {
         // No known length, as for streams.
-        totalSuffix_.clear();
+        totalSuffix.clear();
         timeFormat_ = 3;
     }
     Layout();
@@ -134,7 +134,7 @@ void CStatusPanel::SetTotalTime(int seconds) {
 
 void CStatusPanel::SetCurrentTime(int seconds) {
     const TimeParts parts(seconds);
-    const QByteArray suffix = totalSuffix_.toUtf8();
+    const QByteArray suffix = totalSuffix.toUtf8();
     QString text;
     switch (timeFormat_) {
     case 1: text = QString::asprintf("%02d:%02d %s", parts.minutes, parts.seconds, suffix.constData()); break;
@@ -145,18 +145,18 @@ void CStatusPanel::SetCurrentTime(int seconds) {
     case 3: text = QString::asprintf("%02d:%02d", parts.minutes, parts.seconds); break;
     default: text = QStringLiteral("ERROR"); break;
     }
-    timeLabel_->SetText(text);
+    timeLabel->SetText(text);
 }
 
 void CStatusPanel::SetInfoText(int index, const QString& text) {
     if (index >= 0 && index < kInfoLineCount) {
-        infoTexts_[static_cast<size_t>(index)] = text;
+        infoTexts[static_cast<size_t>(index)] = text;
     }
 }
 
-void CStatusPanel::StartInfoRotation() { infoTimer_.start(); }
+void CStatusPanel::StartInfoRotation() { infoTimer.start(); }
 
-void CStatusPanel::StopInfoRotation() { infoTimer_.stop(); }
+void CStatusPanel::StopInfoRotation() { infoTimer.stop(); }
 
 void CStatusPanel::ResetPanel() {
     SetTotalTime(0);
@@ -164,23 +164,23 @@ void CStatusPanel::ResetPanel() {
     SetStatusIcon(0);
     SetChannelIcons(-1);
     StopInfoRotation();
-    infoTexts_.fill(QString());
-    infoIndex_ = 0;
+    infoTexts.fill(QString());
+    infoIndex = 0;
     SetStatusText(QStringLiteral("Ready"));
 }
 
 void CStatusPanel::ShowNextInfoLine() {
     // Empty lines show as an empty text: each line keeps its 8-second slot.
-    SetStatusText(infoTexts_[static_cast<size_t>(infoIndex_)]);
-    infoIndex_ = infoIndex_ + 1 > kInfoLineCount - 1 ? 0 : infoIndex_ + 1;
+    SetStatusText(infoTexts[static_cast<size_t>(infoIndex)]);
+    infoIndex = infoIndex + 1 > kInfoLineCount - 1 ? 0 : infoIndex + 1;
 }
 
-QString CStatusPanel::StatusText() const { return statusLabel_->Text(); }
+QString CStatusPanel::StatusText() const { return statusLabel->Text(); }
 
-QString CStatusPanel::TimeText() const { return timeLabel_->Text(); }
+QString CStatusPanel::TimeText() const { return timeLabel->Text(); }
 
 QString CStatusPanel::InfoText(int index) const {
-    return index >= 0 && index < kInfoLineCount ? infoTexts_[static_cast<size_t>(index)] : QString();
+    return index >= 0 && index < kInfoLineCount ? infoTexts[static_cast<size_t>(index)] : QString();
 }
 
 int CStatusPanel::TimeWidth(int timeFormat) const {
@@ -195,7 +195,7 @@ int CStatusPanel::TimeWidth(int timeFormat) const {
         classic = 30;
         widest = QStringLiteral("00:00");
     }
-    const int needed = QFontMetrics(timeLabel_->PaintFont()).horizontalAdvance(widest) + 2;
+    const int needed = QFontMetrics(timeLabel->PaintFont()).horizontalAdvance(widest) + 2;
     return std::max(classic, needed);
 }
 
@@ -207,23 +207,23 @@ void CStatusPanel::Layout() {
     const int bottom = client.top() + client.height();  // exclusive
     const auto span = [](int l, int t, int r, int b) { return QRect(l, t, std::max(0, r - l), std::max(0, b - t)); };
 
-    statusIcon_->setGeometry(span(6, top + 4, 22, bottom - 4));
+    statusIcon->setGeometry(span(6, top + 4, 22, bottom - 4));
     int rightMargin = 39;
-    if (channelMode_ == 2 || channelMode_ == -1) {
-        channelIconA_->setGeometry(span(right - 35, top + 4, right - 19, bottom - 4));
+    if (channelMode == 2 || channelMode == -1) {
+        channelIconA->setGeometry(span(right - 35, top + 4, right - 19, bottom - 4));
     } else {
-        channelIconA_->setGeometry(right - 35, top + 4, 0, 0);
+        channelIconA->setGeometry(right - 35, top + 4, 0, 0);
         rightMargin = 39 - 8;
     }
-    channelIconB_->setGeometry(span(right - 19, top + 4, right - 3, bottom - 4));
+    channelIconB->setGeometry(span(right - 19, top + 4, right - 3, bottom - 4));
 
     const int textLeft = left + 27;
     const int textTop = top + 5;
     const int textRight = right - rightMargin;
     const int textBottom = bottom - 4;
     const int split = textRight - TimeWidth(timeFormat_);
-    timeLabel_->setGeometry(span(split, textTop, textRight, textBottom));
-    statusLabel_->setGeometry(span(textLeft, textTop, split, textBottom));
+    timeLabel->setGeometry(span(split, textTop, textRight, textBottom));
+    statusLabel->setGeometry(span(textLeft, textTop, split, textBottom));
     update();
 }
 

@@ -86,20 +86,20 @@ private:
     void Layout();
     void ShowIcon(QLabel& view, int& shownId, int resourceId);
 
-    QLabel* statusIcon_;
-    QLabel* channelIconA_;
-    QLabel* channelIconB_;
-    CColorLabel* statusLabel_;
-    CColorLabel* timeLabel_;
-    int statusIconId_ = 0;
-    int channelIconAId_ = 0;
-    int channelIconBId_ = 0;
+    QLabel* statusIcon;
+    QLabel* channelIconA;
+    QLabel* channelIconB;
+    CColorLabel* statusLabel;
+    CColorLabel* timeLabel;
+    int statusIconId = 0;
+    int channelIconAId = 0;
+    int channelIconBId = 0;
     int timeFormat_ = 1;
-    QString totalSuffix_;
-    int channelMode_ = -1;
-    std::array<QString, kInfoLineCount> infoTexts_;
-    int infoIndex_ = 0;
-    QTimer infoTimer_;
+    QString totalSuffix;
+    int channelMode = -1;
+    std::array<QString, kInfoLineCount> infoTexts;
+    int infoIndex = 0;
+    QTimer infoTimer;
 };
 
 }  // namespace taleno

@@ -88,11 +88,11 @@ CTALENOView::CTALENOView(QWidget* parent)
     : QFrame(parent),
       // The program ships no logo picture: the panel holds its place and is
       // hidden in both video modes.
-      logoPanel_(new QLabel(this)),
-      videoHolder_(new CVideoHolder(this)),
-      videoWindow_(static_cast<CVideoHolder*>(videoHolder_)->Video()),
-      upperCaption_(MakeCaption(this, kUpperCaptionPoints)),
-      lowerCaption_(MakeCaption(this, kLowerCaptionPoints)) {
+      logoPanel(new QLabel(this)),
+      videoHolder(new CVideoHolder(this)),
+      videoWindow(static_cast<CVideoHolder*>(videoHolder)->Video()),
+      upperCaption(MakeCaption(this, kUpperCaptionPoints)),
+      lowerCaption(MakeCaption(this, kLowerCaptionPoints)) {
     setObjectName(QStringLiteral("CTALENOView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The view is where the main window's keyboard focus rests, so the menu
@@ -101,42 +101,42 @@ CTALENOView::CTALENOView(QWidget* parent)
     // focus whenever the window is activated.
     setFocusPolicy(Qt::StrongFocus);
     SetClientEdge(true);
-    logoPanel_->setObjectName(QStringLiteral("logo panel"));
-    logoPanel_->setAlignment(Qt::AlignCenter);
-    logoPanel_->setGeometry(kInitialChildRect);
-    videoHolder_->setGeometry(kInitialChildRect);
+    logoPanel->setObjectName(QStringLiteral("logo panel"));
+    logoPanel->setAlignment(Qt::AlignCenter);
+    logoPanel->setGeometry(kInitialChildRect);
+    videoHolder->setGeometry(kInitialChildRect);
 }
 
 CTALENOView::~CTALENOView() = default;
 
-WId CTALENOView::GetVideoWindow() { return videoWindow_->winId(); }
+WId CTALENOView::GetVideoWindow() { return videoWindow->winId(); }
 
 void CTALENOView::SetVideoMode(bool videoMode) {
     videoMode_ = videoMode;
     if (videoMode) {
-        logoPanel_->hide();
-        upperCaption_->hide();
-        lowerCaption_->hide();
-        videoHolder_->show();
+        logoPanel->hide();
+        upperCaption->hide();
+        lowerCaption->hide();
+        videoHolder->show();
     } else {
-        videoHolder_->hide();
-        logoPanel_->hide();
-        upperCaption_->show();
-        lowerCaption_->show();
+        videoHolder->hide();
+        logoPanel->hide();
+        upperCaption->show();
+        lowerCaption->show();
     }
-    logoPanel_->setGeometry(contentsRect());
-    videoHolder_->setGeometry(contentsRect());
+    logoPanel->setGeometry(contentsRect());
+    videoHolder->setGeometry(contentsRect());
 }
 
 void CTALENOView::SetKeepAspect(bool keepAspect) { keepAspect_ = keepAspect; }
 
-void CTALENOView::SetAspectWidth(int pixels) { aspectWidth_ = pixels; }
+void CTALENOView::SetAspectWidth(int pixels) { aspectWidth = pixels; }
 
-void CTALENOView::SetAspectHeight(int pixels) { aspectHeight_ = pixels; }
+void CTALENOView::SetAspectHeight(int pixels) { aspectHeight = pixels; }
 
 void CTALENOView::SetCaptions(const QString& upper, const QString& lower) {
-    upperCaption_->SetText(upper);
-    lowerCaption_->SetText(lower);
+    upperCaption->SetText(upper);
+    lowerCaption->SetText(lower);
 }
 
 void CTALENOView::SetClientEdge(bool edge) {
@@ -146,7 +146,7 @@ void CTALENOView::SetClientEdge(bool edge) {
 
 bool CTALENOView::HasClientEdge() const { return frameShape() != QFrame::NoFrame; }
 
-void CTALENOView::SetContextMenu(QMenu* menu) { contextMenu_ = menu; }
+void CTALENOView::SetContextMenu(QMenu* menu) { contextMenu = menu; }
 
 void CTALENOView::PostLayout() {
     QMetaObject::invokeMethod(
@@ -162,18 +162,18 @@ void CTALENOView::LayOut() {
     const QRect client = contentsRect();
     QRect area = client;
     if (keepAspect_ && videoMode_) {
-        area = LetterboxFit(area, aspectWidth_, aspectHeight_);
+        area = LetterboxFit(area, aspectWidth, aspectHeight);
     }
-    logoPanel_->setGeometry(area);
-    videoHolder_->setGeometry(area);
-    upperCaption_->setGeometry(area.x(), client.y(), area.width(), kUpperCaptionHeight);
-    lowerCaption_->setGeometry(area.x(), client.y() + kUpperCaptionHeight, area.width(), kLowerCaptionHeight);
+    logoPanel->setGeometry(area);
+    videoHolder->setGeometry(area);
+    upperCaption->setGeometry(area.x(), client.y(), area.width(), kUpperCaptionHeight);
+    lowerCaption->setGeometry(area.x(), client.y() + kUpperCaptionHeight, area.width(), kLowerCaptionHeight);
 }
 
 void CTALENOView::showEvent(QShowEvent* event) {
     QFrame::showEvent(event);
-    if (!initialUpdateDone_) {
-        initialUpdateDone_ = true;
+    if (!initialUpdateDone) {
+        initialUpdateDone = true;
         OnInitialUpdate();
     }
 }
@@ -200,7 +200,7 @@ void CTALENOView::paintEvent(QPaintEvent* event) {
 
 void CTALENOView::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
-    if (contextMenu_ == nullptr) {
+    if (contextMenu == nullptr) {
         return;
     }
     const QPoint at = event->reason() == QContextMenuEvent::Keyboard
@@ -208,10 +208,10 @@ void CTALENOView::contextMenuEvent(QContextMenuEvent* event) {
                           : event->globalPos();
     // The menu runs its own event loop; the view may be gone when it returns.
     QPointer<CTALENOView> self(this);
-    contextMenuOpen_ = true;
-    contextMenu_->exec(at);
+    contextMenuOpen = true;
+    contextMenu->exec(at);
     if (self != nullptr) {
-        contextMenuOpen_ = false;
+        contextMenuOpen = false;
     }
 }
 

@@ -67,7 +67,7 @@ public:
     // The frame's "Context" popup (Play, Pause, Stop | zooms | Full Screen);
     // the view shows it on a context-menu request. Not owned.
     void SetContextMenu(QMenu* menu);
-    bool IsContextMenuOpen() const { return contextMenuOpen_; }
+    bool IsContextMenuOpen() const { return contextMenuOpen; }
 
     // Queues a layout, as a size message posted to the view does.
     void PostLayout();
@@ -98,18 +98,18 @@ private:
     void OnInitialUpdate();
     void LayOut();
 
-    QLabel* logoPanel_;
-    QWidget* videoHolder_;  // the widget the view places the video window with
-    QWidget* videoWindow_;  // the native window the engine draws into
-    CColorLabel* upperCaption_;
-    CColorLabel* lowerCaption_;
-    QPointer<QMenu> contextMenu_;
-    bool initialUpdateDone_ = false;
+    QLabel* logoPanel;
+    QWidget* videoHolder;  // the widget the view places the video window with
+    QWidget* videoWindow;  // the native window the engine draws into
+    CColorLabel* upperCaption;
+    CColorLabel* lowerCaption;
+    QPointer<QMenu> contextMenu;
+    bool initialUpdateDone = false;
     bool keepAspect_ = true;
     bool videoMode_ = false;
-    int aspectWidth_ = 320;
-    int aspectHeight_ = 240;
-    bool contextMenuOpen_ = false;
+    int aspectWidth = 320;
+    int aspectHeight = 240;
+    bool contextMenuOpen = false;
 };
 
 }  // namespace taleno

@@ -10,7 +10,7 @@ public:
     explicit ColorLabelTestAccess(CColorLabel& label) : label(label) {}
 
     void OnFlashTick() { label.ToggleFlashPhase(); }
-    bool IsFlashTimerSet() const { return label.flashTimer_.isActive(); }
+    bool IsFlashTimerSet() const { return label.flashTimer.isActive(); }
     // Replaces the desktop's opener of link addresses.
     void SetUrlOpener(CColorLabel::UrlOpener opener) { label.SetUrlOpener(std::move(opener)); }
 

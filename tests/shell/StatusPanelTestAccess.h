@@ -15,21 +15,21 @@ public:
     QString StatusText() const { return panel.StatusText(); }
     QString TimeText() const { return panel.TimeText(); }
     int TimeFormat() const { return panel.timeFormat_; }
-    QString TotalSuffix() const { return panel.totalSuffix_; }
+    QString TotalSuffix() const { return panel.totalSuffix; }
     int TimeWidth(int timeFormat) const { return panel.TimeWidth(timeFormat); }
-    int ChannelMode() const { return panel.channelMode_; }
-    int StatusIconId() const { return panel.statusIconId_; }
-    int ChannelIconAId() const { return panel.channelIconAId_; }
-    int ChannelIconBId() const { return panel.channelIconBId_; }
+    int ChannelMode() const { return panel.channelMode; }
+    int StatusIconId() const { return panel.statusIconId; }
+    int ChannelIconAId() const { return panel.channelIconAId; }
+    int ChannelIconBId() const { return panel.channelIconBId; }
     QString InfoText(int index) const { return panel.InfoText(index); }
-    int InfoIndex() const { return panel.infoIndex_; }
-    bool IsInfoRotationRunning() const { return panel.infoTimer_.isActive(); }
+    int InfoIndex() const { return panel.infoIndex; }
+    bool IsInfoRotationRunning() const { return panel.infoTimer.isActive(); }
 
-    const CColorLabel& StatusLabel() const { return *panel.statusLabel_; }
-    const CColorLabel& TimeLabel() const { return *panel.timeLabel_; }
-    const QLabel& StatusIconView() const { return *panel.statusIcon_; }
-    const QLabel& ChannelIconAView() const { return *panel.channelIconA_; }
-    const QLabel& ChannelIconBView() const { return *panel.channelIconB_; }
+    const CColorLabel& StatusLabel() const { return *panel.statusLabel; }
+    const CColorLabel& TimeLabel() const { return *panel.timeLabel; }
+    const QLabel& StatusIconView() const { return *panel.statusIcon; }
+    const QLabel& ChannelIconAView() const { return *panel.channelIconA; }
+    const QLabel& ChannelIconBView() const { return *panel.channelIconB; }
 
 private:
     CStatusPanel& panel;

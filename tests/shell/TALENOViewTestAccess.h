@@ -11,11 +11,11 @@ public:
 
     bool VideoMode() const { return view.videoMode_; }
     // The native video window, and the widget the view places it with.
-    QWidget* VideoWindow() const { return view.videoWindow_; }
-    QWidget* VideoArea() const { return view.videoHolder_; }
-    QLabel* LogoPanel() const { return view.logoPanel_; }
-    CColorLabel* UpperCaption() const { return view.upperCaption_; }
-    CColorLabel* LowerCaption() const { return view.lowerCaption_; }
+    QWidget* VideoWindow() const { return view.videoWindow; }
+    QWidget* VideoArea() const { return view.videoHolder; }
+    QLabel* LogoPanel() const { return view.logoPanel; }
+    CColorLabel* UpperCaption() const { return view.upperCaption; }
+    CColorLabel* LowerCaption() const { return view.lowerCaption; }
 
 private:
     const CTALENOView& view;
