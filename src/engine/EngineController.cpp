@@ -39,7 +39,8 @@ CEngineController::CEngineController() {
 
 CEngineController::~CEngineController() {
     // The player is ending: an engine that does not quit at once is not
-    // waited for.
+    // waited for, and nobody is told.
+    blockSignals(true);
     startWaiting = false;
     if (quitTries == 0) {
         Stop();

@@ -67,7 +67,8 @@ public:
     static constexpr int kCommandWaitMs = 50;
 
     CEngineController();
-    // Terminates a running engine and leaves no process or thread behind.
+    // Terminates a running engine and leaves no process or thread behind;
+    // emits nothing.
     ~CEngineController() override;
     CEngineController(const CEngineController&) = delete;
     CEngineController& operator=(const CEngineController&) = delete;

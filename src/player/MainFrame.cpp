@@ -114,6 +114,9 @@ CMainFrame::~CMainFrame() {
     // is going, so nothing is shown of it.
     disconnect(&session, nullptr, this, nullptr);
     session.Shutdown();
+    // The playlist window watches the session's playlist: it goes before it.
+    delete playlistDlg;
+    delete logDlg;
     SetWaitCursorHooks({}, {});
 }
 

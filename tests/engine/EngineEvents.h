@@ -14,12 +14,12 @@ class EngineEvents {
 public:
     explicit EngineEvents(CEngineController& engine) {
         const auto record = [this](const char* name) { return [this, name] { names.push_back(name); }; };
-        QObject::connect(&engine, &CEngineController::EngineStarting, &engine, record("EngineStarting"));
-        QObject::connect(&engine, &CEngineController::EnginePlaying, &engine, record("EnginePlaying"));
-        QObject::connect(&engine, &CEngineController::EngineFailed, &engine, record("EngineFailed"));
-        QObject::connect(&engine, &CEngineController::EngineFinished, &engine, record("EngineFinished"));
-        QObject::connect(&engine, &CEngineController::EngineStopped, &engine, record("EngineStopped"));
-        QObject::connect(&engine, &CEngineController::EngineLogLine, &engine,
+        QObject::connect(&engine, &CEngineController::EngineStarting, &context, record("EngineStarting"));
+        QObject::connect(&engine, &CEngineController::EnginePlaying, &context, record("EnginePlaying"));
+        QObject::connect(&engine, &CEngineController::EngineFailed, &context, record("EngineFailed"));
+        QObject::connect(&engine, &CEngineController::EngineFinished, &context, record("EngineFinished"));
+        QObject::connect(&engine, &CEngineController::EngineStopped, &context, record("EngineStopped"));
+        QObject::connect(&engine, &CEngineController::EngineLogLine, &context,
                          [this](const std::string& line) { logged.push_back(line); });
     }
 
@@ -32,6 +32,9 @@ public:
 
     std::vector<std::string> names;
     std::vector<std::string> logged;
+
+private:
+    QObject context;  // the connections end with the recorder
 };
 
 }  // namespace taleno::test

@@ -80,10 +80,10 @@ protected:
 
     ScratchFolder folder;
     SettingsRecord settings;
-    CPlaybackSession session{folder.Path()};
     Lines told;
     Lines played;  // the clip of every ClipPlaying
     std::vector<int> seeks;
+    CPlaybackSession session{folder.Path()};  // goes first, so it tells nobody gone
 };
 
 TEST_F(SessionTest, CommandsFollowTheStateAndReachTheEngine) {
