@@ -20,7 +20,7 @@ public:
     bool Wait(int timeoutMs);
 
 private:
-    std::mutex mutex_;
+    std::mutex mutex;
     std::condition_variable changed;
     bool signalled = false;
 };

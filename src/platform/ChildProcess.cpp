@@ -141,15 +141,15 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, int niceness) {
     }
 
     const pid_t parent = ::getpid();
-    pid_t pid = ::fork();
-    if (pid == 0) {
+    pid_t child = ::fork();
+    if (child == 0) {
         ExecChild(args.data(), niceness, input[0], output[1], report[1], parent);
     }
     CloseFd(input[0]);
     CloseFd(output[1]);
     CloseFd(report[1]);
 
-    bool started = pid > 0;
+    bool started = child > 0;
     if (started) {
         // The report pipe closes on a successful exec; an error number arrives otherwise.
         int error = 0;
@@ -160,7 +160,7 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, int niceness) {
         if (n > 0) {
             started = false;
             int status;
-            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
             }
         }
     }
@@ -174,8 +174,8 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, int niceness) {
     ::fcntl(output[0], F_SETFL, ::fcntl(output[0], F_GETFL) | O_NONBLOCK);
     {
         std::lock_guard lock(processMutex);
-        pid_.store(pid);
-        reaped_ = false;
+        pid.store(child);
+        reaped = false;
         waitStatus = -1;
     }
     {
@@ -183,7 +183,7 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, int niceness) {
         inputFd = input[1];
         closeRequested = false;
     }
-    outputFd_ = output[0];
+    outputFd = output[0];
     lookAhead.clear();
     return true;
 }
@@ -193,12 +193,12 @@ int ChildProcess::Peek(char* buffer, int max) {
         return 0;
     }
     auto wanted = static_cast<std::size_t>(max);
-    if (outputFd_ >= 0 && lookAhead.size() < wanted) {
+    if (outputFd >= 0 && lookAhead.size() < wanted) {
         char chunk[256];
         std::size_t room = std::min(wanted - lookAhead.size(), sizeof chunk);
         ssize_t n;
         do {
-            n = ::read(outputFd_, chunk, room);
+            n = ::read(outputFd, chunk, room);
         } while (n < 0 && errno == EINTR);
         if (n > 0) {
             lookAhead.insert(lookAhead.end(), chunk, chunk + n);
@@ -217,13 +217,13 @@ int ChildProcess::ReadByte() {
         lookAhead.erase(lookAhead.begin());
         return byte;
     }
-    if (outputFd_ < 0) {
+    if (outputFd < 0) {
         return -1;
     }
     unsigned char byte;
     ssize_t n;
     do {
-        n = ::read(outputFd_, &byte, 1);
+        n = ::read(outputFd, &byte, 1);
     } while (n < 0 && errno == EINTR);
     return n == 1 ? byte : -1;
 }
@@ -259,36 +259,36 @@ bool ChildProcess::Write(const char* data, std::size_t size) {
 }
 
 void ChildProcess::ReapLocked() {
-    pid_t pid = pid_.load();
+    pid_t child = pid.load();
     int status = 0;
     pid_t r;
     do {
-        r = ::waitpid(pid, &status, 0);
+        r = ::waitpid(child, &status, 0);
     } while (r < 0 && errno == EINTR);
     // ECHILD: someone else reaped it; it has ended all the same.
-    waitStatus = r == pid ? status : -1;
-    reaped_ = true;
+    waitStatus = r == child ? status : -1;
+    reaped = true;
 }
 
 bool ChildProcess::HasExited() {
     std::lock_guard lock(processMutex);
-    if (reaped_) {
+    if (reaped) {
         return true;
     }
     // Look without reaping, so the group id stays reserved while its
     // leftovers are killed.
     siginfo_t info{};
-    pid_t pid = pid_.load();
-    if (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0) {
+    pid_t child = pid.load();
+    if (::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0) {
         if (info.si_pid == 0) {
             return false;
         }
-        ::kill(-pid, SIGKILL);
+        ::kill(-child, SIGKILL);
     } else if (errno != ECHILD) {
         // The request failed: count the child as ended, and make sure it is,
         // so that reaping cannot block.
-        ::kill(-pid, SIGKILL);
-        ::kill(pid, SIGKILL);
+        ::kill(-child, SIGKILL);
+        ::kill(child, SIGKILL);
     }
     ReapLocked();
     return true;
@@ -307,19 +307,19 @@ bool ChildProcess::WaitForExit(int timeoutMs) {
 
 void ChildProcess::Terminate() {
     std::lock_guard lock(processMutex);
-    if (reaped_) {
+    if (reaped) {
         return;
     }
-    pid_t pid = pid_.load();
-    if (::kill(-pid, SIGKILL) != 0) {
-        ::kill(pid, SIGKILL);
+    pid_t child = pid.load();
+    if (::kill(-child, SIGKILL) != 0) {
+        ::kill(child, SIGKILL);
     }
     ReapLocked();
 }
 
 int ChildProcess::ExitCode() {
     std::lock_guard lock(processMutex);
-    if (!reaped_ || waitStatus < 0) {
+    if (!reaped || waitStatus < 0) {
         return -1;
     }
     if (WIFEXITED(waitStatus)) {
@@ -338,7 +338,7 @@ void ChildProcess::CloseInput() {
 }
 
 void ChildProcess::CloseOutput() {
-    CloseFd(outputFd_);
+    CloseFd(outputFd);
     lookAhead.clear();
 }
 

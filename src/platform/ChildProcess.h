@@ -93,20 +93,20 @@ public:
     void CloseOutput();
 
     bool IsInputOpen();
-    bool IsOutputOpen() const { return outputFd_ >= 0; }
+    bool IsOutputOpen() const { return outputFd >= 0; }
     // The output pipe's descriptor, to watch for output (-1 when closed).
     // Bytes Peek took off the pipe are not waiting on it any more.
-    int OutputDescriptor() const { return outputFd_; }
+    int OutputDescriptor() const { return outputFd; }
 
     // Process id of the current (or last) child, 0 when none was started.
     // It is also the id of the child's process group.
-    pid_t Pid() const { return pid_.load(); }
+    pid_t Pid() const { return pid.load(); }
 
 private:
     void ReapLocked();  // waits for the child; processMutex held
 
     // The output pipe, read by one thread only.
-    int outputFd_ = -1;
+    int outputFd = -1;
     std::vector<char> lookAhead;  // bytes taken off the pipe by Peek, not yet read
 
     // The input pipe: a descriptor is closed only when no Write is using it,
@@ -119,8 +119,8 @@ private:
     // The child; `processMutex` orders reaping against killing, so a group is
     // never signalled after its leader was reaped (its id could be reused).
     std::mutex processMutex;
-    std::atomic<pid_t> pid_{0};
-    bool reaped_ = true;
+    std::atomic<pid_t> pid{0};
+    bool reaped = true;
     int waitStatus = 0;
 };
 

@@ -256,25 +256,25 @@ bool DeleteProfileKey(const std::string& file, const std::string& section, const
 
 // ---- ProfileEdit ------------------------------------------------------------
 
-ProfileEdit::ProfileEdit(std::string file, std::string section, KeyMatch match)
-    : file_(std::move(file)), section_(std::move(section)), match_(match) {
-    readable = ReadProfileFile(file_, text_) != FileState::Unreadable;
+ProfileEdit::ProfileEdit(std::string path, std::string sectionName, KeyMatch keyMatch)
+    : file(std::move(path)), section(std::move(sectionName)), match(keyMatch) {
+    readable = ReadProfileFile(file, text) != FileState::Unreadable;
     // New lines follow the file's first line end; CR LF when it has none.
-    std::size_t nl = text_.find('\n');
-    lineEnd = (nl != npos && (nl == 0 || text_[nl - 1] != '\r')) ? "\n" : "\r\n";
+    std::size_t nl = text.find('\n');
+    lineEnd = (nl != npos && (nl == 0 || text[nl - 1] != '\r')) ? "\n" : "\r\n";
 }
 
 bool ProfileEdit::Write(const std::string& key, const std::string& value) {
-    if (!readable || !ValidSection(section_) || !ValidKey(key) || value.find('\n') != npos) {
+    if (!readable || !ValidSection(section) || !ValidKey(key) || value.find('\n') != npos) {
         return false;
     }
     const std::string newLine = key + "=" + value;
-    KeyLocation loc = Locate(text_, section_, key, match_);
+    KeyLocation loc = Locate(text, section, key, match);
     if (loc.keyFound) {
-        std::string_view old(text_.data() + loc.key.begin, loc.key.end - loc.key.begin);
+        std::string_view old(text.data() + loc.key.begin, loc.key.end - loc.key.begin);
         if (old != newLine) {
-            text_.replace(loc.key.begin, loc.key.end - loc.key.begin, newLine);
-            changed_ = true;
+            text.replace(loc.key.begin, loc.key.end - loc.key.begin, newLine);
+            changed = true;
         }
         return true;
     }
@@ -284,48 +284,48 @@ bool ProfileEdit::Write(const std::string& key, const std::string& value) {
         std::string insert = (after.end == after.next) ? lineEnd : std::string();
         insert += newLine;
         insert += lineEnd;
-        text_.insert(after.next, insert);
+        text.insert(after.next, insert);
     } else {
-        if (!text_.empty() && text_.back() != '\n') text_ += lineEnd;
-        text_ += "[" + section_ + "]" + lineEnd + newLine + lineEnd;
+        if (!text.empty() && text.back() != '\n') text += lineEnd;
+        text += "[" + section + "]" + lineEnd + newLine + lineEnd;
     }
-    changed_ = true;
+    changed = true;
     return true;
 }
 
 bool ProfileEdit::Delete(const std::string& key) {
-    if (!readable || !ValidSection(section_) || !ValidKey(key)) return false;
+    if (!readable || !ValidSection(section) || !ValidKey(key)) return false;
     // One pass that copies every line except those of the key in the first
     // section of the name.
     std::string kept;
     bool inSection = false;
     bool removed = false;
     LineSpan line;
-    std::size_t copied = 0;  // text_ up to here is handled
-    for (std::size_t pos = 0; NextLine(text_, pos, line); pos = line.next) {
-        LineInfo info = Classify(std::string_view(text_).substr(line.begin, line.end - line.begin));
+    std::size_t copied = 0;  // text up to here is handled
+    for (std::size_t pos = 0; NextLine(text, pos, line); pos = line.next) {
+        LineInfo info = Classify(std::string_view(text).substr(line.begin, line.end - line.begin));
         if (info.kind == LineKind::Header) {
             if (inSection) break;
-            inSection = EqualsIgnoreCase(info.name, section_);
-        } else if (inSection && info.kind == LineKind::Key && KeysMatch(info.name, key, match_)) {
-            kept.append(text_, copied, line.begin - copied);
+            inSection = EqualsIgnoreCase(info.name, section);
+        } else if (inSection && info.kind == LineKind::Key && KeysMatch(info.name, key, match)) {
+            kept.append(text, copied, line.begin - copied);
             copied = line.next;
             removed = true;
         }
     }
     if (removed) {
-        kept.append(text_, copied, npos);
-        text_ = std::move(kept);
-        changed_ = true;
+        kept.append(text, copied, npos);
+        text = std::move(kept);
+        changed = true;
     }
     return true;
 }
 
 bool ProfileEdit::Commit() {
     if (!readable) return false;
-    if (!changed_) return true;
-    if (!WriteFileAtomically(file_, text_)) return false;
-    changed_ = false;
+    if (!changed) return true;
+    if (!WriteFileAtomically(file, text)) return false;
+    changed = false;
     return true;
 }
 

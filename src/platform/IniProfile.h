@@ -96,13 +96,13 @@ public:
     bool Commit();
 
 private:
-    std::string file_;
-    std::string section_;
-    KeyMatch match_;
+    std::string file;
+    std::string section;
+    KeyMatch match;
     bool readable = false;
-    bool changed_ = false;
+    bool changed = false;
     std::string lineEnd;
-    std::string text_;  // the file's contents with the changes so far
+    std::string text;  // the file's contents with the changes so far
 };
 
 }  // namespace taleno

@@ -90,7 +90,7 @@ bool ServiceHasOwner(const QDBusConnection& bus) {
 }  // namespace
 
 CScreenSaverGuard::~CScreenSaverGuard() {
-    if (disabled_) {
+    if (disabled) {
         Restore();
     } else {
         Uninhibit();
@@ -98,7 +98,7 @@ CScreenSaverGuard::~CScreenSaverGuard() {
 }
 
 void CScreenSaverGuard::Capture() {
-    if (disabled_) {
+    if (disabled) {
         return;
     }
     lowPowerTimeout = suspendTimeout = powerOffTimeout = 0;
@@ -134,7 +134,7 @@ void CScreenSaverGuard::Disable() {
             if (screenSaverCaptured) {
                 XSetScreenSaver(x.get(), 0, screenSaveInterval, preferBlanking, allowExposures);
             }
-            disabled_ = true;
+            disabled = true;
         }
     }
     Inhibit();
@@ -153,7 +153,7 @@ void CScreenSaverGuard::Restore() {
             }
         }
     }
-    disabled_ = false;
+    disabled = false;
     Uninhibit();
 }
 

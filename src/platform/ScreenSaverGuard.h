@@ -52,7 +52,7 @@ private:
 
     bool screenSaverCaptured = false;
     bool dpmsCaptured = false;
-    bool disabled_ = false;
+    bool disabled = false;
 
     // The D-Bus inhibition, tied to our own bus connection: the desktop drops
     // it by itself should the player die.

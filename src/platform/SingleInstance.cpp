@@ -129,15 +129,15 @@ bool PeerIsOwnUser(qintptr descriptor) {
 
 }  // namespace
 
-CSingleInstance::CSingleInstance(std::string folder) : folder_(std::move(folder)) {
-    if (folder_.empty()) {
+CSingleInstance::CSingleInstance(std::string lockFolder) : folder(std::move(lockFolder)) {
+    if (folder.empty()) {
         return;
     }
-    lockFd = open((folder_ + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    lockFd = open((folder + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (lockFd < 0) {
         return;
     }
-    serverLockFd = open((folder_ + "/" + kServerLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    serverLockFd = open((folder + "/" + kServerLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (SetLock(lockFd, F_WRLCK)) {
         // First: claim the server lock while no other instance can decide,
         // so every later one finds it held until this one stops serving;
@@ -162,7 +162,7 @@ CSingleInstance::~CSingleInstance() {
 }
 
 void CSingleInstance::StopServing() {
-    server_.reset();  // closing the server removes its socket file
+    server.reset();  // closing the server removes its socket file
     if (serverLockFd >= 0) {
         close(serverLockFd);
         serverLockFd = -1;
@@ -187,11 +187,11 @@ std::string CSingleInstance::PrivateFolder(const std::string& runtimeDir, const 
     return IsPrivateFolder(own) ? own : std::string();
 }
 
-std::string CSingleInstance::SocketPath() const { return folder_ + "/" + kSocketName; }
+std::string CSingleInstance::SocketPath() const { return folder + "/" + kSocketName; }
 
 bool CSingleInstance::HandOff(const std::string& argument) const {
     sockaddr_un address;
-    if (folder_.empty() || argument.size() + 1 > kMaxMessageSize || !FillAddress(SocketPath(), address)) {
+    if (folder.empty() || argument.size() + 1 > kMaxMessageSize || !FillAddress(SocketPath(), address)) {
         return false;
     }
     const std::string message = argument + '\0';
@@ -215,10 +215,10 @@ bool CSingleInstance::HandOff(const std::string& argument) const {
     }
 }
 
-bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument) {
+bool CSingleInstance::Listen(std::function<void(const std::string&)> handler) {
     sockaddr_un address;
     const std::string path = SocketPath();
-    if (server_ || folder_.empty() || QCoreApplication::instance() == nullptr || !FillAddress(path, address)) {
+    if (server || folder.empty() || QCoreApplication::instance() == nullptr || !FillAddress(path, address)) {
         return false;
     }
     struct stat info {};
@@ -239,16 +239,16 @@ bool CSingleInstance::Listen(std::function<void(const std::string&)> onArgument)
     // An instance that was not the first (its first has gone) claims the
     // server lock now, if nobody else has.
     SetLock(serverLockFd, F_WRLCK);
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    server->setListenBacklogSize(256);
-    if (!server->listen(QString::fromStdString(path))) {
+    auto listener = std::make_unique<QLocalServer>();
+    listener->setSocketOptions(QLocalServer::UserAccessOption);
+    listener->setListenBacklogSize(256);
+    if (!listener->listen(QString::fromStdString(path))) {
         StopServing();  // later instances must not wait for a server that never comes
         return false;
     }
-    onArgument_ = std::move(onArgument);
-    QObject::connect(server.get(), &QLocalServer::newConnection, server.get(), [this] { AcceptConnections(); });
-    server_ = std::move(server);
+    onArgument = std::move(handler);
+    QObject::connect(listener.get(), &QLocalServer::newConnection, listener.get(), [this] { AcceptConnections(); });
+    server = std::move(listener);
     return true;
 }
 
@@ -256,18 +256,18 @@ bool CSingleInstance::IsServingConnections() const {
     if (openConnections > 0) {
         return true;
     }
-    pollfd queued{server_ ? static_cast<int>(server_->socketDescriptor()) : -1, POLLIN, 0};
+    pollfd queued{server ? static_cast<int>(server->socketDescriptor()) : -1, POLLIN, 0};
     return queued.fd >= 0 && poll(&queued, 1, 0) > 0;
 }
 
 void CSingleInstance::AcceptConnections() {
-    if (!server_) {
+    if (!server) {
         return;
     }
     // Past the limit, connections stay queued (QLocalServer stops accepting
     // while its own queue is full) until one served ends.
-    while (openConnections < kMaxOpenConnections && server_->hasPendingConnections()) {
-        QLocalSocket* socket = server_->nextPendingConnection();
+    while (openConnections < kMaxOpenConnections && server->hasPendingConnections()) {
+        QLocalSocket* socket = server->nextPendingConnection();
         if (!PeerIsOwnUser(socket->socketDescriptor())) {
             socket->abort();
             socket->deleteLater();
@@ -275,7 +275,7 @@ void CSingleInstance::AcceptConnections() {
         }
         ++openConnections;
         socket->setReadBufferSize(static_cast<qint64>(kMaxMessageSize));
-        QObject::connect(socket, &QObject::destroyed, server_.get(), [this] {
+        QObject::connect(socket, &QObject::destroyed, server.get(), [this] {
             --openConnections;
             AcceptConnections();
         });
@@ -312,8 +312,8 @@ void CSingleInstance::Receive(QLocalSocket* socket, std::string& message) {
     }
     const std::string argument = std::move(message);
     QPointer<QLocalSocket> alive(socket);
-    if (onArgument_) {
-        onArgument_(argument);
+    if (onArgument) {
+        onArgument(argument);
     }
     if (alive) {
         alive->write(&kAcknowledge, 1);

@@ -70,12 +70,12 @@ private:
     void AcceptConnections();
     void Receive(QLocalSocket* socket, std::string& message);
 
-    std::string folder_;
+    std::string folder;
     int lockFd = -1;
     int serverLockFd = -1;
     bool alreadyRunning = false;
-    std::unique_ptr<QLocalServer> server_;
-    std::function<void(const std::string&)> onArgument_;
+    std::unique_ptr<QLocalServer> server;
+    std::function<void(const std::string&)> onArgument;
     int openConnections = 0;
 };
 

@@ -12,44 +12,44 @@ bool WorkerThread::Start(std::function<void()> body) {
         return false;
     }
     {
-        std::lock_guard lock(mutex_);
-        running_ = true;
+        std::lock_guard lock(mutex);
+        running = true;
     }
     try {
-        thread_ = std::thread([this, body = std::move(body)] {
+        thread = std::thread([this, body = std::move(body)] {
             body();
             {
-                std::lock_guard lock(mutex_);
-                running_ = false;
+                std::lock_guard lock(mutex);
+                running = false;
             }
-            ended_.notify_all();
+            ended.notify_all();
         });
     } catch (const std::system_error&) {
-        std::lock_guard lock(mutex_);
-        running_ = false;
+        std::lock_guard lock(mutex);
+        running = false;
         return false;
     }
     return true;
 }
 
 bool WorkerThread::IsRunning() const {
-    std::lock_guard lock(mutex_);
-    return running_;
+    std::lock_guard lock(mutex);
+    return running;
 }
 
 bool WorkerThread::WaitForEnd(int timeoutMs) {
     {
-        std::unique_lock lock(mutex_);
-        auto hasEnded = [this] { return !running_; };
+        std::unique_lock lock(mutex);
+        auto hasEnded = [this] { return !running; };
         if (timeoutMs < 0) {
-            ended_.wait(lock, hasEnded);
-        } else if (!ended_.wait_for(lock, std::chrono::milliseconds(timeoutMs), hasEnded)) {
+            ended.wait(lock, hasEnded);
+        } else if (!ended.wait_for(lock, std::chrono::milliseconds(timeoutMs), hasEnded)) {
             return false;
         }
     }
     // The function has returned; what is left of the thread ends at once.
-    if (thread_.joinable()) {
-        thread_.join();
+    if (thread.joinable()) {
+        thread.join();
     }
     return true;
 }

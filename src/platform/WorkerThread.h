@@ -36,10 +36,10 @@ public:
     bool WaitForEnd(int timeoutMs);
 
 private:
-    mutable std::mutex mutex_;
-    std::condition_variable ended_;
-    bool running_ = false;
-    std::thread thread_;
+    mutable std::mutex mutex;
+    std::condition_variable ended;
+    bool running = false;
+    std::thread thread;
 };
 
 }  // namespace taleno

@@ -24,43 +24,43 @@ CPlaylistObserver& Quiet() {
 }
 }  // namespace
 
-CPlaylistObserver& CPlaylist::View() const { return observer_ != nullptr ? *observer_ : Quiet(); }
+CPlaylistObserver& CPlaylist::View() const { return observer != nullptr ? *observer : Quiet(); }
 
-void CPlaylist::SetObserver(CPlaylistObserver* observer) { observer_ = observer; }
+void CPlaylist::SetObserver(CPlaylistObserver* watcher) { observer = watcher; }
 
-int CPlaylist::Count() const { return static_cast<int>(entries_.size()); }
+int CPlaylist::Count() const { return static_cast<int>(entries.size()); }
 
 std::string CPlaylist::Entry(int index) const {
-    return index >= 0 && index < Count() ? entries_[static_cast<std::size_t>(index)] : std::string();
+    return index >= 0 && index < Count() ? entries[static_cast<std::size_t>(index)] : std::string();
 }
 
-std::vector<std::string> CPlaylist::Entries() const { return entries_; }
+std::vector<std::string> CPlaylist::Entries() const { return entries; }
 
-int CPlaylist::Selection() const { return selection_; }
+int CPlaylist::Selection() const { return selection; }
 
-int CPlaylist::CurrentIndex() const { return currentIndex_; }
+int CPlaylist::CurrentIndex() const { return currentIndex; }
 
-std::string CPlaylist::GetCurrentFile() const { return currentFile_; }
+std::string CPlaylist::GetCurrentFile() const { return currentFile; }
 
 // Notifies the observer only when the selected index changes.
 void CPlaylist::Select(int index) {
-    int selection = index >= 0 && index < Count() ? index : -1;
-    if (selection != selection_) {
-        selection_ = selection;
-        View().OnSelectionChanged(selection_);
+    int chosen = index >= 0 && index < Count() ? index : -1;
+    if (chosen != selection) {
+        selection = chosen;
+        View().OnSelectionChanged(selection);
     }
 }
 
 void CPlaylist::MakeCurrent(int index) {
-    currentIndex_ = index;
-    currentFile_ = entries_[static_cast<std::size_t>(index)];
+    currentIndex = index;
+    currentFile = entries[static_cast<std::size_t>(index)];
 }
 
 int CPlaylist::AddFile(const std::string& path) {
     if (Count() >= MAX_PLAYLIST_ENTRIES) {
         return -1;
     }
-    entries_.push_back(path);
+    entries.push_back(path);
     View().OnEntryInserted(Count() - 1);
     View().OnUpdateHorizontalExtent();
     return 1;
@@ -73,16 +73,16 @@ void CPlaylist::AddDroppedFiles(const std::vector<std::string>& paths) {
 }
 
 void CPlaylist::RemoveSelected() {
-    if (selection_ == -1) {
+    if (selection == -1) {
         return;
     }
-    int index = selection_;
-    entries_.erase(entries_.begin() + index);
+    int index = selection;
+    entries.erase(entries.begin() + index);
     // The removed entry took the selection with it.
-    selection_ = -1;
+    selection = -1;
     View().OnEntryRemoved(index);
     View().OnUpdateHorizontalExtent();
-    if (entries_.empty()) {
+    if (entries.empty()) {
         View().OnSelectionChanged(-1);
         return;
     }
@@ -90,9 +90,9 @@ void CPlaylist::RemoveSelected() {
 }
 
 void CPlaylist::RemoveAll() {
-    bool hadSelection = selection_ != -1;
-    entries_.clear();
-    selection_ = -1;
+    bool hadSelection = selection != -1;
+    entries.clear();
+    selection = -1;
     View().OnEntriesCleared();
     View().OnUpdateHorizontalExtent();
     if (hadSelection) {
@@ -112,19 +112,19 @@ void CPlaylist::MoveEntry(int dragFrom, int dropTarget) {
     if (dropTarget == dragFrom) {
         return;
     }
-    std::string text = entries_[static_cast<std::size_t>(dragFrom)];
-    entries_.erase(entries_.begin() + dragFrom);
-    selection_ = -1;
+    std::string text = entries[static_cast<std::size_t>(dragFrom)];
+    entries.erase(entries.begin() + dragFrom);
+    selection = -1;
     View().OnEntryRemoved(dragFrom);
     // Moving down, the target slid up by one when the entry left.
     int at = dropTarget == -1 ? Count() : dropTarget < dragFrom ? dropTarget : dropTarget - 1;
-    entries_.insert(entries_.begin() + at, std::move(text));
+    entries.insert(entries.begin() + at, std::move(text));
     View().OnEntryInserted(at);
     Select(at);
 }
 
 int CPlaylist::MoveNext() {
-    int i = currentIndex_ + 1;
+    int i = currentIndex + 1;
     if (i >= Count()) {
         return -1;
     }
@@ -136,8 +136,8 @@ int CPlaylist::MoveNext() {
 int CPlaylist::MovePrevious() {
     // After removals the current position may lie past the end; there is then
     // no entry "before" it to play.
-    int i = currentIndex_ - 1;
-    if (currentIndex_ == 0 || i >= Count()) {
+    int i = currentIndex - 1;
+    if (currentIndex == 0 || i >= Count()) {
         return -1;
     }
     Select(i);
@@ -147,7 +147,7 @@ int CPlaylist::MovePrevious() {
 
 int CPlaylist::MoveFirst() {
     Select(0);
-    if (entries_.empty()) {
+    if (entries.empty()) {
         return -1;
     }
     MakeCurrent(0);
@@ -155,15 +155,15 @@ int CPlaylist::MoveFirst() {
 }
 
 void CPlaylist::PlaySelected() {
-    if (selection_ == -1) {
+    if (selection == -1) {
         return;
     }
-    MakeCurrent(selection_);
-    emit PlaylistPlay(currentFile_);
+    MakeCurrent(selection);
+    emit PlaylistPlay(currentFile);
 }
 
 void CPlaylist::PlayFirst() {
-    if (entries_.empty()) {
+    if (entries.empty()) {
         return;
     }
     Select(0);
@@ -171,7 +171,7 @@ void CPlaylist::PlayFirst() {
 }
 
 void CPlaylist::SwapEntries(int i, int j) {
-    std::swap(entries_[static_cast<std::size_t>(i)], entries_[static_cast<std::size_t>(j)]);
+    std::swap(entries[static_cast<std::size_t>(i)], entries[static_cast<std::size_t>(j)]);
     View().OnEntryChanged(i);
     View().OnEntryChanged(j);
 }
@@ -181,7 +181,7 @@ void CPlaylist::Shuffle() {
     if (count < 2) {
         return;
     }
-    RandomSource draw = random_;
+    RandomSource draw = random;
     if (!draw) {
         draw = [generator = std::minstd_rand(static_cast<std::uint32_t>(std::time(nullptr)))]() mutable {
             return static_cast<std::uint32_t>(generator());
@@ -216,8 +216,8 @@ void CPlaylist::QuickSort(int lo, int hi) {
     if (lo >= hi) {
         return;
     }
-    const std::string pivot = entries_[static_cast<std::size_t>((lo + hi) / 2)];
-    auto at = [this](int k) -> const std::string& { return entries_[static_cast<std::size_t>(k)]; };
+    const std::string pivot = entries[static_cast<std::size_t>((lo + hi) / 2)];
+    auto at = [this](int k) -> const std::string& { return entries[static_cast<std::size_t>(k)]; };
     int i = lo;
     int j = hi;
     do {

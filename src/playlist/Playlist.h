@@ -119,12 +119,12 @@ private:
     void SwapEntries(int i, int j);
     void QuickSort(int lo, int hi);
 
-    std::vector<std::string> entries_;
-    int selection_ = -1;
-    int currentIndex_ = 0;
-    std::string currentFile_;
-    CPlaylistObserver* observer_ = nullptr;
-    RandomSource random_;
+    std::vector<std::string> entries;
+    int selection = -1;
+    int currentIndex = 0;
+    std::string currentFile;
+    CPlaylistObserver* observer = nullptr;
+    RandomSource random;
 };
 
 }  // namespace taleno

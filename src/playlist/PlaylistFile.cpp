@@ -233,7 +233,7 @@ int CPlaylist::SavePlaylist(const std::string& path) const {
     }
     const std::string base = PlaylistFolder(path);
     std::string contents;
-    for (const std::string& entry : entries_) {
+    for (const std::string& entry : entries) {
         std::string line = PathMakeRelative(entry, base);
         // A relative form that would read back as something else - a comment
         // (a file "#1.mp3" beside the playlist) or trimmed (" 1.mp3") - is

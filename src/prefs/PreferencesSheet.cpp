@@ -306,10 +306,10 @@ QWidget* CPreferencesSheet::AssociationPage() {
     QWidget* page = NewPage(QStyle::SP_FileLinkIcon, "Add media file extensions Taleno to handle", layout);
     layout->addWidget(new QLabel(QStringLiteral("Extensions")));
     auto* row = new QHBoxLayout;
-    auto* extensions = new QPlainTextEdit;
-    extensions->setLineWrapMode(QPlainTextEdit::NoWrap);
-    extensions->setTabChangesFocus(true);
-    row->addWidget(extensions);
+    auto* list = new QPlainTextEdit;
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setTabChangesFocus(true);
+    row->addWidget(list);
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("for example:\n\nwav\nmpeg\nmp4\n3gp\nogg\nmov")));
     side->addStretch();
@@ -320,8 +320,8 @@ QWidget* CPreferencesSheet::AssociationPage() {
     row->addLayout(side);
     layout->addLayout(row);
     layout->addWidget(new QLabel(QStringLiteral("one extension pre-line, without the preceding period (dot)")));
-    this->extensions = extensions;
-    connect(load, &QPushButton::clicked, this, [this, extensions] {
+    extensions = list;
+    connect(load, &QPushButton::clicked, this, [this, list] {
         const QString chosen = chooseExtensionList(this).trimmed();
         if (chosen.isEmpty()) return;
         std::ifstream in(chosen.toStdString());
@@ -334,7 +334,7 @@ QWidget* CPreferencesSheet::AssociationPage() {
             const QString trimmed = QString::fromStdString(line).trimmed();
             if (!trimmed.isEmpty()) lines << trimmed;
         }
-        extensions->setPlainText(lines.join('\n'));
+        list->setPlainText(lines.join('\n'));
     });
     connect(associate, &QPushButton::clicked, this, &CPreferencesSheet::Associate);
     return page;

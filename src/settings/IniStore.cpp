@@ -24,11 +24,10 @@ const char* BoolText(bool value) { return value ? "true" : "false"; }
 
 }  // namespace
 
-CIniStore::CIniStore(std::string fileName, std::string section)
-    : fileName_(std::move(fileName)), section_(std::move(section)) {}
+CIniStore::CIniStore(std::string path, std::string name) : fileName(std::move(path)), section(std::move(name)) {}
 
 int CIniStore::ReadInt(const std::string& key, int def) const {
-    return GetProfileInt(fileName_, section_, key, def, match_);
+    return GetProfileInt(fileName, section, key, def, match);
 }
 
 bool CIniStore::ReadBool(const std::string& key, bool def) const {
@@ -36,7 +35,7 @@ bool CIniStore::ReadBool(const std::string& key, bool def) const {
 }
 
 std::string CIniStore::ReadString(const std::string& key, const std::string& def) const {
-    return GetProfileString(fileName_, section_, key, def, match_);
+    return GetProfileString(fileName, section, key, def, match);
 }
 
 bool CIniStore::WriteInt(const std::string& key, int value) const {
@@ -61,9 +60,9 @@ bool CIniStore::DeleteKey(const std::string& key) const {
 
 CIniStore::Batch CIniStore::BeginBatch() const { return Batch(*this); }
 
-CIniStore::Batch::Batch(const CIniStore& store) : edit(store.fileName_, store.section_, store.match_) {
-    const std::size_t slash = store.fileName_.rfind('/');
-    if (store.makeFolder && slash != std::string::npos && slash > 0) folderToMake = store.fileName_.substr(0, slash);
+CIniStore::Batch::Batch(const CIniStore& store) : edit(store.fileName, store.section, store.match) {
+    const std::size_t slash = store.fileName.rfind('/');
+    if (store.makeFolder && slash != std::string::npos && slash > 0) folderToMake = store.fileName.substr(0, slash);
 }
 
 bool CIniStore::Batch::WriteInt(const std::string& key, int value) { return edit.Write(key, std::to_string(value)); }

@@ -20,10 +20,10 @@ public:
     CIniStore() = default;
     CIniStore(std::string fileName, std::string section);
 
-    void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
-    void SetSection(std::string section) { section_ = std::move(section); }
+    void SetFileName(std::string name) { fileName = std::move(name); }
+    void SetSection(std::string name) { section = std::move(name); }
     // How keys are matched; the profile rule (ignoring case) unless changed.
-    void SetKeyMatch(KeyMatch match) { match_ = match; }
+    void SetKeyMatch(KeyMatch keyMatch) { match = keyMatch; }
     // When set, a write first makes the file's folder (mode 0700) if it is
     // missing: the per-user settings folder appears on the first save.
     void SetMakeFolder(bool make) { makeFolder = make; }
@@ -58,9 +58,9 @@ public:
     Batch BeginBatch() const;
 
 private:
-    std::string fileName_;
-    std::string section_;
-    KeyMatch match_ = KeyMatch::IgnoreCase;
+    std::string fileName;
+    std::string section;
+    KeyMatch match = KeyMatch::IgnoreCase;
     bool makeFolder = false;
 };
 

@@ -92,26 +92,26 @@ QString WrapWithEndEllipsis(const QString& text, const QFont& font, const QRect&
 
 }  // namespace
 
-CColorLabel::CColorLabel(QWidget* parent, unsigned style, int controlId)
+CColorLabel::CColorLabel(QWidget* parent, unsigned styleBits, int id)
     : QWidget(parent),
       textColor(palette().color(QPalette::WindowText)),
       faceColor(palette().color(QPalette::Button)),
-      logFont_(LogFontFromFont(font(), logicalDpiY())),
-      style_(style),
-      controlId_(controlId),
-      opener_(OpenWithDesktop) {
+      logFont(LogFontFromFont(QWidget::font(), logicalDpiY())),
+      style(styleBits),
+      controlId(id),
+      opener(OpenWithDesktop) {
     flashTimer.setInterval(kFlashPeriodMs);
     connect(&flashTimer, &QTimer::timeout, this, &CColorLabel::ToggleFlashPhase);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     RemakeFont();
 }
 
-CColorLabel& CColorLabel::SetBackground(const QColor& colour, const QColor& gradientEnd, bool useGradient) {
+CColorLabel& CColorLabel::SetBackground(const QColor& colour, const QColor& gradientEnd, bool gradient) {
     backColor = colour;
     gradientEndColor = gradientEnd;
-    useGradient_ = useGradient;
+    useGradient = gradient;
     backBrush.reset();
-    if (!useGradient) {
+    if (!gradient) {
         backBrush = colour;
     }
     Redraw();
@@ -126,44 +126,44 @@ CColorLabel& CColorLabel::SetTextColor(const QColor& colour) {
 
 // The widget is its window, so there is no "before the window exists" here:
 // the text always applies.
-CColorLabel& CColorLabel::SetText(const QString& text) {
-    text_ = text;
+CColorLabel& CColorLabel::SetText(const QString& value) {
+    text = value;
     Redraw();
     return *this;
 }
 
 CColorLabel& CColorLabel::SetBold(bool bold) {
-    logFont_.weight = bold ? 700 : 400;
+    logFont.weight = bold ? 700 : 400;
     RemakeFont();
     Redraw();
     return *this;
 }
 
 CColorLabel& CColorLabel::SetFontName(const QString& faceName, int charSet) {
-    logFont_.charSet = charSet;
-    logFont_.faceName = CutFaceName(faceName);
+    logFont.charSet = charSet;
+    logFont.faceName = CutFaceName(faceName);
     RemakeFont();
     Redraw();
     return *this;
 }
 
 CColorLabel& CColorLabel::SetUnderline(bool underline) {
-    logFont_.underline = underline;
+    logFont.underline = underline;
     RemakeFont();
     Redraw();
     return *this;
 }
 
 CColorLabel& CColorLabel::SetItalic(bool italic) {
-    logFont_.italic = italic;
+    logFont.italic = italic;
     RemakeFont();
     Redraw();
     return *this;
 }
 
 CColorLabel& CColorLabel::SetFontSize(int points) {
-    logFont_.height = PointsToLogHeight(points, logicalDpiY());
-    logFont_.width = 0;
+    logFont.height = PointsToLogHeight(points, logicalDpiY());
+    logFont.width = 0;
     RemakeFont();
     Redraw();
     return *this;
@@ -176,17 +176,17 @@ CColorLabel& CColorLabel::SetStaticEdge(bool edge) {
     return *this;
 }
 
-CColorLabel& CColorLabel::SetBorder(bool border) {
-    border_ = border;
+CColorLabel& CColorLabel::SetBorder(bool on) {
+    border = on;
     UpdateFrameMargins();
     Redraw();
     return *this;
 }
 
-CColorLabel& CColorLabel::SetTransparent(bool transparent) {
-    transparent_ = transparent;
+CColorLabel& CColorLabel::SetTransparent(bool on) {
+    transparent = on;
     // A transparent label lets Qt paint the parent underneath it first.
-    setAttribute(Qt::WA_OpaquePaintEvent, !transparent);
+    setAttribute(Qt::WA_OpaquePaintEvent, !on);
     Redraw();
     return *this;
 }
@@ -219,10 +219,10 @@ CColorLabel& CColorLabel::FlashBackground(bool flash) {
     return *this;
 }
 
-CColorLabel& CColorLabel::SetLink(bool link, bool notifyParent) {
+CColorLabel& CColorLabel::SetLink(bool link, bool notify) {
     linkType = link ? kWebLink : kNoLink;
-    notifyParent_ = notifyParent;
-    style_ = link ? (style_ | SS_NOTIFY) : (style_ & ~SS_NOTIFY);
+    notifyParent = notify;
+    style = link ? (style | SS_NOTIFY) : (style & ~SS_NOTIFY);
     return *this;
 }
 
@@ -236,17 +236,17 @@ CColorLabel& CColorLabel::SetLinkCursor(std::optional<QCursor> cursor) {
     return *this;
 }
 
-CColorLabel& CColorLabel::Set3DText(bool embossed, bool raised) {
-    embossed_ = embossed;
+CColorLabel& CColorLabel::Set3DText(bool on, bool raised) {
+    embossed = on;
     embossRaised = raised;
     Redraw();
     return *this;
 }
 
-CColorLabel& CColorLabel::SetRotation(int degrees, bool rotated) {
-    logFont_.escapement = degrees * 10;
-    logFont_.orientation = degrees * 10;
-    rotated_ = rotated;
+CColorLabel& CColorLabel::SetRotation(int degrees, bool on) {
+    logFont.escapement = degrees * 10;
+    logFont.orientation = degrees * 10;
+    rotated = on;
     RemakeFont();
     Redraw();
     return *this;
@@ -258,18 +258,18 @@ CColorLabel& CColorLabel::SetShadowColor(const QColor& colour) {
     return *this;
 }
 
-CColorLabel& CColorLabel::SetLogFont(const LogFont& logFont) {
-    logFont_ = logFont;
-    logFont_.faceName = CutFaceName(logFont.faceName);
+CColorLabel& CColorLabel::SetLogFont(const LogFont& value) {
+    logFont = value;
+    logFont.faceName = CutFaceName(value.faceName);
     RemakeFont();
     Redraw();
     return *this;
 }
 
-CColorLabel& CColorLabel::SetMailLink(bool link, bool notifyParent) {
+CColorLabel& CColorLabel::SetMailLink(bool link, bool notify) {
     linkType = link ? kMailLink : kNoLink;
-    notifyParent_ = notifyParent;
-    style_ = link ? (style_ | SS_NOTIFY) : (style_ & ~SS_NOTIFY);
+    notifyParent = notify;
+    style = link ? (style | SS_NOTIFY) : (style & ~SS_NOTIFY);
     return *this;
 }
 
@@ -283,17 +283,17 @@ CColorLabel& CColorLabel::SetEndEllipsis(bool ellipsis) {
     return *this;
 }
 
-void CColorLabel::SetWindowText(const QString& text) {
-    windowText = text;
+void CColorLabel::SetWindowText(const QString& value) {
+    windowText = value;
     Redraw();
 }
 
-void CColorLabel::SetStyle(unsigned style) {
-    style_ = style;
+void CColorLabel::SetStyle(unsigned bits) {
+    style = bits;
     Redraw();
 }
 
-void CColorLabel::SetUrlOpener(UrlOpener opener) { opener_ = opener ? std::move(opener) : UrlOpener(OpenWithDesktop); }
+void CColorLabel::SetUrlOpener(UrlOpener open) { opener = open ? std::move(open) : UrlOpener(OpenWithDesktop); }
 
 void CColorLabel::ToggleFlashPhase() {
     flashOn = !flashOn;
@@ -301,26 +301,26 @@ void CColorLabel::ToggleFlashPhase() {
 }
 
 void CColorLabel::OnLinkClick() {
-    if (notifyParent_) {
-        emit LinkNotify(controlId_, kLinkClickedCode);
+    if (notifyParent) {
+        emit LinkNotify(controlId, kLinkClickedCode);
         return;
     }
     // The address is the window text, or the shown text when the window
     // text is empty (a label filled with SetText alone).
-    const QString address = (windowText.isEmpty() ? text_ : windowText).trimmed();
+    const QString address = (windowText.isEmpty() ? text : windowText).trimmed();
     if (linkType == kWebLink) {
         const QString target = linkTarget.isEmpty() ? address : linkTarget.trimmed();
         if (!target.isEmpty()) {
-            opener_(QUrl::fromUserInput(target));
+            opener(QUrl::fromUserInput(target));
         }
     } else if (linkType == kMailLink && !address.isEmpty()) {
-        opener_(QUrl(QStringLiteral("mailto:") + address));
+        opener(QUrl(QStringLiteral("mailto:") + address));
     }
 }
 
 void CColorLabel::mousePressEvent(QMouseEvent* event) {
     // Only a label with SS_NOTIFY takes clicks; others pass them to the parent.
-    if (event->button() == Qt::LeftButton && (style_ & SS_NOTIFY) != 0) {
+    if (event->button() == Qt::LeftButton && (style & SS_NOTIFY) != 0) {
         OnLinkClick();
         event->accept();
         return;
@@ -338,17 +338,17 @@ void CColorLabel::changeEvent(QEvent* event) {
 
 void CColorLabel::Redraw() { update(); }
 
-void CColorLabel::RemakeFont() { font_ = MakeFont(logFont_); }
+void CColorLabel::RemakeFont() { font = MakeFont(logFont); }
 
 void CColorLabel::UpdateFrameMargins() {
-    const int margin = (border_ ? 1 : 0) + (staticEdge ? 1 : 0);
+    const int margin = (border ? 1 : 0) + (staticEdge ? 1 : 0);
     setContentsMargins(margin, margin, margin, margin);
 }
 
 void CColorLabel::StopFlashTimer() { flashTimer.stop(); }
 
 QColor CColorLabel::SolidBackgroundColor() const {
-    if (useGradient_) {
+    if (useGradient) {
         return backColor;
     }
     return backBrush.value_or(faceColor);
@@ -356,7 +356,7 @@ QColor CColorLabel::SolidBackgroundColor() const {
 
 void CColorLabel::DrawFrame(QPainter& painter) const {
     QRect outer = rect();
-    if (border_) {
+    if (border) {
         painter.setPen(palette().color(QPalette::Shadow));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(outer.adjusted(0, 0, -1, -1));
@@ -372,21 +372,21 @@ void CColorLabel::DrawFrame(QPainter& painter) const {
     }
 }
 
-int CColorLabel::TextFlags(const QString& text) const {
+int CColorLabel::TextFlags(const QString& shownText) const {
     int flags = Qt::AlignTop;
-    switch (style_ & SS_TYPEMASK) {
+    switch (style & SS_TYPEMASK) {
     case SS_CENTER: flags |= Qt::AlignHCenter | Qt::TextWordWrap; break;
     case SS_RIGHT: flags |= Qt::AlignRight | Qt::TextWordWrap; break;
     case SS_LEFTNOWORDWRAP: flags |= Qt::AlignLeft; break;
     default: flags |= Qt::AlignLeft | Qt::TextWordWrap; break;
     }
-    if ((style_ & SS_CENTERIMAGE) != 0) {
-        if (!text.contains(QLatin1String("\r\n"))) {
+    if ((style & SS_CENTERIMAGE) != 0) {
+        if (!shownText.contains(QLatin1String("\r\n"))) {
             flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
         } else {
             flags = (flags & ~Qt::AlignHorizontal_Mask) | Qt::AlignHCenter;
         }
-    } else if (text.contains(QLatin1Char('\t'))) {
+    } else if (shownText.contains(QLatin1Char('\t'))) {
         flags |= Qt::TextExpandTabs;
     }
     return flags;
@@ -394,13 +394,13 @@ int CColorLabel::TextFlags(const QString& text) const {
 
 // Text is drawn literally: "&" is an ordinary character, so clip titles such
 // as "Tom & Jerry" show as they are.
-void CColorLabel::DrawText(QPainter& painter, const QRect& rect, const QString& text) const {
-    int flags = TextFlags(text);
-    QString shown = NormaliseLineBreaks(text);
+void CColorLabel::DrawText(QPainter& painter, const QRect& rect, const QString& content) const {
+    int flags = TextFlags(content);
+    QString shown = NormaliseLineBreaks(content);
     if (endEllipsis) {
-        const QFontMetrics metrics(font_);
+        const QFontMetrics metrics(font);
         if ((flags & Qt::TextWordWrap) != 0) {
-            shown = WrapWithEndEllipsis(shown, font_, rect);
+            shown = WrapWithEndEllipsis(shown, font, rect);
             flags &= ~Qt::TextWordWrap;
         } else if ((flags & Qt::TextSingleLine) != 0) {
             shown =
@@ -421,15 +421,15 @@ void CColorLabel::paintEvent(QPaintEvent*) {
     DrawFrame(painter);
     const QRect client = contentsRect();
     painter.setClipRect(client);
-    const QString shown = text_.isEmpty() ? windowText : text_;
+    const QString shown = text.isEmpty() ? windowText : text;
 
     // Background flashing swaps the colours in the off phase.
     QColor textColour = textColor;
     if (flashMode == kFlashBackground && !flashOn) {
         painter.fillRect(client, textColor);
         textColour = SolidBackgroundColor();
-    } else if (!transparent_) {
-        if (useGradient_) {
+    } else if (!transparent) {
+        if (useGradient) {
             FillGradient(painter, client, backColor, gradientEndColor, kMaxGradientBands);
         } else {
             painter.fillRect(client, SolidBackgroundColor());
@@ -440,21 +440,21 @@ void CColorLabel::paintEvent(QPaintEvent*) {
     if (flashMode == kFlashText && !flashOn) {
         return;
     }
-    painter.setFont(font_);
+    painter.setFont(font);
     painter.setPen(textColour);
 
-    if (rotated_) {
+    if (rotated) {
         // Baseline-centred on the middle of the label, turned by the escapement.
         QString line = NormaliseLineBreaks(shown);
         line.replace(QLatin1Char('\n'), QLatin1Char(' '));
         painter.translate(client.left() + client.width() / 2, client.top() + client.height() / 2);
-        painter.rotate(-logFont_.escapement / 10.0);
-        painter.drawText(QPointF(-QFontMetrics(font_).horizontalAdvance(line) / 2.0, 0.0), line);
+        painter.rotate(-logFont.escapement / 10.0);
+        painter.drawText(QPointF(-QFontMetrics(font).horizontalAdvance(line) / 2.0, 0.0), line);
         return;
     }
 
     DrawText(painter, client, shown);
-    if (embossed_) {
+    if (embossed) {
         const int offset = embossRaised ? 1 : -1;
         painter.setPen(shadowColor);
         DrawText(painter, client.translated(offset, offset), shown);

@@ -86,8 +86,8 @@ public:
 
     void SetStyle(unsigned style);
 
-    QString Text() const { return text_; }
-    QFont PaintFont() const { return font_; }
+    QString Text() const { return text; }
+    QFont PaintFont() const { return font; }
 
 signals:
     // The link was clicked and notifyParent is set (delivered synchronously).
@@ -121,30 +121,30 @@ private:
     QColor shadowColor{255, 255, 255};
     QColor faceColor;
     std::optional<QColor> backBrush;
-    LogFont logFont_;
-    QFont font_;
+    LogFont logFont;
+    QFont font;
     bool flashOn = false;
     QTimer flashTimer;
     LinkType linkType = kNoLink;
-    bool transparent_ = false;
-    bool embossed_ = false;
-    bool notifyParent_ = false;
-    bool rotated_ = false;
+    bool transparent = false;
+    bool embossed = false;
+    bool notifyParent = false;
+    bool rotated = false;
     FlashMode flashMode = kNoFlash;
     std::optional<QCursor> linkCursor;
     bool embossRaised = false;
-    bool useGradient_ = false;
+    bool useGradient = false;
     QColor gradientEndColor{0, 0, 0};
     QColor backColor{0, 0, 0};
     QString linkTarget;
     bool endEllipsis = false;
-    QString text_;
+    QString text;
     QString windowText;
-    unsigned style_;
-    int controlId_;
+    unsigned style;
+    int controlId;
     bool staticEdge = false;
-    bool border_ = false;
-    UrlOpener opener_;
+    bool border = false;
+    UrlOpener opener;
 };
 
 }  // namespace taleno

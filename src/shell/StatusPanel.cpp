@@ -71,7 +71,7 @@ CStatusPanel::CStatusPanel(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     statusLabel->SetEndEllipsis(true);
     totalSuffix.clear();
-    timeFormat_ = 1;
+    timeFormat = 1;
     Layout();
 }
 
@@ -116,18 +116,18 @@ void CStatusPanel::SetTotalTime(int seconds) {
     const TimeParts parts(seconds);
     if (parts.hours > 99) {
         totalSuffix = QString::asprintf("/ %02d:%02d:%02d", 99, parts.minutes, parts.seconds);
-        timeFormat_ = 2;
+        timeFormat = 2;
     } else if (parts.hours != 0) {
         totalSuffix = QString::asprintf("/ %02d:%02d:%02d", parts.hours, parts.minutes, parts.seconds);
-        timeFormat_ = 2;
+        timeFormat = 2;
     } else {
         totalSuffix = QString::asprintf("/ %02d:%02d", parts.minutes, parts.seconds);
-        timeFormat_ = 1;
+        timeFormat = 1;
     }
     if (seconds <= 0) {
         // No known length, as for streams.
         totalSuffix.clear();
-        timeFormat_ = 3;
+        timeFormat = 3;
     }
     Layout();
 }
@@ -136,7 +136,7 @@ void CStatusPanel::SetCurrentTime(int seconds) {
     const TimeParts parts(seconds);
     const QByteArray suffix = totalSuffix.toUtf8();
     QString text;
-    switch (timeFormat_) {
+    switch (timeFormat) {
     case 1: text = QString::asprintf("%02d:%02d %s", parts.minutes, parts.seconds, suffix.constData()); break;
     case 2:
         text = QString::asprintf("%02d:%02d:%02d %s", parts.hours >= 100 ? 99 : parts.hours, parts.minutes,
@@ -183,15 +183,15 @@ QString CStatusPanel::InfoText(int index) const {
     return index >= 0 && index < kInfoLineCount ? infoTexts[static_cast<size_t>(index)] : QString();
 }
 
-int CStatusPanel::TimeWidth(int timeFormat) const {
+int CStatusPanel::TimeWidth(int format) const {
     // The classic widths were made for a narrow bitmap font; the desktop
     // font is usually wider, so the width grows to fit the widest text.
     int classic = 98;
     QString widest = QStringLiteral("00:00:00 / 00:00:00");
-    if (timeFormat == 1) {
+    if (format == 1) {
         classic = 68;
         widest = QStringLiteral("00:00 / 00:00");
-    } else if (timeFormat == 3) {
+    } else if (format == 3) {
         classic = 30;
         widest = QStringLiteral("00:00");
     }
@@ -221,7 +221,7 @@ void CStatusPanel::Layout() {
     const int textTop = top + 5;
     const int textRight = right - rightMargin;
     const int textBottom = bottom - 4;
-    const int split = textRight - TimeWidth(timeFormat_);
+    const int split = textRight - TimeWidth(timeFormat);
     timeLabel->setGeometry(span(split, textTop, textRight, textBottom));
     statusLabel->setGeometry(span(textLeft, textTop, split, textBottom));
     update();

@@ -94,7 +94,7 @@ private:
     int statusIconId = 0;
     int channelIconAId = 0;
     int channelIconBId = 0;
-    int timeFormat_ = 1;
+    int timeFormat = 1;
     QString totalSuffix;
     int channelMode = -1;
     std::array<QString, kInfoLineCount> infoTexts;

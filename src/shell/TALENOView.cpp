@@ -111,9 +111,9 @@ CTALENOView::~CTALENOView() = default;
 
 WId CTALENOView::GetVideoWindow() { return videoWindow->winId(); }
 
-void CTALENOView::SetVideoMode(bool videoMode) {
-    videoMode_ = videoMode;
-    if (videoMode) {
+void CTALENOView::SetVideoMode(bool on) {
+    videoMode = on;
+    if (on) {
         logoPanel->hide();
         upperCaption->hide();
         lowerCaption->hide();
@@ -128,7 +128,7 @@ void CTALENOView::SetVideoMode(bool videoMode) {
     videoHolder->setGeometry(contentsRect());
 }
 
-void CTALENOView::SetKeepAspect(bool keepAspect) { keepAspect_ = keepAspect; }
+void CTALENOView::SetKeepAspect(bool on) { keepAspect = on; }
 
 void CTALENOView::SetAspectWidth(int pixels) { aspectWidth = pixels; }
 
@@ -161,7 +161,7 @@ void CTALENOView::OnInitialUpdate() {
 void CTALENOView::LayOut() {
     const QRect client = contentsRect();
     QRect area = client;
-    if (keepAspect_ && videoMode_) {
+    if (keepAspect && videoMode) {
         area = LetterboxFit(area, aspectWidth, aspectHeight);
     }
     logoPanel->setGeometry(area);

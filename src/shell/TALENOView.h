@@ -105,8 +105,8 @@ private:
     CColorLabel* lowerCaption;
     QPointer<QMenu> contextMenu;
     bool initialUpdateDone = false;
-    bool keepAspect_ = true;
-    bool videoMode_ = false;
+    bool keepAspect = true;
+    bool videoMode = false;
     int aspectWidth = 320;
     int aspectHeight = 240;
     bool contextMenuOpen = false;

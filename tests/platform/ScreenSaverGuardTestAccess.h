@@ -9,7 +9,7 @@ class ScreenSaverGuardTestAccess {
 public:
     explicit ScreenSaverGuardTestAccess(const CScreenSaverGuard& guard) : guard(guard) {}
 
-    bool IsDisabled() const { return guard.disabled_; }
+    bool IsDisabled() const { return guard.disabled; }
 
 private:
     const CScreenSaverGuard& guard;

@@ -11,7 +11,7 @@ public:
 
     // Each call of `random` is one draw of Shuffle; empty restores the
     // default generator.
-    void SetRandomSource(std::function<std::uint32_t()> random) { playlist.random_ = std::move(random); }
+    void SetRandomSource(std::function<std::uint32_t()> random) { playlist.random = std::move(random); }
 
 private:
     CPlaylist& playlist;

@@ -14,7 +14,7 @@ public:
 
     QString StatusText() const { return panel.StatusText(); }
     QString TimeText() const { return panel.TimeText(); }
-    int TimeFormat() const { return panel.timeFormat_; }
+    int TimeFormat() const { return panel.timeFormat; }
     QString TotalSuffix() const { return panel.totalSuffix; }
     int TimeWidth(int timeFormat) const { return panel.TimeWidth(timeFormat); }
     int ChannelMode() const { return panel.channelMode; }
