@@ -444,16 +444,16 @@ void CEngineController::MonitorLoop() {
 
 // --- slave commands --------------------------------------------------------
 
-int CEngineController::SendCommand(const std::string& text) {
-    return quitTries > 0 ? -1 : HandOver(text, kCommandWaitMs);
+bool CEngineController::SendCommand(const std::string& text) {
+    return quitTries == 0 && HandOver(text, kCommandWaitMs);
 }
 
-int CEngineController::HandOver(const std::string& text, int waitMs) {
+bool CEngineController::HandOver(const std::string& text, int waitMs) {
     if (!process.IsInputOpen() || !commandReady) {
-        return -1;
+        return false;
     }
     if (HasExited()) {
-        return -1;
+        return false;
     }
     // Cut to 38 characters so that the line feed always fits the buffer and
     // a long command can never run into the next one.
@@ -465,13 +465,13 @@ int CEngineController::HandOver(const std::string& text, int waitMs) {
         writerIdle = true;
     }
     if (!writerIdle) {
-        return -1;
+        return false;
     }
     writerIdle = false;
     std::memcpy(commandBuffer, line.data(), line.size());
     commandBuffer[line.size()] = '\0';
     commandReady->Signal();
-    return 0;
+    return true;
 }
 
 void CEngineController::Pause(int pause) {
@@ -479,14 +479,14 @@ void CEngineController::Pause(int pause) {
         return;
     }
     if (pause == 1) {
-        if (SendCommand("pause") == 0) {
+        if (SendCommand("pause")) {
             state = ENGINE_PAUSED;
         }
         return;
     }
     char text[32];
     std::snprintf(text, sizeof text, "volume %d 1 pause", volume);
-    if (SendCommand(volumePending ? text : "pause") == 0) {
+    if (SendCommand(volumePending ? text : "pause")) {
         volumePending = false;
         state = ENGINE_PLAYING;
     }

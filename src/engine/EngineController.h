@@ -87,12 +87,12 @@ public:
     EngineState GetState() const { return state; }
 
     // --- slave commands --------------------------------------------------
-    // Hands one command (a line feed is appended) to the writer thread: 0.
-    // -1 when it cannot be handed over (no engine, engine gone, engine
+    // Hands one command (a line feed is appended) to the writer thread:
+    // true. False when it cannot be handed over (no engine, engine gone, engine
     // stopping), and when the previous command is still being written 50 ms
     // later (the engine does not take its input). A command longer than 38
     // characters is cut to 38, so its line feed is never lost.
-    int SendCommand(const std::string& text);
+    bool SendCommand(const std::string& text);
     // 1 pauses, any other value resumes (sending a volume set meanwhile).
     // The state changes only when the command was handed over.
     void Pause(int pause);
@@ -168,7 +168,7 @@ private:
     void MonitorLoop();
     // SendCommand's hand-over, also to an engine being stopped, waiting up
     // to waitMs for the writer to be done with the command before.
-    int HandOver(const std::string& text, int waitMs);
+    bool HandOver(const std::string& text, int waitMs);
 
     EngineState state = ENGINE_STOPPED;
     SettingsRecord settings;

@@ -56,14 +56,14 @@ void CPlaylist::MakeCurrent(int index) {
     currentFile = entries[static_cast<std::size_t>(index)];
 }
 
-int CPlaylist::AddFile(const std::string& path) {
+bool CPlaylist::AddFile(const std::string& path) {
     if (Count() >= MAX_PLAYLIST_ENTRIES) {
-        return -1;
+        return false;
     }
     entries.push_back(path);
     View().OnEntryInserted(Count() - 1);
     View().OnUpdateHorizontalExtent();
-    return 1;
+    return true;
 }
 
 void CPlaylist::AddDroppedFiles(const std::vector<std::string>& paths) {
@@ -123,35 +123,35 @@ void CPlaylist::MoveEntry(int dragFrom, int dropTarget) {
     Select(at);
 }
 
-int CPlaylist::MoveNext() {
+bool CPlaylist::MoveNext() {
     int i = currentIndex + 1;
     if (i >= Count()) {
-        return -1;
+        return false;
     }
     Select(i);
     MakeCurrent(i);
-    return 1;
+    return true;
 }
 
-int CPlaylist::MovePrevious() {
+bool CPlaylist::MovePrevious() {
     // After removals the current position may lie past the end; there is then
     // no entry "before" it to play.
     int i = currentIndex - 1;
     if (currentIndex == 0 || i >= Count()) {
-        return -1;
+        return false;
     }
     Select(i);
     MakeCurrent(i);
-    return 1;
+    return true;
 }
 
-int CPlaylist::MoveFirst() {
+bool CPlaylist::MoveFirst() {
     Select(0);
     if (entries.empty()) {
-        return -1;
+        return false;
     }
     MakeCurrent(0);
-    return 1;
+    return true;
 }
 
 void CPlaylist::PlaySelected() {

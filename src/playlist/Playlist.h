@@ -5,7 +5,7 @@
 // The model holds no widgets. The playlist window shows `entries` in its list
 // control and learns of every change through CPlaylistObserver; the main frame
 // steps through the list and plays the entry PlaylistPlay names. Operations
-// that can fail return 1 for success and -1 for failure.
+// that can fail return true when done.
 
 #include <QObject>
 
@@ -66,8 +66,8 @@ public:
     // Selects index, or nothing when index is not an entry (the user's click).
     void Select(int index);
 
-    // Appends path when fewer than MAX_PLAYLIST_ENTRIES are held: 1; else -1.
-    int AddFile(const std::string& path);
+    // Appends path when fewer than MAX_PLAYLIST_ENTRIES are held; false else.
+    bool AddFile(const std::string& path);
     // Adds every dropped path in order; a refusal does not stop the others.
     void AddDroppedFiles(const std::vector<std::string>& paths);
     void RemoveSelected();
@@ -77,11 +77,11 @@ public:
     // count as the nearer end.
     void MoveEntry(int dragFrom, int dropTarget);
 
-    // Stepping: each returns 1 and makes an entry current, or returns -1 and
+    // Stepping: each returns true and makes an entry current, or returns false and
     // changes neither currentIndex nor currentFile.
-    int MoveNext();
-    int MovePrevious();
-    int MoveFirst();
+    bool MoveNext();
+    bool MovePrevious();
+    bool MoveFirst();
     // Makes the selected entry current and emits PlaylistPlay.
     void PlaySelected();
     void PlayFirst();
@@ -89,13 +89,13 @@ public:
     void Shuffle();
     void Sort();
 
-    // Empties the list, then adds the entries of the playlist file. -1 when the
+    // Empties the list, then adds the entries of the playlist file. False when the
     // file cannot be opened or read (the caller shows "unable to open file").
-    int LoadPlaylist(const std::string& path);
+    bool LoadPlaylist(const std::string& path);
     // Writes the entries, relative to the file's folder where possible, one a
     // line with CR LF. The old file is replaced only by a complete new one;
-    // -1 when the file cannot be written (the old one is then untouched).
-    int SavePlaylist(const std::string& path) const;
+    // false when the file cannot be written (the old one is then untouched).
+    bool SavePlaylist(const std::string& path) const;
 
     // Playlist order: byte by byte on unsigned character codes, case-sensitive;
     // a string sorts before every longer string that begins with it.

@@ -161,11 +161,11 @@ std::string PlaylistFolder(const std::string& path) {
 
 }  // namespace
 
-int CPlaylist::LoadPlaylist(const std::string& path) {
+bool CPlaylist::LoadPlaylist(const std::string& path) {
     RemoveAll();
     int fd = OpenRegularFile(path);
     if (fd < 0) {
-        return -1;
+        return false;
     }
     const std::string base = PlaylistFolder(path);
     View().OnBeginBatch();
@@ -178,7 +178,7 @@ int CPlaylist::LoadPlaylist(const std::string& path) {
                 return true;
             }
         }
-        return AddFile(entry) == 1;
+        return AddFile(entry);
     };
     LineReader reader(fd);
     std::string raw;
@@ -224,12 +224,12 @@ int CPlaylist::LoadPlaylist(const std::string& path) {
     bool failed = reader.Failed();
     ::close(fd);
     View().OnEndBatch();
-    return failed ? -1 : 1;
+    return !failed;
 }
 
-int CPlaylist::SavePlaylist(const std::string& path) const {
+bool CPlaylist::SavePlaylist(const std::string& path) const {
     if (path.empty()) {
-        return -1;
+        return false;
     }
     const std::string base = PlaylistFolder(path);
     std::string contents;
@@ -249,7 +249,7 @@ int CPlaylist::SavePlaylist(const std::string& path) const {
         contents += line;
         contents += "\r\n";
     }
-    return WriteFileAtomically(path, contents) ? 1 : -1;
+    return WriteFileAtomically(path, contents);
 }
 
 }  // namespace taleno

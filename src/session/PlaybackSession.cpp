@@ -80,7 +80,7 @@ bool CPlaybackSession::IsRunning() const {
 void CPlaybackSession::OpenPath(const std::string& path) {
     if (IsPlaylistFile(path)) {
         StopEngine();
-        if (playlist.LoadPlaylist(path) == -1) {
+        if (!playlist.LoadPlaylist(path)) {
             emit OpenFailed();
         }
         if (settings.bAutoShuffle) {
@@ -183,8 +183,8 @@ void CPlaybackSession::Next() { Step(&CPlaylist::MoveNext); }
 
 void CPlaybackSession::Previous() { Step(&CPlaylist::MovePrevious); }
 
-void CPlaybackSession::Step(int (CPlaylist::*step)()) {
-    if (engine.GetState() == ENGINE_PLAYING && (playlist.*step)() == 1) {
+void CPlaybackSession::Step(bool (CPlaylist::*step)()) {
+    if (engine.GetState() == ENGINE_PLAYING && (playlist.*step)()) {
         PlayEntry(playlist.GetCurrentFile());
     }
 }
@@ -279,8 +279,8 @@ void CPlaybackSession::OnEngineStopped() {
 }
 
 void CPlaybackSession::AdvanceAfterClip() {
-    bool play = playlist.MoveNext() == 1;
-    if (!play && repeat && playlist.MoveFirst() == 1) {
+    bool play = playlist.MoveNext();
+    if (!play && repeat && playlist.MoveFirst()) {
         if (settings.bAutoShuffle) {
             playlist.Shuffle();
             playlist.MoveFirst();

@@ -136,7 +136,7 @@ private:
     // Stops any running engine and starts the file.
     void PlayEntry(const std::string& file);
     void StartPlayback();
-    void Step(int (CPlaylist::*step)());
+    void Step(bool (CPlaylist::*step)());
     // After a clip ended or failed: the next entry, Repeat, Auto Shuffle,
     // end of playback.
     void AdvanceAfterClip();

@@ -112,7 +112,7 @@ void CPlaylistDlg::OnAdd() {
     }
     OnBeginBatch();
     for (const std::string& path : paths) {
-        if (playlist.AddFile(path) != 1) {
+        if (!playlist.AddFile(path)) {
             break;  // the list is full
         }
     }

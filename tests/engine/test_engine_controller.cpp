@@ -134,7 +134,7 @@ TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
 TEST_F(EngineControllerTest, AnEngineThatTakesNoInputRefusesCommandsAndPauseKeepsTheState) {
     StartScript("deaf\nprint-id\nstarting\n");
     int sent = 0;
-    while (sent < 10000 && engine.SendCommand("get_time_pos") == 0) ++sent;
+    while (sent < 10000 && engine.SendCommand("get_time_pos")) ++sent;
     EXPECT_LT(sent, 10000);  // the pipe filled up and the writer is stuck
     engine.Pause(1);
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
@@ -186,7 +186,7 @@ TEST_F(EngineControllerTest, StopEndsWithTheEngineAndTerminatesOneIgnoringQuitAf
     engine.Stop();
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_TRUE(ProcessAlive(pid));
-    EXPECT_EQ(engine.SendCommand("pause"), -1);
+    EXPECT_FALSE(engine.SendCommand("pause"));
     engine.Start(launch);
     EXPECT_EQ(engine.GetState(), ENGINE_STARTING);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EnginePlaying"); }, 10000));
@@ -291,7 +291,7 @@ TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNo
                 [&] { return recorder.Has("EngineFailed") || (playing && recorder.Has("EngineFinished")); }, 3000))
                 << "no report after " << dieAfter << " lines" << (killed ? ", killed" : "");
             EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-            EXPECT_EQ(engine.SendCommand("pause"), -1);
+            EXPECT_FALSE(engine.SendCommand("pause"));
             EXPECT_FALSE(access.IsWriterRunning());
             logged.clear();
         }

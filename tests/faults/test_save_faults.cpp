@@ -48,7 +48,7 @@ TEST(SaveFaults, KilledAtRandomMomentsEachFileIsTheWholeOldOrNewOneAndLoads) {
         settings[state] = ReadWholeFile(ini);
         CPlaylist list;
         FillPlaylist(list, state);
-        ASSERT_EQ(list.SavePlaylist(reference.File("list.m3u")), 1);
+        ASSERT_TRUE(list.SavePlaylist(reference.File("list.m3u")));
         playlist[state] = ReadWholeFile(reference.File("list.m3u"));
         entries[state] = list.Entries();
     }
@@ -111,7 +111,7 @@ TEST(SaveFaults, KilledAtRandomMomentsEachFileIsTheWholeOldOrNewOneAndLoads) {
         ASSERT_TRUE(savedList == playlist[0] || savedList == playlist[1])
             << "playlist cut by kill " << kills << " (seed " << seed << ")";
         CPlaylist list;
-        ASSERT_EQ(list.LoadPlaylist(playlistPath), 1);
+        ASSERT_TRUE(list.LoadPlaylist(playlistPath));
         ASSERT_EQ(list.Entries(), entries[savedList == playlist[0] ? 0 : 1]);
 
         changes += state != lastState;
@@ -175,7 +175,7 @@ TEST(SaveFaults, OnAFullDiskSavesFailLeavingTheOldFilesWholeAndNoTemporaryFile) 
     ASSERT_TRUE(StorePosition(folder, "/media/clip.mkv", 60));
     CPlaylist list;
     FillPlaylist(list, 0);
-    ASSERT_EQ(list.SavePlaylist(folder + "/list.m3u"), 1);
+    ASSERT_TRUE(list.SavePlaylist(folder + "/list.m3u"));
     const std::set<std::string> names = Names(folder);
     std::vector<std::string> old;
     for (const std::string& name : names) old.push_back(ReadWholeFile(folder + "/" + name));
@@ -185,7 +185,7 @@ TEST(SaveFaults, OnAFullDiskSavesFailLeavingTheOldFilesWholeAndNoTemporaryFile) 
     EXPECT_FALSE(StorePosition(folder, "/media/clip.mkv", 120));
     EXPECT_FALSE(StorePosition(folder, "/media/other.mkv", 5));
     FillPlaylist(list, 1);
-    EXPECT_EQ(list.SavePlaylist(folder + "/list.m3u"), -1);
+    EXPECT_FALSE(list.SavePlaylist(folder + "/list.m3u"));
 
     std::filesystem::remove(folder + "/filler");
     EXPECT_EQ(Names(folder), names);

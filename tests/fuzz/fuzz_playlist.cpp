@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteWholeFile(source, in.Rest());
 
     CPlaylist playlist;
-    FUZZ_CHECK(playlist.LoadPlaylist(source) == 1);
+    FUZZ_CHECK(playlist.LoadPlaylist(source));
     FUZZ_CHECK(playlist.Count() <= MAX_PLAYLIST_ENTRIES);
     std::vector<std::string> entries;
     for (const std::string& entry : playlist.Entries()) {
@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Saved one folder down, so entries beside the source become "../x".
     ::mkdir((folder + "/saved").c_str(), 0700);
     const std::string copy = folder + "/saved/list." + extension;
-    FUZZ_CHECK(playlist.SavePlaylist(copy) == 1);
+    FUZZ_CHECK(playlist.SavePlaylist(copy));
     CPlaylist reloaded;
-    FUZZ_CHECK(reloaded.LoadPlaylist(copy) == 1);
+    FUZZ_CHECK(reloaded.LoadPlaylist(copy));
     FUZZ_CHECK(reloaded.Entries() == entries);
     return 0;
 }

@@ -28,13 +28,13 @@ TEST_F(PlaylistFile, LoadSkipsCommentsAndBlanksResolvesRelativeLinesAndReportsUn
                    "File1=x.mp3\nhttp://host/s.mp3\nC:\\x.mp3\n/abs/b.mp3");
     CPlaylist list;
     list.AddFile("old");
-    ASSERT_EQ(list.LoadPlaylist(dir + "a.m3u"), 1);
+    ASSERT_TRUE(list.LoadPlaylist(dir + "a.m3u"));
     EXPECT_EQ(list.Entries(), (Strings{dir + "song.mp3", dir + "sub/c.mp3", root + "/up.mp3", dir + "File1=x.mp3",
                                        "http://host/s.mp3", dir + "C:\\x.mp3", "/abs/b.mp3"}));
     // A missing file, a folder or an endless device is reported and leaves the list empty.
     for (const std::string& path : {dir + "none.txt", dir, std::string("/dev/zero")}) {
         list.AddFile("old");
-        EXPECT_EQ(list.LoadPlaylist(path), -1) << path;
+        EXPECT_FALSE(list.LoadPlaylist(path)) << path;
         EXPECT_EQ(list.Count(), 0) << path;
     }
 }
@@ -42,13 +42,13 @@ TEST_F(PlaylistFile, LoadSkipsCommentsAndBlanksResolvesRelativeLinesAndReportsUn
 TEST_F(PlaylistFile, ByteOrderMarkAndPlsFilesOfInternetRadio) {
     CPlaylist list;
     WriteWholeFile(dir + "bom.m3u8", "\xEF\xBB\xBFsong.mp3\r\n#x\r\n");
-    ASSERT_EQ(list.LoadPlaylist(dir + "bom.m3u8"), 1);
+    ASSERT_TRUE(list.LoadPlaylist(dir + "bom.m3u8"));
     EXPECT_EQ(list.Entries(), Strings{dir + "song.mp3"});
     // "[playlist]" first: the FileN entries in order of N, nothing else.
     WriteWholeFile(dir + "radio.pls",
                    "\xEF\xBB\xBF[Playlist]\nNumberOfEntries=3\nFile10=http://h/ten\nTitle1=One\n"
                    "file2=two.mp3\nFile1 = http://h/one\nFileX=bad\nFile3=\nVersion=2\n");
-    ASSERT_EQ(list.LoadPlaylist(dir + "radio.pls"), 1);
+    ASSERT_TRUE(list.LoadPlaylist(dir + "radio.pls"));
     EXPECT_EQ(list.Entries(), (Strings{"http://h/one", dir + "two.mp3", "http://h/ten"}));
 }
 
@@ -57,16 +57,16 @@ TEST_F(PlaylistFile, SaveWritesRelativeFormsAndLoadGivesThemBack) {
         root + "/Music/a.mp3", dir + "b.mp3", "http://host/s.mp3", "/other/b.mp3", dir + "#1.mp3", dir + " 2.mp3", dir};
     CPlaylist list;
     list.AddDroppedFiles(entries);
-    ASSERT_EQ(list.SavePlaylist(dir + "x.txt"), 1);
+    ASSERT_TRUE(list.SavePlaylist(dir + "x.txt"));
     EXPECT_EQ(ReadWholeFile(dir + "x.txt"),
               "../Music/a.mp3\r\nb.mp3\r\nhttp://host/s.mp3\r\n/other/b.mp3\r\n./#1.mp3\r\n./ 2.mp3\r\n./\r\n");
-    ASSERT_EQ(list.LoadPlaylist(dir + "x.txt"), 1);
+    ASSERT_TRUE(list.LoadPlaylist(dir + "x.txt"));
     EXPECT_EQ(list.Entries(), entries);
     // A first entry beginning with a byte-order mark keeps it.
     list.RemoveAll();
     list.AddFile(dir + "\xEF\xBB\xBFbom.mp3");
-    ASSERT_EQ(list.SavePlaylist(dir + "x.txt"), 1);
-    ASSERT_EQ(list.LoadPlaylist(dir + "x.txt"), 1);
+    ASSERT_TRUE(list.SavePlaylist(dir + "x.txt"));
+    ASSERT_TRUE(list.LoadPlaylist(dir + "x.txt"));
     EXPECT_EQ(list.Entries(), Strings{dir + "\xEF\xBB\xBFbom.mp3"});
 }
 
@@ -80,13 +80,13 @@ TEST_F(PlaylistFile, FailedSaveLeavesTheOldFileWhole) {
     rlimit tiny{1024, saved.rlim_max};
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &tiny);
-    int result = list.SavePlaylist(dir + "x.txt");
+    const bool written = list.SavePlaylist(dir + "x.txt");
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
-    EXPECT_EQ(result, -1);
+    EXPECT_FALSE(written);
     EXPECT_EQ(ReadWholeFile(dir + "x.txt"), "old.mp3\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
-    EXPECT_EQ(list.SavePlaylist(dir + "missing/x.txt"), -1);
+    EXPECT_FALSE(list.SavePlaylist(dir + "missing/x.txt"));
 }
 
 TEST_F(PlaylistFile, BinaryHugeAndLongFilesStayBounded) {
@@ -96,7 +96,7 @@ TEST_F(PlaylistFile, BinaryHugeAndLongFilesStayBounded) {
     for (int i = 0; i < 100000; ++i) bytes += "/m/" + std::to_string(i) + ".mp3\n";
     WriteWholeFile(dir + "bad.pls", bytes);
     CPlaylist list;
-    ASSERT_EQ(list.LoadPlaylist(dir + "bad.pls"), 1);
+    ASSERT_TRUE(list.LoadPlaylist(dir + "bad.pls"));
     ASSERT_EQ(list.Count(), 500);
     EXPECT_EQ(list.Entry(2), "/after-long.mp3");
     EXPECT_EQ(list.Entry(499), "/m/496.mp3");

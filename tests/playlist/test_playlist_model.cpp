@@ -17,12 +17,12 @@ struct List : CPlaylist {
 
 TEST(PlaylistStepping, EndsEmptyListAndRemovals) {
     List list({});
-    EXPECT_EQ(list.MoveFirst() + list.MoveNext() + list.MovePrevious(), -3);
+    EXPECT_FALSE(list.MoveFirst() || list.MoveNext() || list.MovePrevious());
     list.AddDroppedFiles({"a", "b", "c"});
-    ASSERT_EQ(list.MoveFirst(), 1);
-    EXPECT_EQ(list.MovePrevious(), -1);
-    EXPECT_EQ(list.MoveNext() + list.MoveNext(), 2);
-    EXPECT_EQ(list.MoveNext(), -1);
+    ASSERT_TRUE(list.MoveFirst());
+    EXPECT_FALSE(list.MovePrevious());
+    EXPECT_TRUE(list.MoveNext() && list.MoveNext());
+    EXPECT_FALSE(list.MoveNext());
     EXPECT_EQ(list.CurrentIndex(), 2);
     list.RemoveSelected();  // the last of three: the new last is selected
     EXPECT_EQ(list.Entries(), (Strings{"a", "b"}));
@@ -30,7 +30,7 @@ TEST(PlaylistStepping, EndsEmptyListAndRemovals) {
     list.Select(0);
     list.RemoveSelected();
     // currentIndex 2 lies past the end of ["b"]: no entry before it to play.
-    EXPECT_EQ(list.MovePrevious(), -1);
+    EXPECT_FALSE(list.MovePrevious());
     EXPECT_EQ(list.GetCurrentFile(), "c");
     list.RemoveSelected();
     EXPECT_EQ(list.Selection(), -1);
@@ -41,7 +41,7 @@ TEST(PlaylistStepping, TheFiveHundredAndFirstEntryIsRefused) {
     List list(Strings(MAX_PLAYLIST_ENTRIES - 1, "same.mp3"));
     list.AddDroppedFiles({"x", "y"});
     EXPECT_EQ(list.Entry(499), "x");
-    EXPECT_EQ(list.AddFile("z"), -1);
+    EXPECT_FALSE(list.AddFile("z"));
     EXPECT_EQ(list.Count(), 500);
 }
 

@@ -24,8 +24,7 @@ int main(int argc, char** argv) {
     std::fputs("saving\n", stdout);
     std::fflush(stdout);
     for (int state = 0;; state = 1 - state) {
-        if (!SaveSettings(store, test::SavedRecord(state)) ||
-            playlists[state].SavePlaylist(folder + "/list.m3u") != 1) {
+        if (!SaveSettings(store, test::SavedRecord(state)) || !playlists[state].SavePlaylist(folder + "/list.m3u")) {
             return 1;
         }
         std::fputs("saved\n", stdout);
