@@ -16,9 +16,7 @@ namespace taleno {
 
 namespace {
 
-constexpr std::int32_t kMaxSeconds = 359999;  // 99:59:59
 constexpr float kMaxCacheFill = 100.0f;
-constexpr std::int32_t kMaxPictureSize = 9999;
 
 enum class Kind {
     TimePosition,  // integer; not negative: value + 1, at most kMaxSeconds

@@ -8,15 +8,21 @@
 
 namespace taleno {
 
+// The longest time the player shows or seeks to: 99:59:59.
+inline constexpr std::int32_t kMaxSeconds = 359999;
+// The largest picture side taken from the engine, so that window sizes
+// computed from it cannot overflow.
+inline constexpr std::int32_t kMaxPictureSize = 9999;
+
 struct MediaInfo {
-    std::int32_t timePosition = 0;  // whole seconds reported plus one, at most 359999
+    std::int32_t timePosition = 0;  // whole seconds reported plus one, at most kMaxSeconds
     bool hasVideo = true;           // cleared by "Video: no video"
     float cacheFill = 0.0f;         // percent, at most 100
     std::string clipName = "-";
     std::string clipAuthor = "-";
     std::string clipCopyright = "-";
     std::string clipRating = "-";  // no engine line fills it
-    std::int32_t length = 0;       // seconds, at most 359999
+    std::int32_t length = 0;       // seconds, at most kMaxSeconds
     std::string title = "-";
     std::string artist = "-";
     std::string album = "-";

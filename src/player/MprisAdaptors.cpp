@@ -1,5 +1,7 @@
 #include "player/MprisAdaptors.h"
 
+#include "engine/MediaInfo.h"
+
 #include "platform/DisplayText.h"
 #include "player/CommandIds.h"
 #include "player/MainFrame.h"
@@ -128,7 +130,7 @@ void CMprisPlayerAdaptor::Seek(qlonglong offset) {
 void CMprisPlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong position) {
     // A request for another track than the current one is stale: ignored.
     if (trackId != service.TrackId() || position < 0) return;
-    frame.SeekTo(static_cast<int>(std::min<qlonglong>(position / kMicroseconds, 359999)));
+    frame.SeekTo(static_cast<int>(std::min<qlonglong>(position / kMicroseconds, kMaxSeconds)));
 }
 
 void CMprisPlayerAdaptor::OpenUri(const QString& uri) {

@@ -11,7 +11,7 @@ int ClampWindowExtent(std::int64_t pixels) {
 }
 }  // namespace
 
-int ClampVideoExtent(int pixels) { return std::clamp(pixels, 0, kMaxVideoExtent); }
+int ClampVideoExtent(int pixels) { return std::clamp(pixels, 0, kMaxPictureSize); }
 
 ZoomMode ZoomToApply(int zoomMode) {
     switch (zoomMode) {

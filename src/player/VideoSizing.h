@@ -10,6 +10,7 @@
 // position and size only (x, y, width, height); its inclusive right() and
 // bottom() play no part in the computations.
 
+#include "engine/MediaInfo.h"
 #include "shell/LetterboxFit.h"
 
 #include <QRect>
@@ -29,13 +30,10 @@ enum ZoomMode {
 // least this video width.
 constexpr int kMinimumFrameWidth = 300;
 
-// Video sizes are read as at most this many pixels.
-constexpr int kMaxVideoExtent = 9999;
-
 // Largest window side the X protocol can carry; zoomed sizes stay within it.
 constexpr int kMaxWindowExtent = 32767;
 
-// A reported video side as the sizing uses it: 0 to kMaxVideoExtent.
+// A reported video side as the sizing uses it: 0 to kMaxPictureSize.
 int ClampVideoExtent(int pixels);
 
 // The zoom that ApplyZoomMode applies for a stored zoomMode: Double, Half and
