@@ -1,5 +1,5 @@
-// The Windows release classification, and the font lookup against a private
-// fontconfig set-up holding a few of Debian's DejaVu fonts.
+// The font lookup against a private fontconfig set-up holding a few of
+// Debian's DejaVu fonts.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,43 +7,9 @@
 
 #include "common/ScratchFolder.h"
 #include "system/FontLookup.h"
-#include "system/SystemVersion.h"
 
 namespace taleno {
 namespace {
-
-TEST(SystemVersionTest, EveryReleaseAndItsBoundaries) {
-    const std::tuple<WindowsVersionRecord, int, const char*> cases[] = {
-        {{1, 4, 0, 950}, 1, "Windows 95"},
-        {{1, 4, 0, 951}, 2, "Windows 95 SP1"},
-        {{1, 4, 0, 1080}, 2, "Windows 95 SP1"},
-        {{1, 4, 0, 1081}, 3, "Windows 95 OSR2"},
-        {{1, 4, 0, 949}, 0, "unknown Windows version"},
-        {{1, 4, 10, 1998}, 4, "Windows 98"},
-        {{1, 4, 10, 2182}, 5, "Windows 98 SP1"},
-        {{1, 4, 10, 2222}, 6, "Windows 98 SE"},
-        {{1, 4, 10, 1500}, 0, "unknown Windows version"},
-        {{1, 4, 90, 3000}, 7, "Windows ME"},
-        {{2, 3, 51, 1057}, 101, "Windows NT 3.51"},
-        {{2, 4, 0, 1381}, 102, "Windows NT 4"},
-        {{2, 5, 0, 2195}, 103, "Windows 2000"},
-        {{2, 5, 1, 2600}, 104, "Windows XP"},
-        {{2, 6, 0, 6000}, 0, "unknown Windows version"},
-        {{3, 2, 0, 0}, 201, "Windows CE"},
-        {{1, 4, 10, 0x10000 + 1998}, 4, "Windows 98"},
-    };
-    for (const auto& [record, code, name] : cases) {
-        std::string shown;
-        int given = -1;
-        EXPECT_TRUE(ClassifyWindowsVersion(record, 99, shown, given));
-        EXPECT_EQ(std::pair(given, shown), std::pair(code, std::string(name))) << record.major << "." << record.minor;
-    }
-    // No record (Linux): unknown and false; a 5-character buffer holds "unkn".
-    std::string shown;
-    int code = -1;
-    EXPECT_FALSE(GetWindowsVersionName(5, shown, code));
-    EXPECT_EQ(std::pair(code, shown), std::pair(0, std::string("unkn")));
-}
 
 TEST(FontLookupTest, TheChosenFamilyAndStyleAsFontconfigMatchesThemAndTheirNameForTheEngine) {
     const std::filesystem::path system = "/usr/share/fonts/truetype/dejavu";
