@@ -205,12 +205,12 @@ def run(command, cwd, timeout, log):
     return code, output, time.monotonic() - started
 
 
-def failed_test(output):
-    m = re.search(r"^\s*\d+ - (\S+) \((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception|Child aborted)", output, re.M)
-    if m:
-        return m.group(1)
-    m = re.search(r"Test +#\d+: (\S+) \.+\*+(Failed|Timeout|Exception)", output)
-    return m.group(1) if m else "suite"
+def failed_tests(output):
+    """The tests that failed in a ctest output, in order."""
+    names = re.findall(r"^\s*\d+ - (\S+) \((?:Failed|Timeout|SEGFAULT|Subprocess aborted|Exception|Child aborted)", output, re.M)
+    if not names:
+        names = re.findall(r"Test +#\d+: (\S+) \.+\*+(?:Failed|Timeout|Exception)", output)
+    return list(dict.fromkeys(names)) or ["suite"]
 
 
 def test_folders(build):
@@ -237,6 +237,11 @@ def main():
     parser.add_argument("--results", required=True)
     parser.add_argument("--jobs", type=int, default=os.cpu_count())
     parser.add_argument("--list", action="store_true", help="print the sample's sites and stop")
+    parser.add_argument(
+        "--all-killers",
+        action="store_true",
+        help="run the whole suite on every mutant and name every test that fails (slower; the score is the same)",
+    )
     args = parser.parse_args()
     tree, build, results = Path(args.tree), Path(args.build), Path(args.results)
 
@@ -265,7 +270,9 @@ def main():
     log = open(results.with_suffix(".log"), "a", encoding="utf-8")
     # A test that fails is run once more: only a failure that repeats kills the
     # mutant, so a test that a busy machine makes late now and then does not.
-    ctest = ["ctest", "--stop-on-failure", "--output-on-failure", "--repeat", "until-pass:2", "-j", str(args.jobs)]
+    ctest = ["ctest", "--output-on-failure", "--repeat", "until-pass:2", "-j", str(args.jobs)]
+    if not args.all_killers:
+        ctest.insert(1, "--stop-on-failure")
     ctest += ["--timeout", "240"]
     for folder in sorted(order):
         taken = 0
@@ -287,12 +294,14 @@ def main():
                     # The tests of the mutated folder first: a mutant they
                     # kill is known sooner. Then the rest of the suite.
                     near = [t for t in tests if tests[t] == folder]
-                    code, output = 0, ""
+                    failed = []
                     for selection in (["-R", exact(near)], ["-E", exact(near)]) if near else ([],):
                         code, output, _ = run(ctest + selection, build, 3600, log)
                         if code != 0:
-                            break
-                    status, killer = ("survived", "") if code == 0 else ("killed", failed_test(output))
+                            failed += failed_tests(output)
+                            if not args.all_killers:
+                                break
+                    status, killer = ("killed", ",".join(failed)) if failed else ("survived", "")
             finally:
                 (tree / site[0]).write_text(original, encoding="utf-8")
             seconds = int(time.monotonic() - started)
