@@ -267,7 +267,8 @@ def main():
         results.write_text("folder\tstatus\tfile\tline\tcolumn\tkind\told\tnew\tkilled_by\tseconds\n", encoding="utf-8")
 
     tests = test_folders(build)
-    log = open(results.with_suffix(".log"), "a", encoding="utf-8")
+    # The build and test output of every mutant, beside the build.
+    log = open(build.parent / (results.stem + ".log"), "a", encoding="utf-8")
     # A test that fails is run once more: only a failure that repeats kills the
     # mutant, so a test that a busy machine makes late now and then does not.
     ctest = ["ctest", "--output-on-failure", "--repeat", "until-pass:2", "-j", str(args.jobs)]
