@@ -41,7 +41,7 @@ TEST_F(FrameTest, MarksFollowTheToggles) {
     EXPECT_FALSE(f.GetAction(ID_VIEW_PROGRESSBAR)->isChecked());
 }
 
-TEST_F(FrameTest, StartsFromTheSettingsAndSavesWhatTheEngineTook) {
+TEST_F(FrameTest, StartsFromTheSettingsAndSavesThemWithinTheirRanges) {
     MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nbShowPlaylist=true\nnVolume=250\nnSubtitleCodePage=25\n");
     // The playlist window is shown with the window.
     f->show();
@@ -56,7 +56,7 @@ TEST_F(FrameTest, StartsFromTheSettingsAndSavesWhatTheEngineTook) {
     // The window is at least as high as its menu and bars.
     EXPECT_GE(f->height(), f.VerticalOverhead());
     EXPECT_GE(f->width(), 300);
-    // A save writes the engine's values after its range checks.
+    // A save writes the values as loaded, within their ranges.
     ASSERT_TRUE(f.SaveSettings());
     EXPECT_NE(ReadWholeFile(folder.File("Taleno .ini")).find("nSubtitleCodePage=0"), std::string::npos);
 }
@@ -89,7 +89,7 @@ TEST_F(FrameTest, ReportsAFailedSaveAndOpensTheHomePage) {
     EXPECT_EQ(urls, QStringList({MainFrameTestAccess::HomePageUrl().toString()}));
 }
 
-TEST_F(FrameTest, PreferencesGoBackToTheirHoldersOnOkAndCancelChangesNothing) {
+TEST_F(FrameTest, PreferencesTakeEffectOnOkAndCancelChangesNothing) {
     MainFrameTestAccess& f = MakeFrame("nVideoHue=150\n");
     const std::string ini = folder.File("Taleno .ini");
     const std::string before = ReadWholeFile(ini);
@@ -102,7 +102,7 @@ TEST_F(FrameTest, PreferencesGoBackToTheirHoldersOnOkAndCancelChangesNothing) {
         return confirm;
     });
     f.OnCommand(ID_OPTIONS_PREFERENCES);
-    EXPECT_EQ(shown.nVideoHue, 0);  // as the engine controller holds it
+    EXPECT_EQ(shown.nVideoHue, 0);  // as loaded, within its range
     EXPECT_EQ(ReadWholeFile(ini), before);
     confirm = true;
     f.OnCommand(ID_OPTIONS_PREFERENCES);
