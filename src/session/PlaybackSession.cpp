@@ -138,6 +138,10 @@ void CPlaybackSession::StopEngine() {
         return;
     }
     engine.Stop();
+    TellStopped();
+}
+
+void CPlaybackSession::TellStopped() {
     lastSeekPercent = 0;
     emit ClipStopped();
     screenSaverGuard.Restore();
@@ -236,9 +240,7 @@ void CPlaybackSession::Shutdown() {
         }
     }
     engine.Stop();
-    lastSeekPercent = 0;
-    emit ClipStopped();
-    screenSaverGuard.Restore();
+    TellStopped();
 }
 
 // --- the engine's answers -----------------------------------------------------------
@@ -266,16 +268,12 @@ void CPlaybackSession::OnEngineFinished() {
     } else if (engine.GetMediaInfo().timePosition > 0) {
         StorePosition(engine.GetMediaInfo().timePosition);
     }
-    lastSeekPercent = 0;
-    emit ClipStopped();
-    screenSaverGuard.Restore();
+    TellStopped();
     AdvanceAfterClip();
 }
 
 void CPlaybackSession::OnEngineStopped() {
-    lastSeekPercent = 0;
-    emit ClipStopped();
-    screenSaverGuard.Restore();
+    TellStopped();
 }
 
 void CPlaybackSession::AdvanceAfterClip() {

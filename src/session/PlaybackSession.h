@@ -133,6 +133,9 @@ private:
     // Stops the engine and answers at once (the engine's own EngineStopped
     // follows later).
     void StopEngine();
+    // The engine has stopped: the seek bar's last percent is forgotten,
+    // ClipStopped goes out and the screen saver comes back.
+    void TellStopped();
     // Stops any running engine and starts the file.
     void PlayEntry(const std::string& file);
     void StartPlayback();
