@@ -272,9 +272,7 @@ void CPlaybackSession::OnEngineFinished() {
     AdvanceAfterClip();
 }
 
-void CPlaybackSession::OnEngineStopped() {
-    TellStopped();
-}
+void CPlaybackSession::OnEngineStopped() { TellStopped(); }
 
 void CPlaybackSession::AdvanceAfterClip() {
     bool play = playlist.MoveNext();
