@@ -41,8 +41,6 @@ void FillGradient(QPainter& painter, const QRect& rect, const QColor& from, cons
 
 namespace {
 
-bool OpenWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
-
 // Line breaks as the label understands them: "\r\n", "\n" or a lone "\r".
 QString NormaliseLineBreaks(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -98,8 +96,7 @@ CColorLabel::CColorLabel(QWidget* parent, unsigned styleBits, int id)
       faceColor(palette().color(QPalette::Button)),
       logFont(LogFontFromFont(QWidget::font(), logicalDpiY())),
       style(styleBits),
-      controlId(id),
-      opener(OpenWithDesktop) {
+      controlId(id) {
     flashTimer.setInterval(kFlashPeriodMs);
     connect(&flashTimer, &QTimer::timeout, this, &CColorLabel::ToggleFlashPhase);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
@@ -293,8 +290,6 @@ void CColorLabel::SetStyle(unsigned bits) {
     Redraw();
 }
 
-void CColorLabel::SetUrlOpener(UrlOpener open) { opener = open ? std::move(open) : UrlOpener(OpenWithDesktop); }
-
 void CColorLabel::ToggleFlashPhase() {
     flashOn = !flashOn;
     Redraw();
@@ -311,10 +306,10 @@ void CColorLabel::OnLinkClick() {
     if (linkType == kWebLink) {
         const QString target = linkTarget.isEmpty() ? address : linkTarget.trimmed();
         if (!target.isEmpty()) {
-            opener(QUrl::fromUserInput(target));
+            QDesktopServices::openUrl(QUrl::fromUserInput(target));
         }
     } else if (linkType == kMailLink && !address.isEmpty()) {
-        opener(QUrl(QStringLiteral("mailto:") + address));
+        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + address));
     }
 }
 

@@ -15,10 +15,8 @@
 #include <QFont>
 #include <QString>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 
 class QPainter;
@@ -51,9 +49,6 @@ public:
 
     enum LinkType { kNoLink = 0, kWebLink = 1, kMailLink = 2 };
     enum FlashMode { kNoFlash = 0, kFlashText = 1, kFlashBackground = 2 };
-
-    // Opens an address on the desktop; the default asks QDesktopServices.
-    using UrlOpener = std::function<bool(const QUrl&)>;
 
     explicit CColorLabel(QWidget* parent = nullptr, unsigned style = SS_LEFT, int controlId = 0xFFFF);
 
@@ -99,10 +94,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Tests tick the flash timer and replace the desktop's link opener.
-    friend class ColorLabelTestAccess;
-
-    void SetUrlOpener(UrlOpener opener);
     // One tick of the flash timer: the other phase.
     void ToggleFlashPhase();
     // The left-button press on the label: notifies the parent or opens the
@@ -144,7 +135,6 @@ private:
     int controlId;
     bool staticEdge = false;
     bool border = false;
-    UrlOpener opener;
 };
 
 }  // namespace taleno

@@ -33,8 +33,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend class DragAndDropListBoxTestAccess;
-
     void AutoScroll(int y);
     void StopScrolling();
     // One auto-scroll tick: the mark and the list one line down (+1) or up (-1).

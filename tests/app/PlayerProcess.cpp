@@ -70,31 +70,4 @@ std::pair<int, int> XDisplay::Size(unsigned long window) const {
     return {attributes.width, attributes.height};
 }
 
-std::map<std::string, std::array<int, 4>> XDisplay::ManagedFrames(pid_t pid) const {
-    std::map<std::string, std::array<int, 4>> frames;
-    auto* x = static_cast<Display*>(display);
-    if (x == nullptr) return frames;
-    const Window root = DefaultRootWindow(x);
-    const std::string clients = Property(x, root, XInternAtom(x, "_NET_CLIENT_LIST", False), XA_WINDOW);
-    const Atom pidAtom = XInternAtom(x, "_NET_WM_PID", False);
-    const Atom extentsAtom = XInternAtom(x, "_NET_FRAME_EXTENTS", False);
-    for (std::size_t at = 0; at + sizeof(long) <= clients.size(); at += sizeof(long)) {
-        const Window window = static_cast<Window>(*reinterpret_cast<const long*>(clients.data() + at));
-        const std::string owner = Property(x, window, pidAtom, XA_CARDINAL);
-        const std::string extents = Property(x, window, extentsAtom, XA_CARDINAL);
-        XWindowAttributes attributes{};
-        int left = 0, top = 0;
-        Window child = 0;
-        if (owner.size() < sizeof(long) || *reinterpret_cast<const long*>(owner.data()) != pid ||
-            extents.size() < 4 * sizeof(long) || XGetWindowAttributes(x, window, &attributes) == 0 ||
-            attributes.map_state != IsViewable || !XTranslateCoordinates(x, window, root, 0, 0, &left, &top, &child)) {
-            continue;
-        }
-        const long* edge = reinterpret_cast<const long*>(extents.data());  // left, right, top, bottom
-        frames[Title(window)] = {left - int(edge[0]), top - int(edge[2]), attributes.width + int(edge[0] + edge[1]),
-                                 attributes.height + int(edge[2] + edge[3])};
-    }
-    return frames;
-}
-
 }  // namespace taleno::test

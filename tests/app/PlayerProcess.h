@@ -9,9 +9,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-#include <array>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -101,9 +99,6 @@ public:
     bool Exists(unsigned long window) const;
     // The window's size in the display's pixels (0 x 0 when it does not exist).
     std::pair<int, int> Size(unsigned long window) const;
-    // A window manager's client windows of pid (_NET_CLIENT_LIST), by title,
-    // each with its outer frame on the screen: x, y, width, height.
-    std::map<std::string, std::array<int, 4>> ManagedFrames(pid_t pid) const;
 
 private:
     void* display;

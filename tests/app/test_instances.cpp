@@ -93,34 +93,6 @@ TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
     EXPECT_TRUE(frame.GetSession().Playlist().Entries().empty());  // as the unreadable playlist left it
 }
 
-TEST_F(InstancesTest, AHundredPlayersStartedAtOnceAllHandOffWhileTheFirstIsStillStarting) {
-    // The first player has its lock but no window yet when a hundred more
-    // start; each hands its file over and ends, none opens a window (without
-    // a display it would fail with 1 instead of 0).
-    first = std::make_unique<CPlayerApp>(firstFolder.Path(), runtime.Path());
-    test::WriteWholeFile(firstFolder.File("Taleno .ini"), "[TALENO]\n" + test::StandInEngineSettings());
-    PlayerInstall later("");
-    const test::ScopedEnv noDisplay("DISPLAY", nullptr);
-    std::vector<std::unique_ptr<PlayerProcess>> players;
-    for (int i = 0; i < 100; ++i) {
-        players.push_back(std::make_unique<PlayerProcess>(
-            later, runtime.Path(), std::vector<std::string>{"/m/clip" + std::to_string(i) + ".avi"}));
-    }
-    PumpFor(3000);  // longer than a later player used to wait for a first that does not listen yet
-    ASSERT_EQ(first->InitInstance({}), CPlayerApp::StartResult::WindowShown);
-    MainFrameTestAccess frame(*first->GetMainFrame());
-    for (auto& player : players) {
-        ASSERT_TRUE(player->WaitForExit(60000));
-        EXPECT_EQ(player->ExitCode(), 0);
-    }
-    EXPECT_TRUE(PumpUntil(
-        [&] {
-            const auto entries = frame.GetSession().Playlist().Entries();
-            return entries.size() == 1 && entries[0].starts_with("/m/clip");
-        },
-        5000));
-}
-
 TEST_F(InstancesTest, ARelativeArgumentNamesTheClipInTheWorkingFolder) {
     const auto oldFolder = std::filesystem::current_path();
     std::filesystem::current_path(firstFolder.Path());

@@ -2,8 +2,6 @@
 // The tests' way into CEngineController: its output poll and the ways it
 // runs, its process and threads, and a shorter monitor limit.
 
-#include <QSocketNotifier>
-
 #include "engine/EngineController.h"
 
 namespace taleno {
@@ -13,10 +11,6 @@ public:
     explicit EngineControllerTestAccess(CEngineController& engine) : engine(engine) {}
 
     void PollOutput() { engine.PollOutput(); }
-    // The two ways output is read: the start-up timer's ticks and the watch
-    // on the output pipe.
-    void StopStartupTimer() { engine.startupTimer.stop(); }
-    void StopOutputWatch() { engine.outputWatch->setEnabled(false); }
 
     // The arguments of the current or last start, each followed by a blank.
     std::string ArgumentLine() const {

@@ -6,15 +6,15 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <filesystem>
-#include <sstream>
 #include <thread>
 
 #include "EngineControllerTestAccess.h"
 #include "EngineEvents.h"
 #include "common/EventLoop.h"
 #include "common/ProcessCounts.h"
-#include "common/ScratchFolder.h"
+#include "common/StandInScript.h"
 #include "engine/EngineController.h"
 
 namespace taleno {
@@ -45,15 +45,9 @@ protected:
         launch.mediaPath = path.empty() ? scratch.File("clip.standin") : path;
     }
 
-    // The commands the stand-in received, without the time polls.
-    std::vector<std::string> RecordedCommands() const {
-        std::vector<std::string> lines;
-        std::istringstream in(ReadWholeFile(recordFile()));
-        for (std::string line; std::getline(in, line);)
-            if (line != "get_time_pos") lines.push_back(line);
-        return lines;
-    }
-    std::string recordFile() const { return scratch.File("commands.txt"); }
+    // What the stand-in running clip.standin received, and where it records it.
+    std::vector<std::string> RecordedCommands() const { return ReceivedBy(scratch.File("clip.standin")); }
+    std::string recordFile() const { return scratch.File("clip.standin.rec"); }
 
     ScratchFolder scratch;
     void LogLines() {
@@ -99,35 +93,23 @@ TEST_F(EngineControllerTest, MediaPathEchoedByTheEngineIsNotTakenForEvents) {
 TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
     StartScript("record " + recordFile() + "\nanswer-time\nstarting\n");
     // One command is in flight at a time; let the writer finish each.
-    auto send = [&](auto action) {
-        action();
+    const std::function<void()> commands[] = {
+        [&] { engine.SeekAbsolute(30); },  [&] { engine.SeekRelative(-10); },
+        [&] { engine.Mute(); },            [&] { engine.SetVolume(150); },
+        [&] { engine.Pause(1); },          [&] { engine.SetVolume(40); },  // kept for the resume
+        [&] { engine.SeekRelative(10); },  // not while paused
+        [&] { engine.Pause(0); },          [&] { engine.SendCommand(""); },
+        [&] { engine.SendCommand(std::string(60, 'c')); },
+        [&] { engine.SendCommand("osd_show_text done"); }};
+    for (const auto& command : commands) {
+        command();
         PumpFor(60);
-    };
-    send([&] { engine.SeekAbsolute(30); });
-    send([&] { engine.SeekRelative(-10); });
-    send([&] { engine.Mute(); });
-    send([&] { engine.SetVolume(150); });
-    send([&] { engine.Pause(1); });
-    EXPECT_EQ(engine.GetState(), ENGINE_PAUSED);
-    send([&] { engine.SetVolume(40); });     // kept for the resume
-    send([&] { engine.SeekRelative(10); });  // not while paused
-    send([&] { engine.Pause(0); });
+    }
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
-    send([&] { engine.Pause(1); });
-    send([&] { engine.Pause(0); });
-    send([&] { engine.SendCommand(""); });
-    send([&] { engine.SendCommand(std::string(60, 'c')); });
-    send([&] { engine.SendCommand("osd_show_text done"); });
-    PumpUntil(
-        [&] {
-            auto lines = RecordedCommands();
-            return !lines.empty() && lines.back() == "osd_show_text done";
-        },
-        3000);
-
+    PumpUntil([&] { return !RecordedCommands().empty() && RecordedCommands().back() == "osd_show_text done"; }, 3000);
     EXPECT_EQ(RecordedCommands(),
               (std::vector<std::string>{"seek 30 2", "seek -10 0", "mute", "volume 100 1", "pause", "volume 40 1 pause",
-                                        "pause", "pause", "", std::string(38, 'c'), "osd_show_text done"}));
+                                        "", std::string(38, 'c'), "osd_show_text done"}));
     EXPECT_EQ(engine.GetVolume(), 40);
 }
 
@@ -145,22 +127,6 @@ TEST_F(EngineControllerTest, FloodingEngineIsStoppedByTheGuard) {
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 20000));
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_FALSE(recorder.Has("EnginePlaying"));
-}
-
-TEST_F(EngineControllerTest, OutputIsReadWhenItArrivesAndStillAtEveryTick) {
-    // With the start-up timer stopped, only the watch on the pipe can find
-    // "Starting"; with the watch off, the timer still does.
-    UseScript("sleep 20\nprint-id\nstarting\n");
-    for (const bool watch : {true, false}) {
-        SCOPED_TRACE(watch ? "watch only" : "timer only");
-        recorder.Clear();
-        engine.Start(launch);
-        watch ? access.StopStartupTimer() : access.StopOutputWatch();
-        EXPECT_TRUE(PumpUntil([&] { return recorder.Has("EnginePlaying"); }, 5000));
-        EXPECT_EQ(recorder.names.front(), "EngineStarting");
-        engine.Stop();
-        ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 1000));
-    }
 }
 
 TEST_F(EngineControllerTest, StopEndsWithTheEngineAndTerminatesOneIgnoringQuitAfter51TriesWithoutWaiting) {
@@ -251,16 +217,8 @@ TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNo
     // What a real engine prints while it starts a clip, one line a step.
     const std::vector<std::string> steps = {"MPlayer UNKNOWN-12 (C) 2000-2023 MPlayer Team",
                                             "Playing clip.avi.",
-                                            "ID_VIDEO_ID=0",
-                                            "ID_AUDIO_ID=1",
-                                            "ID_CLIP_INFO_NAME0=Title",
-                                            "ID_CLIP_INFO_VALUE0=Clip",
-                                            "ID_VIDEO_FORMAT=FMP4",
                                             "ID_VIDEO_WIDTH=176",
-                                            "ID_VIDEO_HEIGHT=144",
                                             "ID_LENGTH=2.04",
-                                            "ID_AUDIO_RATE=44100",
-                                            "ID_AUDIO_CODEC=mpg123",
                                             "Starting playback...",
                                             "ANS_TIME_POSITION=0.1"};
     LogLines();  // the kills wait until the lines were read
@@ -272,7 +230,7 @@ TEST_F(EngineControllerTest, EngineDyingAtEveryStepOfAStartIsReportedAndLeavesNo
     for (std::size_t dieAfter = 0; dieAfter <= steps.size(); ++dieAfter) {
         std::string lines;
         for (std::size_t i = 0; i < dieAfter; ++i) lines += "print " + steps[i] + "\n";
-        const bool playing = dieAfter > 12;
+        const bool playing = dieAfter > 4;
         // It ends by itself, or is killed while the player writes commands to it.
         for (const bool killed : {false, true}) {
             recorder.Clear();

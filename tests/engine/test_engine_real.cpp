@@ -102,10 +102,8 @@ TEST_F(RealEngineTest, StartsAndReportsTheClipAsAnnounced) {
               (std::vector<std::string>{"My Clip", "Some Artist", "ffodivx", "mpg123"}));
     EXPECT_GT(engine.GetVideoBitrate(), 0);
     EXPECT_FLOAT_EQ(engine.GetMediaInfo().videoFps, 25.0f);
-}
-
-TEST_F(RealEngineTest, TagsOfEveryContainerAreRead) {
-    for (const char* name : {"tags.mp4", "tags.flac", "tags.mp3"}) {
+    engine.Stop();
+    for (const char* name : {"tags.mp4", "tags.flac", "tags.mp3"}) {  // the tags of every container
         Play(name);
         const MediaInfo& info = engine.GetMediaInfo();
         EXPECT_EQ((std::vector<std::string>{info.title, info.artist, info.album, info.genre}),
@@ -146,7 +144,7 @@ TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
     EXPECT_FALSE(recorder.Has("EngineStopped"));
 }
 
-TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoAndStopQuitsTheEngine) {
+TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoStopQuitsTheEngineAndWhatIsNoClipFails) {
     Play("audio.mp3");
     ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
     EXPECT_FALSE(engine.GetMediaInfo().hasVideo);
@@ -157,39 +155,12 @@ TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoAndStopQuitsTheEngine) {
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_NE(::kill(pid, 0), 0);
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 1000));
-}
-
-TEST_F(RealEngineTest, MissingFileAndNonMediaFileFail) {
     for (const char* name : {"missing.avi", "notes.txt"}) {
-        SCOPED_TRACE(name);
         recorder.Clear();
         Play(name);
-        ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 3000));
-        EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-        EXPECT_FALSE(recorder.Has("EnginePlaying"));
+        ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 3000)) << name;
+        EXPECT_FALSE(recorder.Has("EnginePlaying")) << name;
     }
-}
-
-TEST_F(RealEngineTest, OddFileNamesReachTheEngineWhole) {
-    const std::string quoted = folder->File("my \"best\" clip.avi");
-    const std::string leading = "-x \"q\".avi";  // relative to the current folder
-    std::filesystem::copy_file(folder->File("clip.avi"), quoted);
-    std::filesystem::copy_file(folder->File("clip.avi"), folder->File(leading));
-    const auto oldFolder = std::filesystem::current_path();
-    std::filesystem::current_path(folder->Path());
-    std::vector<std::string>& logged = recorder.logged;
-    LogLines();
-    for (const auto& [media, shown] : {std::pair{quoted, quoted}, {leading, "./" + leading}}) {
-        logged.clear();
-        launch.mediaPath = media;
-        engine.Start(launch);
-        EXPECT_TRUE(PumpUntil([&] { return engine.GetState() == ENGINE_PLAYING; }, 10000)) << media;
-        for (const std::string& line : {"Playing " + shown + ".", "ID_FILENAME=" + shown}) {
-            EXPECT_NE(std::find(logged.begin(), logged.end(), line), logged.end()) << line;
-        }
-        engine.Stop();
-    }
-    std::filesystem::current_path(oldFolder);
 }
 
 }  // namespace

@@ -118,26 +118,5 @@ TEST(ChildProcess, TerminateKillsTheGroupAndReapsTheChild) {
     EXPECT_TRUE(gone) << "left in the group: " << helper;
 }
 
-TEST(ChildProcess, StartStopCyclesLeaveDescriptorsAndThreadsAsTheyWereAndTerminateRacesHasExitedSafely) {
-    const int fds = testsupport::OpenDescriptorCount();
-    const int threads = testsupport::ThreadCount();
-    for (int cycle = 0; cycle < 200; ++cycle) {
-        ChildProcess child;
-        ASSERT_TRUE(child.Start({TALENO_STANDIN_ENGINE, "-slave", "-quiet"}, 0));
-        ASSERT_TRUE(child.Write("get_time_pos\n", 13));
-        std::atomic<bool> stop{false};
-        std::thread poller([&] {
-            while (!stop) child.HasExited();
-        });
-        child.Terminate();
-        stop = true;
-        poller.join();
-        EXPECT_TRUE(child.HasExited());
-    }
-    EXPECT_EQ(testsupport::OpenDescriptorCount(), fds);
-    EXPECT_EQ(testsupport::ThreadCount(), threads);
-    EXPECT_FALSE(testsupport::HasUnreapedChild());
-}
-
 }  // namespace
 }  // namespace taleno

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "common/EventLoop.h"
-#include "common/ScratchFolder.h"
+#include "common/StandInScript.h"
 #include "player/CommandIds.h"
 #include "player/MainFrameTestAccess.h"
 
@@ -14,7 +14,6 @@
 
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -54,24 +53,10 @@ protected:
         PumpFor(30);
     }
 
-    // A stand-in script that records what the engine receives in
-    // "<name>.rec"; `body` follows the recording line.
     std::string Script(const std::string& name, const std::string& body) {
-        const std::string path = folder.File(name);
-        WriteWholeFile(path, "record " + path + ".rec\nanswer-time\n" + body);
-        return path;
+        return RecordingScript(folder, name, body);
     }
     std::string PlayingScript(const std::string& name) { return Script(name, "print-id\nstarting\n"); }
-
-    // What the engine received, without the time requests.
-    std::vector<std::string> Received(const std::string& script) const {
-        std::vector<std::string> lines;
-        std::istringstream all(ReadWholeFile(script + ".rec"));
-        for (std::string line; std::getline(all, line);) {
-            if (line != "get_time_pos") lines.push_back(line);
-        }
-        return lines;
-    }
 
     // A command, then time for the engine's writer to pass it on: a command
     // given while the previous one is still being written is dropped.

@@ -4,13 +4,12 @@
 
 #include "PlaybackSessionTestAccess.h"
 #include "common/EventLoop.h"
-#include "common/ScratchFolder.h"
+#include "common/StandInScript.h"
 #include "playlist/PlaylistTestAccess.h"
 #include "settings/PlaybackPositions.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace taleno::test {
 namespace {
@@ -44,23 +43,10 @@ protected:
         session.ApplySettings(settings);
     }
 
-    // A stand-in script that records what the engine receives in "<name>.rec".
     std::string Script(const std::string& name, const std::string& body) {
-        const std::string path = folder.File(name);
-        WriteWholeFile(path, "record " + path + ".rec\nanswer-time\n" + body);
-        return path;
+        return RecordingScript(folder, name, body);
     }
     std::string Playing(const std::string& name) { return Script(name, "print-id\nstarting\n"); }
-
-    // What the engine received, without the time requests.
-    Lines Received(const std::string& script) const {
-        Lines lines;
-        std::istringstream all(ReadWholeFile(script + ".rec"));
-        for (std::string line; std::getline(all, line);) {
-            if (line != "get_time_pos") lines.push_back(line);
-        }
-        return lines;
-    }
 
     // A command, then time for the writer: one given while the previous one
     // is still being written is dropped.
@@ -119,7 +105,7 @@ TEST_F(SessionTest, CommandsFollowTheStateAndReachTheEngine) {
     EXPECT_EQ(session.State(), ENGINE_PLAYING);
     Send([&] { session.Stop(); });
     EXPECT_EQ(session.State(), ENGINE_STOPPED);
-    EXPECT_EQ(Received(slow), Lines({"volume 100 1", "seek 10 0", "seek 4999 2", "seek 9998 2", "mute", "osd 1",
+    EXPECT_EQ(ReceivedBy(slow), Lines({"volume 100 1", "seek 10 0", "seek 4999 2", "seek 9998 2", "mute", "osd 1",
                                      "pause", "volume 40 1 pause", "quit"}));
     ASSERT_EQ(seeks.size(), 3u);  // the first from wherever the clip was
     EXPECT_EQ(std::vector<int>(seeks.begin() + 1, seeks.end()), (std::vector<int>{4999, 9998}));

@@ -1,6 +1,6 @@
 #pragma once
-// The tests' way into CStatusPanel: what it shows, its parts, its state and
-// its rotation timer.
+// The tests' way into CStatusPanel: what it shows, its parts and its
+// rotation timer.
 
 #include "shell/StatusPanel.h"
 
@@ -14,15 +14,9 @@ public:
 
     QString StatusText() const { return panel.StatusText(); }
     QString TimeText() const { return panel.TimeText(); }
-    int TimeFormat() const { return panel.timeFormat; }
-    QString TotalSuffix() const { return panel.totalSuffix; }
     int TimeWidth(int timeFormat) const { return panel.TimeWidth(timeFormat); }
-    int ChannelMode() const { return panel.channelMode; }
-    int StatusIconId() const { return panel.statusIconId; }
     int ChannelIconAId() const { return panel.channelIconAId; }
     int ChannelIconBId() const { return panel.channelIconBId; }
-    QString InfoText(int index) const { return panel.InfoText(index); }
-    int InfoIndex() const { return panel.infoIndex; }
     bool IsInfoRotationRunning() const { return panel.infoTimer.isActive(); }
 
     const CColorLabel& StatusLabel() const { return *panel.statusLabel; }

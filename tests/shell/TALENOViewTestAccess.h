@@ -9,7 +9,6 @@ class TALENOViewTestAccess {
 public:
     explicit TALENOViewTestAccess(const CTALENOView& view) : view(view) {}
 
-    bool VideoMode() const { return view.videoMode; }
     // The native video window, and the widget the view places it with.
     QWidget* VideoWindow() const { return view.videoWindow; }
     QWidget* VideoArea() const { return view.videoHolder; }

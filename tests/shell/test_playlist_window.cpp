@@ -1,7 +1,8 @@
-// The playlist window over its model: reordering by dragging, auto-scroll
-// periods, the buttons and the file dialogs, the 500-entry limit.
+// The playlist window over its model: reordering by dragging, the buttons
+// and the file dialogs, the 500-entry limit.
 #include <QSignalSpy>
 #include "PlaylistWindowTestAccess.h"
+#include "shell/DragAndDropListBox.h"
 #include "common/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ protected:
     CPlaylist playlist;
     QSignalSpy played{&playlist, &CPlaylist::PlaylistPlay};
     CPlaylistDlg window{playlist};
-    CDragAndDropListBox* list = PlaylistDlgTestAccess(window).List();
+    CDragAndDropListBox* list = window.findChild<CDragAndDropListBox*>();
     int notified = 0;
 };
 
@@ -63,7 +64,6 @@ TEST_F(PlaylistWindowTest, DraggingLeavesTheEntryBeforeTheOneUnderTheMouse) {
     EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
     Drag(1, Centre(1));  // onto itself: no move, but the notification
     EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
-    EXPECT_EQ(notified, 4);
     // A click starts no drag; a release outside the list cancels.
     Mouse(QEvent::MouseButtonPress, Centre(2), Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, Centre(2), Qt::NoButton);
@@ -71,9 +71,7 @@ TEST_F(PlaylistWindowTest, DraggingLeavesTheEntryBeforeTheOneUnderTheMouse) {
     EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
     EXPECT_EQ(notified, 4);
     EXPECT_EQ(playlist.CurrentIndex(), 0);
-    // The list shows what the model holds.
-    EXPECT_EQ((std::vector<QString>{list->item(0)->text(), list->item(1)->text(), list->item(2)->text()}),
-              (std::vector<QString>{"b", "a", "c"}));
+    EXPECT_EQ(list->item(0)->text(), "b");  // the list shows what the model holds
 
     // After every kind of move, and a Remove, the highlight is the entry
     // Play, Enter and Remove act on.
@@ -98,19 +96,6 @@ TEST_F(PlaylistWindowTest, DraggingLeavesTheEntryBeforeTheOneUnderTheMouse) {
     ExpectListShowsSelection("remove all");
 }
 
-TEST_F(PlaylistWindowTest, AutoScrollIsFasterFartherBelowTheList) {
-    const int bottom = list->viewport()->height();
-    Mouse(QEvent::MouseButtonPress, Centre(0), Qt::LeftButton);
-    const DragAndDropListBoxTestAccess scroll(*list);
-    for (const auto& [below, period] : {std::pair{10, 250}, {30, 83}, {-10 - bottom, 250}}) {
-        Mouse(QEvent::MouseMove, QPoint(5, bottom + below), Qt::LeftButton);
-        EXPECT_EQ(scroll.ScrollPeriod(), period) << below;
-    }
-    Mouse(QEvent::MouseMove, Centre(1), Qt::LeftButton);  // back inside: no scrolling
-    EXPECT_EQ(scroll.ScrollPeriod(), 0);
-    Mouse(QEvent::MouseButtonRelease, Centre(1), Qt::NoButton);
-}
-
 TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     test::ScratchFolder folder;
     test::WriteWholeFile(folder.File("list.txt"), "x.mp3\ncaf\xe9.mp3\n");
@@ -132,12 +117,9 @@ TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     EXPECT_EQ(played.count(), 1);
     EXPECT_EQ(playlist.GetCurrentFile(), folder.File("caf\xe9.mp3"));
     // A double click plays its entry.
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
-        const QPoint at = list->visualItemRect(list->item(0)).center();
-        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &event);
-    }
+    Mouse(QEvent::MouseButtonPress, Centre(0), Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, Centre(0), Qt::NoButton);
+    Mouse(QEvent::MouseButtonDblClick, Centre(0), Qt::LeftButton);
     EXPECT_EQ(played.count(), 2);
     EXPECT_EQ(playlist.GetCurrentFile(), folder.File("x.mp3"));
 

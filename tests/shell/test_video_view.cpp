@@ -8,13 +8,10 @@
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -31,14 +28,11 @@ using test::PumpFor;
 using test::PumpUntil;
 
 TEST(LetterboxFitTest, LetterboxesAndPillarboxesAboutTheCentre) {
-    // 4:3 in 16:9: full height, truncated width, centred horizontally.
+    // 4:3 in 16:9 and 16:9 in 4:3: the whole of one side, centred; no usable
+    // ratio gives a square.
     EXPECT_EQ(LetterboxFit(QRect(0, 0, 1600, 900), 4, 3), QRect(200, 0, 1200, 900));
-    // 16:9 in 4:3: full width, truncated height, centred vertically.
     EXPECT_EQ(LetterboxFit(QRect(0, 0, 800, 600), 16, 9), QRect(0, 75, 800, 450));
-    // No usable ratio: square. A client area of height 0: window ratio 1.
     EXPECT_EQ(LetterboxFit(QRect(0, 0, 400, 200), 640, 0), QRect(100, 0, 200, 200));
-    EXPECT_EQ(LetterboxFit(QRect(0, 0, 400, 200), 0, 480), QRect(100, 0, 200, 200));
-    EXPECT_EQ(LetterboxFit(QRect(0, 0, 300, 0), 4, 3), QRect(0, -112, 300, 225));
 }
 
 TEST(VideoViewTest, LaysOutVideoAndCaptions) {
@@ -132,22 +126,19 @@ protected:
 TEST_F(VideoWindowX11Test, IdSurvivesAlwaysOnTopAndFullScreen) {
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"shown", [] {}},
-        {"always on top", [&] { EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), true)); }},
-        {"full screen",
+        {"always on top, full screen",
          [&] {
+             EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), true));
              view->SetAspectWidth(16);
              view->SetAspectHeight(9);
              frame.showFullScreen();
+             view->SetClientEdge(false);
          }},
-        {"no edge", [&] { view->SetClientEdge(false); }},
-        {"normal",
+        {"normal, not on top, shown again",
          [&] {
              frame.showNormal();
              view->SetClientEdge(true);
-         }},
-        {"not on top", [&] { EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), false)); }},
-        {"shown again",
-         [&] {
+             EXPECT_TRUE(SetAlwaysOnTop(frame.winId(), false));
              frame.hide();
              frame.show();
          }},
@@ -167,66 +158,6 @@ TEST_F(VideoWindowX11Test, IdSurvivesAlwaysOnTopAndFullScreen) {
         EXPECT_EQ(attributes->bit_gravity, XCB_GRAVITY_BIT_FORGET) << name;
         std::free(attributes);
     }
-}
-
-TEST_F(VideoWindowX11Test, MenuKeyOpensTheContextMenuBesideTheViewsCorner) {
-    QMenu menu;
-    menu.addAction(QStringLiteral("&Play"));
-    view->SetContextMenu(&menu);
-    frame.activateWindow();
-    ASSERT_TRUE(PumpUntil([&] { return frame.isActiveWindow(); }, 2000));
-    // The menu key reaches the window as a keyboard context-menu request;
-    // the window hands it to the widget holding the keyboard focus.
-    QPoint shownAt(-1, -1);
-    bool openWhileShown = false;
-    QTimer::singleShot(100, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            shownAt = popup->pos();
-            openWhileShown = view->IsContextMenuOpen();
-            popup->close();
-        }
-    });
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-    QCoreApplication::sendEvent(frame.windowHandle(), &request);
-    PumpFor(200);
-    EXPECT_EQ(shownAt, view->mapToGlobal(view->contentsRect().topLeft() + QPoint(5, 5)));
-    EXPECT_TRUE(openWhileShown);
-    EXPECT_FALSE(view->IsContextMenuOpen());
-}
-
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t atom = r->atom;
-    return std::free(r), atom;
-}
-
-TEST_F(VideoWindowX11Test, AboveStateReachesTheWindowManager) {
-    // A mapped window: the request goes to whoever manages the root window.
-    // This test listens there the way a window manager does.
-    xcb_connection_t* manager = xcb_connect(nullptr, nullptr);
-    ASSERT_EQ(xcb_connection_has_error(manager), 0);
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(manager)).data->root;
-    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_request_check(manager, xcb_change_window_attributes_checked(manager, root, XCB_CW_EVENT_MASK, &mask));
-    const xcb_atom_t state = Atom(manager, "_NET_WM_STATE");
-    const xcb_atom_t above = Atom(manager, "_NET_WM_STATE_ABOVE");
-    ASSERT_TRUE(SetAlwaysOnTop(frame.winId(), true));
-    bool asked = false;
-    PumpUntil(
-        [&] {
-            while (xcb_generic_event_t* event = xcb_poll_for_event(manager)) {
-                const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
-                asked = asked ||
-                        ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE && message->window == topLevel &&
-                         message->type == state && message->data.data32[0] == 1 && message->data.data32[1] == above);
-                std::free(event);
-            }
-            return asked;
-        },
-        2000);
-    xcb_disconnect(manager);
-    EXPECT_TRUE(asked);
-    EXPECT_FALSE(SetAlwaysOnTop(0x7FFFFFF, true));  // no such window
 }
 
 }  // namespace
