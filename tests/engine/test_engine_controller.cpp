@@ -6,8 +6,8 @@
 #include <sys/types.h>
 
 #include <chrono>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "EngineControllerTestAccess.h"
@@ -93,14 +93,17 @@ TEST_F(EngineControllerTest, MediaPathEchoedByTheEngineIsNotTakenForEvents) {
 TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTexts) {
     StartScript("record " + recordFile() + "\nanswer-time\nstarting\n");
     // One command is in flight at a time; let the writer finish each.
-    const std::function<void()> commands[] = {
-        [&] { engine.SeekAbsolute(30); },  [&] { engine.SeekRelative(-10); },
-        [&] { engine.Mute(); },            [&] { engine.SetVolume(150); },
-        [&] { engine.Pause(1); },          [&] { engine.SetVolume(40); },  // kept for the resume
-        [&] { engine.SeekRelative(10); },  // not while paused
-        [&] { engine.Pause(0); },          [&] { engine.SendCommand(""); },
-        [&] { engine.SendCommand(std::string(60, 'c')); },
-        [&] { engine.SendCommand("osd_show_text done"); }};
+    const std::function<void()> commands[] = {[&] { engine.SeekAbsolute(30); },
+                                              [&] { engine.SeekRelative(-10); },
+                                              [&] { engine.Mute(); },
+                                              [&] { engine.SetVolume(150); },
+                                              [&] { engine.Pause(1); },
+                                              [&] { engine.SetVolume(40); },     // kept for the resume
+                                              [&] { engine.SeekRelative(10); },  // not while paused
+                                              [&] { engine.Pause(0); },
+                                              [&] { engine.SendCommand(""); },
+                                              [&] { engine.SendCommand(std::string(60, 'c')); },
+                                              [&] { engine.SendCommand("osd_show_text done"); }};
     for (const auto& command : commands) {
         command();
         PumpFor(60);

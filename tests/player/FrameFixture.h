@@ -53,9 +53,7 @@ protected:
         PumpFor(30);
     }
 
-    std::string Script(const std::string& name, const std::string& body) {
-        return RecordingScript(folder, name, body);
-    }
+    std::string Script(const std::string& name, const std::string& body) { return RecordingScript(folder, name, body); }
     std::string PlayingScript(const std::string& name) { return Script(name, "print-id\nstarting\n"); }
 
     // A command, then time for the engine's writer to pass it on: a command

@@ -117,7 +117,8 @@ TEST_F(FrameTest, SeeksHoldTheSeekBarAndGoToSeeksOnlyWhilePlayingWithinTheClip) 
     goTo("00", "90", "00");  // typed minutes beyond the buttons' 59
     Send(ID_PLAY_PAUSE);
     goTo("00", "00", "01");  // paused: no seek
-    EXPECT_EQ(ReceivedBy(clip), Lines({"volume 100 1", "seek 10 0", "seek 4999 2", "seek 3 2", "seek 5400 2", "pause"}));
+    EXPECT_EQ(ReceivedBy(clip),
+              Lines({"volume 100 1", "seek 10 0", "seek 4999 2", "seek 3 2", "seek 5400 2", "pause"}));
 
     for (const char* url : {"", " http://h/a b.mp3 "}) {  // the address as typed
         typed = {QString::fromLatin1(url)};

@@ -9,8 +9,6 @@
 
 #include <QProcess>
 
-#include <unistd.h>
-
 namespace taleno::test {
 namespace {
 
@@ -121,24 +119,6 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     Playerctl({"stop"});
     EXPECT_TRUE(WaitForState(ENGINE_STOPPED));
     EXPECT_EQ(Playerctl({"status"}), "Stopped");
-}
-
-TEST_F(MprisTest, ASecondPlayerTakesAnInstanceName) {
-    MakeFrame();
-    auto* first = new CMprisService(*frame, bus.Connect("first-player"));
-    auto* second = new CMprisService(*frame, bus.Connect("second-player"));
-    EXPECT_EQ(first->ServiceName(), kName);
-    EXPECT_EQ(second->ServiceName(), kName + ".instance" + QString::number(::getpid()));
-
-    // The application's properties, read by dbus-send while this process serves.
-    QProcess get;
-    get.start("dbus-send", {"--bus=" + bus.address, "--print-reply", "--dest=" + kName, kPath,
-                            "org.freedesktop.DBus.Properties.GetAll", "string:org.mpris.MediaPlayer2"});
-    ASSERT_TRUE(PumpUntil([&] { return get.state() == QProcess::NotRunning; }, 10000));
-    const QString reply = QString::fromUtf8(get.readAllStandardOutput());
-    for (const char* expected : {"\"Taleno\"", "\"taleno\"", "\"video/mp4\"", "\"audio/flac\"", "\"rtsp\""}) {
-        EXPECT_TRUE(reply.contains(expected)) << expected;
-    }
 }
 
 }  // namespace

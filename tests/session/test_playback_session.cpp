@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace taleno::test {
 namespace {
 
@@ -43,9 +42,7 @@ protected:
         session.ApplySettings(settings);
     }
 
-    std::string Script(const std::string& name, const std::string& body) {
-        return RecordingScript(folder, name, body);
-    }
+    std::string Script(const std::string& name, const std::string& body) { return RecordingScript(folder, name, body); }
     std::string Playing(const std::string& name) { return Script(name, "print-id\nstarting\n"); }
 
     // A command, then time for the writer: one given while the previous one
@@ -106,7 +103,7 @@ TEST_F(SessionTest, CommandsFollowTheStateAndReachTheEngine) {
     Send([&] { session.Stop(); });
     EXPECT_EQ(session.State(), ENGINE_STOPPED);
     EXPECT_EQ(ReceivedBy(slow), Lines({"volume 100 1", "seek 10 0", "seek 4999 2", "seek 9998 2", "mute", "osd 1",
-                                     "pause", "volume 40 1 pause", "quit"}));
+                                       "pause", "volume 40 1 pause", "quit"}));
     ASSERT_EQ(seeks.size(), 3u);  // the first from wherever the clip was
     EXPECT_EQ(std::vector<int>(seeks.begin() + 1, seeks.end()), (std::vector<int>{4999, 9998}));
 

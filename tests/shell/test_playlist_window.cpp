@@ -1,14 +1,13 @@
 // The playlist window over its model: reordering by dragging, the buttons
-// and the file dialogs, the 500-entry limit.
+// and the file dialogs.
 #include <QSignalSpy>
 #include "PlaylistWindowTestAccess.h"
-#include "shell/DragAndDropListBox.h"
 #include "common/ScratchFolder.h"
+#include "shell/DragAndDropListBox.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -96,7 +95,7 @@ TEST_F(PlaylistWindowTest, DraggingLeavesTheEntryBeforeTheOneUnderTheMouse) {
     ExpectListShowsSelection("remove all");
 }
 
-TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
+TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModel) {
     test::ScratchFolder folder;
     test::WriteWholeFile(folder.File("list.txt"), "x.mp3\ncaf\xe9.mp3\n");
     Strings chosen;
@@ -123,16 +122,9 @@ TEST_F(PlaylistWindowTest, ButtonsAndDialogsWorkThroughTheModelWithinItsLimit) {
     EXPECT_EQ(played.count(), 2);
     EXPECT_EQ(playlist.GetCurrentFile(), folder.File("x.mp3"));
 
-    // The list takes 500 entries; the rest of an Add or a drop is refused.
-    chosen = Strings(600, "/m/clip.mp3");
+    chosen = {"/m/clip.mp3"};
     press("Add...");
-    EXPECT_EQ(playlist.Count(), MAX_PLAYLIST_ENTRIES);
-    EXPECT_EQ(list->count(), MAX_PLAYLIST_ENTRIES);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile("/m/dropped.mp3")});
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &drop);
-    EXPECT_EQ(playlist.Count(), MAX_PLAYLIST_ENTRIES);
+    EXPECT_EQ(list->item(2)->text(), "/m/clip.mp3");
     press("Remove All");
     EXPECT_EQ(list->count(), 0);
     window.show();

@@ -32,11 +32,10 @@ TEST(StatusPanel, TimeFormatsFollowTheTotalLengthAndTheLayoutFollowsThem) {
     panel.show();  // a hidden widget gets its resize event only when shown
     EXPECT_EQ(shown.StatusIconView().geometry(), QRect(6, 4, 16, 16));
     EXPECT_EQ(shown.ChannelIconBView().geometry(), QRect(581, 4, 16, 16));
-    for (const auto& [channels, total, margin, format, widest] :
-         {std::tuple{2, 205, 39, 1, "59:59 / 59:59"},
-          {-1, 7200, 39, 2, "99:59:59 / 99:59:59"},
-          {1, 205, 31, 1, "59:59 / 59:59"},
-          {0, 0, 31, 3, "59:59"}}) {
+    for (const auto& [channels, total, margin, format, widest] : {std::tuple{2, 205, 39, 1, "59:59 / 59:59"},
+                                                                  {-1, 7200, 39, 2, "99:59:59 / 99:59:59"},
+                                                                  {1, 205, 31, 1, "59:59 / 59:59"},
+                                                                  {0, 0, 31, 3, "59:59"}}) {
         panel.SetChannelIcons(channels);
         panel.SetTotalTime(total);
         const int textRight = 600 - margin;

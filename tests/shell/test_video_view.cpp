@@ -2,7 +2,6 @@
 #include "common/EventLoop.h"
 #include "platform/X11Window.h"
 #include "shell/ColorLabel.h"
-#include "shell/LetterboxFit.h"
 #include "shell/TALENOView.h"
 #include "shell/TALENOViewTestAccess.h"
 
@@ -26,14 +25,6 @@ namespace {
 
 using test::PumpFor;
 using test::PumpUntil;
-
-TEST(LetterboxFitTest, LetterboxesAndPillarboxesAboutTheCentre) {
-    // 4:3 in 16:9 and 16:9 in 4:3: the whole of one side, centred; no usable
-    // ratio gives a square.
-    EXPECT_EQ(LetterboxFit(QRect(0, 0, 1600, 900), 4, 3), QRect(200, 0, 1200, 900));
-    EXPECT_EQ(LetterboxFit(QRect(0, 0, 800, 600), 16, 9), QRect(0, 75, 800, 450));
-    EXPECT_EQ(LetterboxFit(QRect(0, 0, 400, 200), 640, 0), QRect(100, 0, 200, 200));
-}
 
 TEST(VideoViewTest, LaysOutVideoAndCaptions) {
     CTALENOView view;
