@@ -1,10 +1,10 @@
 #pragma once
 // A private Xorg server for one test: the dummy video driver (no monitor, no
-// GPU), on the first free display number, with its configuration, log and
-// everything else in a scratch folder. It leaves the machine's devices alone:
-// no input devices, no GPUs, no console (the dummy driver needs none), no TCP.
-// Unlike Xvfb it can offer the DPMS extension: pass the folder holding the
-// talenodpms module, which gives the dummy screen a DPMS hook.
+// GPU), on the first free display number, with its configuration and log in
+// a scratch folder. It leaves the machine's devices alone: no input devices,
+// no GPUs, no console (the dummy driver needs none), no TCP. Unlike Xvfb it
+// offers the DPMS extension, through the talenodpms module in moduleDir,
+// which gives the dummy screen a DPMS hook.
 //
 //   PrivateXServer server(moduleDir);
 //   if (!server.Started()) GTEST_SKIP() << server.SkipReason();
@@ -15,19 +15,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdio>
+#include <QProcess>
+
+#include <csignal>
 #include <filesystem>
 #include <regex>
 #include <string>
-#include <thread>
 
 #include "common/ScratchFolder.h"
 
@@ -35,120 +31,80 @@ namespace taleno::test {
 
 class PrivateXServer {
 public:
-    explicit PrivateXServer(const std::string& dpmsModuleDir = {}) {
+    explicit PrivateXServer(const std::string& moduleDir) {
         namespace fs = std::filesystem;
         if (::geteuid() != 0) {
-            skipReason_ = "the private Xorg server needs root";
+            skipReason = "the private Xorg server needs root";
         } else if (!fs::exists(kServer) || !fs::exists("/usr/lib/xorg/modules/drivers/dummy_drv.so")) {
-            skipReason_ = "Xorg or its dummy video driver is not installed";
-        } else if (!dpmsModuleDir.empty() && !fs::exists(dpmsModuleDir + "/talenodpms.so")) {
-            skipReason_ = "the talenodpms module for Xorg was not built";
+            skipReason = "Xorg or its dummy video driver is not installed";
+        } else if (!fs::exists(moduleDir + "/talenodpms.so")) {
+            skipReason = "the talenodpms module for Xorg was not built";
         } else {
-            Start(dpmsModuleDir);
+            Start(moduleDir);
         }
     }
-
     ~PrivateXServer() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGTERM);
-        for (int i = 0; i < 500; ++i) {
-            if (::waitpid(pid_, nullptr, WNOHANG) != 0) return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
+        server.terminate();
+        if (!server.waitForFinished(5000)) server.kill();
+        server.waitForFinished(5000);
     }
 
-    PrivateXServer(const PrivateXServer&) = delete;
-    PrivateXServer& operator=(const PrivateXServer&) = delete;
-
-    bool Started() const { return !display_.empty(); }
-    std::string SkipReason() const { return skipReason_; }
+    bool Started() const { return !display.empty(); }
+    std::string SkipReason() const { return skipReason; }
     // ":0", ":1" and so on.
-    std::string Display() const { return display_; }
-    std::chrono::milliseconds StartupTime() const { return startupTime_; }
+    std::string Display() const { return display; }
 
 private:
     static constexpr const char* kServer = "/usr/lib/xorg/Xorg";
-    static constexpr int kReadyFd = 3;
 
     // With -displayfd the server takes the first free display number and
-    // writes it to the pipe once it accepts connections; the pipe closes
-    // without a word if it gave up.
+    // writes it out once it accepts connections.
     void Start(const std::string& moduleDir) {
-        const auto begin = std::chrono::steady_clock::now();
-        std::string config =
-            "Section \"ServerFlags\"\n  Option \"AutoAddDevices\" \"false\"\n  Option \"AutoAddGPU\" \"false\"\n"
-            "  Option \"AutoBindGPU\" \"false\"\n  Option \"DontVTSwitch\" \"true\"\nEndSection\n"
-            "Section \"Device\"\n  Identifier \"dummy\"\n  Driver \"dummy\"\nEndSection\n"
-            "Section \"Monitor\"\n  Identifier \"monitor\"\nEndSection\n"
-            "Section \"Screen\"\n  Identifier \"screen\"\n  Device \"dummy\"\n  Monitor \"monitor\"\n"
-            "  DefaultDepth 24\n  SubSection \"Display\"\n    Depth 24\n    Virtual 1024 768\n"
-            "  EndSubSection\nEndSection\n";
-        if (!moduleDir.empty()) {
-            config += "Section \"Files\"\n  ModulePath \"" + moduleDir +
-                      ",/usr/lib/xorg/modules\"\nEndSection\n"
-                      "Section \"Module\"\n  Load \"talenodpms\"\nEndSection\n";
+        WriteWholeFile(folder.File("dummy.conf"),
+                       "Section \"ServerFlags\"\n  Option \"AutoAddDevices\" \"false\"\n  Option \"AutoAddGPU\" "
+                       "\"false\"\n  Option \"AutoBindGPU\" \"false\"\n  Option \"DontVTSwitch\" \"true\"\nEndSection\n"
+                       "Section \"Device\"\n  Identifier \"dummy\"\n  Driver \"dummy\"\nEndSection\n"
+                       "Section \"Monitor\"\n  Identifier \"monitor\"\nEndSection\n"
+                       "Section \"Screen\"\n  Identifier \"screen\"\n  Device \"dummy\"\n  Monitor \"monitor\"\n"
+                       "  DefaultDepth 24\n  SubSection \"Display\"\n    Depth 24\n    Virtual 1024 768\n"
+                       "  EndSubSection\nEndSection\nSection \"Files\"\n  ModulePath \"" +
+                           moduleDir +
+                           ",/usr/lib/xorg/modules\"\nEndSection\n"
+                           "Section \"Module\"\n  Load \"talenodpms\"\nEndSection\n");
+        std::filesystem::create_directory(folder.File("conf.d"));
+        server.setStandardErrorFile(QString::fromStdString(folder.File("x.out")));
+        // The server goes when the test process does.
+        server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        server.start(kServer, {"-config", QString::fromStdString(folder.File("dummy.conf")), "-configdir",
+                               QString::fromStdString(folder.File("conf.d")), "-noreset", "-nolisten", "tcp",
+                               "-sharevts", "-novtswitch", "-logfile", QString::fromStdString(folder.File("x.log")),
+                               "-displayfd", "1"});
+        while (!server.canReadLine() && server.waitForReadyRead(10000)) {
         }
-        WriteWholeFile(folder_.File("dummy.conf"), config);
-        std::filesystem::create_directory(folder_.File("conf.d"));
-        int ready[2];
-        if (::pipe2(ready, O_CLOEXEC) != 0) {
-            ADD_FAILURE() << "pipe2 failed";
-            return;
-        }
-        const std::string files[] = {folder_.File("dummy.conf"), folder_.File("conf.d"), folder_.File("x.log"),
-                                     folder_.File("x.out")};
-        const char* argv[] = {kServer,          "-config",     files[0].c_str(), "-configdir",
-                              files[1].c_str(), "-noreset",    "-nolisten",      "tcp",
-                              "-sharevts",      "-novtswitch", "-logfile",       files[2].c_str(),
-                              "-displayfd",     "3",           nullptr};
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // the server goes when the test process does
-            ready[1] == kReadyFd ? ::fcntl(kReadyFd, F_SETFD, 0) : ::dup2(ready[1], kReadyFd);
-            const int out = ::open(files[3].c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-            ::dup2(out, STDOUT_FILENO);
-            ::dup2(out, STDERR_FILENO);
-            ::execv(kServer, const_cast<char* const*>(argv));
-            ::_exit(127);
-        }
-        ::close(ready[1]);
-        std::string text;
-        pollfd p{ready[0], POLLIN, 0};
-        char buffer[32];
-        ssize_t n = 0;
-        while (pid_ > 0 && text.find('\n') == std::string::npos && ::poll(&p, 1, 10000) == 1 &&
-               (n = ::read(ready[0], buffer, sizeof buffer)) > 0) {
-            text.append(buffer, static_cast<size_t>(n));
-        }
-        ::close(ready[0]);
-        if (text.find('\n') != std::string::npos) {
-            display_ = ":" + std::to_string(std::stoi(text));
-            startupTime_ =
-                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begin);
+        if (server.canReadLine()) {
+            display = ":" + server.readLine().trimmed().toStdString();
         } else {
             ADD_FAILURE() << "the private Xorg server did not start; its log:\n"
-                          << ReadWholeFile(files[3]) << ReadWholeFile(files[2]);
+                          << ReadWholeFile(folder.File("x.out")) << ReadWholeFile(folder.File("x.log"));
         }
     }
 
-    ScratchFolder folder_;
-    pid_t pid_ = -1;
-    std::string display_;
-    std::string skipReason_;
-    std::chrono::milliseconds startupTime_{0};
+    ScratchFolder folder;
+    QProcess server;
+    std::string display;
+    std::string skipReason;
 };
 
 // Runs `xset <arguments>` on `display` and returns what it printed.
 inline std::string RunXset(const std::string& display, const std::string& arguments) {
-    std::string text;
-    if (FILE* xset = ::popen(("DISPLAY=" + display + " xset " + arguments + " 2>&1").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, xset)) > 0;) text.append(buffer, n);
-        ::pclose(xset);
-    }
-    return text;
+    QProcess xset;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", QString::fromStdString(display));
+    xset.setProcessEnvironment(environment);
+    xset.setProcessChannelMode(QProcess::MergedChannels);
+    xset.startCommand("xset " + QString::fromStdString(arguments));
+    xset.waitForFinished(10000);
+    return xset.readAll().toStdString();
 }
 
 // The screen-saver and DPMS lines of `xset q`, squeezed: for example

@@ -19,7 +19,6 @@ namespace {
 TEST(ScreenSaverGuardDpmsTest, DisableZeroesTheTimeOutsAndRestorePutsThemBack) {
     test::PrivateXServer server{TALENO_XORG_MODULE_DIR};
     if (!server.Started()) GTEST_SKIP() << server.SkipReason();
-    RecordProperty("xorg_startup_ms", static_cast<int>(server.StartupTime().count()));
     // The guard talks to $DISPLAY: point it at the private server for this test only.
     const test::ScopedEnv display("DISPLAY", server.Display().c_str());
     const auto report = [&](const char* saver, const char* dpms, bool enabled) {
