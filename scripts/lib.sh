@@ -20,7 +20,6 @@ PACKAGES=(
 # with the dummy driver (and its headers, for the test module that gives it
 # DPMS), a headless Wayland compositor with Xwayland and Qt's Wayland
 # platform, for the test that the player keeps to X11 on a Wayland desktop,
-# a window manager (openbox) for the tests of where windows go on a desktop,
 # fonts for the font lookup's private fontconfig set-up, and the checkers
 # of the installed desktop entry, AppStream data and Debian package (lintian), and a
 # private session bus with a media-controls client.
@@ -28,7 +27,7 @@ TEST_PACKAGES=(
   ffmpeg libbenchmark-dev
   xvfb xauth x11-xserver-utils x11-utils
   xserver-xorg-core xserver-xorg-video-dummy xserver-xorg-dev
-  weston xwayland qt6-wayland openbox
+  weston xwayland qt6-wayland
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev lintian
   dbus-daemon playerctl

@@ -75,10 +75,10 @@ private:
         server.setStandardErrorFile(QString::fromStdString(folder.File("x.out")));
         // The server goes when the test process does.
         server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        server.start(kServer, {"-config", QString::fromStdString(folder.File("dummy.conf")), "-configdir",
-                               QString::fromStdString(folder.File("conf.d")), "-noreset", "-nolisten", "tcp",
-                               "-sharevts", "-novtswitch", "-logfile", QString::fromStdString(folder.File("x.log")),
-                               "-displayfd", "1"});
+        server.start(kServer,
+                     {"-config", QString::fromStdString(folder.File("dummy.conf")), "-configdir",
+                      QString::fromStdString(folder.File("conf.d")), "-noreset", "-nolisten", "tcp", "-sharevts",
+                      "-novtswitch", "-logfile", QString::fromStdString(folder.File("x.log")), "-displayfd", "1"});
         while (!server.canReadLine() && server.waitForReadyRead(10000)) {
         }
         if (server.canReadLine()) {

@@ -119,14 +119,6 @@ TEST_F(SessionTest, CommandsFollowTheStateAndReachTheEngine) {
     EXPECT_EQ(told, Lines({"starting", "playing", "stopped", "stopped", "starting", "playing", "stopped", "stopped"}));
 }
 
-TEST_F(SessionTest, AMissingEngineIsToldAndTheClipKept) {
-    Apply([](SettingsRecord& s) { s.strMPlayerPathName = "/nonexistent/mplayer"; });
-    session.OpenPath(folder.File("a.avi"));
-    ASSERT_TRUE(PumpUntil([&] { return !told.empty(); }, 2000));
-    EXPECT_EQ(told, Lines{"no engine"});
-    EXPECT_EQ(session.Clip(), folder.File("a.avi"));
-}
-
 TEST_F(SessionTest, PlaylistFilesAreKnownByExtensionAndAFailedEntryMovesOn) {
     Script("bad.standin", "exit 1\n");
     const std::string good = Playing("good.standin");
