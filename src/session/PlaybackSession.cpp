@@ -130,6 +130,7 @@ void CPlaybackSession::StartPlayback() {
             launch.startOffset = stored - kResumeLeadSeconds;
         }
     }
+    stoppedHere = false;
     engine.Start(launch);
 }
 
@@ -138,6 +139,7 @@ void CPlaybackSession::StopEngine() {
         return;
     }
     engine.Stop();
+    stoppedHere = true;
     TellStopped();
 }
 
@@ -240,12 +242,20 @@ void CPlaybackSession::Shutdown() {
         }
     }
     engine.Stop();
+    stoppedHere = true;
     TellStopped();
 }
 
 // --- the engine's answers -----------------------------------------------------------
 
 void CPlaybackSession::OnEnginePlaying() {
+    // The engine's word arrives after the call that caused it: when the clip
+    // was stopped here meanwhile, or the next clip's engine is starting, it
+    // is stale, and taking it would show "Playing" and keep the screen saver
+    // off with nothing playing.
+    if (stoppedHere || engine.GetState() == ENGINE_STARTING) {
+        return;
+    }
     // The volume as it stands reaches the engine now.
     engine.SetVolume(engine.GetVolume());
     if (settings.nSSDisableMode == 1 || (settings.nSSDisableMode == 2 && engine.GetMediaInfo().hasVideo)) {

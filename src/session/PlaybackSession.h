@@ -162,6 +162,9 @@ private:
     CScreenSaverGuard screenSaverGuard;
 
     std::string currentClip;
+    // The engine was stopped here since it was last started: its reports
+    // still under way are stale.
+    bool stoppedHere = false;
     int lastSeekPercent = 0;
     bool repeat = false;
     AfterPlayback afterPlayback = AFTER_PLAYBACK_NOTHING;

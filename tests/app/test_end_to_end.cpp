@@ -166,14 +166,9 @@ TEST_F(EndToEndTest, TheEngineEndsWithAKilledPlayerWhateverItIsPlaying) {
     ::close(silent);
 }
 
-TEST_F(EndToEndTest, RunsOnX11WhenWaylandIsAskedForAndEndsWithoutAnXDisplay) {
+TEST_F(EndToEndTest, EndsWithoutAnXDisplayWhateverPlatformIsAskedFor) {
+    // (Wayland asked for on a display that has X11 is the Wayland desktop test's.)
     test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\n");
-    {
-        const test::ScopedEnv wayland("QT_QPA_PLATFORM", "wayland");
-        test::PlayerProcess player(install, runtime.Path(), {});
-        test::XDisplay x;
-        EXPECT_TRUE(PumpUntil([&] { return x.WindowsOf(player.Pid()).size() == 1; }, 15000));
-    }
     for (const char* asked : {"", "wayland"}) {
         QProcess player;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -21,7 +21,6 @@ public:
     // Process id of the current engine, 0 when none was started.
     pid_t EnginePid() const { return engine.process.Pid(); }
     bool IsMonitorRunning() const { return engine.monitorThread.IsRunning(); }
-    bool IsWriterRunning() const { return engine.writerThread.IsRunning(); }
     // The product always waits 20 seconds before the monitor acts.
     void SetMonitorLimit(int seconds) { engine.monitorLimitSeconds = seconds; }
 

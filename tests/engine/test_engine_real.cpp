@@ -36,11 +36,7 @@ protected:
             "-c:a libmp3lame -b:a 64k -metadata title='My Clip' "
             "-metadata artist='Some Artist' '" +
             folder->File("clip.avi") + "'";
-        const std::string audio =
-            "ffmpeg -y -loglevel error -f lavfi -i sine=frequency=440:sample_rate=44100 "
-            "-t 3 -c:a libmp3lame -b:a 128k '" +
-            folder->File("audio.mp3") + "'";
-        clipsReady = std::system(video.c_str()) == 0 && std::system(audio.c_str()) == 0;
+        clipsReady = std::system(video.c_str()) == 0;
         // Tags as the engine prints them for other containers: MP4 and FLAC
         // through its libavformat reader, MP3 with an ID3v1 tag through its own.
         for (const auto& [name, codec] :
@@ -145,11 +141,10 @@ TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
 }
 
 TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoStopQuitsTheEngineAndWhatIsNoClipFails) {
-    Play("audio.mp3");
+    Play("tags.mp3");
     ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
     EXPECT_FALSE(engine.GetMediaInfo().hasVideo);
-    EXPECT_EQ(engine.GetMediaInfo().length, 3);
-    EXPECT_EQ(engine.GetMediaInfo().audioBitrate, 128000);
+    EXPECT_EQ(engine.GetMediaInfo().length, 1);
     const pid_t pid = access.EnginePid();
     engine.Stop();
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);

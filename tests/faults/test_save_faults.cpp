@@ -7,22 +7,19 @@
 #include "settings/PlaybackPositions.h"
 
 #include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <random>
 #include <set>
 #include <thread>
 
-extern char** environ;
+#include <QElapsedTimer>
+#include <QProcess>
 
 namespace taleno {
 namespace {
@@ -67,37 +64,24 @@ TEST(SaveFaults, KilledAtRandomMomentsEachFileIsTheWholeOldOrNewOneAndLoads) {
     int lastState = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (kills < 300 && std::chrono::steady_clock::now() < deadline) {
-        // Spawned with its output into a pipe, it says when it begins to
-        // save and when a pair of saves is done: the kill comes at a random
-        // moment within the second pair, whatever a save takes on this machine.
-        int output[2];
-        ASSERT_EQ(::pipe2(output, O_CLOEXEC), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-        pid_t pid = 0;
-        char* const argv[] = {const_cast<char*>(TALENO_SAVE_LOOP), const_cast<char*>(folder.c_str()), nullptr};
-        ASSERT_EQ(::posix_spawn(&pid, TALENO_SAVE_LOOP, &actions, nullptr, argv, environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        // A failed check below must not leave it saving for ever.
-        const std::unique_ptr<pid_t, void (*)(pid_t*)> reaper(&pid, [](pid_t* p) {
-            if (*p > 0 && ::kill(*p, SIGKILL) == 0) ::waitpid(*p, nullptr, 0);
-        });
-        ::close(output[1]);
-        char said[16];
-        ASSERT_EQ(::read(output[0], said, 7), 7);  // "saving\n"
-        const auto begun = std::chrono::steady_clock::now();
-        ASSERT_EQ(::read(output[0], said, 6), 6);  // "saved\n"
-        const auto pair =
-            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - begun);
+        // It says when it begins to save and when a pair of saves is done:
+        // the kill comes at a random moment within the second pair, whatever
+        // a save takes on this machine.
+        QProcess loop;
+        loop.start(TALENO_SAVE_LOOP, {QString::fromStdString(folder)});
+        while (!loop.canReadLine() && loop.waitForReadyRead(10000)) {
+        }
+        ASSERT_EQ(loop.readLine(), "saving\n");
+        QElapsedTimer pair;
+        pair.start();
+        while (!loop.canReadLine() && loop.waitForReadyRead(10000)) {
+        }
+        ASSERT_EQ(loop.readLine(), "saved\n");
         std::this_thread::sleep_for(
-            std::chrono::microseconds(std::uniform_int_distribution<long>(0, pair.count())(random)));
-        ::kill(pid, SIGKILL);
-        ::close(output[0]);
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        pid = 0;
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the save loop stopped on its own: a save failed";
+            std::chrono::nanoseconds(std::uniform_int_distribution<long>(0, pair.nsecsElapsed())(random)));
+        loop.kill();
+        loop.waitForFinished(10000);
+        ASSERT_EQ(loop.exitStatus(), QProcess::CrashExit) << "the save loop stopped on its own: a save failed";
         ++kills;
 
         const std::string savedSettings = ReadWholeFile(settingsPath);

@@ -1,7 +1,7 @@
 // The driver CTest runs for a fuzz target when no fuzzing engine is at hand:
 // every file of the seed corpus, then a fixed number of inputs made from
-// them by a seeded generator (byte changes, insertions, deletions, copies
-// within an input and splices of two inputs), so each run is repeatable.
+// them by a seeded generator (byte changes, insertions, deletions and
+// splices of two inputs), so each run is repeatable.
 //
 //   fuzz_<target> CORPUS_FOLDER [--runs N] [--seed S]
 //
@@ -65,41 +65,30 @@ private:
         return Below(2) == 0 ? kTokens[Below(sizeof kTokens)] : static_cast<std::uint8_t>(Below(256));
     }
 
+    // Replaces a byte, inserts a run of one byte (long enough to reach the
+    // length limits), deletes a stretch, or splices this input's front to
+    // another's back.
     void Change(Bytes& input, const std::vector<Bytes>& corpus) {
-        switch (Below(6)) {
-        case 0:  // replace a byte
+        const auto at = [&](std::size_t i) { return input.begin() + static_cast<long>(i); };
+        switch (Below(4)) {
+        case 0:
             if (!input.empty()) input[Below(input.size())] = AnyByte();
             break;
-        case 1:  // insert a few bytes
-            for (std::size_t n = 1 + Below(4); n > 0; --n) {
-                input.insert(input.begin() + static_cast<long>(Below(input.size() + 1)), AnyByte());
-            }
+        case 1:
+            input.insert(at(Below(input.size() + 1)), Below(2) == 0 ? 1 + Below(4) : 1 + Below(400), AnyByte());
             break;
-        case 2:  // delete a stretch
-            if (!input.empty()) {
-                const std::size_t at = Below(input.size());
-                const std::size_t n = 1 + Below(std::min<std::size_t>(16, input.size() - at));
-                input.erase(input.begin() + static_cast<long>(at), input.begin() + static_cast<long>(at + n));
-            }
-            break;
-        case 3:  // copy a stretch elsewhere in the input
+        case 2:
             if (!input.empty()) {
                 const std::size_t from = Below(input.size());
-                const std::size_t n = 1 + Below(std::min<std::size_t>(64, input.size() - from));
-                const Bytes piece(input.begin() + static_cast<long>(from), input.begin() + static_cast<long>(from + n));
-                input.insert(input.begin() + static_cast<long>(Below(input.size() + 1)), piece.begin(), piece.end());
+                input.erase(at(from), at(from + 1 + Below(std::min<std::size_t>(16, input.size() - from))));
             }
             break;
-        case 4:  // splice: this input's front, another's back
-            if (!corpus.empty()) {
-                const Bytes& other = corpus[Below(corpus.size())];
-                input.resize(Below(input.size() + 1));
-                input.insert(input.end(), other.begin() + static_cast<long>(Below(other.size() + 1)), other.end());
-            }
-            break;
-        default:  // a run of one byte, long enough to reach the length limits
-            input.insert(input.begin() + static_cast<long>(Below(input.size() + 1)), 1 + Below(400), AnyByte());
-            break;
+        default: {
+            if (corpus.empty()) break;
+            const Bytes& other = corpus[Below(corpus.size())];
+            input.resize(Below(input.size() + 1));
+            input.insert(input.end(), other.begin() + static_cast<long>(Below(other.size() + 1)), other.end());
+        }
         }
         if (input.size() > 64 * 1024) input.resize(64 * 1024);
     }

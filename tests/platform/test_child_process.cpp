@@ -1,6 +1,5 @@
 #include "common/ProcessCounts.h"
 #include "platform/ChildProcess.h"
-#include "platform/WorkerThread.h"
 
 #include <gtest/gtest.h>
 
@@ -79,24 +78,6 @@ TEST(ChildProcess, RefusesWhatCannotRunAndLeavesNothingOpen) {
     EXPECT_TRUE(child.HasExited());
     EXPECT_EQ(testsupport::OpenDescriptorCount(), fds);
     EXPECT_FALSE(testsupport::HasUnreapedChild());
-}
-
-TEST(ChildProcess, KillingTheChildReleasesABlockedWrite) {
-    ChildProcess child;
-    ASSERT_TRUE(child.Start({"/bin/sleep", "30"}, 0));  // never reads its input
-    const std::string big(1 << 20, 'x');
-    std::atomic<int> result{-1};
-    WorkerThread writer;
-    ASSERT_TRUE(writer.Start([&] { result = child.Write(big.data(), big.size()) ? 1 : 0; }));
-    EXPECT_FALSE(writer.WaitForEnd(200)) << "the write should block on the full pipe";
-    const int open = testsupport::OpenDescriptorCount();
-    child.CloseInput();
-    // The number stays taken while the write runs, so it cannot be reused for
-    // another file that the writer would then write into.
-    EXPECT_EQ(testsupport::OpenDescriptorCount(), open);
-    child.Terminate();
-    ASSERT_TRUE(writer.WaitForEnd(3000));
-    EXPECT_EQ(result, 0);
 }
 
 TEST(ChildProcess, TerminateKillsTheGroupAndReapsTheChild) {

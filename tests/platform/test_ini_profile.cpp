@@ -87,20 +87,6 @@ TEST_F(IniProfileTest, FilesAreReplacedAtomicallyThroughLinksKeepingTheirMode) {
     EXPECT_EQ(ReadWholeFile(real), "new contents");
     EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);  // no temporary file left
-
-    // A link whose file does not exist yet stays a link; the file is made.
-    const std::string dangling = dir.File("dangling.ini");
-    ASSERT_EQ(::symlink("made.ini", dangling.c_str()), 0);
-    ASSERT_TRUE(WriteFileAtomically(dangling, "made"));
-    EXPECT_TRUE(fs::is_symlink(dangling));
-    EXPECT_EQ(ReadWholeFile(dir.File("made.ini")), "made");
-
-    // A new file gets 0666 less the umask, which stays as it was.
-    const mode_t saved = ::umask(027);
-    ASSERT_TRUE(WriteFileAtomically(dir.File("new.ini"), "x"));
-    EXPECT_EQ(::umask(saved), 027u);
-    EXPECT_EQ(fs::status(dir.File("new.ini")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(IniProfileTest, FailedOrUnsafeWritesLeaveTheOldFileWhole) {
@@ -148,15 +134,6 @@ TEST_F(IniProfileTest, FailedOrUnsafeWritesLeaveTheOldFileWhole) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadWholeFile(locked), "[S]\na=1\n");
     EXPECT_EQ(ReadWholeFile(closed + "/open.ini"), "[S]\na=2\n");
-}
-
-TEST_F(IniProfileTest, BatchWritesOnlyOnCommit) {
-    ProfileEdit edit(file, "S");
-    EXPECT_TRUE(edit.Write("a", "1") && edit.Write("b", "2") && edit.Delete("a"));
-    EXPECT_FALSE(edit.Write("c", "x\ny"));
-    EXPECT_FALSE(fs::exists(file));
-    ASSERT_TRUE(edit.Commit());
-    EXPECT_EQ(ReadWholeFile(file), "[S]\r\nb=2\r\n");
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-#include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -11,7 +9,6 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,33 +52,6 @@ protected:
     test::ScratchFolder scratch;
     const std::string folder = scratch.Path();
 };
-
-TEST_F(SingleInstanceTest, LockHeldPerProcessForItsLife) {
-    // A child process takes the lock and says whether another instance runs.
-    int channel[2];
-    ASSERT_EQ(pipe(channel), 0);
-    const pid_t first = fork();
-    if (first == 0) {
-        CSingleInstance instance(folder);  // held until the child is killed
-        const char reply = instance.AlreadyRunning() ? '1' : '0';
-        (void)!write(channel[1], &reply, 1);
-        pause();
-        _exit(0);
-    }
-    char answer = 0;
-    EXPECT_EQ(read(channel[0], &answer, 1), 1);
-    close(channel[0]);
-    close(channel[1]);
-    EXPECT_EQ(answer, '0');
-    auto second = std::make_unique<CSingleInstance>(folder);
-    EXPECT_TRUE(second->AlreadyRunning());
-    kill(first, SIGKILL);  // like a crash: nothing is cleaned up
-    waitpid(first, nullptr, 0);
-    // The second instance still runs, so a third one counts as second too.
-    EXPECT_TRUE(CSingleInstance(folder).AlreadyRunning());
-    second.reset();
-    EXPECT_FALSE(CSingleInstance(folder).AlreadyRunning());  // the crashed child left no lock
-}
 
 TEST_F(SingleInstanceTest, HandOffFailsQuicklyWithoutAServerAndWaitsUntilTheArgumentIsHandled) {
     const auto start = std::chrono::steady_clock::now();

@@ -1,6 +1,6 @@
 #pragma once
-// The tests' way into the playback session: the engine's last arguments and
-// whether it keeps the screen saver off.
+// The tests' way into the playback session: its engine, the engine's last
+// arguments and whether it keeps the screen saver off.
 
 #include "engine/EngineControllerTestAccess.h"
 #include "platform/ScreenSaverGuardTestAccess.h"
@@ -12,6 +12,7 @@ class PlaybackSessionTestAccess {
 public:
     explicit PlaybackSessionTestAccess(CPlaybackSession& session) : session(session) {}
 
+    CEngineController& Engine() const { return session.engine; }
     // The engine's arguments of the current or last start, each followed by a blank.
     std::string EngineArgumentLine() const { return EngineControllerTestAccess(session.engine).ArgumentLine(); }
     // Whether the screen saver and monitor power saving are kept off.

