@@ -72,11 +72,6 @@ protected:
 
     static inline test::ScratchFolder* folder = nullptr;
     static inline bool clipsReady = false;
-    void LogLines() {
-        settings.bEnableLogging = true;
-        engine.SetSettings(settings);
-    }
-
     SettingsRecord settings;
     EngineLaunch launch;
     CEngineController engine;

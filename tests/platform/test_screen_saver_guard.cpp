@@ -4,17 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
-#include <filesystem>
 #include <string>
 
 #include <QDBusConnection>
 #include <QObject>
-#include <QProcess>
 #include <QThread>
 
+#include "common/PrivateBus.h"
 #include "common/ScopedEnv.h"
-#include "common/ScratchFolder.h"
 #include "platform/ScreenSaverGuard.h"
 
 namespace taleno {
@@ -35,29 +32,24 @@ public slots:
 };
 
 TEST(ScreenSaverGuardBusTest, InhibitsWhileDisabled) {
-    test::ScratchFolder folder;
-    const std::string address = "unix:path=" + folder.File("bus");
-    QProcess daemon;
-    daemon.start("dbus-daemon", {"--session", "--nofork", "--address=" + QString::fromStdString(address)});
-    if (!daemon.waitForStarted(5000)) GTEST_SKIP() << "dbus-daemon is not available";
-    for (int i = 0; i < 500 && !std::filesystem::exists(folder.File("bus")); ++i) QThread::msleep(10);
-    test::ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", address.c_str());
+    test::PrivateBus bus;
+    if (bus.address.isEmpty()) GTEST_SKIP() << "dbus-daemon is not available";
+    const std::string address = bus.address.toStdString();
+    test::ScopedEnv onBus("DBUS_SESSION_BUS_ADDRESS", address.c_str());
     test::ScopedEnv noX("DISPLAY", nullptr);
 
-    {  // no display and a session without the service: nothing happens, quickly
-        const auto start = std::chrono::steady_clock::now();
+    {  // no display and a session without the service: nothing happens
         CScreenSaverGuard guard;
         guard.Capture();
         guard.Disable();
         guard.Restore();
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
     }
 
     QThread serviceThread;
     serviceThread.start();
     FakeScreenSaver fake;
     fake.moveToThread(&serviceThread);
-    QDBusConnection service = QDBusConnection::connectToBus(QString::fromStdString(address), "fake-service");
+    QDBusConnection service = bus.Connect("fake-service");
     ASSERT_TRUE(service.registerObject("/org/freedesktop/ScreenSaver", &fake, QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(service.registerService("org.freedesktop.ScreenSaver"));
     {
@@ -78,8 +70,6 @@ TEST(ScreenSaverGuardBusTest, InhibitsWhileDisabled) {
         &fake, [&] { fake.moveToThread(testThread); }, Qt::BlockingQueuedConnection);
     serviceThread.quit();
     serviceThread.wait();
-    daemon.kill();
-    daemon.waitForFinished();
 }
 
 }  // namespace

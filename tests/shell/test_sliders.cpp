@@ -79,35 +79,5 @@ TEST(SeekBar, ClicksAndDragsReportOnReleaseOnlyAndHoldOffTheFrame) {
     EXPECT_EQ(Delivered(seeks).size(), 2u);
 }
 
-TEST(VolumeToolBarTest, ButtonsAreTheFramesActionsAndTheSliderReportsTheReleasedVolume) {
-    std::map<int, std::unique_ptr<QAction>> actions;
-    const auto actionFor = [&](int command) {
-        auto& action = actions[command];
-        if (!action) action = std::make_unique<QAction>();
-        return action.get();
-    };
-    CVolumeToolBar missing;
-    EXPECT_FALSE(missing.Create(nullptr, [&](int id) { return id == 32803 ? nullptr : actionFor(id); }));
-
-    CVolumeToolBar bar;
-    QSignalSpy volumes(&bar, &CVolumeToolBar::VolumeBarChanged);
-    ASSERT_TRUE(bar.Create(nullptr, actionFor));
-    EXPECT_EQ(bar.actions().size(), 13);
-    EXPECT_EQ(bar.actions().front(), actionFor(CVolumeToolBar::kItems[0].command));  // the frame's own actions
-    EXPECT_EQ(bar.GetVolumePosition(), 100);
-    bar.SetVolumePosition(101);  // shows 0, not 100
-    EXPECT_EQ(bar.GetVolumePosition(), 0);
-    CVolumeSlider* slider = bar.GetSlider();
-    bar.resize(400, 40);
-    bar.show();  // the slider lies over the bar's right end, 2 pixels below its top
-    EXPECT_EQ(slider->geometry(), QRect(bar.width() - 50, 2, 50, bar.height() - 2));
-    slider->resize(50, 21);
-    Press(slider, {25, 10});
-    EXPECT_EQ(slider->GetPosition(), 50);
-    Drag(slider, {44, 300});  // far off the slider: the drag goes on
-    Release(slider, {44, 300});
-    EXPECT_EQ(Delivered(volumes), std::vector<int>{97});
-}
-
 }  // namespace
 }  // namespace taleno
