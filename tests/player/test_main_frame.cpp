@@ -57,8 +57,14 @@ TEST_F(FrameTest, StartsFromTheSettingsMarksTheTogglesAndSavesWithinTheRanges) {
     EXPECT_EQ(urls, QStringList({MainFrameTestAccess::HomePageUrl().toString()}));
 }
 
-TEST_F(FrameTest, CloseWritesTheVolumeOnlyWhenItMoved) {
-    MakeFrame();
+TEST_F(FrameTest, MissingFilesAreToldAndCloseWritesTheVolumeOnlyWhenItMoved) {
+    MakeFrame("", "/nonexistent/mplayer");
+    access->OpenPath(folder.File("missing.m3u"));
+    EXPECT_EQ(boxes, QStringList({"unable to open file"}));
+    access->OpenPath(folder.File("a.avi"));
+    EXPECT_TRUE(WaitForStatus("Engine not found!"));
+    EXPECT_EQ(access->GetSession().Clip(), folder.File("a.avi"));  // kept for when the engine is there
+    statuses.clear();
     frame->close();
     EXPECT_EQ(statuses, QStringList({"Quitting...", "Stopped"}));
     EXPECT_EQ(ReadWholeFile(folder.File("Taleno .ini")).find("nVolume"), std::string::npos);
