@@ -65,8 +65,7 @@ TEST_F(FrameTest, TheStateShowsInTheStatusMarksCaptionsAndLogAndThePositionIsSto
 
     // Any path holding "://" counts as a URL and is named by its whole text.
     std::filesystem::create_directories(folder.File("a:/b"));
-    const std::string url = folder.File("a://b/clip.standin");
-    WriteWholeFile(url, "print-id\nstarting\n");
+    const std::string url = PlayingScript("a://b/clip.standin");
     PlayUntilPlaying(url);
     EXPECT_EQ(f->windowTitle().toStdString(), url + " - TALENO");
     EXPECT_EQ(f.ViewParts().LowerCaption()->Text().toStdString(), folder.File("a://b/clip"));
