@@ -44,20 +44,12 @@ TEST_F(IniProfileTest, ReadsAsTheWindowsProfileFunctions) {
     }
 }
 
-TEST_F(IniProfileTest, WritesKeepEveryOtherByte) {
-    WriteWholeFile(file,
-                   "; by hand\r\n\r\n[Other]\r\nk=keep\r\n\r\n[s]\r\n   k   =  old \r\n"
-                   "odd line\r\nn= 5\r\n; next\r\n\r\n[Last]\r\nx=y");
-    ASSERT_TRUE(WriteProfileString(file, "S", "K", "new"));
-    ASSERT_TRUE(WriteProfileString(file, "S", "added", "v"));
-    ASSERT_TRUE(WriteProfileString(file, "New", "k", "1"));
-    EXPECT_EQ(ReadWholeFile(file),
-              "; by hand\r\n\r\n[Other]\r\nk=keep\r\n\r\n[s]\r\nK=new\r\n"
-              "odd line\r\nn= 5\r\nadded=v\r\n; next\r\n\r\n[Last]\r\nx=y\r\n"
-              "[New]\r\nk=1\r\n");
+// That a write changes its key's line alone, in any file, is the ini fuzz
+// target's; here, deleting keys and files with other line ends.
+TEST_F(IniProfileTest, DeletesKeepEveryOtherByte) {
+    WriteWholeFile(file, "; by hand\r\n[s]\r\n   k   =  old \r\nn= 5\r\n[Last]\r\nx=y");
     ASSERT_TRUE(DeleteProfileKey(file, "S", "n"));
-    EXPECT_EQ(GetProfileInt(file, "S", "n", -1), -1);
-
+    EXPECT_EQ(ReadWholeFile(file), "; by hand\r\n[s]\r\n   k   =  old \r\n[Last]\r\nx=y");
     WriteWholeFile(file, "[S]\na=1\nA=2");  // LF file, duplicates, no final line end
     ASSERT_TRUE(WriteProfileString(file, "S", "b", "2"));
     ASSERT_TRUE(DeleteProfileKey(file, "S", "a"));
