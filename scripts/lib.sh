@@ -21,8 +21,8 @@ PACKAGES=(
 # DPMS), a headless Wayland compositor with Xwayland and Qt's Wayland
 # platform, for the test that the player keeps to X11 on a Wayland desktop,
 # fonts for the font lookup's private fontconfig set-up, and the checkers
-# of the installed desktop entry, AppStream data and Debian package (lintian), and a
-# private session bus with a media-controls client.
+# of the installed desktop entry, AppStream data and Debian package (lintian), a
+# private session bus with a media-controls client, and Python for the layer check.
 TEST_PACKAGES=(
   ffmpeg libbenchmark-dev
   xvfb xauth x11-xserver-utils x11-utils
@@ -30,7 +30,7 @@ TEST_PACKAGES=(
   weston xwayland qt6-wayland
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev lintian
-  dbus-daemon playerctl
+  dbus-daemon playerctl python3
 )
 
 # What scripts/format needs.

@@ -63,11 +63,4 @@ bool XDisplay::Exists(unsigned long window) const {
     return x != nullptr && window != 0 && XGetWindowAttributes(x, window, &attributes) != 0;
 }
 
-std::pair<int, int> XDisplay::Size(unsigned long window) const {
-    auto* x = static_cast<Display*>(display);
-    XWindowAttributes attributes{};
-    if (x == nullptr || window == 0 || XGetWindowAttributes(x, window, &attributes) == 0) return {0, 0};
-    return {attributes.width, attributes.height};
-}
-
 }  // namespace taleno::test

@@ -97,8 +97,6 @@ public:
     std::string Title(unsigned long window) const;
     // Whether a window of this id exists on the display.
     bool Exists(unsigned long window) const;
-    // The window's size in the display's pixels (0 x 0 when it does not exist).
-    std::pair<int, int> Size(unsigned long window) const;
 
 private:
     void* display;

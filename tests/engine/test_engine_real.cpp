@@ -3,9 +3,7 @@
 // seek, the end of the clip, stop and failures.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -79,7 +77,7 @@ protected:
     EngineControllerTestAccess access{engine};
 };
 
-TEST_F(RealEngineTest, StartsAndReportsTheClipAsAnnounced) {
+TEST_F(RealEngineTest, ReportsTheClipAsAnnouncedStopsAndFailsOnWhatIsNoClip) {
     Play("clip.avi");
     ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
     EXPECT_TRUE(engine.GetMediaInfo().hasVideo);
@@ -94,13 +92,25 @@ TEST_F(RealEngineTest, StartsAndReportsTheClipAsAnnounced) {
     EXPECT_GT(engine.GetVideoBitrate(), 0);
     EXPECT_FLOAT_EQ(engine.GetMediaInfo().videoFps, 25.0f);
     engine.Stop();
-    for (const char* name : {"tags.mp4", "tags.flac", "tags.mp3"}) {  // the tags of every container
+    for (const char* name : {"tags.mp4", "tags.flac", "tags.mp3"}) {  // the tags of every container, no video
         Play(name);
         const MediaInfo& info = engine.GetMediaInfo();
         EXPECT_EQ((std::vector<std::string>{info.title, info.artist, info.album, info.genre}),
                   (std::vector<std::string>{"T", "A", "B", "Rock"}))
             << name;
+        EXPECT_FALSE(info.hasVideo);
+        EXPECT_EQ(info.length, 1);
+        // Stop has the engine gone when it returns.
+        const pid_t pid = access.EnginePid();
         engine.Stop();
+        EXPECT_NE(::kill(pid, 0), 0);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 1000));
+    for (const char* name : {"missing.avi", "notes.txt"}) {
+        recorder.Clear();
+        Play(name);
+        ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 3000)) << name;
+        EXPECT_FALSE(recorder.Has("EnginePlaying")) << name;
     }
 }
 
@@ -122,35 +132,13 @@ TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
     PumpFor(100);
     engine.SeekAbsolute(0);
-    QElapsedTimer sinceSeek;
-    sinceSeek.start();
     ASSERT_TRUE(PumpUntil([&] { return engine.GetMediaInfo().timePosition <= 1; }, 2000));
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
 
-    // The clip ends about four seconds after the seek back to its start, and
-    // the end is noticed within about a second.
+    // The clip's end is the engine finishing, not a stop.
     ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFinished"); }, 8000));
-    EXPECT_LT(sinceSeek.elapsed(), 4040 + 1500);
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_FALSE(recorder.Has("EngineStopped"));
-}
-
-TEST_F(RealEngineTest, AudioOnlyClipHasNoVideoStopQuitsTheEngineAndWhatIsNoClipFails) {
-    Play("tags.mp3");
-    ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
-    EXPECT_FALSE(engine.GetMediaInfo().hasVideo);
-    EXPECT_EQ(engine.GetMediaInfo().length, 1);
-    const pid_t pid = access.EnginePid();
-    engine.Stop();
-    EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
-    EXPECT_NE(::kill(pid, 0), 0);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 1000));
-    for (const char* name : {"missing.avi", "notes.txt"}) {
-        recorder.Clear();
-        Play(name);
-        ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 3000)) << name;
-        EXPECT_FALSE(recorder.Has("EnginePlaying")) << name;
-    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The driver CTest runs for a fuzz target when no fuzzing engine is at hand:
 // every file of the seed corpus, then a fixed number of inputs made from
-// them by a seeded generator (byte changes, insertions, deletions and
-// splices of two inputs), so each run is repeatable.
+// them by a seeded generator (byte changes and insertions), so each run is
+// repeatable.
 //
 //   fuzz_<target> CORPUS_FOLDER [--runs N] [--seed S]
 //
@@ -46,55 +46,23 @@ std::vector<Bytes> ReadCorpus(const std::filesystem::path& place) {
 constexpr std::uint8_t kTokens[] = {'\n', '\r', '=', '[', ']', ';', '#', '/',  '.',  ' ',  '\t', '"',
                                     '-',  '+',  '0', '9', '%', ':', 0,   0xEF, 0xC3, 0xFF, 'e'};
 
-class Mutator {
-public:
-    explicit Mutator(unsigned seed) : random_(seed) {}
-
-    Bytes Make(const std::vector<Bytes>& corpus) {
-        Bytes input = corpus.empty() ? Bytes{} : corpus[Below(corpus.size())];
-        const std::size_t changes = 1 + Below(8);
-        for (std::size_t i = 0; i < changes; ++i) Change(input, corpus);
-        return input;
-    }
-
-private:
-    std::size_t Below(std::size_t n) {
-        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
-    }
-    std::uint8_t AnyByte() {
-        return Below(2) == 0 ? kTokens[Below(sizeof kTokens)] : static_cast<std::uint8_t>(Below(256));
-    }
-
-    // Replaces a byte, inserts a run of one byte (long enough to reach the
-    // length limits), deletes a stretch, or splices this input's front to
-    // another's back.
-    void Change(Bytes& input, const std::vector<Bytes>& corpus) {
-        const auto at = [&](std::size_t i) { return input.begin() + static_cast<long>(i); };
-        switch (Below(4)) {
-        case 0:
-            if (!input.empty()) input[Below(input.size())] = AnyByte();
-            break;
-        case 1:
-            input.insert(at(Below(input.size() + 1)), Below(2) == 0 ? 1 + Below(4) : 1 + Below(400), AnyByte());
-            break;
-        case 2:
-            if (!input.empty()) {
-                const std::size_t from = Below(input.size());
-                input.erase(at(from), at(from + 1 + Below(std::min<std::size_t>(16, input.size() - from))));
-            }
-            break;
-        default: {
-            if (corpus.empty()) break;
-            const Bytes& other = corpus[Below(corpus.size())];
-            input.resize(Below(input.size() + 1));
-            input.insert(input.end(), other.begin() + static_cast<long>(Below(other.size() + 1)), other.end());
+// An input of the corpus with one to eight changes: a byte replaced, or a
+// run of one byte inserted (long enough, at times, to reach the length
+// limits); each a steering byte or any byte.
+Bytes MakeInput(const std::vector<Bytes>& corpus, std::mt19937& random) {
+    const auto below = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    Bytes input = corpus.empty() ? Bytes{} : corpus[below(corpus.size())];
+    for (std::size_t changes = 1 + below(8); changes > 0; --changes) {
+        const std::uint8_t byte = below(2) == 0 ? kTokens[below(sizeof kTokens)] : static_cast<std::uint8_t>(below(256));
+        const std::size_t at = below(input.size() + 1);
+        if (at < input.size() && below(2) == 0) {
+            input[at] = byte;
+        } else {
+            input.insert(input.begin() + static_cast<long>(at), below(2) == 0 ? 1 + below(4) : 1 + below(400), byte);
         }
-        }
-        if (input.size() > 64 * 1024) input.resize(64 * 1024);
     }
-
-    std::mt19937 random_;
-};
+    return input;
+}
 
 }  // namespace
 
@@ -114,9 +82,9 @@ int main(int argc, char** argv) {
     for (const Bytes& input : corpus) LLVMFuzzerTestOneInput(input.data(), input.size());
 
     const std::string lastInput = std::filesystem::path(argv[0]).filename().string() + "-last-input";
-    Mutator mutator(seed);
+    std::mt19937 random(seed);
     for (long run = 0; run < runs; ++run) {
-        const Bytes input = mutator.Make(corpus);
+        const Bytes input = MakeInput(corpus, random);
         taleno::fuzz::WriteWholeFile(lastInput, std::string(input.begin(), input.end()));
         LLVMFuzzerTestOneInput(input.data(), input.size());
     }

@@ -62,10 +62,6 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     client.connect(kName, kPath, kPlayer, "Seeked", &recorder, SLOT(Seeked(qlonglong)));
     EXPECT_EQ(Playerctl({"status"}), "Stopped");
 
-    // Next with nothing playing does nothing, as the menu's Next.
-    Playerctl({"next"});
-    EXPECT_EQ(access->GetSession().State(), ENGINE_STOPPED);
-
     // A Latin-1 name: its address is made of its bytes.
     const std::string script =
         Script("caf\xE9 clip.standin", "print-id\nprint  Title: Song\nprint  Artist: Singer\nstarting\n");
@@ -73,9 +69,8 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     access->OnDropFiles({script, second});
     ASSERT_TRUE(WaitForStatus("Playing"));
     EXPECT_EQ(Playerctl({"status"}), "Playing");
-    EXPECT_EQ(Playerctl({"metadata", "xesam:title"}), "Song");
-    EXPECT_EQ(Playerctl({"metadata", "xesam:artist"}), "Singer");
-    EXPECT_EQ(Playerctl({"metadata", "mpris:length"}), "4000000");
+    EXPECT_EQ(Playerctl({"metadata", "--format", "{{xesam:title}}/{{xesam:artist}}/{{mpris:length}}"}),
+              "Song/Singer/4000000");
     const QString url = "file://" + QString::fromStdString(folder.Path()) + "/caf%E9%20clip.standin";
     EXPECT_EQ(Playerctl({"metadata", "xesam:url"}), url);
 
@@ -91,9 +86,6 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     Playerctl({"volume", "0.5"});
     EXPECT_EQ(frame->GetVolume(), 50);
     EXPECT_TRUE(PumpUntil([&] { return recorder.Saw("Volume", 0.5); }, 2000));
-    const std::vector<std::string> received = ReceivedBy(script);
-    EXPECT_NE(std::find(received.begin(), received.end(), "seek 2 2"), received.end());
-    EXPECT_NE(std::find(received.begin(), received.end(), "seek 0 2"), received.end());
 
     // Next plays the second clip: a new track, named by its file.
     const QString firstTrack = Playerctl({"metadata", "mpris:trackid"});

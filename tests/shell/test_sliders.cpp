@@ -1,19 +1,14 @@
-// The seek and volume sliders and the bars they sit in: geometry, mouse
-// tracking and what the bars report.
+// The seek bar and its slider: geometry, mouse tracking and what the bar
+// reports.
 #include <QSignalSpy>
 #include "shell/SeekBar.h"
 #include "shell/SeekSlider.h"
-#include "shell/VolumeSlider.h"
-#include "shell/VolumeToolBar.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QMouseEvent>
 
-#include <map>
-#include <memory>
 #include <vector>
 
 namespace taleno {
