@@ -4,7 +4,8 @@
 // a scratch folder. It leaves the machine's devices alone: no input devices,
 // no GPUs, no console (the dummy driver needs none), no TCP. Unlike Xvfb it
 // offers the DPMS extension, through the talenodpms module in moduleDir,
-// which gives the dummy screen a DPMS hook.
+// which gives the dummy screen a DPMS hook; its configuration, dummy.conf,
+// lies beside the module.
 //
 //   PrivateXServer server(moduleDir);
 //   if (!server.Started()) GTEST_SKIP() << server.SkipReason();
@@ -60,23 +61,12 @@ private:
     // With -displayfd the server takes the first free display number and
     // writes it out once it accepts connections.
     void Start(const std::string& moduleDir) {
-        WriteWholeFile(folder.File("dummy.conf"),
-                       "Section \"ServerFlags\"\n  Option \"AutoAddDevices\" \"false\"\n  Option \"AutoAddGPU\" "
-                       "\"false\"\n  Option \"AutoBindGPU\" \"false\"\n  Option \"DontVTSwitch\" \"true\"\nEndSection\n"
-                       "Section \"Device\"\n  Identifier \"dummy\"\n  Driver \"dummy\"\nEndSection\n"
-                       "Section \"Monitor\"\n  Identifier \"monitor\"\nEndSection\n"
-                       "Section \"Screen\"\n  Identifier \"screen\"\n  Device \"dummy\"\n  Monitor \"monitor\"\n"
-                       "  DefaultDepth 24\n  SubSection \"Display\"\n    Depth 24\n    Virtual 1024 768\n"
-                       "  EndSubSection\nEndSection\nSection \"Files\"\n  ModulePath \"" +
-                           moduleDir +
-                           ",/usr/lib/xorg/modules\"\nEndSection\n"
-                           "Section \"Module\"\n  Load \"talenodpms\"\nEndSection\n");
         std::filesystem::create_directory(folder.File("conf.d"));
         server.setStandardErrorFile(QString::fromStdString(folder.File("x.out")));
         // The server goes when the test process does.
         server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         server.start(kServer,
-                     {"-config", QString::fromStdString(folder.File("dummy.conf")), "-configdir",
+                     {"-config", QString::fromStdString(moduleDir + "/dummy.conf"), "-configdir",
                       QString::fromStdString(folder.File("conf.d")), "-noreset", "-nolisten", "tcp", "-sharevts",
                       "-novtswitch", "-logfile", QString::fromStdString(folder.File("x.log")), "-displayfd", "1"});
         while (!server.canReadLine() && server.waitForReadyRead(10000)) {

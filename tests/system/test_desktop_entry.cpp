@@ -1,7 +1,6 @@
-// A program path in a desktop entry's Exec line, and MIME types by extension.
+// A program path in a desktop entry's Exec line, read back as a desktop reads it.
 #include <gtest/gtest.h>
 
-#include "common/ScratchFolder.h"
 #include "system/DesktopEntry.h"
 
 namespace taleno {
@@ -48,20 +47,6 @@ TEST(DesktopEntryTest, AProgramPathSurvivesTheExecLineWhateverItHolds) {
         EXPECT_EQ(value.front(), '"') << path;
         EXPECT_EQ(ReadBack(value + " %f"), path) << value;
     }
-}
-
-TEST(DesktopEntryTest, MimeTypesComeFromTheGlobsOfEachDataFolder) {
-    test::ScratchFolder user, system;
-    std::filesystem::create_directories(user.File("mime"));
-    std::filesystem::create_directories(system.File("mime"));
-    test::WriteWholeFile(system.File("mime/globs2"),
-                         "# comment\n50:video/mp4:*.mp4\n50:audio/x-wav:*.wav\n"
-                         "40:video/x-other:*.mp4\n");
-    test::WriteWholeFile(user.File("mime/globs2"), "50:audio/x-mine:*.WAV\n");
-    const std::vector<std::string> folders{user.Path(), system.Path(), "/nonexistent"};
-    EXPECT_EQ(MimeTypeForExtension("MP4", folders), "video/mp4");     // the heavier glob, case ignored
-    EXPECT_EQ(MimeTypeForExtension("wav", folders), "audio/x-mine");  // a tie: the earlier folder
-    EXPECT_EQ(MimeTypeForExtension("xyz", folders), "");
 }
 
 }  // namespace

@@ -78,10 +78,5 @@ TEST_F(FileAssociationTest, WhatCannotBeAnExtensionIsRefusedWithNothingWritten) 
     EXPECT_TRUE(Associate("mp4v_2+x-y"));
 }
 
-TEST_F(FileAssociationTest, AFolderThatCannotBeWrittenFails) {
-    const test::ScopedEnv blocked("XDG_CONFIG_HOME", (config.File("mimeapps.list") + "/below-a-file").c_str());
-    EXPECT_FALSE(Associate("mp4"));
-}
-
 }  // namespace
 }  // namespace taleno

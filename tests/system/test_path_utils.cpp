@@ -1,7 +1,6 @@
-// Paths taken apart, and made absolute and relative as playlist files hold
-// them. The common relative forms are read and written by the playlist file
-// tests; the round trip of every path in normal form is the paths fuzz
-// target's.
+// Paths made absolute and relative as playlist files hold them. The common
+// relative forms are read and written by the playlist file tests; the round
+// trip of every path in normal form is the paths fuzz target's.
 #include "system/PathUtils.h"
 
 #include <gtest/gtest.h>
@@ -17,24 +16,6 @@ using Case = std::tuple<std::string, std::string, std::string>;  // argument, ba
 void Check(const std::function<std::string(const std::string&, const std::string&)>& f,
            const std::vector<Case>& cases) {
     for (const auto& [argument, base, result] : cases) EXPECT_EQ(f(argument, base), result) << argument << " " << base;
-}
-
-TEST(PathUtils, TakesPathsApart) {
-    Check([](const std::string& p, const std::string&) { return PathGetDirectory(p); },
-          {{"/a/b.mp3", "", "/a/"}, {"/a/", "", "/a/"}, {"b.mp3", "", ""}, {"", "", ""}});
-    Check([](const std::string& p, const std::string&) { return PathGetFileName(p); },
-          {{"/a/b.mp3", "", "b.mp3"}, {"b.mp3", "", "b.mp3"}, {"/a/", "", ""}});
-    Check([](const std::string& p, const std::string&) { return PathGetTitle(p); },
-          {{"/a/b.c.mp3", "", "b.c"}, {"/a/README", "", "README"}});
-    // The dot of "/a.b/file" is in a folder name.
-    Check([](const std::string& p, const std::string&) { return PathGetExtension(p); },
-          {{"/a/b.c.MP3", "", "MP3"}, {"/a.b/file", "", ""}});
-    EXPECT_EQ(PathSplit("//a//b/"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_TRUE(PathSplit("///").empty());
-    // A colon alone means nothing on Linux.
-    EXPECT_EQ((std::vector{PathIsAbsolute("/x"), PathIsAbsolute("http://host/a.mp3"), PathIsAbsolute("a:b/c"),
-                           PathIsAbsolute("x/y"), PathIsUrl("mms://h/s"), PathIsUrl("/a:b")}),
-              (std::vector{true, true, false, false, true, false}));
 }
 
 TEST(PathUtils, MakeAbsoluteAndRelative) {
