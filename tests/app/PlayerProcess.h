@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "common/EventLoop.h"
+#include <QTest>
 #include "common/ScratchFolder.h"
 
 namespace taleno::test {
@@ -72,7 +72,7 @@ public:
     // Pumps this process's event loop while waiting, so an instance inside
     // the test process keeps serving.
     bool WaitForExit(int timeoutMs) {
-        return PumpUntil([&] { return process.state() == QProcess::NotRunning; }, timeoutMs);
+        return QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, timeoutMs);
     }
     int ExitCode() const { return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1; }
     void Signal(int signalNumber) const { ::kill(Pid(), signalNumber); }

@@ -28,8 +28,6 @@
 namespace taleno {
 namespace {
 
-using test::PumpFor;
-using test::PumpUntil;
 
 // Whether the picture is the test picture: its yellow, cyan and magenta
 // bars each cover a twentieth of the image or more (neither black nor a
@@ -82,7 +80,7 @@ protected:
 
 TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     MainFrameTestAccess frame(Start("clip.avi"));
-    ASSERT_TRUE(PumpUntil([&] { return frame.Panel().StatusText() == "Playing"; }, 15000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.Panel().StatusText() == "Playing"; }, 15000))
         << frame.Panel().StatusText().toStdString();
     EXPECT_EQ(frame->windowTitle(), "clip.avi - TALENO");
     EXPECT_EQ(test::XDisplay().Title(frame->winId()), "clip.avi - TALENO");
@@ -94,7 +92,7 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     QWidget* video = QWidget::find(frame.GetVideoWindowId());
     ASSERT_NE(video, nullptr);
     const QPoint origin = video->mapToGlobal(QPoint(0, 0));
-    EXPECT_TRUE(PumpUntil(
+    EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             QScreen* screen = QGuiApplication::primaryScreen();
             return ShowsColourBars(
@@ -106,10 +104,10 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     // X server without XVideo).
     frame.OnCommand(ID_VIEW_FULLSCREEN);
     QScreen* screen = QGuiApplication::primaryScreen();
-    EXPECT_TRUE(PumpUntil([&] { return ShowsColourBars(screen->grabWindow(0).toImage()); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShowsColourBars(screen->grabWindow(0).toImage()); }, 5000));
     frame.OnCommand(ID_VIEW_FULLSCREEN);
 
-    EXPECT_TRUE(PumpUntil([&] { return frame.Panel().TimeText().startsWith("00:02"); }, 8000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.Panel().TimeText().startsWith("00:02"); }, 8000))
         << frame.Panel().TimeText().toStdString();
 
     frame->activateWindow();
@@ -118,7 +116,7 @@ TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
                                                       {Qt::Key_Space, ENGINE_PLAYING, "Playing", 5000},
                                                       {Qt::Key_Period, ENGINE_STOPPED, "Stopped", 10000}}) {
         QTest::keyClick(&frame.Window(), key);
-        EXPECT_TRUE(PumpUntil([&] { return frame.GetSession().State() == state; }, limitMs)) << status;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return frame.GetSession().State() == state; }, limitMs)) << status;
         EXPECT_EQ(frame.Panel().StatusText(), status);
     }
 }
@@ -134,7 +132,7 @@ TEST_F(EndToEndTest, TheEngineEndsWithAKilledPlayerWhateverItIsPlaying) {
         test::PlayerProcess player(install, runtime.Path(), {clip});
         const std::string id = std::to_string(player.Pid());
         std::string engine;
-        ASSERT_TRUE(PumpUntil(
+        ASSERT_TRUE(QTest::qWaitFor(
             [&] {
                 engine = test::ReadWholeFile("/proc/" + id + "/task/" + id + "/children");
                 return !engine.empty();
@@ -142,14 +140,14 @@ TEST_F(EndToEndTest, TheEngineEndsWithAKilledPlayerWhateverItIsPlaying) {
             15000))
             << clip;
         engine = "/proc/" + engine.substr(0, engine.find(' '));
-        PumpFor(1000);  // playing, or blocked on the address
+        QTest::qWait(1000);  // playing, or blocked on the address
         player.Signal(SIGKILL);
         // Gone, or a zombie waiting for whoever inherited it.
         const auto ended = [&] {
             const std::string stat = test::ReadWholeFile(engine + "/stat");
             return stat.empty() || stat.find(") Z ") != std::string::npos;
         };
-        EXPECT_TRUE(PumpUntil(ended, 2000)) << clip;
+        EXPECT_TRUE(QTest::qWaitFor(ended, 2000)) << clip;
     }
 }
 

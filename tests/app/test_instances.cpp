@@ -3,6 +3,7 @@
 // it, or a player nobody answers, opens its own window; SIGTERM ends a player
 // through its close sequence. The engine is the stand-in.
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -16,8 +17,6 @@ namespace {
 
 using test::PlayerInstall;
 using test::PlayerProcess;
-using test::PumpFor;
-using test::PumpUntil;
 
 class InstancesTest : public ::testing::Test {
 protected:
@@ -35,7 +34,7 @@ protected:
     // Whether the player shows a window of its own, titled `title`.
     static bool HasOwnWindow(const PlayerProcess& player, const std::string& title) {
         test::XDisplay x;
-        return PumpUntil(
+        return QTest::qWaitFor(
             [&] {
                 const auto windows = x.WindowsOf(player.Pid());
                 return windows.size() == 1 && x.Title(windows[0]) == title;
@@ -63,7 +62,7 @@ TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
         PlayerProcess player(second, runtime.Path(), arguments);
         ASSERT_TRUE(player.WaitForExit(20000)) << expected;
         EXPECT_EQ(player.ExitCode(), 0);
-        EXPECT_TRUE(PumpUntil(
+        EXPECT_TRUE(QTest::qWaitFor(
             [&] { return frame.GetSession().Playlist().Entries() == std::vector<std::string>{expected}; }, 5000))
             << expected;
     }
@@ -74,18 +73,18 @@ TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
     std::unique_ptr<PlayerProcess> waiting;
     bool endedWhileTheBoxWasOpen = false;
     frame.SetMessageBox([&](QWidget*, const QString&) {
-        endedWhileTheBoxWasOpen = PumpUntil([&] { return !waiting->Running(); }, 20000);
+        endedWhileTheBoxWasOpen = QTest::qWaitFor([&] { return !waiting->Running(); }, 20000);
     });
     waiting = std::make_unique<PlayerProcess>(second, runtime.Path(), std::vector<std::string>{"missing.m3u"});
     ASSERT_TRUE(waiting->WaitForExit(20000));
     EXPECT_EQ(waiting->ExitCode(), 0);
-    EXPECT_TRUE(PumpUntil([&] { return endedWhileTheBoxWasOpen; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return endedWhileTheBoxWasOpen; }, 5000));
 
     // Without a file nothing is handed over.
     PlayerProcess bare(second, runtime.Path(), {"-fs"});
     ASSERT_TRUE(bare.WaitForExit(20000));
     EXPECT_EQ(bare.ExitCode(), 0);
-    PumpFor(200);
+    QTest::qWait(200);
     EXPECT_TRUE(frame.GetSession().Playlist().Entries().empty());  // as the unreadable playlist left it
 }
 
@@ -98,7 +97,7 @@ TEST_F(InstancesTest, AllowedOrNotAnsweredASecondPlayerPlaysInItsOwnWindowUntilT
     PlayerProcess player(second, runtime.Path(), {"own.standin"});
     EXPECT_TRUE(HasOwnWindow(player, "own.standin - TALENO"));
     EXPECT_TRUE(
-        PumpUntil([&] { return test::ReadWholeFile(record).find("get_time_pos") != std::string::npos; }, 10000));
+        QTest::qWaitFor([&] { return test::ReadWholeFile(record).find("get_time_pos") != std::string::npos; }, 10000));
     EXPECT_TRUE(frame.GetSession().Playlist().Entries().empty());
     // The close sequence stops the engine with "quit" before the player ends.
     player.Signal(SIGTERM);

@@ -3,6 +3,7 @@
 // the user asks Qt for Wayland, the player runs on X11 through Xwayland and
 // the engine is given an X11 window that exists.
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include <QProcess>
 
@@ -28,7 +29,7 @@ public:
                                 "--idle-time=0", "--no-config"});
         const std::regex listening("xserver listening on display (:[0-9]+)");
         std::string log;
-        test::PumpUntil(
+        QTest::qWaitFor(
             [&] {
                 weston.waitForReadyRead(50);
                 log += weston.readAll().toStdString();
@@ -66,7 +67,7 @@ TEST(WaylandDesktopTest, ThePlayerRunsOnXwaylandAndTheEngineGetsAnXWindow) {
         const test::ScopedEnv platform("QT_QPA_PLATFORM", asked);
         test::PlayerProcess player(install, session.runtime.Path(), {install.Folder() + "/clip.standin"});
         unsigned long window = 0;
-        EXPECT_TRUE(test::PumpUntil([&] { return (window = test::EngineWindow(player.Pid())) != 0; }, 15000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (window = test::EngineWindow(player.Pid())) != 0; }, 15000));
         EXPECT_TRUE(x.Exists(window)) << window;
     }
 }

@@ -2,7 +2,7 @@
 // A session bus of the test's own (never the desktop's), and Debian's
 // playerctl run on it as the desktop's media controls would.
 
-#include "common/EventLoop.h"
+#include <QTest>
 
 #include <QDBusConnection>
 #include <QProcess>
@@ -30,8 +30,8 @@ public:
         environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
         process.setProcessEnvironment(environment);
         process.start("playerctl", QStringList{"-p", "taleno"} + arguments);
-        PumpUntil([&] { return process.state() == QProcess::NotRunning; }, 10000);
-        PumpFor(40);
+        QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000);
+        QTest::qWait(40);
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
 

@@ -13,7 +13,7 @@
 
 #include "EngineControllerTestAccess.h"
 #include "EngineEvents.h"
-#include "common/EventLoop.h"
+#include <QTest>
 #include "common/ProcessCounts.h"
 #include "common/StandInScript.h"
 #include "engine/EngineController.h"
@@ -38,7 +38,7 @@ protected:
     void StartScript(const std::string& script, EngineState until = ENGINE_PLAYING, const std::string& path = "") {
         UseScript(script, path);
         engine.Start(launch);
-        ASSERT_TRUE(PumpUntil([&] { return engine.GetState() == until; }, 5000)) << "state " << engine.GetState();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.GetState() == until; }, 5000)) << "state " << engine.GetState();
     }
 
     void UseScript(const std::string& script, const std::string& path = "") {
@@ -99,10 +99,10 @@ TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTextsUnlessItTakesNo
         [&] { engine.Pause(0); },         [&] { engine.SendCommand(std::string(60, 'c')); }};
     for (const auto& command : commands) {
         command();
-        PumpFor(60);
+        QTest::qWait(60);
     }
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
-    EXPECT_TRUE(PumpUntil([&] { return RecordedCommands().size() == 7; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RecordedCommands().size() == 7; }, 3000));
     EXPECT_EQ(RecordedCommands(), (std::vector<std::string>{"seek 30 2", "seek -10 0", "mute", "volume 100 1", "pause",
                                                             "volume 40 1 pause", std::string(38, 'c')}));
     EXPECT_EQ(engine.GetVolume(), 40);
@@ -117,7 +117,7 @@ TEST_F(EngineControllerTest, CommandsReachTheEngineWithTheirTextsUnlessItTakesNo
 
 TEST_F(EngineControllerTest, AFloodingEngineIsStoppedAndAStalledOneKilledByTheMonitorUnlessDisabled) {
     StartScript("flood\n", ENGINE_STARTING);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has("EngineStopped"); }, 20000));
     EXPECT_FALSE(recorder.Has("EnginePlaying"));
     for (bool disabled : {false, true}) {
         SCOPED_TRACE(disabled ? "monitor disabled" : "monitor on");
@@ -131,7 +131,7 @@ TEST_F(EngineControllerTest, AFloodingEngineIsStoppedAndAStalledOneKilledByTheMo
         std::this_thread::sleep_for(std::chrono::milliseconds(3500));
         EXPECT_EQ(ProcessAlive(pid), disabled);
         if (disabled) engine.Stop();
-        ASSERT_TRUE(PumpUntil([&] { return recorder.Has(disabled ? "EngineStopped" : "EngineFailed"); }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has(disabled ? "EngineStopped" : "EngineFailed"); }, 2000));
         EXPECT_FALSE(access.IsMonitorRunning());
     }
 }
@@ -148,7 +148,7 @@ TEST_F(EngineControllerTest, StopTerminatesAnEngineIgnoringQuitAfter51TriesWitho
     EXPECT_FALSE(engine.SendCommand("pause"));
     engine.Start(launch);
     EXPECT_EQ(engine.GetState(), ENGINE_STARTING);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EnginePlaying"); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has("EnginePlaying"); }, 10000));
     EXPECT_FALSE(ProcessAlive(pid));
     EXPECT_EQ(recorder.names, (std::vector<std::string>{"EngineStopped", "EngineStarting", "EnginePlaying"}));
     const std::vector<std::string> received = RecordedCommands();
@@ -161,14 +161,14 @@ TEST_F(EngineControllerTest, StopTerminatesAnEngineIgnoringQuitAfter51TriesWitho
 TEST_F(EngineControllerTest, AMissingEngineFailsAndAnEndWhilePlayingFinishes) {
     launch.enginePath = scratch.File("no-such-engine");
     StartScript("starting\n", ENGINE_STOPPED);
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has("EngineFailed"); }, 2000));
     EXPECT_FALSE(recorder.Has("EngineStarting"));
 
     recorder.Clear();
     launch.enginePath = TALENO_STANDIN_ENGINE;
     StartScript("starting\nsleep 300\nexit 0\n");
     engine.Start(launch);  // ignored while playing
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFinished"); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has("EngineFinished"); }, 3000));
     EXPECT_EQ(recorder.names, (std::vector<std::string>{"EngineStarting", "EnginePlaying", "EngineFinished"}));
 }
 
@@ -198,13 +198,13 @@ TEST_F(EngineControllerTest, DyingAtEveryStepOfAStartAndStartStopCyclesLeaveNoth
             UseScript(lines + (killed ? "print " + ready + "\nstall\n" : "exit 1\n"));
             engine.Start(launch);
             if (killed) {
-                ASSERT_TRUE(PumpUntil([&] { return !logged.empty() && logged.back() == ready; }, 3000));
+                ASSERT_TRUE(QTest::qWaitFor([&] { return !logged.empty() && logged.back() == ready; }, 3000));
                 ::kill(access.EnginePid(), SIGKILL);
                 for (int i = 0; i < 100; ++i) engine.SendCommand("get_time_pos");
             }
             // Before "Starting" the start failed; after it the clip ended, or
             // failed when the engine was gone before its last lines were read.
-            ASSERT_TRUE(PumpUntil(
+            ASSERT_TRUE(QTest::qWaitFor(
                 [&] { return recorder.Has("EngineFailed") || (dieAfter > 4 && recorder.Has("EngineFinished")); }, 3000))
                 << "no report after " << dieAfter << " lines" << (killed ? ", killed" : "");
             EXPECT_FALSE(engine.SendCommand("pause"));

@@ -9,7 +9,7 @@
 
 #include "EngineControllerTestAccess.h"
 #include "EngineEvents.h"
-#include "common/EventLoop.h"
+#include <QTest>
 #include "common/ScratchFolder.h"
 #include "engine/EngineController.h"
 #include "engine/EngineLocation.h"
@@ -65,7 +65,7 @@ protected:
     void Play(const std::string& name) {
         launch.mediaPath = folder->File(name);
         engine.Start(launch);
-        ASSERT_TRUE(PumpUntil([&] { return engine.GetState() != ENGINE_STARTING; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.GetState() != ENGINE_STARTING; }, 10000));
     }
 
     static inline test::ScratchFolder* folder = nullptr;
@@ -105,11 +105,11 @@ TEST_F(RealEngineTest, ReportsTheClipAsAnnouncedStopsAndFailsOnWhatIsNoClip) {
         engine.Stop();
         EXPECT_NE(::kill(pid, 0), 0);
     }
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineStopped"); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has("EngineStopped"); }, 1000));
     for (const char* name : {"missing.avi", "notes.txt"}) {
         recorder.Clear();
         Play(name);
-        ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFailed"); }, 3000)) << name;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has("EngineFailed"); }, 3000)) << name;
         EXPECT_FALSE(recorder.Has("EnginePlaying")) << name;
     }
 }
@@ -117,26 +117,26 @@ TEST_F(RealEngineTest, ReportsTheClipAsAnnouncedStopsAndFailsOnWhatIsNoClip) {
 TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
     Play("clip.avi");
     ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
-    ASSERT_TRUE(PumpUntil([&] { return engine.GetMediaInfo().timePosition >= 1; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.GetMediaInfo().timePosition >= 1; }, 3000));
 
     engine.Pause(1);
-    PumpFor(600);
+    QTest::qWait(600);
     const int paused = engine.GetMediaInfo().timePosition;
-    PumpFor(1200);
+    QTest::qWait(1200);
     EXPECT_EQ(engine.GetMediaInfo().timePosition, paused);
 
     engine.Mute();
-    PumpFor(50);
+    QTest::qWait(50);
     engine.SetVolume(50);  // kept for the resume
     engine.Pause(0);
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
-    PumpFor(100);
+    QTest::qWait(100);
     engine.SeekAbsolute(0);
-    ASSERT_TRUE(PumpUntil([&] { return engine.GetMediaInfo().timePosition <= 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.GetMediaInfo().timePosition <= 1; }, 2000));
     EXPECT_EQ(engine.GetState(), ENGINE_PLAYING);
 
     // The clip's end is the engine finishing, not a stop.
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Has("EngineFinished"); }, 8000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has("EngineFinished"); }, 8000));
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_FALSE(recorder.Has("EngineStopped"));
 }

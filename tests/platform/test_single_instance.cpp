@@ -16,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-#include "common/EventLoop.h"
+#include <QTest>
 #include "common/ScratchFolder.h"
 #include "platform/SingleInstance.h"
 
@@ -60,7 +60,7 @@ TEST_F(SingleInstanceTest, HandOffWaitsUntilTheArgumentIsHandledAndFailsWithoutA
         delivered = CSingleInstance(folder).HandOff(argument);
         handledFirst = handled.load();
     });
-    test::PumpUntil([&] { return delivered.load(); }, 10000);
+    QTest::qWaitFor([&] { return delivered.load(); }, 10000);
     later.join();
     EXPECT_TRUE(delivered && handledFirst);
     EXPECT_EQ(received, argument);
@@ -85,13 +85,13 @@ TEST_F(SingleInstanceTest, ABurstOfLaterInstancesHandsEveryArgumentOverOnceWhile
         later.emplace_back(
             [&, i] { delivered += CSingleInstance(folder).HandOff("clip" + std::to_string(i) + ".avi"); });
     }
-    test::PumpFor(1500);
+    QTest::qWait(1500);
     std::vector<std::string> received;
     ASSERT_TRUE(running.Listen([&](const std::string& argument) {
         received.push_back(argument);
         std::this_thread::sleep_for(20ms);
     }));
-    test::PumpUntil([&] { return delivered.load() == kLater; }, 60000);
+    QTest::qWaitFor([&] { return delivered.load() == kLater; }, 60000);
     for (std::thread& thread : later) thread.join();
     std::sort(received.begin(), received.end());
     EXPECT_EQ(std::unique(received.begin(), received.end()), received.end());  // none twice

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/EventLoop.h"
+#include <QTest>
 #include "common/StandInScript.h"
 #include "player/CommandIds.h"
 #include "player/MainFrameTestAccess.h"
@@ -50,7 +50,7 @@ protected:
     void DestroyFrame() {
         access.reset();
         frame.reset();
-        PumpFor(30);
+        QTest::qWait(30);
     }
 
     std::string Script(const std::string& name, const std::string& body) { return RecordingScript(folder, name, body); }
@@ -60,14 +60,14 @@ protected:
     // given while the previous one is still being written is dropped.
     void Send(int id) {
         access->OnCommand(id);
-        PumpFor(40);
+        QTest::qWait(40);
     }
 
     bool WaitForState(EngineState state, int timeoutMs = 8000) {
-        return PumpUntil([&] { return access->GetSession().State() == state; }, timeoutMs);
+        return QTest::qWaitFor([&] { return access->GetSession().State() == state; }, timeoutMs);
     }
     bool WaitForStatus(const QString& text, int timeoutMs = 8000) {
-        return PumpUntil([&] { return statuses.contains(text); }, timeoutMs);
+        return QTest::qWaitFor([&] { return statuses.contains(text); }, timeoutMs);
     }
     // Opens the path and waits until its clip plays and the frame has
     // answered the engine's message.

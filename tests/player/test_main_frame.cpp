@@ -2,6 +2,7 @@
 // sequence, preferences and the desktop seams.
 
 #include "FrameFixture.h"
+#include <QTest>
 
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"
@@ -17,7 +18,7 @@ namespace {
 TEST_F(FrameTest, StartsFromTheSettingsMarksTheTogglesAndSavesWithinTheRanges) {
     MainFrameTestAccess& f = MakeFrame("bShowToolbar=false\nbShowPlaylist=true\nnVolume=250\nnSubtitleCodePage=25\n");
     f->show();  // the playlist window is shown with the window
-    EXPECT_TRUE(PumpUntil([&] { return f.UpdateCommandUI(), f.GetAction(ID_VIEW_PLAYLIST)->isChecked(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.UpdateCommandUI(), f.GetAction(ID_VIEW_PLAYLIST)->isChecked(); }, 3000));
     EXPECT_EQ(f->windowTitle(), "Taleno");
     EXPECT_EQ(f.Panel().StatusText(), "Ready");
     EXPECT_TRUE(f.GetToolBar()->isHidden());

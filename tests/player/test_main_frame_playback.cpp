@@ -3,6 +3,7 @@
 // drops, the wheel and the seek bar.
 
 #include "FrameFixture.h"
+#include <QTest>
 
 #include "settings/PlaybackPositions.h"
 
@@ -32,7 +33,7 @@ TEST_F(FrameTest, TheStateShowsInTheStatusMarksCaptionsAndLogAndThePositionIsSto
         return std::pair{f.GetAction(ID_PLAY_PLAY)->isChecked(), f.GetAction(ID_PLAY_PAUSE)->isChecked()};
     };
     emit f.GetView()->ViewDoubleClick();  // stopped: the Open dialog
-    EXPECT_TRUE(PumpUntil([&] { return openDialogs == 1; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return openDialogs == 1; }, 1000));
     f.OnCommand(ID_VIEW_LOG);
     QPlainTextEdit* log = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -51,13 +52,13 @@ TEST_F(FrameTest, TheStateShowsInTheStatusMarksCaptionsAndLogAndThePositionIsSto
     Send(ID_PLAY_PAUSE);
     EXPECT_EQ(marks(), std::pair(true, true));
     for (int command : {ID_PLAY_PLAY, ID_PLAY_STOP}) Send(command);
-    ASSERT_TRUE(PumpUntil([&] { return statuses.size() == 6; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return statuses.size() == 6; }, 2000));
     // Stopping resets the display, and so does the engine's report of it.
     EXPECT_EQ(statuses, QStringList({"Starting...", "Playing", "Paused", "Playing", "Stopped", "Stopped"}));
     f.OnCommand(ID_PLAY_PLAY);
     ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
     emit f.GetView()->ViewDoubleClick();  // playing: full screen, which Stop leaves
-    EXPECT_TRUE(PumpUntil([&] { return f.IsFullScreen(); }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.IsFullScreen(); }, 1000));
     f.OnCommand(ID_PLAY_STOP);
     EXPECT_FALSE(f.IsFullScreen());
     f.OnCommand(ID_FILE_CLOSE);
@@ -69,7 +70,7 @@ TEST_F(FrameTest, TheStateShowsInTheStatusMarksCaptionsAndLogAndThePositionIsSto
     PlayUntilPlaying(url);
     EXPECT_EQ(f->windowTitle().toStdString(), url + " - TALENO");
     EXPECT_EQ(f.ViewParts().LowerCaption()->Text().toStdString(), folder.File("a://b/clip"));
-    ASSERT_TRUE(PumpUntil([&] { return f.GetSession().Info().timePosition >= 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.GetSession().Info().timePosition >= 1; }, 5000));
     const int position = f.GetSession().Info().timePosition;
     f->close();
     EXPECT_EQ(ReadPosition(folder.Path(), url), position);
@@ -88,14 +89,14 @@ TEST_F(FrameTest, SeeksGoToOpenUrlDropsAndTheWheelReachTheSession) {
     });
     const std::string clip = Script("long.standin", "print-id\nprint ID_LENGTH=9999\nstarting\n");
     PlayUntilPlaying(clip);
-    PumpFor(40);
+    QTest::qWait(40);
     Send(ID_PLAY_FORWARD10SECONDS);
     for (int left : {2, 1, 0}) {  // the seek bar holds still while the engine seeks
         EXPECT_EQ(f.GetSeekHoldOff(), left);
         f.UpdateSeekBar();
     }
     emit f.GetSeekBar()->SeekBarSeek(50);
-    PumpFor(40);
+    QTest::qWait(40);
     EXPECT_EQ(f.GetSeekHoldOff(), 2);
     for (const auto& fields : {std::vector<QString>{"", "", "3"}, {"00", "90", "00"}}) {  // empty counts 0
         typed = fields;

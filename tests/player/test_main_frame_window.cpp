@@ -2,6 +2,7 @@
 // window, shown on the test display; then the size rules on their own.
 
 #include "FrameFixture.h"
+#include <QTest>
 
 #include "player/VideoSizing.h"
 
@@ -28,13 +29,13 @@ protected:
     MainFrameTestAccess& ShowFrame(const std::string& extraSettings = "") {
         MainFrameTestAccess& f = MakeFrame(extraSettings);
         f->show();
-        EXPECT_TRUE(PumpUntil([&] { return f.GetVideoWindowId() != 0; }, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return f.GetVideoWindowId() != 0; }, 3000));
         return f;
     }
     // The view's size once the window has laid out the rectangle it asked for.
     QSize SettledViewSize(const QRect& asked) {
-        PumpUntil([&] { return frame->geometry().size() == asked.size(); }, 2000);
-        PumpFor(50);
+        QTest::qWaitFor([&] { return frame->geometry().size() == asked.size(); }, 2000);
+        QTest::qWait(50);
         return access->GetView()->size();
     }
     int Edge() const { return 2 * access->GetView()->ClientEdgeWidth(); }
@@ -96,13 +97,13 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     ASSERT_NE(playlist, nullptr);
     // The playlist window opens with its corner at the frame's bottom-left,
     // at start-up as by the Playlist command.
-    ASSERT_TRUE(PumpUntil([&] { return playlist->isVisible(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playlist->isVisible(); }, 2000));
     EXPECT_EQ(playlist->frameGeometry().topLeft(), f->frameGeometry().bottomLeft() + QPoint(0, 1));
     f.OnCommand(ID_VIEW_STATUSBAR);
     f.OnCommand(ID_VIEW_PLAYLIST);
     EXPECT_TRUE(playlist->isHidden());
     f.OnCommand(ID_VIEW_PLAYLIST);
-    PumpFor(50);
+    QTest::qWait(50);
     EXPECT_EQ(playlist->frameGeometry().topLeft(), f->frameGeometry().bottomLeft() + QPoint(0, 1));
     const QRect windowed = f->geometry();
 
@@ -121,7 +122,7 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     // The keyboard focus rests on the view, where the menu key's request for
     // the context menu is handled.
     EXPECT_EQ(f->focusWidget(), f.GetView());
-    PumpFor(100);
+    QTest::qWait(100);
     // The pointer over the full-screen window is hidden on the timer's tick
     // and comes back when it moves.
     QCursor::setPos(f->frameGeometry().center());
@@ -134,7 +135,7 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     EXPECT_FALSE(f.IsFullScreen());
     EXPECT_EQ(shown(), (std::vector<bool>{true, true, false, true, true, false}));
     EXPECT_FALSE(playlist->isHidden());
-    EXPECT_TRUE(PumpUntil([&] { return f->geometry() == windowed; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f->geometry() == windowed; }, 2000));
     // A bar shown while in full screen stays after leaving it.
     for (int id : {ID_VIEW_FULLSCREEN, ID_VIEW_STATUSBAR, ID_VIEW_FULLSCREEN}) f.OnCommand(id);
     EXPECT_FALSE(f.GetStatusPanel()->isHidden());

@@ -3,6 +3,7 @@
 // what its calls do to the engine.
 
 #include "FrameFixture.h"
+#include <QTest>
 
 #include "common/PrivateBus.h"
 #include "player/MprisService.h"
@@ -45,7 +46,7 @@ protected:
         QProcess call;
         call.start("dbus-send", {"--bus=" + bus.address, "--print-reply", "--dest=" + kName, kPath,
                                  kPlayer + ".OpenUri", "string:" + uri});
-        PumpUntil([&] { return call.state() == QProcess::NotRunning; }, 10000);
+        QTest::qWaitFor([&] { return call.state() == QProcess::NotRunning; }, 10000);
     }
 
     PrivateBus bus;
@@ -76,22 +77,22 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
 
     Playerctl({"play-pause"});
     ASSERT_TRUE(WaitForState(ENGINE_PAUSED));
-    EXPECT_TRUE(PumpUntil([&] { return recorder.Saw("PlaybackStatus", "Paused"); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.Saw("PlaybackStatus", "Paused"); }, 2000));
     Playerctl({"play"});
     ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
 
     Playerctl({"position", "2"});    // SetPosition on the current track
     Playerctl({"position", "10-"});  // Seek before the start: from the start
-    EXPECT_TRUE(PumpUntil([&] { return recorder.seeks == QList<qlonglong>{2000000, 0}; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.seeks == QList<qlonglong>{2000000, 0}; }, 2000));
     Playerctl({"volume", "0.5"});
     EXPECT_EQ(frame->GetVolume(), 50);
-    EXPECT_TRUE(PumpUntil([&] { return recorder.Saw("Volume", 0.5); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.Saw("Volume", 0.5); }, 2000));
 
     // Next plays the second clip: a new track, named by its file.
     const QString firstTrack = Playerctl({"metadata", "mpris:trackid"});
     played.clear();
     Playerctl({"next"});
-    ASSERT_TRUE(PumpUntil([&] { return !played.empty(); }, 8000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !played.empty(); }, 8000));
     EXPECT_EQ(played.front(), second);
     EXPECT_EQ(Playerctl({"metadata", "xesam:title"}), "second.standin");
     EXPECT_NE(Playerctl({"metadata", "mpris:trackid"}), firstTrack);
@@ -104,7 +105,7 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
         EXPECT_EQ(access->GetSession().Playlist().Entries(), (std::vector<std::string>{script, second})) << refused;
     }
     OpenUri(url);
-    ASSERT_TRUE(PumpUntil([&] { return !played.empty(); }, 8000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !played.empty(); }, 8000));
     EXPECT_EQ(played, std::vector<std::string>{script});
     EXPECT_EQ(access->GetSession().Playlist().Entries(), std::vector<std::string>{script});
 

@@ -1,6 +1,7 @@
 // The after-playback countdown on a clock the test drives, with a recording
 // stand-in for the power-off; and when the frame opens it.
 #include "FrameFixture.h"
+#include <QTest>
 #include "ShutdownDlgTestAccess.h"
 
 #include <QLabel>
@@ -49,16 +50,16 @@ TEST_F(FrameTest, TheCountdownOpensAtTheEndOfTheListOnlyWithShutdownChosen) {
     f.OnCommand(ID_AFTERPLAYBACK_SHUTDOWN);
     PlayUntilPlaying(PlayingScript("clip.standin"));
     f.OnCommand(ID_PLAY_STOP);
-    PumpFor(200);
+    QTest::qWait(200);
     EXPECT_TRUE(opened.isEmpty());
     f.OpenPath(fails);
-    ASSERT_TRUE(PumpUntil([&] { return !opened.isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }, 5000));
     EXPECT_EQ(opened, QStringList{"Shutdown"});
     // Cancel keeps Shutdown chosen; with Repeat the list never ends.
     EXPECT_EQ(f.GetSession().AfterPlaybackAction(), CPlaybackSession::AFTER_PLAYBACK_SHUTDOWN);
     f.OnCommand(ID_PLAY_REPEAT);
     f.OpenPath(ends);
-    ASSERT_TRUE(PumpUntil([&] { return played.size() >= 3; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return played.size() >= 3; }, 10000));
     EXPECT_EQ(opened.size(), 1);
     EXPECT_EQ(powerOffs, 0);
 }

@@ -3,7 +3,7 @@
 // what follows the end of a clip.
 
 #include "PlaybackSessionTestAccess.h"
-#include "common/EventLoop.h"
+#include <QTest>
 #include "common/StandInScript.h"
 #include "playlist/PlaylistTestAccess.h"
 #include "settings/PlaybackPositions.h"
@@ -50,15 +50,15 @@ protected:
     template <typename Command>
     void Send(Command command) {
         command();
-        PumpFor(40);
+        QTest::qWait(40);
     }
     bool WaitFor(EngineState state) {
-        return PumpUntil([&] { return session.State() == state; }, 8000);
+        return QTest::qWaitFor([&] { return session.State() == state; }, 8000);
     }
     void PlayUntilPlaying(const std::string& path) {
         const std::size_t before = played.size();
         session.OpenPath(path);
-        ASSERT_TRUE(PumpUntil([&] { return played.size() > before; }, 8000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return played.size() > before; }, 8000));
     }
 
     ScratchFolder folder;
@@ -80,8 +80,8 @@ TEST_F(SessionTest, CommandsFollowTheStateAndReachTheEngine) {
     EXPECT_FALSE(session.SeekBy(-60));
     EXPECT_FALSE(session.SeekTo(1));
     session.Mute();
-    ASSERT_TRUE(PumpUntil([&] { return !played.empty(); }, 8000));
-    PumpFor(40);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !played.empty(); }, 8000));
+    QTest::qWait(40);
 
     Send([&] { session.SeekBy(10); });
     Send([&] { session.SeekToPercent(50); });
@@ -116,8 +116,8 @@ TEST_F(SessionTest, CommandsFollowTheStateAndReachTheEngine) {
     QObject::connect(&PlaybackSessionTestAccess(session).Engine(), &CEngineController::EnginePlaying, &context,
                      [&] { session.Close(); });
     session.Play();
-    ASSERT_TRUE(PumpUntil([&] { return told.size() >= 7; }, 8000));
-    PumpFor(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told.size() >= 7; }, 8000));
+    QTest::qWait(200);
     EXPECT_EQ(session.Clip(), "");
     EXPECT_FALSE(PlaybackSessionTestAccess(session).ScreenSaverDisabled());
     session.Play();
@@ -152,11 +152,11 @@ TEST_F(SessionTest, DroppedFilesReplaceTheListAndNextAndPreviousStepWhilePlaying
     const std::string a = Playing("a.standin"), b = Playing("b.standin"), c = Playing("c.standin");
     session.OpenFiles({a, b, c});
     EXPECT_EQ(session.Playlist().Entries(), Lines({a, b, c}));
-    ASSERT_TRUE(PumpUntil([&] { return played == Lines{a}; }, 8000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return played == Lines{a}; }, 8000));
     for (const auto& step : {&CPlaybackSession::Next, &CPlaybackSession::Next, &CPlaybackSession::Previous}) {
         const std::size_t before = played.size();
         (session.*step)();
-        ASSERT_TRUE(PumpUntil([&] { return played.size() > before; }, 8000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return played.size() > before; }, 8000));
     }
     EXPECT_EQ(played, Lines({a, b, c, b}));
     session.OpenFiles({c});
@@ -171,13 +171,13 @@ TEST_F(SessionTest, RepeatWithAutoShuffleStartsTheShuffledListAgainAndTheEndIsTo
     session.SetRepeat(true);
     session.SetAfterPlayback(CPlaybackSession::AFTER_PLAYBACK_SHUTDOWN);
     session.OpenFiles({a, b});
-    ASSERT_TRUE(PumpUntil([&] { return played.size() >= 3; }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return played.size() >= 3; }, 15000));
     EXPECT_EQ(Lines(played.begin(), played.begin() + 3), Lines({a, b, b}));
     EXPECT_EQ(session.Playlist().Entries(), Lines({b, a}));
     // Without Repeat the end of the list ends playback, once.
     session.SetRepeat(false);
-    ASSERT_TRUE(PumpUntil([&] { return told.back() == "end, shut down"; }, 15000));
-    PumpFor(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told.back() == "end, shut down"; }, 15000));
+    QTest::qWait(300);
     EXPECT_EQ(played.size(), 4u);
     EXPECT_EQ(std::count(told.begin(), told.end(), "end, shut down"), 1);
 }
@@ -189,7 +189,7 @@ TEST_F(SessionTest, PositionsResumeAreStoredOnStopAndShutdownAndForgottenOnlyAtT
     ASSERT_TRUE(StorePosition(folder.Path(), clip, 6));
     PlayUntilPlaying(clip);
     EXPECT_NE(access.EngineArgumentLine().find("-ss 1 "), std::string::npos);
-    ASSERT_TRUE(PumpUntil([&] { return session.Info().timePosition >= 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return session.Info().timePosition >= 1; }, 5000));
     session.Stop();
     EXPECT_EQ(ReadPosition(folder.Path(), clip), session.Info().timePosition);
     // Five seconds or less start from the beginning, and so does a
@@ -213,12 +213,12 @@ TEST_F(SessionTest, PositionsResumeAreStoredOnStopAndShutdownAndForgottenOnlyAtT
         PlayUntilPlaying(path);
         ASSERT_TRUE(WaitFor(ENGINE_STOPPED));
         const int expected = path == ends ? -1 : path == quiet ? 3 : session.Info().timePosition;
-        EXPECT_TRUE(PumpUntil([&] { return ReadPosition(folder.Path(), path) == expected; }, 3000)) << path;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ReadPosition(folder.Path(), path) == expected; }, 3000)) << path;
     }
     EXPECT_GE(session.Info().timePosition, 1);
     // The player closing stores the position of a clip that plays.
     PlayUntilPlaying(clip);
-    ASSERT_TRUE(PumpUntil([&] { return session.Info().timePosition >= 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return session.Info().timePosition >= 1; }, 5000));
     session.Shutdown();
     EXPECT_EQ(ReadPosition(folder.Path(), clip), session.Info().timePosition);
 }

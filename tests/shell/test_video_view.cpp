@@ -1,6 +1,6 @@
 // The view: where the video, the captions and the logo go, and which
 // double clicks it reports.
-#include "common/EventLoop.h"
+#include <QTest>
 #include "shell/ColorLabel.h"
 #include "shell/TALENOView.h"
 #include "shell/TALENOViewTestAccess.h"
@@ -14,7 +14,6 @@
 namespace taleno {
 namespace {
 
-using test::PumpFor;
 
 TEST(VideoViewTest, LaysOutVideoAndCaptionsAndReportsLeftDoubleClicks) {
     CTALENOView view;
@@ -31,7 +30,7 @@ TEST(VideoViewTest, LaysOutVideoAndCaptionsAndReportsLeftDoubleClicks) {
     view.SetAspectHeight(3);
     EXPECT_EQ(parts.VideoArea()->geometry(), QRect(2, 2, 640, 360));  // stored only
     view.PostLayout();
-    PumpFor(20);
+    QTest::qWait(20);
     EXPECT_EQ(parts.VideoArea()->geometry(), QRect(82, 2, 480, 360));
     EXPECT_EQ(hidden(), (std::vector<bool>{false, true, true, true}));
 
