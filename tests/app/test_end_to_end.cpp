@@ -28,7 +28,6 @@
 namespace taleno {
 namespace {
 
-
 // Whether the picture is the test picture: its yellow, cyan and magenta
 // bars each cover a twentieth of the image or more (neither black nor a
 // logo would; the unscaled clip in full screen covers a few thousandths).

@@ -11,9 +11,9 @@
 #include <functional>
 #include <thread>
 
+#include <QTest>
 #include "EngineControllerTestAccess.h"
 #include "EngineEvents.h"
-#include <QTest>
 #include "common/ProcessCounts.h"
 #include "common/StandInScript.h"
 #include "engine/EngineController.h"

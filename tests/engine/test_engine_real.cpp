@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <QTest>
 #include "EngineControllerTestAccess.h"
 #include "EngineEvents.h"
-#include <QTest>
 #include "common/ScratchFolder.h"
 #include "engine/EngineController.h"
 #include "engine/EngineLocation.h"

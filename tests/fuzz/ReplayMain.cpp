@@ -53,7 +53,8 @@ Bytes MakeInput(const std::vector<Bytes>& corpus, std::mt19937& random) {
     const auto below = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
     Bytes input = corpus.empty() ? Bytes{} : corpus[below(corpus.size())];
     for (std::size_t changes = 1 + below(8); changes > 0; --changes) {
-        const std::uint8_t byte = below(2) == 0 ? kTokens[below(sizeof kTokens)] : static_cast<std::uint8_t>(below(256));
+        const std::uint8_t byte =
+            below(2) == 0 ? kTokens[below(sizeof kTokens)] : static_cast<std::uint8_t>(below(256));
         const std::size_t at = below(input.size() + 1);
         if (at < input.size() && below(2) == 0) {
             input[at] = byte;

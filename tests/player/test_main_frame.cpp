@@ -1,8 +1,8 @@
 // The main window without playback: marks, start-up settings, the close
 // sequence, preferences and the desktop seams.
 
-#include "FrameFixture.h"
 #include <QTest>
+#include "FrameFixture.h"
 
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"

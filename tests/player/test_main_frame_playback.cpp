@@ -2,8 +2,8 @@
 // playback (status texts, caption, captions, marks, the log), its dialogs,
 // drops, the wheel and the seek bar.
 
-#include "FrameFixture.h"
 #include <QTest>
+#include "FrameFixture.h"
 
 #include "settings/PlaybackPositions.h"
 

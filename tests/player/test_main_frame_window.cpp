@@ -1,8 +1,8 @@
 // The main window's size rules, zooms, full screen and the engine's video
 // window, shown on the test display; then the size rules on their own.
 
-#include "FrameFixture.h"
 #include <QTest>
+#include "FrameFixture.h"
 
 #include "player/VideoSizing.h"
 

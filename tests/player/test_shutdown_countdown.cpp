@@ -1,7 +1,7 @@
 // The after-playback countdown on a clock the test drives, with a recording
 // stand-in for the power-off; and when the frame opens it.
-#include "FrameFixture.h"
 #include <QTest>
+#include "FrameFixture.h"
 #include "ShutdownDlgTestAccess.h"
 
 #include <QLabel>

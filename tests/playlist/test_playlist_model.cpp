@@ -1,8 +1,7 @@
-#include "PlaylistTestAccess.h"
+// The playlist model: stepping, removals, the limit, sorting and moving entries.
 #include "playlist/Playlist.h"
 
 #include <gtest/gtest.h>
-
 
 namespace taleno {
 namespace {
@@ -39,25 +38,6 @@ TEST(PlaylistStepping, EndsEmptyListRemovalsAndTheLimit) {
     EXPECT_FALSE(list.AddFile("z"));
 }
 
-TEST(PlaylistOrder, ShuffleDrawsDecideTheSwaps) {
-    for (std::uint32_t r : {0u, 1u}) {
-        List list({"a", "b"});
-        PlaylistTestAccess(list).SetRandomSource([r] { return r; });
-        list.Shuffle();
-        EXPECT_EQ(list.Entries(), (r == 0 ? Strings{"b", "a"} : Strings{"a", "b"}));
-    }
-    // r is taken modulo the count; j = i + 1 + r past the end swaps nothing.
-    List list({"a", "b", "c", "d"});
-    list.Select(1);
-    list.MoveNext();
-    const std::uint32_t draws[] = {3, 5, 0};
-    int n = 0;
-    PlaylistTestAccess(list).SetRandomSource([&] { return draws[n++]; });
-    list.Shuffle();
-    EXPECT_EQ(list.Entries(), (Strings{"a", "d", "b", "c"}));
-    EXPECT_EQ(list.CurrentIndex(), 1);
-}
-
 TEST(PlaylistOrder, SortIsByteWiseAndCaseSensitive) {
     List small({"b", "B", "a"});
     small.Select(2);
@@ -66,7 +46,6 @@ TEST(PlaylistOrder, SortIsByteWiseAndCaseSensitive) {
     EXPECT_EQ(small.CurrentIndex(), 0);
     EXPECT_TRUE(CPlaylist::EntryLess("z", "\xe9"));
     EXPECT_TRUE(CPlaylist::EntryLess("a", "ab") && !CPlaylist::EntryLess("ab", "a"));
-
 }
 
 TEST(PlaylistOrder, DraggedEntryLandsBeforeTheTarget) {
@@ -83,18 +62,6 @@ TEST(PlaylistOrder, DraggedEntryLandsBeforeTheTarget) {
         EXPECT_EQ(list.Entries(), d.order) << d.from << "->" << d.to;
         EXPECT_EQ(list.Selection(), d.selected) << d.from << "->" << d.to;
     }
-}
-
-TEST(PlaylistPlay, PlaySelectedNamesTheSelectedEntry) {
-    List list({});
-    std::vector<std::string> played;
-    QObject::connect(&list, &CPlaylist::PlaylistPlay, [&](const std::string& file) { played.push_back(file); });
-    list.PlaySelected();  // empty, nothing selected: nothing to play
-    list.AddDroppedFiles({"b", "a"});
-    list.Select(1);
-    list.PlaySelected();
-    EXPECT_EQ(list.GetCurrentFile(), "a");
-    EXPECT_EQ(played, (std::vector<std::string>{"a"}));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // engine: what each command does in each state, the open path, positions,
 // what follows the end of a clip.
 
-#include "PlaybackSessionTestAccess.h"
 #include <QTest>
+#include "PlaybackSessionTestAccess.h"
 #include "common/StandInScript.h"
 #include "playlist/PlaylistTestAccess.h"
 #include "settings/PlaybackPositions.h"

@@ -14,7 +14,6 @@
 namespace taleno {
 namespace {
 
-
 TEST(VideoViewTest, LaysOutVideoAndCaptionsAndReportsLeftDoubleClicks) {
     CTALENOView view;
     const TALENOViewTestAccess parts(view);
