@@ -10,6 +10,7 @@
 #include <QProcessEnvironment>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -81,26 +82,29 @@ private:
     QProcess process;
 };
 
-// A connection of the test's own to the X display, for reading window
-// properties the way a window manager would (Xlib stays in PlayerProcess.cpp:
-// its macros clash with Qt's names).
-class XDisplay {
-public:
-    XDisplay();
-    ~XDisplay();
-    XDisplay(const XDisplay&) = delete;
-    XDisplay& operator=(const XDisplay&) = delete;
+// What an x11-utils tool (xwininfo, xprop) prints on the test's display;
+// "" when it fails, as for a window that does not exist.
+inline std::string XTool(const QString& tool, const QStringList& arguments) {
+    QProcess run;
+    run.start(tool, arguments);
+    return run.waitForFinished(10000) && run.exitCode() == 0 ? run.readAllStandardOutput().toStdString() : "";
+}
 
-    // The mapped top-level windows whose _NET_WM_PID is pid.
-    std::vector<unsigned long> WindowsOf(pid_t pid) const;
-    // The window's _NET_WM_NAME.
-    std::string Title(unsigned long window) const;
-    // Whether a window of this id exists on the display.
-    bool Exists(unsigned long window) const;
-
-private:
-    void* display;
-};
+// The titles of the mapped top-level windows of process pid, found as a
+// window manager finds them: by their _NET_WM_PID.
+inline std::vector<std::string> WindowTitles(pid_t pid) {
+    std::vector<std::string> titles;
+    const std::string tree = XTool("xwininfo", {"-root", "-children"});
+    static const std::regex child(R"re((0x[0-9a-f]+) "([^"]*)")re");
+    for (std::sregex_iterator it(tree.begin(), tree.end(), child), end; it != end; ++it) {
+        const QString id = QString::fromStdString((*it)[1]);
+        if (XTool("xprop", {"-id", id, "_NET_WM_PID"}).ends_with("= " + std::to_string(pid) + "\n") &&
+            XTool("xwininfo", {"-id", id}).find("IsViewable") != std::string::npos) {
+            titles.push_back((*it)[2]);
+        }
+    }
+    return titles;
+}
 
 // The X11 window the engine draws into: the -wid argument on the command
 // line of the player's (first) child process; 0 before there is one.

@@ -33,13 +33,7 @@ protected:
 
     // Whether the player shows a window of its own, titled `title`.
     static bool HasOwnWindow(const PlayerProcess& player, const std::string& title) {
-        test::XDisplay x;
-        return QTest::qWaitFor(
-            [&] {
-                const auto windows = x.WindowsOf(player.Pid());
-                return windows.size() == 1 && x.Title(windows[0]) == title;
-            },
-            15000);
+        return QTest::qWaitFor([&] { return test::WindowTitles(player.Pid()) == std::vector{title}; }, 15000);
     }
 
     test::ScratchFolder runtime;

@@ -30,7 +30,7 @@ public:
         environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
         process.setProcessEnvironment(environment);
         process.start("playerctl", QStringList{"-p", "taleno"} + arguments);
-        QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000);
+        (void)QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000);
         QTest::qWait(40);
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }

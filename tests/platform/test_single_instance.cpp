@@ -60,7 +60,7 @@ TEST_F(SingleInstanceTest, HandOffWaitsUntilTheArgumentIsHandledAndFailsWithoutA
         delivered = CSingleInstance(folder).HandOff(argument);
         handledFirst = handled.load();
     });
-    QTest::qWaitFor([&] { return delivered.load(); }, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return delivered.load(); }, 10000));
     later.join();
     EXPECT_TRUE(delivered && handledFirst);
     EXPECT_EQ(received, argument);
@@ -91,7 +91,7 @@ TEST_F(SingleInstanceTest, ABurstOfLaterInstancesHandsEveryArgumentOverOnceWhile
         received.push_back(argument);
         std::this_thread::sleep_for(20ms);
     }));
-    QTest::qWaitFor([&] { return delivered.load() == kLater; }, 60000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return delivered.load() == kLater; }, 60000));
     for (std::thread& thread : later) thread.join();
     std::sort(received.begin(), received.end());
     EXPECT_EQ(std::unique(received.begin(), received.end()), received.end());  // none twice

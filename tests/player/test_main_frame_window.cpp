@@ -34,7 +34,7 @@ protected:
     }
     // The view's size once the window has laid out the rectangle it asked for.
     QSize SettledViewSize(const QRect& asked) {
-        QTest::qWaitFor([&] { return frame->geometry().size() == asked.size(); }, 2000);
+        (void)QTest::qWaitFor([&] { return frame->geometry().size() == asked.size(); }, 2000);
         QTest::qWait(50);
         return access->GetView()->size();
     }

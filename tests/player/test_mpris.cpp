@@ -46,7 +46,7 @@ protected:
         QProcess call;
         call.start("dbus-send", {"--bus=" + bus.address, "--print-reply", "--dest=" + kName, kPath,
                                  kPlayer + ".OpenUri", "string:" + uri});
-        QTest::qWaitFor([&] { return call.state() == QProcess::NotRunning; }, 10000);
+        (void)QTest::qWaitFor([&] { return call.state() == QProcess::NotRunning; }, 10000);
     }
 
     PrivateBus bus;
