@@ -75,3 +75,16 @@ build_project() {
   (($#)) && targets=(--target "$@")
   cmake --build "$BUILD_DIR" -j"$(nproc)" "${targets[@]}"
 }
+
+# revision_worktree KIND REVISION: a worktree of REVISION in
+# build-KIND/<commit>/tree, made when missing, for the measuring scripts
+# (mutation, coverage-by-test) that must never touch the checkout. Sets
+# COMMIT, WORK, TREE and BUILD_DIR.
+revision_worktree() {
+  COMMIT="$(git -C "$ROOT" rev-parse --short "$2")"
+  WORK="$ROOT/build-$1/$COMMIT"
+  TREE="$WORK/tree"
+  BUILD_DIR="$WORK/build"
+  mkdir -p "$ROOT/build-$1"
+  [[ -d "$TREE" ]] || git -C "$ROOT" worktree add --detach "$TREE" "$COMMIT"
+}
