@@ -9,13 +9,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-#include <filesystem>
+#include "common/TestSupport.h"
 #include <regex>
-#include <string>
-#include <vector>
-
-#include <QTest>
-#include "common/ScratchFolder.h"
 
 namespace taleno::test {
 

@@ -3,23 +3,19 @@
 // with ffmpeg: caption, status texts, the engine's window, the picture on
 // the screen, the time display and the shortcuts; a killed player's engine;
 // the choice of platform; the video's own size on a scaled screen.
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <utility>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
 #include <QTcpServer>
-#include <QTest>
 
 #include "PlayerProcess.h"
 #include "app/PlayerApp.h"
-#include "common/ScopedEnv.h"
 #include "engine/EngineLocation.h"
 #include "player/CommandIds.h"
 #include "player/MainFrameTestAccess.h"

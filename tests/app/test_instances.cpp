@@ -2,14 +2,12 @@
 // one (here the test process itself) and ends; with bAllowMultipleInstances
 // it, or a player nobody answers, opens its own window; SIGTERM ends a player
 // through its close sequence. The engine is the stand-in.
-#include <gtest/gtest.h>
-#include <QTest>
+#include "common/TestSupport.h"
 
 #include <sys/stat.h>
 
 #include "PlayerProcess.h"
 #include "app/PlayerApp.h"
-#include "common/ScopedEnv.h"
 #include "player/MainFrameTestAccess.h"
 
 namespace taleno {

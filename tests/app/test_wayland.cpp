@@ -2,15 +2,13 @@
 // Xwayland, in a runtime folder of the test's own. Whether the desktop or
 // the user asks Qt for Wayland, the player runs on X11 through Xwayland and
 // the engine is given an X11 window that exists.
-#include <gtest/gtest.h>
-#include <QTest>
+#include "common/TestSupport.h"
 
 #include <QProcess>
 
 #include <regex>
 
 #include "PlayerProcess.h"
-#include "common/ScopedEnv.h"
 
 namespace taleno {
 namespace {

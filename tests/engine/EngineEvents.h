@@ -4,9 +4,7 @@
 
 #include "engine/EngineController.h"
 
-#include <algorithm>
-#include <string>
-#include <vector>
+#include "common/TestSupport.h"
 
 namespace taleno::test {
 

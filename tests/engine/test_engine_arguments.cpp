@@ -3,9 +3,8 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
+#include "common/TestSupport.h"
 
-#include "common/ScratchFolder.h"
 #include "engine/EngineLocation.h"
 
 namespace taleno {

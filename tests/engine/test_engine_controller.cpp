@@ -5,17 +5,10 @@
 #include <signal.h>
 #include <sys/types.h>
 
-#include <algorithm>
-#include <chrono>
-#include <filesystem>
-#include <functional>
-#include <thread>
+#include "common/TestSupport.h"
 
-#include <QTest>
 #include "EngineControllerTestAccess.h"
 #include "EngineEvents.h"
-#include "common/ProcessCounts.h"
-#include "common/StandInScript.h"
 #include "engine/EngineController.h"
 
 namespace taleno {
@@ -185,8 +178,8 @@ TEST_F(EngineControllerTest, DyingAtEveryStepOfAStartAndStartStopCyclesLeaveNoth
     // One cycle first, so that lazily made resources of Qt and the C library exist.
     engine.Start(launch);
     engine.Stop();
-    const int descriptors = testsupport::OpenDescriptorCount();
-    const int threads = testsupport::ThreadCount();
+    const int descriptors = test::OpenDescriptorCount();
+    const int threads = test::ThreadCount();
     for (std::size_t dieAfter = 0; dieAfter <= steps.size(); ++dieAfter) {
         std::string lines;
         for (std::size_t i = 0; i < dieAfter; ++i) lines += "print " + steps[i] + "\n";
@@ -218,9 +211,9 @@ TEST_F(EngineControllerTest, DyingAtEveryStepOfAStartAndStartStopCyclesLeaveNoth
         if (i % 2 == 0) access.PollOutput();
         engine.Stop();
     }
-    EXPECT_EQ(testsupport::OpenDescriptorCount(), descriptors);
-    EXPECT_EQ(testsupport::ThreadCount(), threads);
-    EXPECT_FALSE(testsupport::HasUnreapedChild());
+    EXPECT_EQ(test::OpenDescriptorCount(), descriptors);
+    EXPECT_EQ(test::ThreadCount(), threads);
+    EXPECT_FALSE(test::HasUnreapedChild());
 
     // A controller that goes takes its engine with it, even one ignoring "quit".
     pid_t pid = 0;

@@ -3,11 +3,7 @@
 // real engine in test_engine_real.cpp.
 #include "engine/EngineOutputParser.h"
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include "common/ScratchFolder.h"
+#include "common/TestSupport.h"
 
 namespace taleno {
 namespace {

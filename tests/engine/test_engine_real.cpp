@@ -1,16 +1,10 @@
 // The engine controller driving the real engine (Debian's mplayer) on small
 // clips made with ffmpeg: start-up, media information, time position, pause,
 // seek, the end of the clip, stop and failures.
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
-#include <cstdlib>
-#include <string>
-#include <vector>
-
-#include <QTest>
 #include "EngineControllerTestAccess.h"
 #include "EngineEvents.h"
-#include "common/ScratchFolder.h"
 #include "engine/EngineController.h"
 #include "engine/EngineLocation.h"
 

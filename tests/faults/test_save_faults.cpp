@@ -3,7 +3,7 @@
 // new one, it loads, and a failure is reported as one.
 
 #include "SaveStates.h"
-#include "common/ScratchFolder.h"
+#include "common/TestSupport.h"
 #include "settings/PlaybackPositions.h"
 
 #include <fcntl.h>
@@ -11,12 +11,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
-#include <filesystem>
 #include <random>
-#include <set>
-#include <thread>
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -9,14 +9,9 @@
 // tried it is written to "<target>-last-input" in the working folder, so a
 // failure can be replayed by naming that file as the corpus.
 
-#include "FuzzSupport.h"
+#include "Fuzz.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <random>
-#include <string>
 #include <vector>
 
 namespace {

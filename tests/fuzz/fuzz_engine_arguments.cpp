@@ -3,8 +3,7 @@
 // argument, the last, never beginning with "-", and the number of arguments
 // does not depend on the paths.
 
-#include "FuzzInput.h"
-#include "FuzzSupport.h"
+#include "Fuzz.h"
 
 #include "engine/EngineArguments.h"
 

@@ -2,8 +2,7 @@
 // every field stays in its range, no number becomes NaN, and outside
 // start-up nothing but the time position changes.
 
-#include "FuzzInput.h"
-#include "FuzzSupport.h"
+#include "Fuzz.h"
 
 #include "engine/EngineOutputParser.h"
 

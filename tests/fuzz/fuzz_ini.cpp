@@ -3,13 +3,11 @@
 // read back, and the file must have changed in that key's line alone (or
 // gained it); the whole record is then saved and must load back equal.
 
-#include "FuzzInput.h"
-#include "FuzzSupport.h"
+#include "Fuzz.h"
 
 #include "settings/Settings.h"
 #include "settings/SettingsTable.h"
 
-#include <string_view>
 #include <vector>
 
 using namespace taleno;

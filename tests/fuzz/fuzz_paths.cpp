@@ -2,8 +2,7 @@
 // component, no trailing "/"): PathMakeRelative then PathMakeAbsolute
 // against the same base gives the path back.
 
-#include "FuzzInput.h"
-#include "FuzzSupport.h"
+#include "Fuzz.h"
 
 #include "system/PathUtils.h"
 

@@ -4,8 +4,7 @@
 // reads as a comment (a "URL" such as "#://x"): those are left out of the
 // comparison.
 
-#include "FuzzInput.h"
-#include "FuzzSupport.h"
+#include "Fuzz.h"
 
 #include "playlist/Playlist.h"
 

@@ -1,8 +1,7 @@
 // The position store with any clip paths and any old position file: two
 // clips stored read back their own seconds; forgetting one leaves the other.
 
-#include "FuzzInput.h"
-#include "FuzzSupport.h"
+#include "Fuzz.h"
 
 #include "settings/PlaybackPositions.h"
 

@@ -1,18 +1,12 @@
-#include "common/ProcessCounts.h"
+#include "common/TestSupport.h"
 #include "platform/ChildProcess.h"
-
-#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <filesystem>
 #include <fstream>
-#include <set>
-#include <thread>
 
 namespace taleno {
 namespace {
@@ -44,7 +38,7 @@ TEST(ChildProcess, ErrorsJoinTheOutputAndWritesToAnEndedChildFail) {
     EXPECT_EQ(ReadUntil(child, "err\n"), "out\nerr\n");
     ASSERT_TRUE(WaitForExit(child));
     EXPECT_EQ(child.ExitCode(), 3);
-    EXPECT_FALSE(testsupport::HasUnreapedChild());
+    EXPECT_FALSE(test::HasUnreapedChild());
     EXPECT_FALSE(child.Write("quit\n", 5)) << "EPIPE, and no SIGPIPE to end the test";
 }
 
@@ -78,7 +72,7 @@ TEST(ChildProcess, TerminateKillsTheGroupAndReapsTheChild) {
     EXPECT_TRUE(child.HasExited());
     EXPECT_EQ(child.ExitCode(), 128 + SIGKILL);
     EXPECT_FALSE(std::filesystem::exists("/proc/" + std::to_string(child.Pid()))) << "no zombie left";
-    EXPECT_FALSE(testsupport::HasUnreapedChild());
+    EXPECT_FALSE(test::HasUnreapedChild());
     // The helper is gone, or a zombie waiting for a parent that is not us.
     bool gone = false;
     for (auto deadline = Clock::now() + 2s; !gone && Clock::now() < deadline; std::this_thread::sleep_for(10ms)) {

@@ -1,6 +1,6 @@
 // Bytes from outside shown as text: UTF-8 when they are valid UTF-8, else
 // Latin-1; control characters as their visible marks.
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 #include "platform/DisplayText.h"
 

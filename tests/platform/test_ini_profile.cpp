@@ -1,7 +1,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/IniProfile.h"
 
-#include "common/ScratchFolder.h"
+#include "common/TestSupport.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>

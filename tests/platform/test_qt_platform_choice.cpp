@@ -1,5 +1,5 @@
 // The Qt platform the player runs on, for each environment it may meet.
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 #include "platform/QtPlatformChoice.h"
 

@@ -6,18 +6,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
-#include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <string>
-#include <thread>
-#include <vector>
 
-#include <QTest>
-#include "common/ScratchFolder.h"
 #include "platform/SingleInstance.h"
 
 namespace taleno {

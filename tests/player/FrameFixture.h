@@ -3,19 +3,10 @@
 // engine, with the desktop seams (message boxes, the browser, the Open
 // dialog) replaced by recorders.
 
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
-#include <QTest>
-#include "common/StandInScript.h"
 #include "player/CommandIds.h"
 #include "player/MainFrameTestAccess.h"
-
-#include <QStringList>
-
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace taleno::test {
 

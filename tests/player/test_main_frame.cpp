@@ -3,7 +3,7 @@
 // them from its command table (every shortcut an item shows is the key
 // that sends its command).
 
-#include <QTest>
+#include "common/TestSupport.h"
 #include "FrameFixture.h"
 
 #include "shell/SeekBar.h"
@@ -13,11 +13,6 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
-
-#include <filesystem>
-#include <functional>
-#include <map>
-#include <set>
 
 namespace taleno::test {
 namespace {

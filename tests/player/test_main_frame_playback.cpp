@@ -2,7 +2,7 @@
 // playback (status texts, caption, captions, marks, the log), its dialogs,
 // drops, the wheel and the seek bar.
 
-#include <QTest>
+#include "common/TestSupport.h"
 #include "FrameFixture.h"
 
 #include "settings/PlaybackPositions.h"
@@ -16,10 +16,9 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QWheelEvent>
-
-#include <filesystem>
 
 namespace taleno::test {
 namespace {
@@ -32,7 +31,14 @@ TEST_F(FrameTest, TheStateShowsInTheStatusMarksCaptionsAndLogAndThePositionIsSto
         f.UpdateCommandUI();
         return std::pair{f.GetAction(ID_PLAY_PLAY)->isChecked(), f.GetAction(ID_PLAY_PAUSE)->isChecked()};
     };
-    emit f.GetView()->ViewDoubleClick();  // stopped: the Open dialog
+    // A left double click on the view, a caption or the video opens a clip
+    // while stopped and toggles full screen while playing; a right one nothing.
+    const auto doubleClick = [](QWidget* target, Qt::MouseButton button) {
+        QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(10, 10), QPointF(10, 10), button, button, {});
+        QCoreApplication::sendEvent(target, &event);
+    };
+    doubleClick(f.GetView(), Qt::RightButton);
+    doubleClick(f.ViewParts().UpperCaption(), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return openDialogs == 1; }, 1000));
     f.OnCommand(ID_VIEW_LOG);
     QPlainTextEdit* log = nullptr;
@@ -41,13 +47,17 @@ TEST_F(FrameTest, TheStateShowsInTheStatusMarksCaptionsAndLogAndThePositionIsSto
     }
     ASSERT_NE(log, nullptr);
     // A Latin-1 file name and Latin-1 tags; a UTF-8 artist.
-    const std::string clip =
-        Script("caf\xe9.standin", "print-id\nprint  Title: S\xf3ng \xa9\nprint  Artist: \xc3\x80rtist\nstarting\n");
+    std::string flood;  // more than the log keeps
+    for (int i = 0; i < 250; ++i) flood += "print line " + std::to_string(i) + "\n";
+    const std::string clip = Script("caf\xe9.standin",
+                                    "print-id\nprint  Title: S\xf3ng \xa9\nprint  Artist: \xc3\x80rtist\n" + flood + "starting\n");
     PlayUntilPlaying(clip);
     EXPECT_EQ(f->windowTitle(), QString::fromUtf8("caf\u00e9.standin - TALENO"));
     EXPECT_EQ(f.ViewParts().UpperCaption()->Text(), QString::fromUtf8("\u00c0rtist"));
     EXPECT_EQ(f.ViewParts().LowerCaption()->Text(), QString::fromUtf8("S\u00f3ng \u00a9"));
-    EXPECT_TRUE(log->toPlainText().contains(QString::fromUtf8("Title: S\u00f3ng \u00a9\n")));
+    // The log keeps the 200 newest lines: the tags have scrolled out.
+    EXPECT_EQ(log->toPlainText().count('\n'), 200);
+    EXPECT_TRUE(log->toPlainText().startsWith("line 5"));
     EXPECT_EQ(marks(), std::pair(true, false));
     Send(ID_PLAY_PAUSE);
     EXPECT_EQ(marks(), std::pair(true, true));
@@ -57,7 +67,7 @@ TEST_F(FrameTest, TheStateShowsInTheStatusMarksCaptionsAndLogAndThePositionIsSto
     EXPECT_EQ(statuses, QStringList({"Starting...", "Playing", "Paused", "Playing", "Stopped", "Stopped"}));
     f.OnCommand(ID_PLAY_PLAY);
     ASSERT_TRUE(WaitForState(ENGINE_PLAYING));
-    emit f.GetView()->ViewDoubleClick();  // playing: full screen, which Stop leaves
+    doubleClick(f.ViewParts().VideoWindow(), Qt::LeftButton);  // full screen, which Stop leaves
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.IsFullScreen(); }, 1000));
     f.OnCommand(ID_PLAY_STOP);
     EXPECT_FALSE(f.IsFullScreen());

@@ -1,7 +1,7 @@
 // The main window's size rules, zooms, full screen and the engine's video
 // window, shown on the test display; then the size rules on their own.
 
-#include <QTest>
+#include "common/TestSupport.h"
 #include "FrameFixture.h"
 
 #include "player/VideoSizing.h"
@@ -54,6 +54,8 @@ TEST_F(FrameWindowTest, TheWindowFitsTheVideoAtEachZoom) {
     EXPECT_EQ(f->geometry().size(), QSize(300 + Edge(), 144 + Edge() + f.VerticalOverhead()));
     EXPECT_EQ(SettledViewSize(f->geometry()), QSize(300 + Edge(), 144 + Edge()));
     EXPECT_FALSE(f.ViewParts().VideoArea()->isHidden());
+    // Keep Aspect Ratio: the picture keeps its shape, centred in the wider view.
+    EXPECT_EQ(f.ViewParts().VideoArea()->geometry(), QRect(62 + Edge() / 2, Edge() / 2, 176, 144));
     EXPECT_EQ(f.ViewParts().LowerCaption()->Text(), "clip");
 
     f.OnCommand(ID_VIEW_PRESETSIZE);

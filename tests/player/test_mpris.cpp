@@ -2,7 +2,7 @@
 // test: what a real client, Debian's playerctl, sees of a playing clip and
 // what its calls do to the engine.
 
-#include <QTest>
+#include "common/TestSupport.h"
 #include "FrameFixture.h"
 
 #include "common/PrivateBus.h"

@@ -1,8 +1,6 @@
 #include "playlist/Playlist.h"
 
-#include <filesystem>
-
-#include "common/ScratchFolder.h"
+#include "common/TestSupport.h"
 
 namespace taleno {
 namespace {

@@ -1,7 +1,7 @@
 // The playlist model: stepping, removals, the limit, sorting and moving entries.
 #include "playlist/Playlist.h"
 
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 namespace taleno {
 namespace {

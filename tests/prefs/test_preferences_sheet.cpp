@@ -2,11 +2,8 @@
 // preset zoom's check, the Engine and Subtitles browse, the Video page's
 // Reset and the Association page.
 #include "PreferencesSheetTestAccess.h"
-#include "common/ScopedEnv.h"
-#include "common/ScratchFolder.h"
+#include "common/TestSupport.h"
 #include "settings/SettingsTable.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,13 +2,10 @@
 // engine: what each command does in each state, the open path, positions,
 // what follows the end of a clip.
 
-#include <QTest>
+#include "common/TestSupport.h"
 #include "PlaybackSessionTestAccess.h"
-#include "common/StandInScript.h"
 #include "playlist/PlaylistTestAccess.h"
 #include "settings/PlaybackPositions.h"
-
-#include <gtest/gtest.h>
 
 namespace taleno::test {
 namespace {

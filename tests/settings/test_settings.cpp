@@ -2,15 +2,11 @@
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
 
-#include "common/ScopedEnv.h"
-#include "common/ScratchFolder.h"
+#include "common/TestSupport.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <functional>
-#include <vector>
 
 namespace taleno {
 namespace {

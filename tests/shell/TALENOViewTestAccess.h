@@ -12,7 +12,6 @@ public:
     // The native video window, and the widget the view places it with.
     QWidget* VideoWindow() const { return view.videoWindow; }
     QWidget* VideoArea() const { return view.videoHolder; }
-    QLabel* LogoPanel() const { return view.logoPanel; }
     CColorLabel* UpperCaption() const { return view.upperCaption; }
     CColorLabel* LowerCaption() const { return view.lowerCaption; }
 

@@ -1,7 +1,7 @@
 // What the clip properties sheet shows, and that nothing in it can be edited.
 #include "shell/ClipPropertiesSheet.h"
 
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

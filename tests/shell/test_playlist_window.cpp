@@ -1,11 +1,8 @@
 // The playlist window over its model: reordering by dragging, the buttons
 // and the file dialogs.
-#include <QSignalSpy>
+#include "common/TestSupport.h"
 #include "PlaylistWindowTestAccess.h"
-#include "common/ScratchFolder.h"
 #include "shell/DragAndDropListBox.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>

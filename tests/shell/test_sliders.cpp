@@ -1,15 +1,11 @@
 // The seek bar and its slider: geometry, mouse tracking and what the bar
 // reports.
-#include <QSignalSpy>
+#include "common/TestSupport.h"
 #include "shell/SeekBar.h"
 #include "shell/SeekSlider.h"
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QMouseEvent>
-
-#include <vector>
 
 namespace taleno {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "shell/ColorLabel.h"
 
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 #include <QFontMetrics>
 #include <QLabel>

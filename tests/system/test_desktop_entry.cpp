@@ -1,5 +1,5 @@
 // A program path in a desktop entry's Exec line, read back as a desktop reads it.
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
 #include "system/DesktopEntry.h"
 

@@ -1,8 +1,6 @@
 // The association on the freedesktop desktop, in temporary XDG folders only.
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
-#include "common/ScopedEnv.h"
-#include "common/ScratchFolder.h"
 #include "system/GCFileTypeAccess.h"
 
 namespace taleno {

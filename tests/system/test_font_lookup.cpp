@@ -1,11 +1,7 @@
 // The font lookup against a private fontconfig set-up holding a few of
 // Debian's DejaVu fonts.
-#include <gtest/gtest.h>
+#include "common/TestSupport.h"
 
-#include <cstdlib>
-#include <filesystem>
-
-#include "common/ScratchFolder.h"
 #include "system/FontLookup.h"
 
 namespace taleno {

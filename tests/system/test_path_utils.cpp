@@ -3,9 +3,7 @@
 // trip of every path in normal form is the paths fuzz target's.
 #include "system/PathUtils.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
+#include "common/TestSupport.h"
 
 namespace taleno {
 namespace {
