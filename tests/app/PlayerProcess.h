@@ -9,8 +9,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-#include "common/TestSupport.h"
 #include <regex>
+#include "common/TestSupport.h"
 
 namespace taleno::test {
 

@@ -77,17 +77,6 @@ TEST_F(EngineOutputParserTest, TextsAndTagsUntilReset) {
     EXPECT_TRUE(parser.GetMediaInfo().hasVideo);
 }
 
-TEST_F(EngineOutputParserTest, EventsFollowRuleOrderAndState) {
-    EXPECT_EQ(Starting(" Title: Starting Over"), ENGINE_EVENT_NONE);
-    EXPECT_EQ(parser.GetMediaInfo().title, "Starting Over");
-    EXPECT_EQ(Starting("Starting playback..."), ENGINE_EVENT_STARTING);
-    EXPECT_EQ(Starting("Exiting... (End of file)"), ENGINE_EVENT_EXITING);
-    EXPECT_EQ(Starting("Playback interrupted"), ENGINE_EVENT_INTERRUPTED);
-    EXPECT_EQ(parser.ParseLine("Exiting... (Quit)", ENGINE_PLAYING), ENGINE_EVENT_NONE);
-    EXPECT_EQ(parser.ParseLine("Starting playback...", ENGINE_STOPPED), ENGINE_EVENT_NONE);
-    EXPECT_EQ(Starting(""), ENGINE_EVENT_NONE);
-}
-
 TEST_F(EngineOutputParserTest, VideoBitrateEstimatedFromFileSize) {
     test::ScratchFolder folder;
     const std::string clip = folder.File("clip.avi"), big = folder.File("big.avi");

@@ -3,8 +3,8 @@
 // them from its command table (every shortcut an item shows is the key
 // that sends its command).
 
-#include "common/TestSupport.h"
 #include "FrameFixture.h"
+#include "common/TestSupport.h"
 
 #include "shell/SeekBar.h"
 #include "shell/StatusPanel.h"

@@ -2,8 +2,8 @@
 // playback (status texts, caption, captions, marks, the log), its dialogs,
 // drops, the wheel and the seek bar.
 
-#include "common/TestSupport.h"
 #include "FrameFixture.h"
+#include "common/TestSupport.h"
 
 #include "settings/PlaybackPositions.h"
 
@@ -49,8 +49,9 @@ TEST_F(FrameTest, TheStateShowsInTheStatusMarksCaptionsAndLogAndThePositionIsSto
     // A Latin-1 file name and Latin-1 tags; a UTF-8 artist.
     std::string flood;  // more than the log keeps
     for (int i = 0; i < 250; ++i) flood += "print line " + std::to_string(i) + "\n";
-    const std::string clip = Script("caf\xe9.standin",
-                                    "print-id\nprint  Title: S\xf3ng \xa9\nprint  Artist: \xc3\x80rtist\n" + flood + "starting\n");
+    const std::string clip =
+        Script("caf\xe9.standin",
+               "print-id\nprint  Title: S\xf3ng \xa9\nprint  Artist: \xc3\x80rtist\n" + flood + "starting\n");
     PlayUntilPlaying(clip);
     EXPECT_EQ(f->windowTitle(), QString::fromUtf8("caf\u00e9.standin - TALENO"));
     EXPECT_EQ(f.ViewParts().UpperCaption()->Text(), QString::fromUtf8("\u00c0rtist"));

@@ -1,10 +1,8 @@
 // The main window's size rules, zooms, full screen and the engine's video
-// window, shown on the test display; then the size rules on their own.
+// window, shown on the test display.
 
-#include "common/TestSupport.h"
 #include "FrameFixture.h"
-
-#include "player/VideoSizing.h"
+#include "common/TestSupport.h"
 
 #include "shell/ColorLabel.h"
 #include "shell/SeekBar.h"
@@ -18,8 +16,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
-
-#include <climits>
 
 namespace taleno::test {
 namespace {
@@ -145,17 +141,6 @@ TEST_F(FrameWindowTest, FullScreenHidesAndRestoresWhatWasShown) {
     f->showMaximized();
     for (int id : {ID_VIEW_FULLSCREEN, ID_VIEW_FULLSCREEN}) f.OnCommand(id);
     EXPECT_TRUE(f->isMaximized());
-}
-
-// The size rules' edge cases, which a shown window does not reach: sides
-// read as at most 9999 and never below 0, percentages from a hand-edited
-// settings file that cannot overflow, the top kept on the screen.
-TEST(VideoSizingTest, SizesStayInRangeAndTheFrameBelowTheScreensTop) {
-    EXPECT_EQ(ZoomedVideoSize(ZOOM_ORIGINAL, 12000, -5, 100), QSize(9999, 0));
-    EXPECT_EQ(ZoomedVideoSize(ZOOM_PRESET, 9999, 9999, INT_MAX), QSize(kMaxWindowExtent, kMaxWindowExtent));
-    EXPECT_EQ(ZoomedVideoSize(ZOOM_PRESET, 175, 145, 33), QSize(57, 47));
-    EXPECT_EQ(FitFrameToVideo(QRect(-10, 10, 300, 100), 720, 576, 0, 60, QSize(2, 2), 24).topLeft(),
-              QPoint(140 - 724 / 2, 24));
 }
 
 }  // namespace

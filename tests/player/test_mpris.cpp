@@ -2,8 +2,8 @@
 // test: what a real client, Debian's playerctl, sees of a playing clip and
 // what its calls do to the engine.
 
-#include "common/TestSupport.h"
 #include "FrameFixture.h"
+#include "common/TestSupport.h"
 
 #include "common/PrivateBus.h"
 #include "player/MprisService.h"

@@ -1,8 +1,8 @@
 // The after-playback countdown on a clock the test drives, with a recording
 // stand-in for the power-off; and when the frame opens it.
-#include "common/TestSupport.h"
 #include "FrameFixture.h"
 #include "ShutdownDlgTestAccess.h"
+#include "common/TestSupport.h"
 
 #include <QLabel>
 

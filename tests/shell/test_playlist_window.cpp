@@ -1,7 +1,7 @@
 // The playlist window over its model: reordering by dragging, the buttons
 // and the file dialogs.
-#include "common/TestSupport.h"
 #include "PlaylistWindowTestAccess.h"
+#include "common/TestSupport.h"
 #include "shell/DragAndDropListBox.h"
 
 #include <QApplication>
