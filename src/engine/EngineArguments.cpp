@@ -1,5 +1,8 @@
 #include "engine/EngineArguments.h"
 
+#include <sched.h>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace taleno {
@@ -52,7 +55,25 @@ std::string DriverOption(int index, std::string_view option, std::string_view of
     return piece;
 }
 
+// Whether the user's own parameters already tell the engine's decoder how
+// many threads to use: a "threads" suboption of one of their -lavdopts.
+bool SetsDecodeThreads(const std::vector<std::string>& words) {
+    for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        if (words[i] != "-lavdopts") continue;
+        const std::string suboptions = ":" + words[i + 1];
+        if (suboptions.find(":threads=") != std::string::npos) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+int DecodeThreads() {
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    const int count = sched_getaffinity(0, sizeof allowed, &allowed) == 0 ? CPU_COUNT(&allowed) : 1;
+    return std::clamp(count, 1, kMaxDecodeThreads);
+}
 
 std::string VideoDriverOption(int index) {
     std::string piece = DriverOption(index, "-vo", "-novideo", kVideoDriverNames);
@@ -134,7 +155,13 @@ std::vector<std::string> EngineArguments(const SettingsRecord& settings, const E
             add(option + std::to_string(value));
         }
     }
-    add(settings.strMPlayerUserConfig);
+    // The decoder uses every processor, unless the user said otherwise in the
+    // additional parameters (which come last and would win anyway).
+    const std::vector<std::string> userWords = SplitOptions(settings.strMPlayerUserConfig);
+    if (launch.decodeThreads > 0 && !SetsDecodeThreads(userWords)) {
+        add("-lavdopts threads=" + std::to_string(std::min(launch.decodeThreads, kMaxDecodeThreads)));
+    }
+    args.insert(args.end(), userWords.begin(), userWords.end());
     const std::string& media = launch.mediaPath;
     args.push_back(media.starts_with('-') ? "./" + media : media);
     return args;

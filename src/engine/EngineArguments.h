@@ -55,7 +55,15 @@ struct EngineLaunch {
     // strSubtitleFont holds (EngineFontName), looked up when the settings
     // are taken rather than at every start.
     std::string subtitleFace;
+    // How many threads the engine decodes with (-lavdopts threads=N); none
+    // asked for when 0. The controller gives DecodeThreads().
+    int decodeThreads = 0;
 };
+
+// The processors this process may run on, as the engine's decoding threads:
+// 1 to kMaxDecodeThreads (the engine refuses 0 and more than 16).
+inline constexpr int kMaxDecodeThreads = 16;
+int DecodeThreads();
 
 // The engine's argument vector, in this order: the engine path; -wid, -quiet,
 // -slave, -identify, -colorkey; -double or -nodouble; -autosub with -font, or

@@ -73,6 +73,7 @@ void CEngineController::Start(const EngineLaunch& next) {
     endOfClip = false;
     launch = next;
     launch.subtitleFace = subtitleFace;
+    launch.decodeThreads = DecodeThreads();
     arguments = EngineArguments(settings, launch);
     if (quitTries > 0) {
         // The last engine is still being stopped: this start follows once it

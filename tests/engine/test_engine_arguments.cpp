@@ -41,10 +41,12 @@ TEST(EngineArguments, DefaultsThenEveryOptionInItsPlace) {
     settings.strMPlayerUserConfig = "-af resample=8000:1:0";
     EngineLaunch resumed = kLaunch;
     resumed.startOffset = 1;
-    EXPECT_EQ(Middle(settings, resumed),
-              (Args{"-double",     "-autosub", "-font", "DejaVu Sans",      "-subcp", "KOI8-U/RU", "-ss", "1",    "-vo",
-                    "null",        "-ao",      "alsa,", "-brightness",      "1",      "-contrast", "2",   "-hue", "-20",
-                    "-saturation", "4",        "-af",   "resample=8000:1:0"}));
+    resumed.decodeThreads = 24;  // more processors than the engine takes threads
+    EXPECT_EQ(
+        Middle(settings, resumed),
+        (Args{"-double",     "-autosub", "-font",     "DejaVu Sans", "-subcp", "KOI8-U/RU",        "-ss", "1",    "-vo",
+              "null",        "-ao",      "alsa,",     "-brightness", "1",      "-contrast",        "2",   "-hue", "-20",
+              "-saturation", "4",        "-lavdopts", "threads=16",  "-af",    "resample=8000:1:0"}));
     resumed.startOffset = -3;  // no start offset
     EXPECT_EQ(Middle(settings, resumed)[6], "-vo");
 
@@ -60,14 +62,16 @@ TEST(EngineArguments, DefaultsThenEveryOptionInItsPlace) {
 TEST(EngineArguments, PathsStayWhole) {
     SettingsRecord settings;
     settings.bAutoloadSubtitles = true;
-    settings.strMPlayerUserConfig = "-vf  \"scale=1:2, x\"\t-title \"\" -o\"ut\"x \"open";
-    const EngineLaunch launch{"/opt/my engine/mplayer", 44040199, 0, "-my \"best\" -vo clip.avi", "a \"b\""};
+    // The user's own decoder threads stand: none are added.
+    settings.strMPlayerUserConfig = "-lavdopts fast:threads=3 -vf  \"scale=1:2, x\"\t-title \"\" -o\"ut\"x \"open";
+    const EngineLaunch launch{"/opt/my engine/mplayer", 44040199, 0, "-my \"best\" -vo clip.avi", "a \"b\"", 2};
     // The engine, the subtitle face, the user's options split as a command
     // line splits them, the media path.
     const Args all = EngineArguments(settings, launch);
     EXPECT_EQ(all.front(), "/opt/my engine/mplayer");
-    EXPECT_EQ(Middle(settings, launch), (Args{"-nodouble", "-autosub", "-font", "a \"b\"", "-vo", "xv,", "-zoom", "-ao",
-                                              "pulse,", "-vf", "scale=1:2, x", "-title", "", "-outx", "open"}));
+    EXPECT_EQ(Middle(settings, launch),
+              (Args{"-nodouble", "-autosub", "-font", "a \"b\"", "-vo", "xv,", "-zoom", "-ao", "pulse,", "-lavdopts",
+                    "fast:threads=3", "-vf", "scale=1:2, x", "-title", "", "-outx", "open"}));
     EXPECT_EQ(all.back(), "./-my \"best\" -vo clip.avi");
     EngineLaunch quoted = launch;
     quoted.mediaPath = "/m/\" -dumpstream -dumpfile \"x";

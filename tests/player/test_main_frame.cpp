@@ -99,7 +99,9 @@ TEST_F(FrameTest, PreferencesTakeEffectOnOkAndCancelChangesNothing) {
     EXPECT_NE(ReadWholeFile(ini).find("nVideoHue=20"), std::string::npos);
     // The next engine start carries them.
     PlayUntilPlaying(PlayingScript("clip.standin"));
-    EXPECT_NE(f.EngineArgumentLine().find("-hue 20 -nocache "), std::string::npos);
+    // (the decoder's threads come between the picture and the user's own options)
+    EXPECT_NE(f.EngineArgumentLine().find("-hue 20 -lavdopts threads="), std::string::npos);
+    EXPECT_NE(f.EngineArgumentLine().find(" -nocache "), std::string::npos);
 }
 
 // The shortcut text an item shows as the key sequence Qt reads.
