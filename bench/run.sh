@@ -10,7 +10,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export TALENO_BUILD_DIR="${TALENO_BUILD_DIR:-$ROOT/build-bench}"
 source "$ROOT/scripts/lib.sh"
-ensure_packages --tests
+ensure_packages --bench
 
 if [[ ! -f "$BUILD_DIR/build.ninja" ]]; then
   cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${TALENO_BUILD_TYPE:-RelWithDebInfo}"

@@ -37,10 +37,17 @@ FORMAT_PACKAGES=(clang-format)
 # and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-dev)
 
-# ensure_packages [--tests|--fuzz|--format]: installs what is missing.
+# What the benchmarks (bench/run.sh) need besides the test packages: a
+# window manager for the figures that count (openbox maps, frames and places
+# windows as a desktop does), strace for the start-up timeline, and the
+# players measured beside Taleno in the same run.
+BENCH_PACKAGES=(openbox strace mpv vlc smplayer)
+
+# ensure_packages [--tests|--bench|--fuzz|--format]: installs what is missing.
 ensure_packages() {
   local wanted=("${PACKAGES[@]}")
-  [[ "${1:-}" == "--tests" ]] && wanted+=("${TEST_PACKAGES[@]}")
+  [[ "${1:-}" == "--tests" || "${1:-}" == "--bench" ]] && wanted+=("${TEST_PACKAGES[@]}")
+  [[ "${1:-}" == "--bench" ]] && wanted+=("${BENCH_PACKAGES[@]}")
   [[ "${1:-}" == "--fuzz" ]] && wanted+=("${FUZZ_PACKAGES[@]}")
   [[ "${1:-}" == "--format" ]] && wanted=("${FORMAT_PACKAGES[@]}")
   local missing=()

@@ -127,6 +127,7 @@ bool CPlayerApp::StartWindow(const std::string& file) {
         openHandedOver.start(0);
     });
     frame = std::make_unique<CMainFrame>(moduleFolder);
+    frame->SetCommandLineFile(file);
     if (!frame->Create()) {
         frame.reset();
         return false;
@@ -140,8 +141,6 @@ bool CPlayerApp::StartWindow(const std::string& file) {
         sheet.Store(record);
         return true;
     });
-    // Played once the view has its video window (WM_OPEN_COMMAND_LINE).
-    frame->SetCommandLineFile(file);
     frame->show();
     // On the session bus for the desktop's media controls once the window
     // is up, so connecting to the bus does not delay it. The service belongs

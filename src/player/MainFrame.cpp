@@ -94,11 +94,6 @@ CMainFrame::CMainFrame(const std::string& folder) : moduleFolder(folder), sessio
     connect(view, &CTALENOView::AttachVideoWindow, this, &CMainFrame::AttachVideoWindow);
     ConnectSignals();
 
-    BuildActions();
-    BuildMenus();
-    BuildShortcuts();
-    view->SetContextMenu(contextMenu);
-
     SetUrlOpener({});
     SetOpenFileDialog({});
     SetMessageBox({});
@@ -121,6 +116,12 @@ CMainFrame::~CMainFrame() {
 }
 
 bool CMainFrame::Create() {
+    // Built here rather than with the frame, so that a command-line clip's
+    // engine is already starting meanwhile (SetCommandLineFile).
+    BuildActions();
+    BuildMenus();
+    BuildShortcuts();
+    view->SetContextMenu(contextMenu);
     // The toolbar takes the frame's actions for its buttons.
     if (!toolBar->Create(central, [this](int id) { return GetAction(id); })) {
         return false;
@@ -162,7 +163,23 @@ bool CMainFrame::Create() {
     return true;
 }
 
-void CMainFrame::SetCommandLineFile(const std::string& path) { commandLineFile = path; }
+void CMainFrame::SetCommandLineFile(const std::string& path) {
+    if (path.empty()) {
+        return;
+    }
+    // All the engine needs of the window is the video window's X id, and
+    // making X windows takes no round trip to the window manager: a clip
+    // starts here, before the menus, bars and windows are built and the
+    // window is shown, so the engine's own start-up runs meanwhile. Its
+    // events come through the event loop, after the window is up, in the
+    // usual order. Anything else (a playlist file, a missing engine) is
+    // opened as the view asks once it is shown (OpenCommandLine).
+    winId();
+    AttachVideoWindow();
+    if (!session.StartClipNow(path)) {
+        commandLineFile = path;
+    }
+}
 
 // --- settings -------------------------------------------------------------
 

@@ -57,13 +57,15 @@ public:
     explicit CMainFrame(const std::string& moduleFolder);
     ~CMainFrame() override;
 
-    // Builds the window: status panel, toolbar, seek bar, view, menus,
-    // shortcuts; applies the bar settings, Always on Top at start-up and the
+    // Builds the rest of the window: menus, shortcuts, toolbar, the
+    // playlist and Log windows; applies the bar settings, Always on Top at start-up and the
     // stored volume; centres the window. False when a part cannot be made.
     bool Create();
 
-    // The file or URL of the command line; opened when the view reports
-    // that its video window exists (OpenCommandLine). "" opens nothing.
+    // The file or URL of the command line, given before Create: a clip
+    // starts at once in the video window, made for it now; anything else is
+    // opened when the view reports that its video window exists
+    // (OpenCommandLine). "" opens nothing.
     void SetCommandLineFile(const std::string& path);
 
     // Every way of opening (dialog, drop, command line, a second instance,

@@ -94,6 +94,17 @@ void CPlaybackSession::OpenPath(const std::string& path) {
     playlist.PlayFirst();
 }
 
+bool CPlaybackSession::StartClipNow(const std::string& path) {
+    if (path.empty() || IsPlaylistFile(path) || !IsEngineExecutable(enginePath) || IsRunning()) {
+        return false;
+    }
+    playlist.RemoveAll();
+    playlist.AddFile(path);
+    playlist.MoveFirst();
+    PlayEntry(path);
+    return true;
+}
+
 void CPlaybackSession::OpenFiles(const std::vector<std::string>& paths) {
     if (paths.size() < 2) {
         if (!paths.empty()) OpenPath(paths.front());

@@ -53,6 +53,12 @@ public:
     // shuffled with Auto Shuffle; anything else becomes the only entry. The
     // first entry then plays.
     void OpenPath(const std::string& path);
+    // The player's command-line file, before its window is built: a clip
+    // (not a playlist file) whose engine is there becomes the only entry
+    // and starts at once, not on the next pass of the event loop as
+    // OpenPath's first entry does. False, with nothing done, for anything
+    // else, which is then opened with OpenPath.
+    bool StartClipNow(const std::string& path);
     // Files dropped together: they replace the playlist and the first plays.
     void OpenFiles(const std::vector<std::string>& paths);
 

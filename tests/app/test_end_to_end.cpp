@@ -75,6 +75,9 @@ protected:
 
 TEST_F(EndToEndTest, PlaysTheCommandLineClipInTheVideoWindow) {
     MainFrameTestAccess frame(Start("clip.avi"));
+    // The engine was started before the window was built, into its video window.
+    EXPECT_EQ(frame.GetSession().State(), ENGINE_STARTING);
+    EXPECT_EQ(test::EngineWindow(::getpid()), frame.GetVideoWindowId());
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame.Panel().StatusText() == "Playing"; }, 15000))
         << frame.Panel().StatusText().toStdString();
     EXPECT_EQ(frame->windowTitle(), "clip.avi - TALENO");
