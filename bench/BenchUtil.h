@@ -52,9 +52,10 @@ inline double ProcessCpuMs(pid_t pid) {
     return (utime + stime) * 1000.0 / sysconf(_SC_CLK_TCK);
 }
 
-// A "Key:   value kB" line of /proc/<pid>/status in kilobytes; -1 when absent.
-inline long StatusKb(pid_t pid, const std::string& key) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+// A "Key:   value kB" line of /proc/<pid>/status (or of another file of
+// /proc/<pid>, such as smaps_rollup for "Pss") in kilobytes; -1 when absent.
+inline long StatusKb(pid_t pid, const std::string& key, const char* file = "status") {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/" + file);
     std::string line;
     while (std::getline(in, line)) {
         if (line.rfind(key + ":", 0) == 0) {

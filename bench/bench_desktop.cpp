@@ -139,8 +139,18 @@ private:
         XErrorHandler previous = XSetErrorHandler(IgnoreError);
         XWindowAttributes attributes{};
         XImage* image = nullptr;
-        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable) {
-            image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+        // Only the part on the screen can be read: a window as wide as the
+        // screen, with a window manager's frame around it, reaches past it.
+        int x = 0, y = 0;
+        Window unused;
+        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable &&
+            XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &unused) != 0) {
+            const int left = std::max(0, -x), top = std::max(0, -y);
+            const int width = std::min(attributes.width, DisplayWidth(display, DefaultScreen(display)) - x) - left;
+            const int height = std::min(attributes.height, DisplayHeight(display, DefaultScreen(display)) - y) - top;
+            if (width > 0 && height > 0) {
+                image = XGetImage(display, window, left, top, width, height, AllPlanes, ZPixmap);
+            }
         }
         XSync(display, False);
         XSetErrorHandler(previous);
@@ -219,8 +229,8 @@ std::pair<double, double> TimeStart(Screen& screen, const Options& o, std::vecto
 // The moments of one start of Taleno under strace, from its trace and the
 // screen: name -> ms after the player's exec.
 std::map<std::string, double> Timeline(Screen& screen, const Options& o, const std::string& trace) {
-    std::vector<std::string> argv{"/usr/bin/strace", "--seccomp-bpf", "-f", "-ttt", "-e", "trace=execve,connect,write",
-                                  "-s",     "40",            "-o", trace};
+    std::vector<std::string> argv{
+        "/usr/bin/strace", "--seccomp-bpf", "-f", "-ttt", "-e", "trace=execve,connect,write", "-s", "40", "-o", trace};
     for (const std::string& word : AsUser(o, o.timeline)) argv.push_back(word);
     argv.push_back(o.clip);
     ChildProcess player;
@@ -276,8 +286,9 @@ int Run(const Options& o) {
             const std::size_t i = (k + round) % n;
             const auto [s, f] = TimeStart(screen, o, o.players[i].second);
             if (round == 0) continue;  // warms the page cache and the fonts
-            if (s < 0 || f < 0) std::fprintf(stderr, "%s, round %d: no %s\n", o.players[i].first.c_str(), round,
-                                             s < 0 ? "window" : "picture");
+            if (s < 0 || f < 0)
+                std::fprintf(stderr, "%s, round %d: no %s\n", o.players[i].first.c_str(), round,
+                             s < 0 ? "window" : "picture");
             if (s >= 0) shown[i].push_back(s);
             if (f >= 0) frames[i].push_back(f);
         }
@@ -292,8 +303,7 @@ int Run(const Options& o) {
             std::snprintf(text, sizeof text, "%.0f (%.0f-%.0f)", s.median, s.q1, s.q3);
             return std::string(text);
         };
-        std::printf("%-14s %-26s %-26s\n", o.players[i].first.c_str(), cell(shown[i]).c_str(),
-                    cell(frames[i]).c_str());
+        std::printf("%-14s %-26s %-26s\n", o.players[i].first.c_str(), cell(shown[i]).c_str(), cell(frames[i]).c_str());
     }
 
     if (!o.timeline.empty()) {

@@ -416,12 +416,13 @@ int Run(const Options& o) {
         if (!player.Start({o.player}, 0) || watcher.WaitForMap(player, 10000) < 0) return 1;
         WaitDraining(player, 3000);
         const long rss = StatusKb(player.Pid(), "VmRSS");
+        const long pss = StatusKb(player.Pid(), "Pss", "smaps_rollup");
         const double cpuBefore = ProcessCpuMs(player.Pid());
         WaitDraining(player, 10000);
         const double idleCpu = ProcessCpuMs(player.Pid()) - cpuBefore;
         EndPlayer(player);
-        std::printf("idle player: VmRSS %.1f MB; CPU %.1f ms in 10 s (%.3f %% of one core)\n", rss / 1024.0, idleCpu,
-                    idleCpu / 100.0);
+        std::printf("idle player: VmRSS %.1f MB, PSS %.1f MiB; CPU %.1f ms in 10 s (%.3f %% of one core)\n",
+                    rss / 1024.0, pss / 1024.0, idleCpu, idleCpu / 100.0);
         std::printf("target: idle resident memory under 60 MB: %s\n\n", rss < 60 * 1024 ? "met" : "MISSED");
     }
 
@@ -429,7 +430,7 @@ int Run(const Options& o) {
     // Sampling starts 5 s into the clip (after start-up and the first sizing)
     // and lasts `seconds`; the clip must be longer than 5 + seconds.
     double playerCpu = 0, engineCpu = 0, wall = 0;
-    long playerRss = 0, engineRss = 0;
+    long playerRss = 0, playerPss = 0, engineRss = 0;
     {
         ChildProcess player;
         watcher.Forget();
@@ -450,6 +451,7 @@ int Run(const Options& o) {
         playerCpu = ProcessCpuMs(player.Pid()) - playerBefore;
         engineCpu = ProcessCpuMs(engine) - engineBefore;
         playerRss = StatusKb(player.Pid(), "VmRSS");
+        playerPss = StatusKb(player.Pid(), "Pss", "smaps_rollup");
         engineRss = StatusKb(engine, "VmRSS");
         const bool stillPlaying = !ChildPids(player.Pid()).empty();
         EndPlayer(player);
@@ -474,8 +476,9 @@ int Run(const Options& o) {
     }
     const auto perMinute = [](double cpu, double ms) { return cpu * 60000.0 / ms; };
     std::printf("playing, sampled over %.1f s from 5 s into the clip\n", wall / 1000.0);
-    std::printf("player (all its timers)   VmRSS %6.1f MB  CPU %7.1f ms per minute = %6.3f %% of one core\n",
-                playerRss / 1024.0, perMinute(playerCpu, wall), 100.0 * playerCpu / wall);
+    std::printf(
+        "player (all its timers)   VmRSS %6.1f MB  CPU %7.1f ms per minute = %6.3f %% of one core (PSS %.1f MiB)\n",
+        playerRss / 1024.0, perMinute(playerCpu, wall), 100.0 * playerCpu / wall, playerPss / 1024.0);
     std::printf("its engine                VmRSS %6.1f MB  CPU %7.1f ms per minute = %6.3f %% of one core\n",
                 engineRss / 1024.0, perMinute(engineCpu, wall), 100.0 * engineCpu / wall);
     std::printf("bare engine, same clip    VmRSS %6.1f MB  CPU %7.1f ms per minute = %6.3f %% of one core\n",

@@ -67,6 +67,58 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
   --switch "$SCRATCH/single/taleno" "$GREEN"
 echo
 
+# What a user sees on a desktop: every player started as an unprivileged
+# user ("nobody", as a desktop user would run it) on a private Xvfb display
+# open to that user (-ac), once with a window manager (openbox: the figures
+# that count) and once without, on two clips, rounds interleaved; the bare
+# engine gets the argument vector the player's own engine ran with, less
+# "-wid N". The peers run with their own defaults and no sound device.
+HD="$SCRATCH/hd.mp4"
+ffmpeg -y -loglevel error -f lavfi -i testsrc=size=1280x720:rate=25 \
+  -f lavfi -i sine=frequency=440:sample_rate=44100 -t 60 -c:v libx264 -preset veryfast -c:a aac "$HD"
+# VLC asks about network access on its first start: answered beforehand, as
+# for a user who has started it before.
+mkdir -p "$HOME/.config/vlc"
+printf '[qt]\nqt-privacy-ask=0\n' > "$HOME/.config/vlc/vlcrc"
+chown -R 65534:65534 "$SCRATCH"
+chmod 755 "$SCRATCH"
+desktop() {  # desktop wm|none CLIP
+  local n=90
+  while [[ -e "/tmp/.X$n-lock" ]]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -ac -nolisten tcp >/dev/null 2>&1 &
+  local xvfb=$! wm=""
+  sleep 1
+  if [[ "$1" == wm ]]; then
+    DISPLAY=":$n" setpriv --reuid=65534 --regid=65534 --clear-groups openbox >/dev/null 2>&1 &
+    wm=$!
+    sleep 1
+  fi
+  # The player's engine arguments, from a player playing the clip.
+  DISPLAY=":$n" setpriv --reuid=65534 --regid=65534 --clear-groups "$SCRATCH/player/taleno" "$2" >/dev/null 2>&1 &
+  local player=$!
+  sleep 2
+  local bare
+  bare=$(tr '\0' ' ' < "/proc/$(cut -d' ' -f1 "/proc/$player/task/$player/children")/cmdline" |
+    sed -E 's/ -wid [0-9]+//; s/ [^ ]+ $//')
+  kill -TERM "$player"; wait "$player" 2>/dev/null || true
+  echo "bare engine: $bare CLIP"
+  DISPLAY=":$n" "$BUILD_DIR/bench/bench_desktop" "$2" --runs "${DESKTOP_RUNS:-7}" --as 65534 \
+    --player "mplayer=$bare" --player "taleno=$SCRATCH/player/taleno" --player "mpv=/usr/bin/mpv --ao=null" \
+    --player "vlc=/usr/bin/vlc --aout=dummy" --player "smplayer=/usr/bin/smplayer" \
+    --timeline "$SCRATCH/player/taleno" --switch "$SCRATCH/single/taleno" "$GREEN"
+  [[ -n "$wm" ]] && kill "$wm"
+  kill "$xvfb"
+  wait 2>/dev/null || true
+}
+for clip in "$CLIP" "$HD"; do
+  echo "== desktop with a window manager (openbox), $(basename "$clip") =="
+  desktop wm "$clip"
+  echo
+  echo "== desktop without a window manager, $(basename "$clip") =="
+  desktop none "$clip"
+  echo
+done
+
 echo "== list windows (Log, playlist) =="
 xvfb-run -a -s "-screen 0 1280x1024x24" "$BUILD_DIR/bench/bench_lists" --seconds 20
 echo
@@ -92,6 +144,10 @@ engine_cpu() {  # engine_cpu NAME INI-LINES
 echo "== engine CPU by picture size (Xvfb 1280x1024x24, -vo x11 -zoom) =="
 engine_cpu original ""
 engine_cpu fullscreen "bLaunchInFullscreen=true\n"
+echo
+
+echo "== heavy clips on every core =="
+"$ROOT/bench/heavy.sh" "$SCRATCH" "$SCRATCH/player/taleno"
 echo
 
 echo "load:    $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -41,7 +41,7 @@ FUZZ_PACKAGES=(clang libclang-rt-dev)
 # window manager for the figures that count (openbox maps, frames and places
 # windows as a desktop does), strace for the start-up timeline, and the
 # players measured beside Taleno in the same run.
-BENCH_PACKAGES=(openbox strace mpv vlc smplayer)
+BENCH_PACKAGES=(openbox strace bc mpv vlc smplayer)
 
 # ensure_packages [--tests|--bench|--fuzz|--format]: installs what is missing.
 ensure_packages() {

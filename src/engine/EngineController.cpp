@@ -432,7 +432,14 @@ void CEngineController::StopMonitorThread() {
 void CEngineController::MonitorLoop() {
     AutoResetEvent& stop = *monitorStop;
     for (;;) {
-        if (stop.Wait(1000)) {
+        // Sleeps until the last poll is older than the limit, at the latest
+        // a second after that, rather than waking every second to look: while
+        // the user-interface thread polls twice a second the monitor wakes
+        // about once a limit, and a stalled thread is caught as soon as
+        // before.
+        const std::int64_t due = lastPollTime.load() + monitorLimitSeconds.load() + 1 - NowSeconds();
+        const int waitMs = due > 0 ? static_cast<int>(due) * 1000 : 1000;
+        if (stop.Wait(waitMs)) {
             return;
         }
         // The user-interface thread has not polled for too long: end the
