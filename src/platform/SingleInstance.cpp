@@ -13,10 +13,12 @@
 #include <thread>
 
 #include <QCoreApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <cstring>
+#include <set>
 
 namespace taleno {
 
@@ -120,14 +122,31 @@ bool Deliver(int fd, const std::string& message) {
     return false;
 }
 
-bool PeerIsOwnUser(qintptr descriptor) {
+bool PeerIsOwnUser(int descriptor) {
     ucred peer{};
     socklen_t size = sizeof peer;
-    return getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
-           peer.uid == geteuid();
+    return getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == geteuid();
 }
 
 }  // namespace
+
+// The listening socket and the connections being served, read through
+// socket notifiers on the event loop of the thread that called Listen (a
+// plain Unix socket: the player needs no network library for it). Goes with
+// its socket file; connections still open are closed.
+struct CSingleInstance::Server {
+    int fd = -1;
+    std::string path;
+    QObject context;  // the notifiers and timers; gone with the server
+    QSocketNotifier* pending = nullptr;
+    std::set<int> connections;
+
+    ~Server() {
+        for (const int connection : connections) close(connection);
+        close(fd);
+        unlink(path.c_str());
+    }
+};
 
 CSingleInstance::CSingleInstance(std::string lockFolder) : folder(std::move(lockFolder)) {
     if (folder.empty()) {
@@ -239,15 +258,22 @@ bool CSingleInstance::Listen(std::function<void(const std::string&)> handler) {
     // An instance that was not the first (its first has gone) claims the
     // server lock now, if nobody else has.
     SetLock(serverLockFd, F_WRLCK);
-    auto listener = std::make_unique<QLocalServer>();
-    listener->setSocketOptions(QLocalServer::UserAccessOption);
-    listener->setListenBacklogSize(256);
-    if (!listener->listen(QString::fromStdString(path))) {
+    auto listener = std::make_unique<Server>();
+    listener->fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    // Its file is its user's alone (the folder is too).
+    if (listener->fd < 0 || bind(listener->fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         StopServing();  // later instances must not wait for a server that never comes
         return false;
     }
+    listener->path = path;
+    if (chmod(path.c_str(), 0600) != 0 || listen(listener->fd, 256) != 0) {
+        StopServing();
+        return false;
+    }
     onArgument = std::move(handler);
-    QObject::connect(listener.get(), &QLocalServer::newConnection, listener.get(), [this] { AcceptConnections(); });
+    listener->pending = new QSocketNotifier(listener->fd, QSocketNotifier::Read, &listener->context);
+    QObject::connect(listener->pending, &QSocketNotifier::activated, &listener->context,
+                     [this] { AcceptConnections(); });
     server = std::move(listener);
     return true;
 }
@@ -256,7 +282,7 @@ bool CSingleInstance::IsServingConnections() const {
     if (openConnections > 0) {
         return true;
     }
-    pollfd queued{server ? static_cast<int>(server->socketDescriptor()) : -1, POLLIN, 0};
+    pollfd queued{server ? server->fd : -1, POLLIN, 0};
     return queued.fd >= 0 && poll(&queued, 1, 0) > 0;
 }
 
@@ -264,61 +290,77 @@ void CSingleInstance::AcceptConnections() {
     if (!server) {
         return;
     }
-    // Past the limit, connections stay queued (QLocalServer stops accepting
-    // while its own queue is full) until one served ends.
-    while (openConnections < kMaxOpenConnections && server->hasPendingConnections()) {
-        QLocalSocket* socket = server->nextPendingConnection();
-        if (!PeerIsOwnUser(socket->socketDescriptor())) {
-            socket->abort();
-            socket->deleteLater();
+    while (openConnections < kMaxOpenConnections) {
+        const int connection = accept4(server->fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (connection < 0) {
+            break;  // none waits
+        }
+        if (!PeerIsOwnUser(connection)) {
+            close(connection);
             continue;
         }
-        ++openConnections;
-        socket->setReadBufferSize(static_cast<qint64>(kMaxMessageSize));
-        QObject::connect(socket, &QObject::destroyed, server.get(), [this] {
-            --openConnections;
-            AcceptConnections();
-        });
-        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto* timeout = new QTimer(socket);
-        timeout->setSingleShot(true);
-        QObject::connect(timeout, &QTimer::timeout, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
-        timeout->start(kClientTimeoutMs);
-        auto message = std::make_shared<std::string>();
-        QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                         [this, socket, message] { Receive(socket, *message); });
+        Serve(connection);
     }
+    // Past the limit, connections stay queued until one being served ends.
+    server->pending->setEnabled(openConnections < kMaxOpenConnections);
 }
 
-void CSingleInstance::Receive(QLocalSocket* socket, std::string& message) {
-    const QByteArray data = socket->readAll();
-    const qsizetype end = data.indexOf('\0');
-    message.append(data.constData(), static_cast<std::size_t>(end < 0 ? data.size() : end));
-    if (message.size() + 1 > kMaxMessageSize) {
-        socket->abort();
-        socket->deleteLater();
-        return;
-    }
-    if (end < 0) {
-        return;
-    }
-    // One argument per connection: whatever follows the NUL is ignored.
-    socket->disconnect(socket, &QLocalSocket::readyRead, nullptr, nullptr);
-    for (QTimer* timer : socket->findChildren<QTimer*>()) {
-        timer->stop();
-    }
-    const std::string argument = std::move(message);
-    QPointer<QLocalSocket> alive(socket);
-    if (onArgument) {
-        onArgument(argument);
-    }
-    if (alive) {
-        alive->write(&kAcknowledge, 1);
-        alive->disconnectFromServer();
-    }
+// Reads one argument, up to its NUL, from a connection, hands it over and
+// acknowledges it. A connection that closes early, sends too much or takes
+// longer than kClientTimeoutMs is dropped.
+void CSingleInstance::Serve(int connection) {
+    ++openConnections;
+    server->connections.insert(connection);
+    auto* readable = new QSocketNotifier(connection, QSocketNotifier::Read, &server->context);
+    auto* timeout = new QTimer(readable);
+    timeout->setSingleShot(true);
+    auto message = std::make_shared<std::string>();
+    QPointer<QSocketNotifier> alive(readable);
+    // Ends the connection once (the read and the time-out may both ask),
+    // unless the server has gone meanwhile and closed it itself.
+    const auto end = [this, alive, connection] {
+        if (!alive || !server || !server->connections.erase(connection)) {
+            return;
+        }
+        alive->setEnabled(false);
+        alive->deleteLater();
+        close(connection);
+        --openConnections;
+        // A connection waiting past the limit is taken from the event loop,
+        // not from inside this notifier's handler.
+        QTimer::singleShot(0, &server->context, [this] { AcceptConnections(); });
+    };
+    QObject::connect(timeout, &QTimer::timeout, readable, end);
+    QObject::connect(readable, &QSocketNotifier::activated, readable, [this, connection, message, timeout, alive, end] {
+        char buffer[4096];
+        const ssize_t count = read(connection, buffer, sizeof buffer);
+        if (count < 0 && (errno == EAGAIN || errno == EINTR)) {
+            return;
+        }
+        const char* nul = count > 0 ? static_cast<const char*>(std::memchr(buffer, '\0', count)) : nullptr;
+        if (count > 0) {
+            message->append(buffer, nul != nullptr ? static_cast<std::size_t>(nul - buffer) : count);
+        }
+        if (count <= 0 || message->size() + 1 > kMaxMessageSize) {
+            end();  // closed before its argument was whole, or too long
+            return;
+        }
+        if (nul == nullptr) {
+            return;
+        }
+        // One argument per connection: whatever follows the NUL is ignored.
+        timeout->stop();
+        alive->setEnabled(false);
+        const std::string argument = std::move(*message);
+        if (onArgument) {
+            onArgument(argument);
+        }
+        if (alive && server && server->connections.count(connection) != 0) {
+            (void)!write(connection, &kAcknowledge, 1);
+        }
+        end();
+    });
+    timeout->start(kClientTimeoutMs);
 }
 
 }  // namespace taleno

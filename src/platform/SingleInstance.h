@@ -15,9 +15,6 @@
 #include <memory>
 #include <string>
 
-class QLocalServer;
-class QLocalSocket;
-
 namespace taleno {
 
 class CSingleInstance {
@@ -67,14 +64,15 @@ public:
 
 private:
     std::string SocketPath() const;
+    struct Server;
     void AcceptConnections();
-    void Receive(QLocalSocket* socket, std::string& message);
+    void Serve(int connection);
 
     std::string folder;
     int lockFd = -1;
     int serverLockFd = -1;
     bool alreadyRunning = false;
-    std::unique_ptr<QLocalServer> server;
+    std::unique_ptr<Server> server;
     std::function<void(const std::string&)> onArgument;
     int openConnections = 0;
 };
