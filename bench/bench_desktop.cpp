@@ -241,7 +241,7 @@ std::map<std::string, double> Timeline(Screen& screen, const Options& o, const s
     End(player);
     std::map<std::string, double> at;
     std::ifstream in(trace);
-    const std::regex line(R"((\d+) (\d+\.\d+) (.*))");
+    const std::regex line(R"((\d+) +(\d+\.\d+) (.*))");  // strace pads the pid
     std::set<std::string> engines;
     std::string playerPid;
     double exec = -1;
