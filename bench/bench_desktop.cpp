@@ -40,6 +40,7 @@
 #include <vector>
 
 #include "BenchUtil.h"
+#include "RootWindowWatch.h"
 #include "platform/ChildProcess.h"
 
 namespace taleno::bench {
@@ -56,11 +57,6 @@ double WallMs() {
     return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
 }
 
-void Drain(ChildProcess& child) {
-    char peek[80];
-    while (child.Peek(peek, sizeof peek) > 0) child.ReadByte();
-}
-
 std::vector<std::string> Words(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> words;
@@ -68,26 +64,11 @@ std::vector<std::string> Words(const std::string& text) {
     return words;
 }
 
-class Screen {
+class Screen : public RootWindowWatch {
 public:
-    bool Open() {
-        display = XOpenDisplay(nullptr);
-        if (display == nullptr) return false;
-        XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-        XSync(display, False);
-        return true;
-    }
-    ~Screen() {
-        if (display != nullptr) XCloseDisplay(display);
-    }
-
     // Forgets what was seen before a start.
     void Reset() {
-        XSync(display, False);
-        while (XPending(display) > 0) {
-            XEvent event;
-            XNextEvent(display, &event);
-        }
+        Forget();
         mapped.clear();
         created = shown = -1;
     }
@@ -167,8 +148,6 @@ private:
         XDestroyImage(image);
         return green ? matching >= all * 4 / 10 : matching * 4 >= kYellowPixels;
     }
-
-    Display* display = nullptr;
 };
 
 // Process ids whose parent is `parent`.
@@ -364,9 +343,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--as" && i + 1 < argc) {
             o.user = argv[++i];
         } else if (arg == "--player" && i + 1 < argc) {
-            const std::string spec = argv[++i];
-            const std::size_t equals = spec.find('=');
-            o.players.emplace_back(spec.substr(0, equals), taleno::bench::Words(spec.substr(equals + 1)));
+            const std::string given = argv[++i];
+            const std::size_t equals = given.find('=');
+            o.players.emplace_back(given.substr(0, equals), taleno::bench::Words(given.substr(equals + 1)));
         } else if (arg == "--timeline" && i + 1 < argc) {
             o.timeline = taleno::bench::Words(argv[++i]);
         } else if (arg == "--switch" && i + 2 < argc) {

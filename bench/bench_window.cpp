@@ -32,18 +32,11 @@
 #include <vector>
 
 #include "BenchUtil.h"
+#include "RootWindowWatch.h"
 #include "platform/ChildProcess.h"
 
 namespace taleno::bench {
 namespace {
-
-// Reads and discards what a child has written, so its pipe never fills.
-void Drain(ChildProcess& child) {
-    char peek[80];
-    while (child.Peek(peek, sizeof peek) > 0) {
-        child.ReadByte();
-    }
-}
 
 // Waits `ms` milliseconds while draining the child's output.
 void WaitDraining(ChildProcess& child, double ms) {
@@ -82,28 +75,8 @@ std::vector<std::string> CommandLineOf(pid_t pid) {
 }
 
 // Watches the root window for top-level maps.
-class MapWatcher {
+class MapWatcher : public RootWindowWatch {
 public:
-    bool Open() {
-        display = XOpenDisplay(nullptr);
-        if (display == nullptr) return false;
-        XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-        XSync(display, False);
-        return true;
-    }
-    ~MapWatcher() {
-        if (display != nullptr) XCloseDisplay(display);
-    }
-
-    // Drops every event seen so far, so that the next wait sees only new maps.
-    void Forget() {
-        XSync(display, False);
-        while (XPending(display) > 0) {
-            XEvent event;
-            XNextEvent(display, &event);
-        }
-    }
-
     // Waits for the next top-level map, draining `child` meanwhile. Returns
     // the moment of the map (NowMs), or -1 after `timeoutMs`.
     double WaitForMap(ChildProcess& child, double timeoutMs) {
@@ -221,7 +194,6 @@ private:
         return differs;
     }
 
-    Display* display = nullptr;
     Window lastMapped = 0;
 };
 
