@@ -169,8 +169,9 @@ void CMainFrame::SetCommandLineFile(const std::string& path) {
     }
     // All the engine needs of the window is the video window's X id, and
     // making X windows takes no round trip to the window manager: a clip
-    // starts here, before the menus, bars and windows are built and the
-    // window is shown, so the engine's own start-up runs meanwhile. Its
+    // starts here, before the menus, the toolbar's buttons and the playlist
+    // and Log windows are built and the window is shown, so the engine's
+    // own start-up runs meanwhile. Its
     // events come through the event loop, after the window is up, in the
     // usual order. Anything else (a playlist file, a missing engine) is
     // opened as the view asks once it is shown (OpenCommandLine).
