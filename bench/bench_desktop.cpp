@@ -252,6 +252,77 @@ std::map<std::string, double> Timeline(Screen& screen, const Options& o, const s
     return at;
 }
 
+// Where a switch's time goes: the first player runs under strace (execve,
+// accept4, write and exit_group only); for each switch, the first of each
+// mark after the second instance's start, ms after it, medians.
+void SwitchTimeline(Screen& screen, const Options& o) {
+    const std::string trace = "/tmp/taleno-bench-switch.trace";
+    std::vector<std::string> argv{"/usr/bin/strace",
+                                  "--seccomp-bpf",
+                                  "-f",
+                                  "-ttt",
+                                  "-e",
+                                  "trace=execve,accept4,write,exit_group",
+                                  "-s",
+                                  "40",
+                                  "-o",
+                                  trace};
+    for (const std::string& word : AsUser(o, {o.single, o.clip})) argv.push_back(word);
+    ChildProcess first;
+    screen.Reset();
+    if (!first.Start(argv, 0) || screen.WaitForPicture(first, false, 15000) < 0) return;
+    const Window window = screen.mapped.front();
+    std::vector<double> starts, done;
+    for (int i = 0; i < o.runs; ++i) {
+        const bool toGreen = i % 2 == 0;
+        ChildProcess second;
+        starts.push_back(WallMs());
+        if (!second.Start(AsUser(o, {o.single, toGreen ? o.green : o.clip}), 0)) break;
+        done.push_back(screen.WaitForPicture(first, toGreen, 10000, window));
+        while (!second.HasExited()) Drain(second);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    End(first);
+    std::vector<std::pair<double, std::string>> events;  // (ms, mark)
+    std::set<std::string> engines;
+    std::ifstream in(trace);
+    const std::regex line(R"((\d+) +(\d+\.\d+) (.*))");
+    for (std::string text; std::getline(in, text);) {
+        std::smatch m;
+        if (!std::regex_match(text, m, line)) continue;
+        const std::string pid = m[1], call = m[3];
+        const double t = std::stod(m[2]) * 1000.0;
+        if (call.starts_with("execve(") && call.find("mplayer") != std::string::npos) {
+            engines.insert(pid);
+            events.emplace_back(t, "new engine started");
+        } else if (engines.count(pid) && call.starts_with("write(1,") &&
+                   call.find("Starting playback") != std::string::npos) {
+            events.emplace_back(t, "new engine: \"Starting playback\"");
+        } else if (engines.count(pid) && call.starts_with("exit_group(")) {
+            events.emplace_back(t, "old engine ended");
+        } else if (!engines.count(pid) && call.starts_with("accept4(") && call.find("= -1") == std::string::npos) {
+            events.emplace_back(t, "hand-off accepted");
+        } else if (!engines.count(pid) && call.starts_with("write(") && call.find("\"quit\\n\"") != std::string::npos) {
+            events.emplace_back(t, "old engine told \"quit\"");
+        }
+    }
+    std::map<std::string, std::vector<double>> marks;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const double end = i + 1 < starts.size() ? starts[i + 1] : 1e18;
+        std::set<std::string> seen;
+        for (const auto& [t, name] : events) {
+            if (t >= starts[i] && t < end && seen.insert(name).second) marks[name].push_back(t - starts[i]);
+        }
+        if (done[i] >= 0) marks["new clip's first frame on the screen"].push_back(done[i] - starts[i]);
+    }
+    std::vector<std::pair<double, std::string>> order;
+    for (const auto& [name, values] : marks) order.emplace_back(Summarize(values).median, name);
+    std::sort(order.begin(), order.end());
+    std::printf("\nthe switch, %zu runs with the first player under strace, median ms after the second's start\n",
+                starts.size());
+    for (const auto& [median, name] : order) std::printf("%8.1f  %s\n", median, name.c_str());
+}
+
 int Run(const Options& o) {
     Screen screen;
     if (!screen.Open()) {
@@ -327,6 +398,7 @@ int Run(const Options& o) {
         }
         End(first);
         PrintSummary("\nswitch: second instance start to the new clip's first frame", Summarize(switches));
+        if (!o.timeline.empty()) SwitchTimeline(screen, o);
     }
     return 0;
 }
