@@ -40,7 +40,7 @@
 #include <vector>
 
 #include "BenchUtil.h"
-#include "RootWindowWatch.h"
+#include "WindowBench.h"
 #include "platform/ChildProcess.h"
 
 namespace taleno::bench {
@@ -114,27 +114,8 @@ public:
     std::vector<Window> mapped;
 
 private:
-    static int IgnoreError(Display*, XErrorEvent*) { return 0; }
-
     bool Shows(Window window, bool green) {
-        XErrorHandler previous = XSetErrorHandler(IgnoreError);
-        XWindowAttributes attributes{};
-        XImage* image = nullptr;
-        // Only the part on the screen can be read: a window as wide as the
-        // screen, with a window manager's frame around it, reaches past it.
-        int x = 0, y = 0;
-        Window unused;
-        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable &&
-            XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &unused) != 0) {
-            const int left = std::max(0, -x), top = std::max(0, -y);
-            const int width = std::min(attributes.width, DisplayWidth(display, DefaultScreen(display)) - x) - left;
-            const int height = std::min(attributes.height, DisplayHeight(display, DefaultScreen(display)) - y) - top;
-            if (width > 0 && height > 0) {
-                image = XGetImage(display, window, left, top, width, height, AllPlanes, ZPixmap);
-            }
-        }
-        XSync(display, False);
-        XSetErrorHandler(previous);
+        XImage* image = GrabOnScreen(window);
         if (image == nullptr) return false;
         long matching = 0, all = 0;
         for (int y = 0; y < image->height; y += 2) {
@@ -150,29 +131,11 @@ private:
     }
 };
 
-// Process ids whose parent is `parent`.
-std::vector<pid_t> ChildPids(pid_t parent) {
-    std::ifstream in("/proc/" + std::to_string(parent) + "/task/" + std::to_string(parent) + "/children");
-    std::vector<pid_t> pids;
-    for (pid_t pid; in >> pid;) pids.push_back(pid);
-    return pids;
-}
-
-// Ends a player and whatever it started, and waits until they are gone.
+// Ends a player and whatever it started, and lets its windows go and the
+// caches settle before the next start.
 void End(ChildProcess& process) {
-    std::vector<pid_t> all{process.Pid()};
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        for (const pid_t child : ChildPids(all[i])) all.push_back(child);
-    }
-    kill(process.Pid(), SIGTERM);
-    const double end = WallMs() + 3000;
-    while (!process.HasExited() && WallMs() < end) {
-        Drain(process);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    process.Terminate();
-    for (const pid_t pid : all) kill(pid, SIGKILL);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // windows gone, caches settle
+    EndProcessTree(process);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
 }
 
 struct Options {

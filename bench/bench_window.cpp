@@ -32,7 +32,7 @@
 #include <vector>
 
 #include "BenchUtil.h"
-#include "RootWindowWatch.h"
+#include "WindowBench.h"
 #include "platform/ChildProcess.h"
 
 namespace taleno::bench {
@@ -45,24 +45,6 @@ void WaitDraining(ChildProcess& child, double ms) {
         Drain(child);
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-}
-
-// Process ids whose parent is `parent`, from /proc.
-std::vector<pid_t> ChildPids(pid_t parent) {
-    std::vector<pid_t> children;
-    std::unique_ptr<DIR, int (*)(DIR*)> proc(opendir("/proc"), closedir);
-    if (!proc) return children;
-    while (const dirent* entry = readdir(proc.get())) {
-        const pid_t pid = std::atoi(entry->d_name);
-        if (pid <= 0) continue;
-        std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const std::size_t close = text.rfind(')');
-        if (close == std::string::npos || close + 4 >= text.size()) continue;
-        // After ") " come the state and the parent's id.
-        if (std::atoi(text.c_str() + close + 4) == parent) children.push_back(pid);
-    }
-    return children;
 }
 
 // The argument vector of a running process, from /proc/<pid>/cmdline.
@@ -143,26 +125,8 @@ public:
     }
 
 private:
-    // Errors (a window that went away meanwhile) are answered by the calls'
-    // results; they must not end the benchmark.
-    static int IgnoreError(Display*, XErrorEvent*) { return 0; }
-
-    // The window's pixels, or nullptr when it is not viewable (free with
-    // XDestroyImage).
-    XImage* Grab(Window window) {
-        XErrorHandler previous = XSetErrorHandler(IgnoreError);
-        XWindowAttributes attributes{};
-        XImage* image = nullptr;
-        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable) {
-            image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
-        }
-        XSync(display, False);
-        XSetErrorHandler(previous);
-        return image;
-    }
-
     double ColourShare(Window window, Colour colour) {
-        XImage* image = Grab(window);
+        XImage* image = GrabOnScreen(window);
         if (image == nullptr) return 0;
         long matching = 0;
         for (int y = 0; y < image->height; y += 2) {
@@ -178,7 +142,7 @@ private:
     }
 
     bool ShowsContent(Window window) {
-        XImage* image = Grab(window);
+        XImage* image = GrabOnScreen(window);
         if (image == nullptr) return false;
         const unsigned long first = XGetPixel(image, 0, 0);
         bool differs = false;
@@ -196,21 +160,6 @@ private:
 
     Window lastMapped = 0;
 };
-
-// Ends the player as a desktop session would (SIGTERM closes the main window
-// and stops its engine), killing it and any engine left when it does not.
-void EndPlayer(ChildProcess& player) {
-    const pid_t pid = player.Pid();
-    const std::vector<pid_t> engines = ChildPids(pid);
-    kill(pid, SIGTERM);
-    const double end = NowMs() + 10000;
-    while (!player.HasExited() && NowMs() < end) {
-        Drain(player);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    player.Terminate();
-    for (const pid_t engine : engines) kill(engine, SIGKILL);
-}
 
 struct Options {
     std::string player;
@@ -247,7 +196,7 @@ int Run(const Options& o) {
         WaitDraining(player, 500);
         const std::vector<std::string> args =
             engines.empty() ? std::vector<std::string>{} : CommandLineOf(engines.front());
-        EndPlayer(player);
+        EndProcessTree(player);
         for (std::size_t i = 0; i < args.size(); ++i) {
             if (args[i] == "-wid" && i + 1 < args.size()) {
                 ++i;
@@ -276,7 +225,7 @@ int Run(const Options& o) {
         const double mapped = watcher.WaitForMap(player, 10000);
         const double painted = mapped < 0 ? -1 : watcher.WaitForPaint(player, 10000);
         if (mapped >= 0 && playerWindow.empty()) playerWindow = watcher.DescribeLastMapped();
-        EndPlayer(player);
+        EndProcessTree(player);
         if (painted >= 0) playerPaints.push_back(painted - start);
         return mapped < 0 ? -1.0 : mapped - start;
     };
@@ -337,7 +286,7 @@ int Run(const Options& o) {
             if (!player.Start({o.player, o.clip}, 0) || watcher.WaitForMap(player, 10000) < 0) return 1;
             const double shown =
                 watcher.WaitForColour(watcher.LastMapped(), MapWatcher::Colour::Yellow, 0.03, player, 10000);
-            EndPlayer(player);
+            EndProcessTree(player);
             if (shown < 0) {
                 std::fprintf(stderr, "first-frame run %d: the picture never showed\n", i);
                 return 1;
@@ -368,12 +317,12 @@ int Run(const Options& o) {
                 while (!second.HasExited()) WaitDraining(second, 5);
                 if (shown < 0) {
                     std::fprintf(stderr, "switch %d: the other clip never showed\n", i);
-                    EndPlayer(player);
+                    EndProcessTree(player);
                     return 1;
                 }
                 switches.push_back(shown - start);
             }
-            EndPlayer(player);
+            EndProcessTree(player);
             const Summary switched = Summarize(switches);
             PrintSummary("second instance start to the new clip's first frame", switched);
             std::printf("target: at most 100 ms more than the bare engine's first frame: %s\n\n",
@@ -392,7 +341,7 @@ int Run(const Options& o) {
         const double cpuBefore = ProcessCpuMs(player.Pid());
         WaitDraining(player, 10000);
         const double idleCpu = ProcessCpuMs(player.Pid()) - cpuBefore;
-        EndPlayer(player);
+        EndProcessTree(player);
         std::printf("idle player: VmRSS %.1f MB, PSS %.1f MiB; CPU %.1f ms in 10 s (%.3f %% of one core)\n",
                     rss / 1024.0, pss / 1024.0, idleCpu, idleCpu / 100.0);
         std::printf("target: idle resident memory under 60 MB: %s\n\n", rss < 60 * 1024 ? "met" : "MISSED");
@@ -411,7 +360,7 @@ int Run(const Options& o) {
         const std::vector<pid_t> engines = ChildPids(player.Pid());
         if (engines.empty()) {
             std::fprintf(stderr, "the player is not playing\n");
-            EndPlayer(player);
+            EndProcessTree(player);
             return 1;
         }
         const pid_t engine = engines.front();
@@ -426,7 +375,7 @@ int Run(const Options& o) {
         playerPss = StatusKb(player.Pid(), "Pss", "smaps_rollup");
         engineRss = StatusKb(engine, "VmRSS");
         const bool stillPlaying = !ChildPids(player.Pid()).empty();
-        EndPlayer(player);
+        EndProcessTree(player);
         if (!stillPlaying) {
             std::fprintf(stderr, "the clip ended before the measurement did\n");
             return 1;
