@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     }
     // Qt takes its own switches out of argc and argv here.
     QApplication application(argc, argv);
+    taleno::ReleaseDisplayProbe();
     QApplication::setApplicationName(QStringLiteral("Taleno"));
     QApplication::setWindowIcon(taleno::AppIcon());
     const std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -17,15 +17,31 @@ QtPlatformChoice ChooseQtPlatform(const std::string& qpaPlatform, bool xReachabl
     return xReachable ? QtPlatformChoice::UseXcb : QtPlatformChoice::NoDisplay;
 }
 
+namespace {
+
+xcb_connection_t* probe = nullptr;
+
+}  // namespace
+
 bool XDisplayReachable() {
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0') {
         return false;
     }
-    xcb_connection_t* connection = xcb_connect(display, nullptr);
-    const bool reachable = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
+    ReleaseDisplayProbe();
+    probe = xcb_connect(display, nullptr);
+    const bool reachable = xcb_connection_has_error(probe) == 0;
+    if (!reachable) {
+        ReleaseDisplayProbe();
+    }
     return reachable;
+}
+
+void ReleaseDisplayProbe() {
+    if (probe != nullptr) {
+        xcb_disconnect(probe);
+        probe = nullptr;
+    }
 }
 
 bool SelectQtPlatform() {

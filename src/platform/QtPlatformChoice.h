@@ -20,8 +20,15 @@ inline constexpr const char* kNoDisplayMessage = "Taleno needs an X11 display (o
 // whether an X display answers.
 QtPlatformChoice ChooseQtPlatform(const std::string& qpaPlatform, bool xReachable);
 
-// Whether the X display named by $DISPLAY accepts a connection.
+// Whether the X display named by $DISPLAY accepts a connection. The
+// connection stays open until ReleaseDisplayProbe: an X server with no other
+// client resets when its last one leaves (Xvfb and a bare Xorg do unless
+// started with -noreset), and for a moment refuses the next, which would be
+// Qt's own.
 bool XDisplayReachable();
+
+// Closes the connection XDisplayReachable left open, once Qt has its own.
+void ReleaseDisplayProbe();
 
 // Applies the choice to the environment of this process: sets
 // QT_QPA_PLATFORM to "xcb" when it must. False when there is no display.
