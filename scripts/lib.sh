@@ -16,7 +16,9 @@ PACKAGES=(
 )
 
 # What the tests and benchmarks need besides: clips made with ffmpeg, a
-# private Xvfb display and X tools to read it back, a headless Wayland compositor with Xwayland and Qt's Wayland
+# private Xvfb display, X tools to read it back, and a private Xorg server
+# with the dummy driver (and its headers, for the test module that gives it
+# DPMS), a headless Wayland compositor with Xwayland and Qt's Wayland
 # platform, for the test that the player keeps to X11 on a Wayland desktop,
 # fonts for the font lookup's private fontconfig set-up, and the checkers
 # of the installed desktop entry, AppStream data and Debian package (lintian), a
@@ -24,6 +26,7 @@ PACKAGES=(
 TEST_PACKAGES=(
   ffmpeg libbenchmark-dev
   xvfb xauth x11-xserver-utils x11-utils
+  xserver-xorg-core xserver-xorg-video-dummy xserver-xorg-dev
   weston xwayland qt6-wayland
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev lintian
