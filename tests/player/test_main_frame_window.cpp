@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProcess>
 
 namespace taleno::test {
 namespace {
@@ -38,7 +39,12 @@ protected:
 };
 
 TEST_F(FrameWindowTest, TheWindowFitsTheVideoAtEachZoom) {
-    MainFrameTestAccess& f = ShowFrame("nPresetZoom=150\n");
+    MainFrameTestAccess& f = ShowFrame("nPresetZoom=150\nbStartupAlwaysOnTop=true\n");
+    // Always on Top at start-up: the state the window manager reads at the map.
+    QProcess xprop;
+    xprop.start("xprop", {"-id", QString::number(f->winId()), "_NET_WM_STATE"});
+    ASSERT_TRUE(xprop.waitForFinished(10000));
+    EXPECT_TRUE(xprop.readAllStandardOutput().contains("_NET_WM_STATE_ABOVE"));
     const QRect before = f->geometry();
     f.OnCommand(ID_VIEW_DOUBLESIZE);  // stopped: remembered, no resize
     EXPECT_EQ(f->geometry(), before);
