@@ -6,8 +6,14 @@
 
 #include <sys/stat.h>
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QTimer>
+
 #include "PlayerProcess.h"
 #include "app/PlayerApp.h"
+#include "player/CommandIds.h"
 #include "player/MainFrameTestAccess.h"
 
 namespace taleno {
@@ -78,6 +84,20 @@ TEST_F(InstancesTest, SecondPlayerHandsItsFileToTheFirstAndEndsWithoutAWindow) {
     EXPECT_EQ(bare.ExitCode(), 0);
     QTest::qWait(200);
     EXPECT_TRUE(frame.GetSession().Playlist().Entries().empty());  // as the unreadable playlist left it
+
+    // The program's own Preferences sheet: what OK confirms is saved.
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [] {
+        if (auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            for (QCheckBox* box : sheet->findChildren<QCheckBox*>()) {
+                if (box->text() == "Double buffering") box->setChecked(true);
+            }
+            sheet->accept();
+        }
+    });
+    user.start(20);
+    frame->RunCommand(ID_OPTIONS_PREFERENCES);
+    EXPECT_NE(test::ReadWholeFile(firstFolder.File("Taleno .ini")).find("bDoubleBuffering=true"), std::string::npos);
 }
 
 TEST_F(InstancesTest, AllowedOrNotAnsweredASecondPlayerPlaysInItsOwnWindowUntilTerminated) {
