@@ -68,8 +68,9 @@ int DecodeThreads();
 // The engine's argument vector, in this order: the engine path; -wid, -quiet,
 // -slave, -identify, -colorkey; -double or -nodouble; -autosub with -font, or
 // -noautosub; -subcp for a code page; -ss for a start offset; the video and
-// audio drivers; -brightness, -contrast, -hue, -saturation where not 0; the
-// user's options, split with SplitOptions; the media path. The engine and
+// audio drivers; -brightness, -contrast, -hue, -saturation where not 0;
+// -lavdopts threads=N for launch.decodeThreads, unless the user's options set
+// the threads; the user's options, split with SplitOptions; the media path. The engine and
 // media paths are one argument each whatever they hold. A media path
 // beginning with "-" is passed as "./" followed by the path: the engine
 // would read "-x.avi" as an option, and "--" does not help for a file named
