@@ -19,10 +19,12 @@
 // that turns from round to round.
 //
 // Usage: bench_desktop CLIP [--runs N] [--as UID] [--player NAME=ARGV...]...
-//          [--timeline TALENO-ARGV] [--switch SINGLE-TALENO GREEN-CLIP]
+//          [--window-only NAME=ARGV]... [--timeline TALENO-ARGV]
+//          [--switch SINGLE-TALENO GREEN-CLIP]
 // Each player's argument vector is given blank-separated, without the clip
-// (it is appended). With --as, every process runs as that user (setpriv),
-// as a desktop user's would.
+// (it is appended). A --window-only program gets no clip and only its
+// window is timed (the Qt floor). With --as, every process runs as that user
+// (setpriv), as a desktop user's would.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
@@ -110,6 +112,19 @@ public:
         return -1;
     }
 
+    // Waits until a top-level window is mapped, draining `child`. The
+    // moment (WallMs), or -1 after timeoutMs.
+    double WaitForMap(ChildProcess& child, double timeoutMs) {
+        const double end = WallMs() + timeoutMs;
+        pollfd fd{ConnectionNumber(display), POLLIN, 0};
+        while (shown < 0 && WallMs() < end) {
+            Pump();
+            Drain(child);
+            poll(&fd, 1, 1);
+        }
+        return shown;
+    }
+
     double created = -1, shown = -1;
     std::vector<Window> mapped;
 
@@ -138,9 +153,15 @@ void End(ChildProcess& process) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
 }
 
+struct Player {
+    std::string name;
+    std::vector<std::string> argv;
+    bool windowOnly = false;  // shows no clip: only its window is timed
+};
+
 struct Options {
     std::string clip;
-    std::vector<std::pair<std::string, std::vector<std::string>>> players;
+    std::vector<Player> players;
     std::vector<std::string> timeline;
     std::string single, green;
     std::string user;
@@ -156,13 +177,15 @@ std::vector<std::string> AsUser(const Options& o, std::vector<std::string> argv)
 
 // One start of a player: {window shown, first frame}, ms from the start; -1
 // for what never came.
-std::pair<double, double> TimeStart(Screen& screen, const Options& o, std::vector<std::string> argv) {
-    argv.push_back(o.clip);
+std::pair<double, double> TimeStart(Screen& screen, const Options& o, const Player& started) {
+    std::vector<std::string> argv = started.argv;
+    if (!started.windowOnly) argv.push_back(o.clip);
     ChildProcess player;
     screen.Reset();
     const double start = WallMs();
     if (!player.Start(AsUser(o, argv), 0)) return {-1, -1};
-    const double frame = screen.WaitForPicture(player, false, 15000);
+    const double frame = started.windowOnly ? -1 : screen.WaitForPicture(player, false, 15000);
+    if (started.windowOnly) screen.WaitForMap(player, 15000);
     const double shown = screen.shown;
     End(player);
     return {shown < 0 ? -1 : shown - start, frame < 0 ? -1 : frame - start};
@@ -297,10 +320,10 @@ int Run(const Options& o) {
     for (int round = 0; round < o.runs + 1; ++round) {
         for (std::size_t k = 0; k < n; ++k) {
             const std::size_t i = (k + round) % n;
-            const auto [s, f] = TimeStart(screen, o, o.players[i].second);
+            const auto [s, f] = TimeStart(screen, o, o.players[i]);
             if (round == 0) continue;  // warms the page cache and the fonts
-            if (s < 0 || f < 0)
-                std::fprintf(stderr, "%s, round %d: no %s\n", o.players[i].first.c_str(), round,
+            if (s < 0 || (f < 0 && !o.players[i].windowOnly))
+                std::fprintf(stderr, "%s, round %d: no %s\n", o.players[i].name.c_str(), round,
                              s < 0 ? "window" : "picture");
             if (s >= 0) shown[i].push_back(s);
             if (f >= 0) frames[i].push_back(f);
@@ -316,7 +339,7 @@ int Run(const Options& o) {
             std::snprintf(text, sizeof text, "%.0f (%.0f-%.0f)", s.median, s.q1, s.q3);
             return std::string(text);
         };
-        std::printf("%-14s %-26s %-26s\n", o.players[i].first.c_str(), cell(shown[i]).c_str(), cell(frames[i]).c_str());
+        std::printf("%-14s %-26s %-26s\n", o.players[i].name.c_str(), cell(shown[i]).c_str(), cell(frames[i]).c_str());
     }
 
     if (!o.timeline.empty()) {
@@ -377,10 +400,11 @@ int main(int argc, char** argv) {
             o.runs = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--as" && i + 1 < argc) {
             o.user = argv[++i];
-        } else if (arg == "--player" && i + 1 < argc) {
+        } else if ((arg == "--player" || arg == "--window-only") && i + 1 < argc) {
             const std::string given = argv[++i];
             const std::size_t equals = given.find('=');
-            o.players.emplace_back(given.substr(0, equals), taleno::bench::Words(given.substr(equals + 1)));
+            o.players.push_back(
+                {given.substr(0, equals), taleno::bench::Words(given.substr(equals + 1)), arg == "--window-only"});
         } else if (arg == "--timeline" && i + 1 < argc) {
             o.timeline = taleno::bench::Words(argv[++i]);
         } else if (arg == "--switch" && i + 2 < argc) {
@@ -395,7 +419,7 @@ int main(int argc, char** argv) {
     }
     if (o.clip.empty()) {
         std::fprintf(stderr,
-                     "usage: bench_desktop CLIP [--runs N] [--as UID] [--player NAME=ARGV]... "
+                     "usage: bench_desktop CLIP [--runs N] [--as UID] [--player NAME=ARGV]... [--window-only NAME=ARGV]... "
                      "[--timeline TALENO-ARGV] [--switch SINGLE-TALENO GREEN-CLIP]\n");
         return 2;
     }

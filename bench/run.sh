@@ -80,6 +80,9 @@ ffmpeg -y -loglevel error -f lavfi -i testsrc=size=1280x720:rate=25 \
 # for a user who has started it before.
 mkdir -p "$HOME/.config/vlc"
 printf '[qt]\nqt-privacy-ask=0\n' > "$HOME/.config/vlc/vlcrc"
+# The least a Qt Widgets program takes to show a main window, and the memory
+# it holds: the floor under the player's own figures.
+cp "$BUILD_DIR/bench/bench_qt_floor" "$SCRATCH/qt-floor"
 chown -R 65534:65534 "$SCRATCH"
 chmod 755 "$SCRATCH"
 desktop() {  # desktop wm|none CLIP
@@ -105,6 +108,7 @@ desktop() {  # desktop wm|none CLIP
   DISPLAY=":$n" "$BUILD_DIR/bench/bench_desktop" "$2" --runs "${DESKTOP_RUNS:-7}" --as 65534 \
     --player "mplayer=$bare" --player "taleno=$SCRATCH/player/taleno" --player "mpv=/usr/bin/mpv --ao=null" \
     --player "vlc=/usr/bin/vlc --aout=dummy" --player "smplayer=/usr/bin/smplayer" \
+    --window-only "qt-floor=$SCRATCH/qt-floor" \
     --timeline "$SCRATCH/player/taleno" --switch "$SCRATCH/single/taleno" "$GREEN"
   [[ -n "$wm" ]] && kill "$wm"
   kill "$xvfb"
@@ -118,6 +122,15 @@ for clip in "$CLIP" "$HD"; do
   desktop none "$clip"
   echo
 done
+
+echo "== the Qt floor's memory (Xvfb, shown for 5 s) =="
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  "$1" & floor=$!
+  sleep 5
+  echo "qt-floor: PSS $(awk "/^Pss:/ {printf \"%.1f\", \$2 / 1024}" "/proc/$floor/smaps_rollup") MiB"
+  kill "$floor"; wait "$floor"
+' _ "$SCRATCH/qt-floor"
+echo
 
 echo "== list windows (Log, playlist) =="
 xvfb-run -a -s "-screen 0 1280x1024x24" "$BUILD_DIR/bench/bench_lists" --seconds 20
