@@ -418,9 +418,10 @@ int main(int argc, char** argv) {
         }
     }
     if (o.clip.empty()) {
-        std::fprintf(stderr,
-                     "usage: bench_desktop CLIP [--runs N] [--as UID] [--player NAME=ARGV]... [--window-only NAME=ARGV]... "
-                     "[--timeline TALENO-ARGV] [--switch SINGLE-TALENO GREEN-CLIP]\n");
+        std::fprintf(
+            stderr,
+            "usage: bench_desktop CLIP [--runs N] [--as UID] [--player NAME=ARGV]... [--window-only NAME=ARGV]... "
+            "[--timeline TALENO-ARGV] [--switch SINGLE-TALENO GREEN-CLIP]\n");
         return 2;
     }
     return taleno::bench::Run(o);

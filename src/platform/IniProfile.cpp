@@ -222,11 +222,11 @@ int LeadingInteger(std::string_view s) {
 }  // namespace
 
 std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
-                             const std::string& def, KeyMatch match) {
+                             const std::string& def, KeyMatch match, std::size_t maxLength) {
     std::string value;
     const bool found = ReadValue(file, section, key, match, value);
     if (!found) value = def;
-    const std::size_t length = Utf8CutLength(value, kMaxProfileStringLength);
+    const std::size_t length = Utf8CutLength(value, maxLength);
     if (length < value.size()) {
         value.resize(length);
         // Blanks the cut brought to the end of a value read go as well: it

@@ -61,11 +61,13 @@ inline constexpr std::size_t kMaxProfileFileSize = 16u * 1024u * 1024u;
 // last whole character within them).
 inline constexpr std::size_t kMaxProfileStringLength = 254;
 
-// The key's value cut to kMaxProfileStringLength bytes (and any blanks the
-// cut left at its end removed); the default (cut the same way) when the key
-// is missing. A key present with an empty value gives "".
+// The key's value cut to maxLength bytes (kMaxProfileStringLength, the
+// profile rule, unless a caller keeps whole paths) and any blanks the cut
+// left at its end removed; the default (cut the same way) when the key is
+// missing. A key present with an empty value gives "".
 std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
-                             const std::string& def, KeyMatch match = KeyMatch::IgnoreCase);
+                             const std::string& def, KeyMatch match = KeyMatch::IgnoreCase,
+                             std::size_t maxLength = kMaxProfileStringLength);
 
 // The default when the key is missing or its value is empty; otherwise the
 // decimal number the value begins with (an optional "+" or "-", then

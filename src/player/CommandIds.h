@@ -12,6 +12,10 @@ enum CommandId : int {
     ID_FILE_CLOSE = 32774,
     ID_FILE_PROPERTIES = 32786,
     ID_APP_EXIT = 57665,
+    // File > Recent: the ten entries, most recent first, and Clear List.
+    ID_FILE_MRU_FILE1 = 57616,
+    ID_FILE_MRU_FILE10 = 57625,
+    ID_FILE_MRU_CLEAR = 32860,
 
     // View
     ID_VIEW_HALFSIZE = 32836,

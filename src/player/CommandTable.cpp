@@ -40,6 +40,20 @@ std::span<const CommandRow> CommandTable() {
         {ID_FILE_PROPERTIES, "&Properties", "", {}, kPlain, "Clip properties", [](F& f) { f.OnProperties(); },
          nullptr},
         {ID_APP_EXIT, "E&xit", "", {}, kPlain, "", [](F& f) { f.close(); }, nullptr},
+        // File > Recent: each entry's text is the file it opens, set as the
+        // menu opens (UpdateRecentMenu).
+        {ID_FILE_MRU_FILE1, "1", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(0); }, nullptr},
+        {ID_FILE_MRU_FILE1 + 1, "2", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(1); }, nullptr},
+        {ID_FILE_MRU_FILE1 + 2, "3", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(2); }, nullptr},
+        {ID_FILE_MRU_FILE1 + 3, "4", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(3); }, nullptr},
+        {ID_FILE_MRU_FILE1 + 4, "5", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(4); }, nullptr},
+        {ID_FILE_MRU_FILE1 + 5, "6", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(5); }, nullptr},
+        {ID_FILE_MRU_FILE1 + 6, "7", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(6); }, nullptr},
+        {ID_FILE_MRU_FILE1 + 7, "8", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(7); }, nullptr},
+        {ID_FILE_MRU_FILE1 + 8, "9", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(8); }, nullptr},
+        {ID_FILE_MRU_FILE10, "10", "", {}, kPlain, "Open this file again", [](F& f) { f.OnRecentFile(9); }, nullptr},
+        {ID_FILE_MRU_CLEAR, "&Clear List", "", {}, kPlain, "Empty the list of recent files",
+         [](F& f) { f.session.ClearRecentFiles(); }, nullptr},
 
         // View
         {ID_VIEW_HALFSIZE, "&Half size", "Alt+1", {Alt(Qt::Key_1)}, kPlain, "Half video size",
@@ -152,9 +166,17 @@ constexpr MenuEntry kSeparator{0, nullptr};
 
 // clang-format off
 
+constexpr MenuEntry kRecentEntries[] = {
+    Item(ID_FILE_MRU_FILE1), Item(ID_FILE_MRU_FILE1 + 1), Item(ID_FILE_MRU_FILE1 + 2), Item(ID_FILE_MRU_FILE1 + 3),
+    Item(ID_FILE_MRU_FILE1 + 4), Item(ID_FILE_MRU_FILE1 + 5), Item(ID_FILE_MRU_FILE1 + 6),
+    Item(ID_FILE_MRU_FILE1 + 7), Item(ID_FILE_MRU_FILE1 + 8), Item(ID_FILE_MRU_FILE10), kSeparator,
+    Item(ID_FILE_MRU_CLEAR),
+};
+constexpr MenuLayout kRecentMenu{"&Recent", kRecentEntries};
+
 constexpr MenuEntry kFileEntries[] = {
     Item(ID_FILE_OPEN), Item(ID_FILE_OPENURL), Item(ID_FILE_CLOSE), kSeparator,
-    Item(ID_FILE_PROPERTIES), kSeparator, Item(ID_APP_EXIT),
+    Item(ID_FILE_PROPERTIES), kSeparator, Submenu(kRecentMenu), kSeparator, Item(ID_APP_EXIT),
 };
 
 constexpr MenuEntry kViewEntries[] = {
@@ -206,6 +228,8 @@ constexpr MenuLayout kContextMenu{"Context", kContextEntries};
 }  // namespace
 
 std::span<const MenuLayout> MainMenuLayout() { return kMainMenus; }
+
+const MenuLayout& RecentMenuLayout() { return kRecentMenu; }
 
 const MenuLayout& ContextMenuLayout() { return kContextMenu; }
 

@@ -54,5 +54,7 @@ const CommandRow* FindCommand(int id);
 std::span<const MenuLayout> MainMenuLayout();
 // The view's context menu: the same commands, without shortcut texts.
 const MenuLayout& ContextMenuLayout();
+// File > Recent, whose entries change as it opens.
+const MenuLayout& RecentMenuLayout();
 
 }  // namespace taleno

@@ -145,6 +145,11 @@ private:
 
     void OnOpen();
     void OnOpenUrl();
+    // File > Recent: the entries show the recent files as the menu opens;
+    // choosing one opens it again, unless the file has gone (then it says
+    // so and the entry goes).
+    void UpdateRecentMenu();
+    void OnRecentFile(int index);
     void OnGoTo();
     void OnAbout();
     // Options > Preferences: the sheet over every setting from its holder;

@@ -3,7 +3,9 @@
 
 #include "player/MainFrame.h"
 
+#include "platform/DisplayText.h"
 #include "player/CommandIds.h"
+#include "settings/RecentFiles.h"
 #include "shell/AboutDlg.h"
 #include "shell/ClipPropertiesSheet.h"
 #include "shell/GoToDlg.h"
@@ -13,6 +15,9 @@
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
+#include "system/PathUtils.h"
+
+#include <filesystem>
 
 namespace taleno {
 
@@ -46,6 +51,40 @@ void CMainFrame::OnOpenUrl() {
     if (dialogRunner(dialog) == QDialog::Accepted) {
         OpenPath(dialog.Url());
     }
+}
+
+void CMainFrame::UpdateRecentMenu() {
+    const std::vector<std::string> recent = session.RecentFiles();
+    for (int i = 0; i < kMaxRecentFiles; ++i) {
+        QAction* action = GetAction(ID_FILE_MRU_FILE1 + i);
+        const bool shown = static_cast<std::size_t>(i) < recent.size();
+        action->setVisible(shown);
+        if (!shown) continue;
+        // Files by their name, addresses whole; "&" is shown, not an accelerator.
+        const std::string& path = recent[static_cast<std::size_t>(i)];
+        QString name = DisplayText(PathIsUrl(path) ? path : PathGetFileName(path));
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+        action->setText(number + QLatin1Char(' ') + name);
+        action->setToolTip(DisplayText(path));
+    }
+    GetAction(ID_FILE_MRU_CLEAR)->setEnabled(!recent.empty());
+}
+
+void CMainFrame::OnRecentFile(int index) {
+    const std::vector<std::string> recent = session.RecentFiles();
+    if (index < 0 || static_cast<std::size_t>(index) >= recent.size()) {
+        return;
+    }
+    const std::string path = recent[static_cast<std::size_t>(index)];
+    std::error_code error;
+    if (!PathIsUrl(path) && !std::filesystem::exists(std::filesystem::path(path), error) && !error) {
+        session.ForgetRecentFile(path);
+        messageBox(this, DisplayText(path) +
+                             QStringLiteral("\n\nThis file is no longer there; it has been taken off the list."));
+        return;
+    }
+    OpenPath(path);
 }
 
 void CMainFrame::OnGoTo() {

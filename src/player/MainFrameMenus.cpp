@@ -63,6 +63,10 @@ void CMainFrame::BuildMenus() {
     // Each menu sets the marks of its items before it opens.
     auto fill = [this](auto& self, QMenu* menu, const MenuLayout& layout) -> void {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        if (&layout == &RecentMenuLayout()) {
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentMenu);
+            menu->setToolTipsVisible(true);  // each entry's whole path
+        }
         for (const MenuEntry& entry : layout.entries) {
             if (entry.submenu != nullptr) {
                 self(self, menu->addMenu(QString::fromLatin1(entry.submenu->title)), *entry.submenu);

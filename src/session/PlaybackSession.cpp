@@ -2,7 +2,10 @@
 
 #include "engine/EngineLocation.h"
 #include "settings/PlaybackPositions.h"
+#include "settings/RecentFiles.h"
 #include "system/PathUtils.h"
+
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -78,6 +81,7 @@ bool CPlaybackSession::IsRunning() const {
 // --- opening ----------------------------------------------------------------------
 
 void CPlaybackSession::OpenPath(const std::string& path) {
+    RememberOpened({path});
     if (IsPlaylistFile(path)) {
         StopEngine();
         if (!playlist.LoadPlaylist(path)) {
@@ -102,6 +106,7 @@ bool CPlaybackSession::StartClipNow(const std::string& path) {
     playlist.AddFile(path);
     playlist.MoveFirst();
     PlayEntry(path);
+    RememberOpened({path});
     return true;
 }
 
@@ -113,7 +118,20 @@ void CPlaybackSession::OpenFiles(const std::vector<std::string>& paths) {
     playlist.RemoveAll();
     playlist.AddDroppedFiles(paths);
     playlist.PlayFirst();
+    RememberOpened(paths);
 }
+
+void CPlaybackSession::RememberOpened(std::vector<std::string> paths) {
+    // Writing the settings file waits for the event loop: it must not delay
+    // an engine starting now, nor the window.
+    QTimer::singleShot(0, this, [this, paths = std::move(paths)] { AddRecentFiles(moduleFolder, paths); });
+}
+
+std::vector<std::string> CPlaybackSession::RecentFiles() const { return ReadRecentFiles(moduleFolder); }
+
+void CPlaybackSession::ForgetRecentFile(const std::string& path) { RemoveRecentFile(moduleFolder, path); }
+
+void CPlaybackSession::ClearRecentFiles() { taleno::ClearRecentFiles(moduleFolder); }
 
 void CPlaybackSession::PlayEntry(const std::string& file) {
     currentClip = file;

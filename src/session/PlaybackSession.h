@@ -61,6 +61,12 @@ public:
     bool StartClipNow(const std::string& path);
     // Files dropped together: they replace the playlist and the first plays.
     void OpenFiles(const std::vector<std::string>& paths);
+    // What the three above opened goes to the recent files, the first path
+    // on top, once the event loop runs (never before a command-line clip's
+    // engine starts). Reads and changes of the list:
+    std::vector<std::string> RecentFiles() const;
+    void ForgetRecentFile(const std::string& path);
+    void ClearRecentFiles();
 
     // --- commands ----------------------------------------------------------
     // Play: starts the current clip while stopped, resumes while paused.
@@ -142,6 +148,7 @@ private:
     // The engine has stopped: the seek bar's last percent is forgotten,
     // ClipStopped goes out and the screen saver comes back.
     void TellStopped();
+    void RememberOpened(std::vector<std::string> paths);
     // Stops any running engine and starts the file.
     void PlayEntry(const std::string& file);
     void StartPlayback();

@@ -38,6 +38,10 @@ std::string CIniStore::ReadString(const std::string& key, const std::string& def
     return GetProfileString(fileName, section, key, def, match);
 }
 
+std::string CIniStore::ReadWholeString(const std::string& key, const std::string& def) const {
+    return GetProfileString(fileName, section, key, def, match, kMaxProfileFileSize);
+}
+
 bool CIniStore::WriteInt(const std::string& key, int value) const {
     Batch batch = BeginBatch();
     return batch.WriteInt(key, value) && batch.Commit();

@@ -31,6 +31,8 @@ public:
     int ReadInt(const std::string& key, int def) const;
     bool ReadBool(const std::string& key, bool def) const;
     std::string ReadString(const std::string& key, const std::string& def) const;
+    // The value whole, without the 254-byte cut: for paths kept as they are.
+    std::string ReadWholeString(const std::string& key, const std::string& def) const;
 
     // Each write replaces the file once; true when the file now holds the value.
     bool WriteInt(const std::string& key, int value) const;

@@ -4,14 +4,8 @@
 // Every call builds its own store on the file and keeps nothing.
 //
 // Keys are the clip's path or URL, matched exactly (case included: two
-// paths that differ only in case are two clips). A plain path is stored as
-// it is. A path the INI format could not hold - holding "=" or a control
-// byte (tab, CR, LF, ...), beginning with ";", "[", "%" or a space, or
-// ending with a space - is stored escaped instead: "%" followed by the path
-// with every "%", "=", control byte and trailing space written as "%XX"
-// (two upper-case hex digits of the byte). A stored key beginning with "%"
-// is therefore always an escaped one, and undoing the "%XX" forms after
-// the first "%" gives the path back.
+// paths that differ only in case are two clips), as the INI format can hold
+// them (IniText: a plain path as it is, any other escaped).
 
 #include <string>
 

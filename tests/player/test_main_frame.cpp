@@ -14,6 +14,8 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include <filesystem>
+
 namespace taleno::test {
 namespace {
 
@@ -102,6 +104,75 @@ TEST_F(FrameTest, PreferencesTakeEffectOnOkAndCancelChangesNothing) {
     // (the decoder's threads come between the picture and the user's own options)
     EXPECT_NE(f.EngineArgumentLine().find("-hue 20 -lavdopts threads="), std::string::npos);
     EXPECT_NE(f.EngineArgumentLine().find(" -nocache "), std::string::npos);
+}
+
+// File > Recent as a user opens it; its entries as shown.
+QStringList RecentEntries(MainFrameTestAccess& f) {
+    QMenu* recent = nullptr;
+    for (QAction* action : f.Menus().front()->actions()) {
+        if (action->text() == "&Recent") recent = action->menu();
+    }
+    EXPECT_NE(recent, nullptr);
+    emit recent->aboutToShow();
+    QStringList shown;
+    for (const QAction* action : recent->actions()) {
+        if (action->isVisible() && !action->isSeparator()) shown << action->text();
+    }
+    return shown;
+}
+
+TEST_F(FrameTest, RecentFilesKeepTheTenLastOpenedWholeInASectionOfTheirOwn) {
+    MainFrameTestAccess& f = MakeFrame("", "/nonexistent/mplayer");
+    const std::string ini = folder.File("Taleno .ini");
+    WriteWholeFile(ini, ReadWholeFile(ini) + "[Other]\nkept=1\n");
+    // Names the INI format cannot hold as they are, and one longer than a
+    // profile string may be: each comes back byte for byte.
+    const std::string deep = folder.Path() + "/" + std::string(120, 'd') + "/" + std::string(120, 'e');
+    std::filesystem::create_directories(deep);
+    std::vector<std::string> dropped{folder.File("%odd=name.avi "), folder.File("line\nbreak.avi"),
+                                     folder.File("caf\xE9 & co.avi"), deep + "/long.avi"};
+    for (int i = 0; i < 8; ++i) dropped.push_back(folder.File("clip" + std::to_string(i) + ".avi"));
+    for (const std::string& path : dropped) WriteWholeFile(path, "");
+    f.OnDropFiles(dropped);
+    const std::vector<std::string> ten(dropped.begin(), dropped.begin() + 10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.GetSession().RecentFiles() == ten; }, 3000));
+    // Opened again: on top, not twice; an address as it is.
+    f.OpenPath(dropped[2]);
+    f.OpenPath("http://127.0.0.1/a&b");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.GetSession().RecentFiles().front() == "http://127.0.0.1/a&b"; }, 3000));
+    const std::vector<std::string> recent = f.GetSession().RecentFiles();
+    EXPECT_EQ(std::vector<std::string>(recent.begin(), recent.begin() + 4),
+              std::vector<std::string>({"http://127.0.0.1/a&b", dropped[2], dropped[0], dropped[1]}));
+    EXPECT_EQ(recent.size(), 10u);
+    const QStringList shown = RecentEntries(f);
+    ASSERT_EQ(shown.size(), 10 + 1);
+    EXPECT_EQ(shown[0], "&1 http://127.0.0.1/a&&b");
+    EXPECT_EQ(shown[1], QString::fromLatin1("&2 caf\xE9 && co.avi"));
+    EXPECT_EQ(shown[3], QString::fromUtf8("&4 line\u240Abreak.avi"));
+    EXPECT_EQ(shown[9], "1&0 clip4.avi");
+    EXPECT_EQ(shown[10], "&Clear List");
+
+    // A file that has gone: told, taken off, nothing opened.
+    std::filesystem::remove(dropped[0]);
+    statuses.clear();
+    f.GetAction(ID_FILE_MRU_FILE1 + 2)->trigger();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].contains("no longer there"));
+    EXPECT_EQ(f.GetSession().RecentFiles().size(), 9u);
+    EXPECT_TRUE(statuses.isEmpty());
+    // One still there opens again.
+    f.GetAction(ID_FILE_MRU_FILE1 + 1)->trigger();
+    EXPECT_TRUE(WaitForStatus("Engine not found!"));
+    EXPECT_EQ(f.GetSession().Clip(), dropped[2]);
+
+    f.GetAction(ID_FILE_MRU_CLEAR)->trigger();
+    EXPECT_TRUE(f.GetSession().RecentFiles().empty());
+    EXPECT_EQ(RecentEntries(f), QStringList({"&Clear List"}));
+    EXPECT_FALSE(f.GetAction(ID_FILE_MRU_CLEAR)->isEnabled());
+    // The other sections are as they were.
+    const std::string after = ReadWholeFile(ini);
+    EXPECT_NE(after.find("[TALENO]\nbMPlayerPathName=true\n"), std::string::npos);
+    EXPECT_NE(after.find("[Other]\nkept=1\n"), std::string::npos);
 }
 
 // The shortcut text an item shows as the key sequence Qt reads.
