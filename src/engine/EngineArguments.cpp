@@ -126,6 +126,16 @@ std::vector<std::string> SplitOptions(std::string_view options) {
     return words;
 }
 
+std::string SpeedText(double speed) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", speed);
+    std::string shown = text;
+    // "1.50" reads "1.5", "2.00" reads "2".
+    while (shown.ends_with('0')) shown.pop_back();
+    if (shown.ends_with('.')) shown.pop_back();
+    return shown;
+}
+
 std::vector<std::string> EngineArguments(const SettingsRecord& settings, const EngineLaunch& launch) {
     std::vector<std::string> args{launch.enginePath};
     const auto add = [&args](const std::string& piece) {
@@ -154,6 +164,9 @@ std::vector<std::string> EngineArguments(const SettingsRecord& settings, const E
         if (value != 0) {
             add(option + std::to_string(value));
         }
+    }
+    if (launch.speed != 1.0) {
+        add("-af-add scaletempo -speed " + SpeedText(launch.speed));
     }
     // The decoder uses every processor, unless the user said otherwise in the
     // additional parameters (which come last and would win anyway).

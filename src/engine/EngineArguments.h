@@ -58,7 +58,13 @@ struct EngineLaunch {
     // How many threads the engine decodes with (-lavdopts threads=N); none
     // asked for when 0. The controller gives DecodeThreads().
     int decodeThreads = 0;
+    // The playback speed; other than 1, the engine starts at it with its
+    // tempo filter, which keeps the pitch (-af-add scaletempo -speed X).
+    double speed = 1.0;
 };
+
+// A speed as the engine reads it: at most two decimals ("1.5", "0.25").
+std::string SpeedText(double speed);
 
 // The processors this process may run on, as the engine's decoding threads:
 // 1 to kMaxDecodeThreads (the engine refuses 0 and more than 16).
@@ -69,8 +75,9 @@ int DecodeThreads();
 // -slave, -identify, -colorkey; -double or -nodouble; -autosub with -font, or
 // -noautosub; -subcp for a code page; -ss for a start offset; the video and
 // audio drivers; -brightness, -contrast, -hue, -saturation where not 0;
-// -lavdopts threads=N for launch.decodeThreads, unless the user's options set
-// the threads; the user's options, split with SplitOptions; the media path. The engine and
+// -af-add scaletempo and -speed for a speed other than 1; -lavdopts
+// threads=N for launch.decodeThreads, unless the user's options set the
+// threads; the user's options, split with SplitOptions; the media path. The engine and
 // media paths are one argument each whatever they hold. A media path
 // beginning with "-" is passed as "./" followed by the path: the engine
 // would read "-x.avi" as an option, and "--" does not help for a file named

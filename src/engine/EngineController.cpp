@@ -74,6 +74,8 @@ void CEngineController::Start(const EngineLaunch& next) {
     launch = next;
     launch.subtitleFace = subtitleFace;
     launch.decodeThreads = DecodeThreads();
+    launch.speed = speed;
+    tempoFilter = speed != 1.0;
     arguments = EngineArguments(settings, launch);
     if (quitTries > 0) {
         // The last engine is still being stopped: this start follows once it
@@ -497,6 +499,26 @@ void CEngineController::Pause(int pause) {
     if (SendCommand(volumePending ? text : "pause")) {
         volumePending = false;
         state = ENGINE_PLAYING;
+    }
+}
+
+void CEngineController::SetSpeed(double newSpeed) {
+    speed = newSpeed;
+    if (state != ENGINE_PLAYING && state != ENGINE_PAUSED) {
+        return;
+    }
+    // A command resumes a paused engine unless told otherwise; "pausing_keep"
+    // would not do after a frame step, which it repeats.
+    const std::string prefix = state == ENGINE_PAUSED ? "pausing_keep_force " : "";
+    if (!tempoFilter) {
+        tempoFilter = SendCommand(prefix + "af_add scaletempo");
+    }
+    SendCommand(prefix + "speed_set " + SpeedText(speed));
+}
+
+void CEngineController::FrameStep() {
+    if (state == ENGINE_PAUSED) {
+        SendCommand("frame_step");
     }
 }
 

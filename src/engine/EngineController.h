@@ -103,6 +103,14 @@ public:
     int GetVolume() const { return volume; }
     void SeekAbsolute(unsigned seconds);
     void SeekRelative(int seconds);
+    // The playback speed, kept for the next start like the volume. While a
+    // clip plays or is paused it changes at once: the engine's tempo filter,
+    // which keeps the pitch, is added the first time, and a paused clip
+    // stays paused ("pausing_keep_force").
+    void SetSpeed(double newSpeed);
+    double GetSpeed() const { return speed; }
+    // One frame forward, only while paused; the engine stays paused.
+    void FrameStep();
 
     // --- media information -----------------------------------------------
     // What the engine has announced about the current clip.
@@ -214,6 +222,10 @@ private:
 
     int volume = 100;
     bool volumePending = false;
+    double speed = 1.0;
+    // The running engine has its tempo filter (started at a speed other
+    // than 1, or added since).
+    bool tempoFilter = false;
 };
 
 }  // namespace taleno

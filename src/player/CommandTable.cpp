@@ -128,6 +128,15 @@ std::span<const CommandRow> CommandTable() {
         {ID_PLAY_REPEAT, "&Repeat", "", {}, kCheck, "Repeat\nRepeat", [](F& f) { f.session.SetRepeat(!f.session.Repeat()); },
          [](const F& f) { return f.session.Repeat(); }},
 
+        {ID_PLAY_SPEED_SLOWER, "&Slower", "[", {Qt::Key_BracketLeft}, kPlain, "Play slower, keeping the pitch",
+         [](F& f) { f.OnSpeed(-1); }, nullptr},
+        {ID_PLAY_SPEED_FASTER, "&Faster", "]", {Qt::Key_BracketRight}, kPlain, "Play faster, keeping the pitch",
+         [](F& f) { f.OnSpeed(1); }, nullptr},
+        {ID_PLAY_SPEED_NORMAL, "&Normal Speed", "Backspace", {Qt::Key_Backspace}, kPlain, "Play at normal speed",
+         [](F& f) { f.OnSpeed(0); }, nullptr},
+        {ID_PLAY_FRAMESTEP, "&Frame Step", "E", {Qt::Key_E}, kPlain, "Pause, or show the next frame while paused",
+         [](F& f) { f.OnFrameStep(); }, nullptr},
+
         // Options and Help
         {ID_OPTIONS_PREFERENCES, "&Preferences", "", {}, kPlain, "Show Preferences Dialog",
          [](F& f) { f.OnPreferences(); }, nullptr},
@@ -198,6 +207,11 @@ constexpr MenuEntry kAfterPlaybackEntries[] = {
 };
 constexpr MenuLayout kAfterPlaybackMenu{"After Playback", kAfterPlaybackEntries};
 
+constexpr MenuEntry kSpeedEntries[] = {
+    Item(ID_PLAY_SPEED_SLOWER), Item(ID_PLAY_SPEED_FASTER), Item(ID_PLAY_SPEED_NORMAL),
+};
+constexpr MenuLayout kSpeedMenu{"Spee&d", kSpeedEntries};
+
 constexpr MenuEntry kPlayEntries[] = {
     Item(ID_PLAY_PLAY), Item(ID_PLAY_PAUSE), Item(ID_PLAY_STOP), kSeparator,
     Item(ID_PLAY_PREVIOUS), Item(ID_PLAY_NEXT), kSeparator,
@@ -205,7 +219,8 @@ constexpr MenuEntry kPlayEntries[] = {
     Item(ID_PLAY_REWIND1MINUTE), Item(ID_PLAY_FORWARD10MINUTES), Item(ID_PLAY_REWIND10MINUTES), kSeparator,
     Item(ID_PLAY_GOTO), kSeparator,
     Submenu(kVolumeMenu), Submenu(kAfterPlaybackMenu), kSeparator,
-    Item(ID_PLAY_REPEAT),
+    Item(ID_PLAY_REPEAT), kSeparator,
+    Submenu(kSpeedMenu), Item(ID_PLAY_FRAMESTEP),
 };
 
 constexpr MenuEntry kOptionsEntries[] = {Item(ID_OPTIONS_PREFERENCES)};

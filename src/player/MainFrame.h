@@ -172,6 +172,11 @@ private:
     void KeepPlaylistBelow();
     void ToggleKeepAspectRatio();
     void OnUserCommand(int index);
+    // Slower (-1), faster (1) or normal (0); the speed shows in the status
+    // panel while it is not normal.
+    void OnSpeed(int direction);
+    // Frame Step: pauses a playing clip, steps a paused one.
+    void OnFrameStep();
 
     // --- playback -------------------------------------------------------
     // The display after the engine stopped: timers, the stopped size, the

@@ -213,6 +213,25 @@ void CMainFrame::ResetAfterStop() {
     SetStatusText(QStringLiteral("Stopped"));
 }
 
+void CMainFrame::OnSpeed(int direction) {
+    if (direction == 0) {
+        session.ResetSpeed();
+    } else {
+        session.StepSpeed(direction);
+    }
+    const double speed = session.Speed();
+    statusPanel->SetSpeedText(speed == 1.0 ? QString()
+                                           : QString::fromStdString(SpeedText(speed)) + QChar(0x00D7));  // "×"
+}
+
+void CMainFrame::OnFrameStep() {
+    if (session.State() == ENGINE_PLAYING) {
+        TogglePause();
+    } else {
+        session.FrameStep();
+    }
+}
+
 void CMainFrame::TogglePause() {
     const EngineState before = session.State();
     session.TogglePause();

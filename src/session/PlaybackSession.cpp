@@ -121,6 +121,23 @@ void CPlaybackSession::OpenFiles(const std::vector<std::string>& paths) {
     RememberOpened(paths);
 }
 
+void CPlaybackSession::StepSpeed(int direction) {
+    static constexpr std::array<double, 9> kSpeeds{0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
+    // The step after the first speed at or beyond the present one.
+    const double now = engine.GetSpeed();
+    if (direction > 0) {
+        const auto next = std::upper_bound(kSpeeds.begin(), kSpeeds.end(), now);
+        if (next != kSpeeds.end()) engine.SetSpeed(*next);
+    } else {
+        const auto next = std::lower_bound(kSpeeds.begin(), kSpeeds.end(), now);
+        if (next != kSpeeds.begin()) engine.SetSpeed(*(next - 1));
+    }
+}
+
+void CPlaybackSession::ResetSpeed() { engine.SetSpeed(1.0); }
+
+void CPlaybackSession::FrameStep() { engine.FrameStep(); }
+
 void CPlaybackSession::RememberOpened(std::vector<std::string> paths) {
     // Writing the settings file waits for the event loop: it must not delay
     // an engine starting now, nor the window.

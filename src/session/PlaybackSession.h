@@ -92,6 +92,12 @@ public:
     void Mute();
     // 0 to 100; sent at once while playing, otherwise at the next start.
     void SetVolume(int volume);
+    // Slower and faster in steps from 0.25 to 4 times (direction -1 or 1),
+    // and back to normal; the speed holds for the clips that follow.
+    void StepSpeed(int direction);
+    void ResetSpeed();
+    // One frame forward while paused.
+    void FrameStep();
     // A slave command of the user's (F1 to F8), as typed.
     void SendUserCommand(const std::string& command);
     void SetRepeat(bool on) { repeat = on; }
@@ -108,6 +114,7 @@ public:
     // The clip played or last played; "" after Close.
     const std::string& Clip() const { return currentClip; }
     int Volume() const { return engine.GetVolume(); }
+    double Speed() const { return engine.GetSpeed(); }
     bool Repeat() const { return repeat; }
     AfterPlayback AfterPlaybackAction() const { return afterPlayback; }
     // The picture size (0..9999) and the video bit rate of the clip.

@@ -67,6 +67,9 @@ CStatusPanel::CStatusPanel(QWidget* parent)
     RegisterStatusImages();
     infoTimer.setInterval(kInfoPeriodMs);
     connect(&infoTimer, &QTimer::timeout, this, &CStatusPanel::ShowNextInfoLine);
+    noteTimer.setSingleShot(true);
+    noteTimer.setInterval(kNoteMs);
+    connect(&noteTimer, &QTimer::timeout, this, &CStatusPanel::ShowStatus);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     statusLabel->SetEndEllipsis(true);
@@ -79,7 +82,29 @@ QSize CStatusPanel::sizeHint() const {
     return DialogUnitsToPixels(QSize(kTemplateWidthUnits, kTemplateHeightUnits), DialogFont());
 }
 
-void CStatusPanel::SetStatusText(const QString& text) { statusLabel->SetText(text); }
+void CStatusPanel::SetStatusText(const QString& text) {
+    statusText = text;
+    ShowStatus();
+}
+
+void CStatusPanel::SetSpeedText(const QString& text) {
+    speedText = text;
+    ShowStatus();
+}
+
+void CStatusPanel::ShowNote(const QString& text) {
+    noteText = text;
+    noteTimer.start();
+    ShowStatus();
+}
+
+void CStatusPanel::ShowStatus() {
+    if (noteTimer.isActive()) {
+        statusLabel->SetText(noteText);
+    } else {
+        statusLabel->SetText(speedText.isEmpty() ? statusText : speedText + QStringLiteral("  ") + statusText);
+    }
+}
 
 void CStatusPanel::SetStatusIcon(int state) {
     int resourceId = kIconBlank;

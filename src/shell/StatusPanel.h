@@ -36,6 +36,8 @@ public:
     static constexpr int kTemplateHeightUnits = 15;
     static constexpr int kInfoPeriodMs = 8000;
     static constexpr int kInfoLineCount = 5;
+    // How long a note stands in place of the status text.
+    static constexpr int kNoteMs = 3000;
 
     static constexpr int kIconNoAudio = 166;
     static constexpr int kIconStereoLeft = 167;
@@ -50,6 +52,12 @@ public:
     explicit CStatusPanel(QWidget* parent = nullptr);
 
     void SetStatusText(const QString& text);
+    // A mark before the status text while it is not empty (the playback
+    // speed, "1.5×"); it stays through status changes and ResetPanel.
+    void SetSpeedText(const QString& text);
+    // A note in place of the status text for kNoteMs (the subtitle delay, a
+    // screenshot's file); a later note replaces it.
+    void ShowNote(const QString& text);
     // 1 playing, 2 paused, 3 stopped, 4 failed to start; anything else blank.
     void SetStatusIcon(int state);
     // -1 unknown, 0 no audio, 1 mono, 2 stereo; other values count as -1.
@@ -76,6 +84,9 @@ private:
 
     // One tick of the information rotation: the next line.
     void ShowNextInfoLine();
+    // The status label: the note while one stands, else the speed mark and
+    // the status text.
+    void ShowStatus();
     QString StatusText() const;
     QString TimeText() const;
     QString InfoText(int index) const;
@@ -100,6 +111,10 @@ private:
     std::array<QString, kInfoLineCount> infoTexts;
     int infoIndex = 0;
     QTimer infoTimer;
+    QString statusText;
+    QString speedText;
+    QString noteText;
+    QTimer noteTimer;
 };
 
 }  // namespace taleno

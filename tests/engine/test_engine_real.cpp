@@ -29,6 +29,11 @@ protected:
             "-metadata artist='Some Artist' '" +
             folder->File("clip.avi") + "'";
         clipsReady = std::system(video.c_str()) == 0;
+        const std::string slow =
+            "ffmpeg -y -loglevel error -f lavfi -i testsrc=size=176x144:rate=5 -f lavfi -i sine -t 20 "
+            "-c:v mpeg4 -c:a libmp3lame '" +
+            folder->File("slow.avi") + "'";
+        clipsReady = clipsReady && std::system(slow.c_str()) == 0;
         // Tags as the engine prints them for other containers: MP4 and FLAC
         // through its libavformat reader, MP3 with an ID3v1 tag through its own.
         for (const auto& [name, codec] :
@@ -133,6 +138,57 @@ TEST_F(RealEngineTest, TimeAdvancesPausesSeeksAndTheEndFinishes) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.Has("EngineFinished"); }, 8000));
     EXPECT_EQ(engine.GetState(), ENGINE_STOPPED);
     EXPECT_FALSE(recorder.Has("EngineStopped"));
+}
+
+// The engine's answer to a property request, as it printed it last.
+std::string Answer(CEngineController& engine, EngineEvents& recorder, const std::string& property) {
+    recorder.logged.clear();
+    // A paused engine would resume on a plain command, and "pausing_keep"
+    // after a frame step steps again: "pausing_keep_force" keeps it still.
+    const bool paused = engine.GetState() == ENGINE_PAUSED;
+    engine.SendCommand((paused ? "pausing_keep_force get_property " : "get_property ") + property);
+    const std::string key = "ANS_" + property + "=";
+    std::string answer;
+    (void)QTest::qWaitFor(
+        [&] {
+            for (const std::string& line : recorder.logged) {
+                if (line.starts_with(key)) answer = line.substr(key.size());
+            }
+            return !answer.empty();
+        },
+        3000);
+    return answer;
+}
+
+TEST_F(RealEngineTest, SpeedHoldsAcrossStartsAndStepsKeepAPausedClipPaused) {
+    settings.bEnableLogging = true;
+    engine.SetSettings(settings);
+    engine.SetSpeed(2.0);  // the next start runs at it, with the tempo filter
+    Play("slow.avi");
+    ASSERT_EQ(engine.GetState(), ENGINE_PLAYING);
+    EXPECT_EQ(Answer(engine, recorder, "speed"), "2.000000");
+    engine.Pause(1);
+    engine.SetSpeed(4.0);
+    EXPECT_EQ(Answer(engine, recorder, "speed"), "4.000000");
+    // Five frames a second: ten steps are two seconds (each plays its frame's
+    // fifth of a second at the speed, then pauses again).
+    const auto seconds = [&] {
+        engine.SendCommand("pausing_keep_force get_time_pos");
+        QTest::qWait(300);
+        return engine.GetMediaInfo().timePosition;
+    };
+    const int before = seconds();
+    for (int i = 0; i < 10; ++i) {
+        engine.FrameStep();
+        QTest::qWait(150);
+    }
+    EXPECT_EQ(Answer(engine, recorder, "pause"), "yes");
+    EXPECT_EQ(seconds() - before, 2);
+    EXPECT_EQ(engine.GetState(), ENGINE_PAUSED);
+    engine.Pause(0);
+    engine.SetSpeed(1.0);
+    EXPECT_EQ(Answer(engine, recorder, "speed"), "1.000000");
+    EXPECT_EQ(Answer(engine, recorder, "pause"), "no");
 }
 
 }  // namespace

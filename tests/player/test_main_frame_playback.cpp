@@ -115,8 +115,16 @@ TEST_F(FrameTest, SeeksGoToOpenUrlDropsAndTheWheelReachTheSession) {
     }
     Send(ID_PLAY_PAUSE);
     Send(ID_PLAY_GOTO);  // paused: no seek
+    // Paused, the clip steps a frame and changes speed without resuming; the
+    // speed stays in sight while it is not normal.
+    for (int id : {ID_PLAY_FRAMESTEP, ID_PLAY_SPEED_FASTER, ID_PLAY_SPEED_FASTER}) Send(id);
+    EXPECT_EQ(f.Panel().StatusText(), QString::fromUtf8("1.5\u00D7  Paused"));
+    Send(ID_PLAY_SPEED_NORMAL);
+    EXPECT_EQ(f.Panel().StatusText(), "Paused");
     EXPECT_EQ(ReceivedBy(clip),
-              Lines({"volume 100 1", "seek 10 0", "seek 4999 2", "seek 3 2", "seek 5400 2", "pause"}));
+              Lines({"volume 100 1", "seek 10 0", "seek 4999 2", "seek 3 2", "seek 5400 2", "pause", "frame_step",
+                     "pausing_keep_force af_add scaletempo", "pausing_keep_force speed_set 1.25",
+                     "pausing_keep_force speed_set 1.5", "pausing_keep_force speed_set 1"}));
 
     typed = {" http://h/a b.mp3 "};  // the address as typed
     f.OnCommand(ID_FILE_OPENURL);
