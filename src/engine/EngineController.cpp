@@ -222,8 +222,10 @@ void CEngineController::OnEngineEvent(int code) {
         positionTimer.start();
         exitCheckTimer.start();
         state = ENGINE_PLAYING;
+        RequestCurrentTracks();
         emit EnginePlaying();
         break;
+    case ENGINE_EVENT_SCREENSHOT: emit EngineScreenshot(); break;
     case ENGINE_EVENT_EXITING:
     case ENGINE_EVENT_INTERRUPTED:
     case -5:  // the process ended while starting
@@ -502,18 +504,69 @@ void CEngineController::Pause(int pause) {
     }
 }
 
+bool CEngineController::SendKeepingPause(const std::string& text) {
+    if (state != ENGINE_PLAYING && state != ENGINE_PAUSED) {
+        return false;
+    }
+    // A command resumes a paused engine unless told otherwise; "pausing_keep"
+    // would not do after a frame step, which it repeats.
+    return SendCommand(state == ENGINE_PAUSED ? "pausing_keep_force " + text : text);
+}
+
+void CEngineController::RequestCurrentTracks() {
+    ClipTracks& tracks = parser.Tracks();
+    // A single audio track is the one playing; with more, or with subtitle
+    // tracks, the engine says which it chose.
+    if (tracks.audio.size() == 1) {
+        tracks.audioId = tracks.audio.front().id;
+    } else if (tracks.audio.size() > 1) {
+        SendCommand("get_property switch_audio");
+    }
+    if (!tracks.subtitles.empty()) {
+        SendCommand("get_property sub_demux");
+    }
+}
+
 void CEngineController::SetSpeed(double newSpeed) {
     speed = newSpeed;
     if (state != ENGINE_PLAYING && state != ENGINE_PAUSED) {
         return;
     }
-    // A command resumes a paused engine unless told otherwise; "pausing_keep"
-    // would not do after a frame step, which it repeats.
-    const std::string prefix = state == ENGINE_PAUSED ? "pausing_keep_force " : "";
     if (!tempoFilter) {
-        tempoFilter = SendCommand(prefix + "af_add scaletempo");
+        tempoFilter = SendKeepingPause("af_add scaletempo");
     }
-    SendCommand(prefix + "speed_set " + SpeedText(speed));
+    SendKeepingPause("speed_set " + SpeedText(speed));
+}
+
+bool CEngineController::SelectAudioTrack(int id) {
+    if (!SendKeepingPause("switch_audio " + std::to_string(id))) return false;
+    parser.Tracks().audioId = id;
+    return true;
+}
+
+bool CEngineController::SelectSubtitleTrack(int id) {
+    if (!SendKeepingPause("sub_demux " + std::to_string(id))) return false;
+    parser.Tracks().subtitleId = id;
+    parser.Tracks().subtitleFileId = -1;
+    return true;
+}
+
+bool CEngineController::SelectSubtitleFile(int id) {
+    if (!SendKeepingPause("sub_file " + std::to_string(id))) return false;
+    parser.Tracks().subtitleFileId = id;
+    parser.Tracks().subtitleId = -1;
+    return true;
+}
+
+bool CEngineController::SubtitlesOff() {
+    if (!SendKeepingPause("sub_select -1")) return false;
+    parser.Tracks().subtitleId = -1;
+    parser.Tracks().subtitleFileId = -1;
+    return true;
+}
+
+bool CEngineController::SeekChapter(int index) {
+    return state == ENGINE_PLAYING && SendCommand("seek_chapter " + std::to_string(index) + " 1");
 }
 
 void CEngineController::FrameStep() {

@@ -111,6 +111,15 @@ public:
     double GetSpeed() const { return speed; }
     // One frame forward, only while paused; the engine stays paused.
     void FrameStep();
+    // The audio track, the clip's subtitle track or subtitle file shown
+    // (ids as in MediaInfo's tracks), or no subtitles; while playing or
+    // paused (a paused clip stays paused). True when the engine was told.
+    bool SelectAudioTrack(int id);
+    bool SelectSubtitleTrack(int id);
+    bool SelectSubtitleFile(int id);
+    bool SubtitlesOff();
+    // To the start of the chapter (0 the first), only while playing.
+    bool SeekChapter(int index);
 
     // --- media information -----------------------------------------------
     // What the engine has announced about the current clip.
@@ -127,6 +136,8 @@ public:
     bool ReachedEndOfClip() const { return endOfClip; }
 
 signals:
+    // The engine saved a screenshot (its "*** screenshot" line).
+    void EngineScreenshot();
     // Each is emitted after the state has changed. The main window takes
     // them queued, so it answers once the call that caused them returned.
     void EngineStarting();  // engine process created
@@ -177,6 +188,11 @@ private:
     // SendCommand's hand-over, also to an engine being stopped, waiting up
     // to waitMs for the writer to be done with the command before.
     bool HandOver(const std::string& text, int waitMs);
+    // A command to a playing or paused engine that leaves a paused one
+    // paused; false in any other state or when it was not handed over.
+    bool SendKeepingPause(const std::string& text);
+    // Asks which tracks play, where the clip offers a choice.
+    void RequestCurrentTracks();
 
     EngineState state = ENGINE_STOPPED;
     SettingsRecord settings;

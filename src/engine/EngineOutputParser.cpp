@@ -1,5 +1,7 @@
 #include "engine/EngineOutputParser.h"
 
+#include "engine/TrackLines.h"
+
 #include <locale.h>
 #include <stdlib.h>
 
@@ -159,6 +161,9 @@ std::optional<float> ScanDecimal(std::string_view text) {
 void CEngineOutputParser::ResetMediaInfo() { info = MediaInfo{}; }
 
 int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
+    if (const auto added = ParseTrackLine(line, info.tracks)) {
+        return *added == TrackLine::Screenshot ? ENGINE_EVENT_SCREENSHOT : ENGINE_EVENT_NONE;
+    }
     for (const Rule& rule : kRules) {
         if (!Matches(line, rule)) {
             continue;

@@ -15,6 +15,7 @@ constexpr int ENGINE_EVENT_NONE = 0;
 constexpr int ENGINE_EVENT_STARTING = 1;      // a line containing "Starting"
 constexpr int ENGINE_EVENT_EXITING = -1;      // a line containing "Exiting"
 constexpr int ENGINE_EVENT_INTERRUPTED = -2;  // a line containing "interrupted"
+constexpr int ENGINE_EVENT_SCREENSHOT = 2;    // "*** screenshot '...' ***"
 
 // Whether the line is the engine's word that the clip played to its end
 // ("Exiting... (End of file)", or "ID_EXIT=EOF" under -identify), as opposed
@@ -27,12 +28,16 @@ public:
     // its own per-run fields (command channel, poll bookkeeping) itself.
     void ResetMediaInfo();
 
-    // Applies the first rule whose key occurs in the line. While the engine is
-    // not starting, only time position answers are read. Returns the event
+    // Reads a line about tracks, chapters or a screenshot (TrackLines.h), in
+    // any state; otherwise applies the first rule whose key occurs in the
+    // line. While the engine is not starting, only time position answers are
+    // read. Returns the event
     // code for the controller, ENGINE_EVENT_NONE when the line carries none.
     int ParseLine(const std::string& line, EngineState state);
 
     const MediaInfo& GetMediaInfo() const { return info; }
+    // The tracks, for the controller to note what it switched to.
+    ClipTracks& Tracks() { return info.tracks; }
 
     // The picture size as announced, limited to 0..9999 so that window
     // sizing never sees a negative or absurd size.

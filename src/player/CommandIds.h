@@ -58,6 +58,13 @@ enum CommandId : int {
     ID_PLAY_SPEED_FASTER = 32862,
     ID_PLAY_SPEED_NORMAL = 32863,
     ID_PLAY_FRAMESTEP = 32864,
+    // Play > Audio Track, Subtitles and Chapters: the fixed items (the
+    // tracks and chapters themselves are listed as the menus open).
+    ID_AUDIO_NEXTTRACK = 32865,
+    ID_SUBTITLES_OFF = 32866,
+    ID_SUBTITLES_NEXT = 32867,
+    ID_CHAPTER_PREVIOUS = 32868,
+    ID_CHAPTER_NEXT = 32869,
 
     // Options and Help
     ID_OPTIONS_PREFERENCES = 32802,

@@ -137,6 +137,17 @@ std::span<const CommandRow> CommandTable() {
         {ID_PLAY_FRAMESTEP, "&Frame Step", "E", {Qt::Key_E}, kPlain, "Pause, or show the next frame while paused",
          [](F& f) { f.OnFrameStep(); }, nullptr},
 
+        {ID_AUDIO_NEXTTRACK, "&Next Audio Track", "B", {Qt::Key_B}, kPlain, "Play the clip's next audio track",
+         [](F& f) { f.session.NextAudioTrack(); }, nullptr},
+        {ID_SUBTITLES_OFF, "&Off", "", {}, kCheck, "Show no subtitles", [](F& f) { f.session.SubtitlesOff(); },
+         [](const F& f) { return f.session.Tracks().subtitleId < 0 && f.session.Tracks().subtitleFileId < 0; }},
+        {ID_SUBTITLES_NEXT, "&Next Subtitles", "V", {Qt::Key_V}, kPlain,
+         "Show the next subtitles, or none after the last", [](F& f) { f.session.NextSubtitles(); }, nullptr},
+        {ID_CHAPTER_PREVIOUS, "&Previous Chapter", "PgUp", {Qt::Key_PageUp}, kPlain,
+         "To the start of this chapter, or of the one before", [](F& f) { f.session.PreviousChapter(); }, nullptr},
+        {ID_CHAPTER_NEXT, "&Next Chapter", "PgDn", {Qt::Key_PageDown}, kPlain, "To the start of the next chapter",
+         [](F& f) { f.session.NextChapter(); }, nullptr},
+
         // Options and Help
         {ID_OPTIONS_PREFERENCES, "&Preferences", "", {}, kPlain, "Show Preferences Dialog",
          [](F& f) { f.OnPreferences(); }, nullptr},
@@ -212,6 +223,15 @@ constexpr MenuEntry kSpeedEntries[] = {
 };
 constexpr MenuLayout kSpeedMenu{"Spee&d", kSpeedEntries};
 
+constexpr MenuEntry kAudioTrackEntries[] = {Item(ID_AUDIO_NEXTTRACK)};
+constexpr MenuLayout kAudioTrackMenu{"Audio &Track", kAudioTrackEntries, MenuList::AudioTracks};
+
+constexpr MenuEntry kSubtitlesEntries[] = {Item(ID_SUBTITLES_OFF), Item(ID_SUBTITLES_NEXT)};
+constexpr MenuLayout kSubtitlesMenu{"S&ubtitles", kSubtitlesEntries, MenuList::Subtitles};
+
+constexpr MenuEntry kChaptersEntries[] = {Item(ID_CHAPTER_PREVIOUS), Item(ID_CHAPTER_NEXT)};
+constexpr MenuLayout kChaptersMenu{"&Chapters", kChaptersEntries, MenuList::Chapters};
+
 constexpr MenuEntry kPlayEntries[] = {
     Item(ID_PLAY_PLAY), Item(ID_PLAY_PAUSE), Item(ID_PLAY_STOP), kSeparator,
     Item(ID_PLAY_PREVIOUS), Item(ID_PLAY_NEXT), kSeparator,
@@ -220,7 +240,8 @@ constexpr MenuEntry kPlayEntries[] = {
     Item(ID_PLAY_GOTO), kSeparator,
     Submenu(kVolumeMenu), Submenu(kAfterPlaybackMenu), kSeparator,
     Item(ID_PLAY_REPEAT), kSeparator,
-    Submenu(kSpeedMenu), Item(ID_PLAY_FRAMESTEP),
+    Submenu(kSpeedMenu), Item(ID_PLAY_FRAMESTEP), kSeparator,
+    Submenu(kAudioTrackMenu), Submenu(kSubtitlesMenu), Submenu(kChaptersMenu),
 };
 
 constexpr MenuEntry kOptionsEntries[] = {Item(ID_OPTIONS_PREFERENCES)};

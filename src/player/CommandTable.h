@@ -40,9 +40,15 @@ struct MenuEntry {
     const MenuLayout* submenu;
 };
 
+// What a menu lists besides its fixed entries, filled in as it opens: the
+// clip's audio tracks and subtitles (before the entries) or its chapters
+// (after them).
+enum class MenuList { None, AudioTracks, Subtitles, Chapters };
+
 struct MenuLayout {
     const char* title;
     std::span<const MenuEntry> entries;
+    MenuList list = MenuList::None;
 };
 
 // Every command of the main window, in the order of the menus.

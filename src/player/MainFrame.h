@@ -150,6 +150,9 @@ private:
     // so and the entry goes).
     void UpdateRecentMenu();
     void OnRecentFile(int index);
+    // A menu's list of tracks or chapters, made afresh as it opens: an item
+    // for each, the present one marked, enabled while the clip plays.
+    void FillMenuList(QMenu* menu, MenuList list);
     void OnGoTo();
     void OnAbout();
     // Options > Preferences: the sheet over every setting from its holder;
@@ -306,6 +309,7 @@ private:
     std::vector<QAction*> contextActions;  // the view's context menu
     std::vector<QAction*> keyActions;      // the shortcuts
     std::vector<QMenu*> menus;
+    std::map<QMenu*, std::vector<QAction*>> listActions;  // FillMenuList's items
     QMenu* contextMenu = nullptr;
 
     UrlOpener urlOpener;

@@ -200,6 +200,7 @@ void CMainFrame::OnUserCommand(int index) {
 // --- playback ---------------------------------------------------------------------
 
 void CMainFrame::ResetAfterStop() {
+    seekBar->SetMarks({});
     timeDisplayTimer.stop();
     seekBarTimer.stop();
     cacheFillTimer.stop();

@@ -141,6 +141,11 @@ void CMainFrame::OnClipStarting() {
 void CMainFrame::OnClipPlaying() {
     cacheFillTimer.stop();
     const MediaInfo& info = session.Info();
+    std::vector<double> marks;
+    for (const MediaChapter& chapter : info.tracks.chapters) {
+        if (info.length > 0) marks.push_back(static_cast<double>(chapter.startMs) / (1000.0 * info.length));
+    }
+    seekBar->SetMarks(std::move(marks));
 
     const EngineState state = session.State();
     if (state == ENGINE_PLAYING || state == ENGINE_PAUSED) {

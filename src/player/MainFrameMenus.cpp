@@ -5,6 +5,10 @@
 
 #include "player/CommandTable.h"
 
+#include "platform/DisplayText.h"
+#include "shell/TimeParts.h"
+#include "system/PathUtils.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
@@ -63,6 +67,9 @@ void CMainFrame::BuildMenus() {
     // Each menu sets the marks of its items before it opens.
     auto fill = [this](auto& self, QMenu* menu, const MenuLayout& layout) -> void {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        if (layout.list != MenuList::None) {
+            connect(menu, &QMenu::aboutToShow, this, [this, menu, list = layout.list] { FillMenuList(menu, list); });
+        }
         if (&layout == &RecentMenuLayout()) {
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentMenu);
             menu->setToolTipsVisible(true);  // each entry's whole path
@@ -134,6 +141,90 @@ void CMainFrame::UpdateCommandUI() {
     }
     for (QAction* action : contextActions) {
         update(action);
+    }
+}
+
+namespace {
+
+// "&3 ger - Commentary": the number (an accelerator up to 9), then what the
+// engine tells of the item; "&" in it is shown, not an accelerator.
+QString ListItemText(std::size_t index, const std::string& first, const std::string& second) {
+    QString text = index < 9 ? QStringLiteral("&%1").arg(index + 1) : QString::number(index + 1);
+    QString about = DisplayText(first);
+    if (!first.empty() && !second.empty()) about += QStringLiteral(" - ");
+    about += DisplayText(second);
+    about.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return about.isEmpty() ? text : text + QLatin1Char(' ') + about;
+}
+
+QString StartText(std::int64_t ms) {
+    const TimeParts t(static_cast<int>(std::min<std::int64_t>(ms / 1000, kMaxSeconds)));
+    return QStringLiteral("%1:%2:%3")
+        .arg(t.hours)
+        .arg(t.minutes, 2, 10, QLatin1Char('0'))
+        .arg(t.seconds, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+void CMainFrame::FillMenuList(QMenu* menu, MenuList list) {
+    std::vector<QAction*>& items = listActions[menu];
+    for (QAction* item : items) delete item;
+    items.clear();
+    const ClipTracks& tracks = session.Tracks();
+    const bool running = session.State() == ENGINE_PLAYING || session.State() == ENGINE_PAUSED;
+    // Before the fixed entries (tracks) or after them (chapters).
+    QAction* before = list == MenuList::Chapters ? nullptr : menu->actions().value(0);
+    const auto add = [&](const QString& text, bool current, std::function<void()> choose) {
+        auto* item = new QAction(text, menu);
+        item->setCheckable(true);
+        item->setChecked(current);
+        // A chapter is sought, which only a playing clip does.
+        item->setEnabled(list == MenuList::Chapters ? session.State() == ENGINE_PLAYING : running);
+        connect(item, &QAction::triggered, this, [this, choose = std::move(choose)] {
+            choose();
+            UpdateCommandUI();
+            emit PlaybackChanged();
+        });
+        menu->insertAction(before, item);
+        items.push_back(item);
+    };
+    const auto separate = [&] {
+        if (!items.empty()) items.push_back(menu->insertSeparator(before));
+    };
+    switch (list) {
+    case MenuList::AudioTracks:
+        for (std::size_t i = 0; i < tracks.audio.size(); ++i) {
+            const MediaTrack& t = tracks.audio[i];
+            add(ListItemText(i, t.language, t.name), t.id == tracks.audioId,
+                [this, id = t.id] { session.SelectAudioTrack(id); });
+        }
+        separate();
+        break;
+    case MenuList::Subtitles:
+        for (std::size_t i = 0; i < tracks.subtitles.size(); ++i) {
+            const MediaTrack& t = tracks.subtitles[i];
+            add(ListItemText(i, t.language, t.name), t.id == tracks.subtitleId,
+                [this, id = t.id] { session.SelectSubtitleTrack(id); });
+        }
+        for (std::size_t i = 0; i < tracks.subtitleFiles.size(); ++i) {
+            const MediaTrack& t = tracks.subtitleFiles[i];
+            add(ListItemText(tracks.subtitles.size() + i, PathGetFileName(t.name), ""), t.id == tracks.subtitleFileId,
+                [this, id = t.id] { session.SelectSubtitleFile(id); });
+        }
+        separate();
+        break;
+    case MenuList::Chapters: {
+        if (!tracks.chapters.empty()) items.push_back(menu->addSeparator());
+        const int current = session.CurrentChapter();
+        for (std::size_t i = 0; i < tracks.chapters.size(); ++i) {
+            const MediaChapter& c = tracks.chapters[i];
+            add(ListItemText(i, c.name, "") + QStringLiteral("\t") + StartText(c.startMs),
+                static_cast<int>(i) == current, [this, i] { session.SeekChapter(static_cast<int>(i)); });
+        }
+        break;
+    }
+    case MenuList::None: break;
     }
 }
 

@@ -138,6 +138,74 @@ void CPlaybackSession::ResetSpeed() { engine.SetSpeed(1.0); }
 
 void CPlaybackSession::FrameStep() { engine.FrameStep(); }
 
+void CPlaybackSession::SelectAudioTrack(int id) { engine.SelectAudioTrack(id); }
+
+void CPlaybackSession::NextAudioTrack() {
+    const std::vector<MediaTrack>& audio = Tracks().audio;
+    if (audio.size() < 2) {
+        return;
+    }
+    const auto now =
+        std::find_if(audio.begin(), audio.end(), [&](const MediaTrack& t) { return t.id == Tracks().audioId; });
+    const auto next = (now == audio.end() || now + 1 == audio.end()) ? audio.begin() : now + 1;
+    engine.SelectAudioTrack(next->id);
+}
+
+void CPlaybackSession::SelectSubtitleTrack(int id) { engine.SelectSubtitleTrack(id); }
+
+void CPlaybackSession::SelectSubtitleFile(int id) { engine.SelectSubtitleFile(id); }
+
+void CPlaybackSession::SubtitlesOff() { engine.SubtitlesOff(); }
+
+void CPlaybackSession::NextSubtitles() {
+    // The round: none, the clip's tracks, the files, none again.
+    const ClipTracks& tracks = Tracks();
+    std::vector<std::pair<bool, int>> round{{false, -1}};
+    for (const MediaTrack& track : tracks.subtitles) round.emplace_back(false, track.id);
+    for (const MediaTrack& file : tracks.subtitleFiles) round.emplace_back(true, file.id);
+    const std::pair<bool, int> now =
+        tracks.subtitleFileId >= 0 ? std::pair{true, tracks.subtitleFileId} : std::pair{false, tracks.subtitleId};
+    const auto at = std::find(round.begin(), round.end(), now);
+    const auto& [file, id] = (at == round.end() || at + 1 == round.end()) ? round.front() : *(at + 1);
+    if (id < 0) {
+        engine.SubtitlesOff();
+    } else if (file) {
+        engine.SelectSubtitleFile(id);
+    } else {
+        engine.SelectSubtitleTrack(id);
+    }
+}
+
+int CPlaybackSession::CurrentChapter() const {
+    const std::vector<MediaChapter>& chapters = Tracks().chapters;
+    // The shown time is the whole seconds reported plus one.
+    const std::int64_t ms = std::max(0, Info().timePosition - 1) * std::int64_t{1000};
+    int current = -1;
+    for (std::size_t i = 0; i < chapters.size() && chapters[i].startMs <= ms; ++i) current = static_cast<int>(i);
+    return current;
+}
+
+bool CPlaybackSession::SeekChapter(int index) {
+    const std::vector<MediaChapter>& chapters = Tracks().chapters;
+    if (index < 0 || static_cast<std::size_t>(index) >= chapters.size() || !engine.SeekChapter(index)) {
+        return false;
+    }
+    emit Seeked(static_cast<int>(chapters[static_cast<std::size_t>(index)].startMs / 1000));
+    return true;
+}
+
+void CPlaybackSession::NextChapter() { SeekChapter(CurrentChapter() + 1); }
+
+void CPlaybackSession::PreviousChapter() {
+    const int current = CurrentChapter();
+    if (current < 0) {
+        return;
+    }
+    const std::int64_t intoIt =
+        std::int64_t{Info().timePosition - 1} * 1000 - Tracks().chapters[static_cast<std::size_t>(current)].startMs;
+    SeekChapter(intoIt > kChapterRestartSeconds * 1000 || current == 0 ? current : current - 1);
+}
+
 void CPlaybackSession::RememberOpened(std::vector<std::string> paths) {
     // Writing the settings file waits for the event loop: it must not delay
     // an engine starting now, nor the window.

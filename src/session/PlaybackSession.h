@@ -98,6 +98,25 @@ public:
     void ResetSpeed();
     // One frame forward while paused.
     void FrameStep();
+    // The clip's tracks (ids as the engine numbers them), while playing or
+    // paused: the audio track; a subtitle track of the clip, a subtitle file
+    // loaded into it, or none. The Next ones go round the list, the
+    // subtitles through "none" too.
+    void SelectAudioTrack(int id);
+    void NextAudioTrack();
+    void SelectSubtitleTrack(int id);
+    void SelectSubtitleFile(int id);
+    void SubtitlesOff();
+    void NextSubtitles();
+    // Chapters, while playing: to the start of one (0 the first), the next,
+    // or the previous (the start of the present one when more than
+    // kChapterRestartSeconds of it have played). The jump goes out with
+    // Seeked. CurrentChapter is the one the position lies in, -1 for none.
+    static constexpr int kChapterRestartSeconds = 3;
+    bool SeekChapter(int index);
+    void NextChapter();
+    void PreviousChapter();
+    int CurrentChapter() const;
     // A slave command of the user's (F1 to F8), as typed.
     void SendUserCommand(const std::string& command);
     void SetRepeat(bool on) { repeat = on; }
@@ -115,6 +134,7 @@ public:
     const std::string& Clip() const { return currentClip; }
     int Volume() const { return engine.GetVolume(); }
     double Speed() const { return engine.GetSpeed(); }
+    const ClipTracks& Tracks() const { return engine.GetMediaInfo().tracks; }
     bool Repeat() const { return repeat; }
     AfterPlayback AfterPlaybackAction() const { return afterPlayback; }
     // The picture size (0..9999) and the video bit rate of the clip.

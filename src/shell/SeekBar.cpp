@@ -27,6 +27,8 @@ QSize CSeekBar::sizeHint() const {
     return DialogUnitsToPixels(QSize(kTemplateWidthUnits, kTemplateHeightUnits), DialogFont());
 }
 
+void CSeekBar::SetMarks(std::vector<double> fractions) { slider->SetMarks(std::move(fractions)); }
+
 void CSeekBar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     slider->setGeometry(0, 0, event->size().width(), kSliderHeight);

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 namespace taleno {
 
 class CSeekSlider;
@@ -20,6 +22,8 @@ public:
     void SetSeekPosition(int percent);
     // Disabling resets the slider to 0 and ends a drag.
     void SetSeekEnabled(bool flag);
+    // Chapter marks on the slider, as fractions of the clip's length.
+    void SetMarks(std::vector<double> fractions);
 
     CSeekSlider* GetSlider() const { return slider; }
 

@@ -29,6 +29,14 @@ void CSeekSlider::SetEnabled(bool flag) {
     update();
 }
 
+void CSeekSlider::SetMarks(std::vector<double> fractions) {
+    std::erase_if(fractions, [](double f) { return !(f >= 0.0 && f <= 1.0); });
+    if (fractions != marks) {
+        marks = std::move(fractions);
+        update();
+    }
+}
+
 QRect CSeekSlider::GetChannelRect() const { return FromEdges(1, 0, width() - 1, height()); }
 
 QRect CSeekSlider::GetThumbRect() const {
@@ -96,6 +104,14 @@ void CSeekSlider::paintEvent(QPaintEvent*) {
     }
     // The played part, from the channel's inner edge to the thumb.
     FillEdges(painter, 3, k.y() + 2, thumb.x(), k.y() + k.height() - 2, dark);
+    // The chapter marks: short lines at the top and bottom of the channel,
+    // where the thumb's grip stands when it is at the chapter's start.
+    const int travel = k.width() - thumbWidth - 4;
+    for (const double mark : marks) {
+        const int x = k.x() + 2 + thumbWidth / 2 + static_cast<int>(travel * mark);
+        FillEdges(painter, x, k.y() + 2, x + 1, k.y() + 5, highlight);
+        FillEdges(painter, x, k.y() + k.height() - 5, x + 1, k.y() + k.height() - 2, highlight);
+    }
 }
 
 }  // namespace taleno

@@ -6,6 +6,8 @@
 
 #include "shell/SkinnedSlider.h"
 
+#include <vector>
+
 namespace taleno {
 
 class CSeekSlider : public CSkinnedSlider {
@@ -18,6 +20,11 @@ public:
     void SetPosition(int value);
     // Disabling also resets the position to 0 and ends a drag.
     void SetEnabled(bool flag);
+
+    // Marks on the channel where chapters start, each a fraction of the
+    // clip's length (0..1; others are not shown); none by default.
+    void SetMarks(std::vector<double> fractions);
+    const std::vector<double>& Marks() const { return marks; }
 
     // The client rectangle less one pixel on the left and on the right.
     QRect GetChannelRect() const override;
@@ -34,6 +41,7 @@ protected:
 
 private:
     bool enabled = false;
+    std::vector<double> marks;
     int pressY = 0;
 };
 

@@ -9,12 +9,14 @@
 
 #include "shell/ColorLabel.h"
 #include "shell/SeekBar.h"
+#include "shell/SeekSlider.h"
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -151,6 +153,101 @@ TEST_F(FrameTest, SeeksGoToOpenUrlDropsAndTheWheelReachTheSession) {
     f.GetSession().SetVolume(3);
     f.OnMouseWheel(-1);
     EXPECT_EQ(f.GetSession().Volume(), 0);
+}
+
+}  // namespace
+}  // namespace taleno::test
+
+namespace taleno::test {
+namespace {
+
+// A submenu of the menu bar's menu, filled as a user opens it; its items'
+// texts (separators as "-") and which are marked.
+std::pair<QStringList, QStringList> Opened(MainFrameTestAccess& f, int menu, const QString& title) {
+    QMenu* sub = nullptr;
+    for (QAction* action : f.Menus()[static_cast<std::size_t>(menu)]->actions()) {
+        if (action->text() == title) sub = action->menu();
+    }
+    EXPECT_NE(sub, nullptr) << title.toStdString();
+    if (sub == nullptr) return {};
+    emit sub->aboutToShow();
+    QStringList texts, marked;
+    for (const QAction* action : sub->actions()) {
+        texts << (action->isSeparator() ? "-" : action->text());
+        if (action->isChecked()) marked << action->text();
+    }
+    return {texts, marked};
+}
+
+TEST_F(FrameTest, TracksAndChaptersOfARealClipAreListedAndSwitchedLive) {
+    if (std::system("command -v ffmpeg >/dev/null && test -x /usr/bin/mplayer") != 0) GTEST_SKIP();
+    // Two audio languages, two subtitle streams, three named chapters (the
+    // last named so that it holds the engine's start word).
+    WriteWholeFile(folder.File("en.srt"), "1\n00:00:00,100 --> 00:00:11,000\nHello\n");
+    WriteWholeFile(folder.File("de.srt"), "1\n00:00:00,100 --> 00:00:11,000\nHallo\n");
+    std::string chapters = ";FFMETADATA1\n";
+    for (const char* chapter : {"0\nEND=4000\ntitle=Opening", "4000\nEND=8000\ntitle=Middle & more",
+                                "8000\nEND=12000\ntitle=Starting the end"}) {
+        chapters += "[CHAPTER]\nTIMEBASE=1/1000\nSTART=" + std::string(chapter) + "\n";
+    }
+    WriteWholeFile(folder.File("chapters.txt"), chapters);
+    const std::string clip = folder.File("tracks.mkv");
+    ASSERT_EQ(std::system(("cd '" + folder.Path() +
+                           "' && ffmpeg -loglevel error -f lavfi -i testsrc=size=176x144:rate=25 -f lavfi -i sine "
+                           "-f lavfi -i sine=frequency=880 -i en.srt -i de.srt -i chapters.txt -t 12 -map 0:v -map 1:a "
+                           "-map 2:a -map 3 -map 4 -map_chapters 5 -c:v mpeg4 -c:a libvorbis -c:s srt "
+                           "-metadata:s:a:0 language=eng -metadata:s:a:0 title=Main -metadata:s:a:1 language=ger "
+                           "-metadata:s:a:1 title=Commentary -metadata:s:s:0 language=eng -metadata:s:s:1 "
+                           "language=ger -metadata:s:s:1 title=Deutsch tracks.mkv")
+                              .c_str()),
+              0);
+    MainFrameTestAccess& f =
+        MakeFrame("nVideoOutputDriver=1\nnAudioOutputDriver=1\nbEnableLogging=true\n", "/usr/bin/mplayer");
+    std::vector<std::string> log;
+    QObject::connect(&f.GetSession(), &CPlaybackSession::LogLine, &f.Window(),
+                     [&](const std::string& line) { log.push_back(line); });
+    // The engine's own answer to a property request.
+    const auto answer = [&](const std::string& property) {
+        log.clear();
+        f.GetSession().SendUserCommand("get_property " + property);
+        std::string value;
+        (void)QTest::qWaitFor([&] {
+            for (const std::string& line : log)
+                if (line.starts_with("ANS_" + property + "=")) value = line.substr(property.size() + 5);
+            return !value.empty();
+        });
+        return value;
+    };
+    PlayUntilPlaying(clip);
+    EXPECT_EQ(f.GetSession().VideoWidth(), 176);  // "Starting the end" did not start playback early
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.GetSession().Tracks().subtitleId == 0; }, 3000));
+
+    auto [audio, audioMarked] = Opened(f, 2, "Audio &Track");
+    EXPECT_EQ(audio, QStringList({"&1 eng - Main", "&2 ger - Commentary", "-", "&Next Audio Track\tB"}));
+    EXPECT_EQ(audioMarked, QStringList({"&1 eng - Main"}));
+    for (QAction* item : f.Menus()[2]->findChildren<QAction*>()) {
+        if (item->text() == "&2 ger - Commentary") item->trigger();
+    }
+    EXPECT_EQ(answer("switch_audio"), "1");
+    Send(ID_AUDIO_NEXTTRACK);  // round to the first
+    EXPECT_EQ(answer("switch_audio"), "0");
+
+    auto [subtitles, subtitlesMarked] = Opened(f, 2, "S&ubtitles");
+    EXPECT_EQ(subtitles, QStringList({"&1 eng", "&2 ger - Deutsch", "-", "&Off", "&Next Subtitles\tV"}));
+    EXPECT_EQ(subtitlesMarked, QStringList({"&1 eng"}));
+    Send(ID_SUBTITLES_NEXT);
+    EXPECT_EQ(answer("sub_demux"), "1");
+    Send(ID_SUBTITLES_NEXT);  // after the last: none
+    EXPECT_EQ(answer("sub_demux"), "-1");
+    EXPECT_EQ(Opened(f, 2, "S&ubtitles").second, QStringList({"&Off"}));
+
+    EXPECT_EQ(f.GetSeekBar()->GetSlider()->Marks(), (std::vector<double>{0.0, 1.0 / 3, 2.0 / 3}));
+    auto [chapterItems, chapterMarked] = Opened(f, 2, "&Chapters");
+    EXPECT_EQ(chapterItems, QStringList({"&Previous Chapter\tPgUp", "&Next Chapter\tPgDn", "-", "&1 Opening\t0:00:00",
+                                         "&2 Middle && more\t0:00:04", "&3 Starting the end\t0:00:08"}));
+    EXPECT_EQ(chapterMarked, QStringList({"&1 Opening\t0:00:00"}));
+    Send(ID_CHAPTER_NEXT);
+    EXPECT_EQ(answer("chapter"), "1");
 }
 
 }  // namespace
