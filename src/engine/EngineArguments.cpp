@@ -175,6 +175,9 @@ std::vector<std::string> EngineArguments(const SettingsRecord& settings, const E
         add("-lavdopts threads=" + std::to_string(std::min(launch.decodeThreads, kMaxDecodeThreads)));
     }
     args.insert(args.end(), userWords.begin(), userWords.end());
+    if (!launch.screenshotPrefix.empty()) {
+        args.insert(args.end(), {"-vf-add", "screenshot=" + launch.screenshotPrefix});
+    }
     const std::string& media = launch.mediaPath;
     args.push_back(media.starts_with('-') ? "./" + media : media);
     return args;

@@ -61,6 +61,10 @@ struct EngineLaunch {
     // The playback speed; other than 1, the engine starts at it with its
     // tempo filter, which keeps the pitch (-af-add scaletempo -speed X).
     double speed = 1.0;
+    // Where the engine's screenshot filter writes ("-vf-add screenshot=P",
+    // after the user's options, so it takes their filters' picture); no
+    // filter when empty.
+    std::string screenshotPrefix;
 };
 
 // A speed as the engine reads it: at most two decimals ("1.5", "0.25").
@@ -77,8 +81,9 @@ int DecodeThreads();
 // audio drivers; -brightness, -contrast, -hue, -saturation where not 0;
 // -af-add scaletempo and -speed for a speed other than 1; -lavdopts
 // threads=N for launch.decodeThreads, unless the user's options set the
-// threads; the user's options, split with SplitOptions; the media path. The engine and
-// media paths are one argument each whatever they hold. A media path
+// threads; the user's options, split with SplitOptions; -vf-add
+// screenshot=P for a screenshot prefix; the media path. The engine and
+// media paths and the prefix are one argument each whatever they hold. A media path
 // beginning with "-" is passed as "./" followed by the path: the engine
 // would read "-x.avi" as an option, and "--" does not help for a file named
 // "-", which the engine takes for its standard input even after "--". The

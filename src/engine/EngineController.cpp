@@ -565,6 +565,13 @@ bool CEngineController::SubtitlesOff() {
     return true;
 }
 
+bool CEngineController::TakeScreenshot() {
+    if (launch.screenshotPrefix.empty() || !SendKeepingPause("screenshot 0")) {
+        return false;
+    }
+    return state != ENGINE_PAUSED || SendCommand("frame_step");
+}
+
 bool CEngineController::SeekChapter(int index) {
     return state == ENGINE_PLAYING && SendCommand("seek_chapter " + std::to_string(index) + " 1");
 }

@@ -120,6 +120,10 @@ public:
     bool SubtitlesOff();
     // To the start of the chapter (0 the first), only while playing.
     bool SeekChapter(int index);
+    // Has the screenshot filter save the next picture (EngineScreenshot
+    // follows); paused, the engine steps one frame to draw it and stays
+    // paused. Only for an engine started with a screenshot prefix.
+    bool TakeScreenshot();
 
     // --- media information -----------------------------------------------
     // What the engine has announced about the current clip.

@@ -65,6 +65,8 @@ enum CommandId : int {
     ID_SUBTITLES_NEXT = 32867,
     ID_CHAPTER_PREVIOUS = 32868,
     ID_CHAPTER_NEXT = 32869,
+    // View > Take Screenshot.
+    ID_VIEW_SCREENSHOT = 32870,
 
     // Options and Help
     ID_OPTIONS_PREFERENCES = 32802,

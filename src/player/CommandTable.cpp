@@ -87,6 +87,10 @@ std::span<const CommandRow> CommandTable() {
         {ID_VIEW_ALWAYSONTOP, "&Always on Top", "Ctrl+T", {Ctrl(Qt::Key_T)}, kCheck, "Toggle Always on Top",
          [](F& f) { f.ToggleAlwaysOnTop(); }, [](const F& f) { return f.alwaysOnTop; }},
 
+        {ID_VIEW_SCREENSHOT, "Take Scree&nshot", "S", {Qt::Key_S}, kPlain,
+         "Save the picture shown in the Taleno folder of your pictures", [](F& f) { f.session.TakeScreenshot(); },
+         nullptr},
+
         // Play
         {ID_PLAY_PLAY, "&Play", "", {}, kCheck, "Start playback\nPlay", [](F& f) { f.OnPlay(); },
          [](const F& f) {
@@ -205,7 +209,8 @@ constexpr MenuEntry kViewEntries[] = {
     Item(ID_VIEW_KEEPASPECTRATIO), kSeparator,
     Item(ID_VIEW_PROGRESSBAR), Item(ID_VIEW_TOOLBAR_MENU), Item(ID_VIEW_STATUSBAR), kSeparator,
     Item(ID_VIEW_PLAYLIST), Item(ID_VIEW_LOG), kSeparator,
-    Item(ID_VIEW_ALWAYSONTOP),
+    Item(ID_VIEW_ALWAYSONTOP), kSeparator,
+    Item(ID_VIEW_SCREENSHOT),
 };
 
 constexpr MenuEntry kVolumeEntries[] = {

@@ -73,6 +73,12 @@ void CMainFrame::ConnectSignals() {
     connect(&session, &CPlaybackSession::OpenFailed, this,
             [this] { messageBox(this, QStringLiteral("unable to open file")); });
     connect(&session, &CPlaybackSession::Seeked, this, &CMainFrame::Seeked);
+    connect(&session, &CPlaybackSession::ScreenshotSaved, this, [this](const std::string& path) {
+        statusPanel->ShowNote(QStringLiteral("Screenshot saved: ") + DisplayText(path));
+    });
+    connect(&session, &CPlaybackSession::ScreenshotFailed, this, [this](const std::string& reason) {
+        statusPanel->ShowNote(QStringLiteral("Screenshot not saved: ") + DisplayText(reason));
+    });
     connect(&session, &CPlaybackSession::PlaybackEnded, this, &CMainFrame::OnPlaybackEnded);
     connect(&session, &CPlaybackSession::Changed, this, [this] {
         UpdateCommandUI();

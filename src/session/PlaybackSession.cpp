@@ -48,6 +48,15 @@ CPlaybackSession::CPlaybackSession(const std::string& folder)
             Qt::QueuedConnection);
     };
     answer(&CEngineController::EngineStarting, &CPlaybackSession::ClipStarting);
+    connect(
+        &engine, &CEngineController::EngineScreenshot, this,
+        [this] {
+            const CScreenshotSaver::Result result =
+                screenshots.SaveTaken(PathGetTitle(currentClip), std::max(0, Info().timePosition - 1));
+            for (const std::string& path : result.saved) emit ScreenshotSaved(path);
+            if (!result.failure.empty()) emit ScreenshotFailed(result.failure);
+        },
+        Qt::QueuedConnection);
     answer(&CEngineController::EnginePlaying, &CPlaybackSession::OnEnginePlaying);
     answer(&CEngineController::EngineFailed, &CPlaybackSession::OnEngineFailed);
     answer(&CEngineController::EngineFinished, &CPlaybackSession::OnEngineFinished);
@@ -185,6 +194,8 @@ int CPlaybackSession::CurrentChapter() const {
     return current;
 }
 
+void CPlaybackSession::TakeScreenshot() { engine.TakeScreenshot(); }
+
 bool CPlaybackSession::SeekChapter(int index) {
     const std::vector<MediaChapter>& chapters = Tracks().chapters;
     if (index < 0 || static_cast<std::size_t>(index) >= chapters.size() || !engine.SeekChapter(index)) {
@@ -236,6 +247,7 @@ void CPlaybackSession::StartPlayback() {
         return;
     }
     EngineLaunch launch{enginePath, videoWindow, 0, currentClip, {}};
+    launch.screenshotPrefix = screenshots.EnginePrefix();
     if (settings.bRememberLastPlaybackPosition) {
         const int stored = ReadPosition(moduleFolder, currentClip);
         // Compared before subtracting: a hand-edited position near the

@@ -20,6 +20,7 @@
 #include "engine/EngineController.h"
 #include "platform/ScreenSaverGuard.h"
 #include "playlist/Playlist.h"
+#include "session/ScreenshotSaver.h"
 #include "settings/Settings.h"
 
 #include <QObject>
@@ -114,6 +115,10 @@ public:
     // Seeked. CurrentChapter is the one the position lies in, -1 for none.
     static constexpr int kChapterRestartSeconds = 3;
     bool SeekChapter(int index);
+    // Saves the picture shown as a PNG file in the user's pictures folder
+    // (ScreenshotSaver.h): ScreenshotSaved or ScreenshotFailed follows.
+    // While playing or paused (a paused clip steps one frame to draw it).
+    void TakeScreenshot();
     void NextChapter();
     void PreviousChapter();
     int CurrentChapter() const;
@@ -160,6 +165,9 @@ signals:
     void Seeked(int seconds);
     // Nothing is left to play; shutDown: the after-playback step is Shutdown.
     void PlaybackEnded(bool shutDown);
+    // A screenshot was saved at this path, or could not be (why).
+    void ScreenshotSaved(const std::string& path);
+    void ScreenshotFailed(const std::string& reason);
     // One engine output line for the log (with logging on).
     void LogLine(const std::string& line);
     // After every answer to the engine or the playlist.
@@ -200,6 +208,7 @@ private:
     CEngineController engine;
     CPlaylist playlist;
     CScreenSaverGuard screenSaverGuard;
+    CScreenshotSaver screenshots;
 
     std::string currentClip;
     // The engine was stopped here since it was last started: its reports

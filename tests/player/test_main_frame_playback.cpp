@@ -10,6 +10,7 @@
 #include "shell/ColorLabel.h"
 #include "shell/SeekBar.h"
 #include "shell/SeekSlider.h"
+#include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
 
@@ -179,7 +180,7 @@ std::pair<QStringList, QStringList> Opened(MainFrameTestAccess& f, int menu, con
     return {texts, marked};
 }
 
-TEST_F(FrameTest, TracksAndChaptersOfARealClipAreListedAndSwitchedLive) {
+TEST_F(FrameTest, TracksChaptersAndScreenshotsOfARealClip) {
     if (std::system("command -v ffmpeg >/dev/null && test -x /usr/bin/mplayer") != 0) GTEST_SKIP();
     // Two audio languages, two subtitle streams, three named chapters (the
     // last named so that it holds the engine's start word).
@@ -201,6 +202,10 @@ TEST_F(FrameTest, TracksAndChaptersOfARealClipAreListedAndSwitchedLive) {
                            "language=ger -metadata:s:s:1 title=Deutsch tracks.mkv")
                               .c_str()),
               0);
+    // Screenshots go to the pictures folder the user's folders name.
+    const ScopedEnv home("HOME", folder.Path().c_str());
+    const ScopedEnv config("XDG_CONFIG_HOME", folder.Path().c_str());
+    WriteWholeFile(folder.File("user-dirs.dirs"), "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
     MainFrameTestAccess& f =
         MakeFrame("nVideoOutputDriver=1\nnAudioOutputDriver=1\nbEnableLogging=true\n", "/usr/bin/mplayer");
     std::vector<std::string> log;
@@ -248,6 +253,25 @@ TEST_F(FrameTest, TracksAndChaptersOfARealClipAreListedAndSwitchedLive) {
     EXPECT_EQ(chapterMarked, QStringList({"&1 Opening\t0:00:00"}));
     Send(ID_CHAPTER_NEXT);
     EXPECT_EQ(answer("chapter"), "1");
+
+    // Playing, then paused (the engine steps a frame to draw it, and stays
+    // paused); the panel says where, then gives way to the status again.
+    std::vector<std::string> saved;
+    QObject::connect(&f.GetSession(), &CPlaybackSession::ScreenshotSaved, &f.Window(),
+                     [&](const std::string& path) { saved.push_back(path); });
+    for (std::size_t shots : {1u, 2u}) {
+        Send(ID_VIEW_SCREENSHOT);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return saved.size() == shots; }, 5000));
+        EXPECT_EQ(f.Panel().StatusText(), QString::fromStdString("Screenshot saved: " + saved.back()));
+        if (shots == 1) Send(ID_PLAY_PAUSE);
+    }
+    for (const std::string& path : saved) {
+        EXPECT_TRUE(path.starts_with(folder.File("Bilder/Taleno/tracks 00-00-0"))) << path;
+        EXPECT_TRUE(ReadWholeFile(path).starts_with("\x89PNG")) << path;
+    }
+    EXPECT_EQ(f.GetSession().State(), ENGINE_PAUSED);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.Panel().StatusText() == "Paused"; }, CStatusPanel::kNoteMs + 1000));
+    EXPECT_EQ(CountEntries(folder.File("Bilder/Taleno").c_str()), 2);
 }
 
 }  // namespace
