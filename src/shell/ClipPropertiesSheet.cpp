@@ -48,6 +48,25 @@ ClipPropertiesTexts MakeClipPropertiesTexts(const MediaInfo& info, int videoBitr
     t.copyright = DisplayText(info.clipCopyright);
     t.rating = DisplayText(info.clipRating);
     t.comments = QStringLiteral("-");
+    // "1. eng - Main", a line each.
+    const auto list = [](const auto& items, auto describe) {
+        QStringList lines;
+        for (const auto& item : items) lines << QStringLiteral("%1. ").arg(lines.size() + 1) + describe(item);
+        return lines.isEmpty() ? QStringLiteral("-") : lines.join(QLatin1Char('\n'));
+    };
+    const auto track = [](const MediaTrack& track) {
+        const QString language = DisplayText(track.language), name = DisplayText(track.name);
+        return language.isEmpty() || name.isEmpty() ? language + name : language + QStringLiteral(" - ") + name;
+    };
+    t.audioTracks = list(info.tracks.audio, track);
+    std::vector<MediaTrack> subtitles = info.tracks.subtitles;
+    subtitles.insert(subtitles.end(), info.tracks.subtitleFiles.begin(), info.tracks.subtitleFiles.end());
+    t.subtitles = list(subtitles, track);
+    t.chapters = list(info.tracks.chapters, [](const MediaChapter& chapter) {
+        const TimeParts start(static_cast<int>(std::min<std::int64_t>(chapter.startMs / 1000, kMaxSeconds)));
+        return DisplayText(chapter.name) +
+               QString::asprintf(" (%d:%02d:%02d)", start.hours, start.minutes, start.seconds);
+    });
     return t;
 }
 
@@ -109,6 +128,10 @@ CClipPropertiesSheet::CClipPropertiesSheet(const ClipPropertiesTexts& t, QWidget
                                                            {"Rating:", &t.rating, 1},
                                                            {"Comments:", &t.comments, 3}}),
                  QStringLiteral("Content"));
+    tabs->addTab(MakePage("View the clip's tracks and chapters.", {{"Audio tracks:", &t.audioTracks, 3},
+                                                                   {"Subtitles:", &t.subtitles, 3},
+                                                                   {"Chapters:", &t.chapters, 5}}),
+                 QStringLiteral("Tracks"));
     // OK and Cancel; no Apply: nothing is read back.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

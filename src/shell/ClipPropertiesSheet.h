@@ -1,7 +1,8 @@
 #pragma once
-// The clip properties sheet: "Properties", a modal sheet with two read-only
-// pages, "File" (length, bit rate, media type, video size, aspect ratio,
-// codecs, location) and "Content" (the tags). The texts are made from what
+// The clip properties sheet: "Properties", a modal sheet with three
+// read-only pages, "File" (length, bit rate, media type, video size, aspect
+// ratio, codecs, location), "Content" (the tags) and "Tracks" (the audio
+// tracks, subtitles and chapters, one a line; "-" for none). The texts are made from what
 // the engine announced when the sheet opens; nothing is read back.
 
 #include "engine/MediaInfo.h"
@@ -18,6 +19,8 @@ struct ClipPropertiesTexts {
     QString lengthText, bitRate, mediaType, videoSize, aspectRatio, audioCodecText, videoCodecText, location;
     // Content page
     QString title, artist, album, composer, genre, copyright, rating, comments;
+    // Tracks page
+    QString audioTracks, subtitles, chapters;
 };
 
 // The texts for a clip: `videoBitrate` as the engine controller gives it

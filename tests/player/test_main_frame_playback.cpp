@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QWheelEvent>
 
 namespace taleno::test {
@@ -253,6 +254,16 @@ TEST_F(FrameTest, TracksChaptersAndScreenshotsOfARealClip) {
     EXPECT_EQ(chapterMarked, QStringList({"&1 Opening\t0:00:00"}));
     Send(ID_CHAPTER_NEXT);
     EXPECT_EQ(answer("chapter"), "1");
+    QStringList tracksPage;  // the clip properties' third page
+    f.SetDialogRunner([&](QDialog& dialog) {
+        for (auto* box : dialog.findChild<QTabWidget*>()->widget(2)->findChildren<QPlainTextEdit*>())
+            tracksPage << box->toPlainText();
+        return QDialog::Accepted;
+    });
+    Send(ID_FILE_PROPERTIES);
+    EXPECT_EQ(tracksPage,
+              QStringList({"1. eng - Main\n2. ger - Commentary", "1. eng\n2. ger - Deutsch",
+                           "1. Opening (0:00:00)\n2. Middle & more (0:00:04)\n3. Starting the end (0:00:08)"}));
 
     // Playing, then paused (the engine steps a frame to draw it, and stays
     // paused); the panel says where, then gives way to the status again.
