@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include <QSocketNotifier>
 
@@ -76,6 +77,8 @@ void CEngineController::Start(const EngineLaunch& next) {
     launch.decodeThreads = DecodeThreads();
     launch.speed = speed;
     tempoFilter = speed != 1.0;
+    showLoadedSubtitle = false;
+    subtitleDelayMs = 0;
     arguments = EngineArguments(settings, launch);
     if (quitTries > 0) {
         // The last engine is still being stopped: this start follows once it
@@ -226,6 +229,11 @@ void CEngineController::OnEngineEvent(int code) {
         emit EnginePlaying();
         break;
     case ENGINE_EVENT_SCREENSHOT: emit EngineScreenshot(); break;
+    case ENGINE_EVENT_SUBTITLE_FILE:
+        if (std::exchange(showLoadedSubtitle, false)) {
+            SelectSubtitleFile(parser.Tracks().subtitleFiles.back().id);
+        }
+        break;
     case ENGINE_EVENT_EXITING:
     case ENGINE_EVENT_INTERRUPTED:
     case -5:  // the process ended while starting
@@ -570,6 +578,25 @@ bool CEngineController::TakeScreenshot() {
         return false;
     }
     return state != ENGINE_PAUSED || SendCommand("frame_step");
+}
+
+bool CEngineController::LoadSubtitleFile(const std::string& path) {
+    const std::string command = "sub_load " + path;
+    if (command.size() > kCommandBufferSize - 2 || !SendKeepingPause(command)) {
+        return false;
+    }
+    showLoadedSubtitle = true;
+    return true;
+}
+
+bool CEngineController::SetSubtitleDelay(int ms) {
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", ms / 1000.0);
+    if (!SendKeepingPause("sub_delay " + std::string(seconds) + " 1")) {
+        return false;
+    }
+    subtitleDelayMs = ms;
+    return true;
 }
 
 bool CEngineController::SeekChapter(int index) {

@@ -124,6 +124,15 @@ public:
     // follows); paused, the engine steps one frame to draw it and stays
     // paused. Only for an engine started with a screenshot prefix.
     bool TakeScreenshot();
+    // Loads a subtitle file into the playing clip and shows it once the
+    // engine has it; false when the command would be longer than the engine
+    // takes (the path is given as it is), or in any state but playing or
+    // paused.
+    bool LoadSubtitleFile(const std::string& path);
+    // The subtitles' delay in milliseconds (later when positive), from 0 at
+    // every start; while playing or paused.
+    bool SetSubtitleDelay(int ms);
+    int GetSubtitleDelay() const { return subtitleDelayMs; }
 
     // --- media information -----------------------------------------------
     // What the engine has announced about the current clip.
@@ -246,6 +255,9 @@ private:
     // The running engine has its tempo filter (started at a speed other
     // than 1, or added since).
     bool tempoFilter = false;
+    // A subtitle file was loaded here and is shown once the engine names it.
+    bool showLoadedSubtitle = false;
+    int subtitleDelayMs = 0;
 };
 
 }  // namespace taleno

@@ -162,7 +162,11 @@ void CEngineOutputParser::ResetMediaInfo() { info = MediaInfo{}; }
 
 int CEngineOutputParser::ParseLine(const std::string& line, EngineState state) {
     if (const auto added = ParseTrackLine(line, info.tracks)) {
-        return *added == TrackLine::Screenshot ? ENGINE_EVENT_SCREENSHOT : ENGINE_EVENT_NONE;
+        switch (*added) {
+        case TrackLine::Screenshot: return ENGINE_EVENT_SCREENSHOT;
+        case TrackLine::SubtitleFile: return ENGINE_EVENT_SUBTITLE_FILE;
+        case TrackLine::Track: return ENGINE_EVENT_NONE;
+        }
     }
     for (const Rule& rule : kRules) {
         if (!Matches(line, rule)) {

@@ -12,10 +12,11 @@ namespace taleno {
 
 // Event codes ParseLine hands to the controller's OnEngineEvent.
 constexpr int ENGINE_EVENT_NONE = 0;
-constexpr int ENGINE_EVENT_STARTING = 1;      // a line containing "Starting"
-constexpr int ENGINE_EVENT_EXITING = -1;      // a line containing "Exiting"
-constexpr int ENGINE_EVENT_INTERRUPTED = -2;  // a line containing "interrupted"
-constexpr int ENGINE_EVENT_SCREENSHOT = 2;    // "*** screenshot '...' ***"
+constexpr int ENGINE_EVENT_STARTING = 1;       // a line containing "Starting"
+constexpr int ENGINE_EVENT_EXITING = -1;       // a line containing "Exiting"
+constexpr int ENGINE_EVENT_INTERRUPTED = -2;   // a line containing "interrupted"
+constexpr int ENGINE_EVENT_SCREENSHOT = 2;     // "*** screenshot '...' ***"
+constexpr int ENGINE_EVENT_SUBTITLE_FILE = 3;  // "ID_FILE_SUB_ID=N": a subtitle file loaded
 
 // Whether the line is the engine's word that the clip played to its end
 // ("Exiting... (End of file)", or "ID_EXIT=EOF" under -identify), as opposed

@@ -101,7 +101,7 @@ std::optional<TrackLine> ParseTrackLine(std::string_view line, ClipTracks& track
     }
     if (line.starts_with("ID_FILE_SUB_ID=")) {
         if (const auto id = Id(line.substr(15))) Track(tracks.subtitleFiles, *id);
-        return TrackLine::Track;
+        return TrackLine::SubtitleFile;
     }
     if (line.starts_with("ID_FILE_SUB_FILENAME=")) {
         // The file of the subtitle loaded last.

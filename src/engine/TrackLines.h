@@ -18,7 +18,7 @@
 
 namespace taleno {
 
-enum class TrackLine { Track, Screenshot };
+enum class TrackLine { Track, SubtitleFile, Screenshot };
 
 // What the line was, with `tracks` updated; nothing for any other line.
 std::optional<TrackLine> ParseTrackLine(std::string_view line, ClipTracks& tracks);

@@ -65,6 +65,11 @@ enum CommandId : int {
     ID_SUBTITLES_NEXT = 32867,
     ID_CHAPTER_PREVIOUS = 32868,
     ID_CHAPTER_NEXT = 32869,
+    // Play > Subtitles: loading a file and the delay.
+    ID_SUBTITLES_LOAD = 32871,
+    ID_SUBTITLES_EARLIER = 32872,
+    ID_SUBTITLES_LATER = 32873,
+    ID_SUBTITLES_DELAYRESET = 32874,
     // View > Take Screenshot.
     ID_VIEW_SCREENSHOT = 32870,
 

@@ -147,6 +147,17 @@ std::span<const CommandRow> CommandTable() {
          [](const F& f) { return f.session.Tracks().subtitleId < 0 && f.session.Tracks().subtitleFileId < 0; }},
         {ID_SUBTITLES_NEXT, "&Next Subtitles", "V", {Qt::Key_V}, kPlain,
          "Show the next subtitles, or none after the last", [](F& f) { f.session.NextSubtitles(); }, nullptr},
+        {ID_SUBTITLES_LOAD, "&Load Subtitles...", "", {}, kPlain, "Load a subtitle file into the clip playing",
+         [](F& f) {
+             if (const std::string path = f.subtitleFileDialog(&f); !path.empty()) f.session.LoadSubtitles(path);
+         },
+         nullptr},
+        {ID_SUBTITLES_EARLIER, "Subtitles &Earlier", "Z", {Qt::Key_Z}, kPlain, "Show the subtitles 100 ms earlier",
+         [](F& f) { f.OnSubtitleDelay(-F::kSubtitleDelayStepMs); }, nullptr},
+        {ID_SUBTITLES_LATER, "Subtitles La&ter", "X", {Qt::Key_X}, kPlain, "Show the subtitles 100 ms later",
+         [](F& f) { f.OnSubtitleDelay(F::kSubtitleDelayStepMs); }, nullptr},
+        {ID_SUBTITLES_DELAYRESET, "&Reset Subtitle Delay", "Shift+Z", {Qt::SHIFT | Qt::Key_Z}, kPlain,
+         "Show the subtitles at their own times", [](F& f) { f.OnSubtitleDelay(0); }, nullptr},
         {ID_CHAPTER_PREVIOUS, "&Previous Chapter", "PgUp", {Qt::Key_PageUp}, kPlain,
          "To the start of this chapter, or of the one before", [](F& f) { f.session.PreviousChapter(); }, nullptr},
         {ID_CHAPTER_NEXT, "&Next Chapter", "PgDn", {Qt::Key_PageDown}, kPlain, "To the start of the next chapter",
@@ -231,7 +242,10 @@ constexpr MenuLayout kSpeedMenu{"Spee&d", kSpeedEntries};
 constexpr MenuEntry kAudioTrackEntries[] = {Item(ID_AUDIO_NEXTTRACK)};
 constexpr MenuLayout kAudioTrackMenu{"Audio &Track", kAudioTrackEntries, MenuList::AudioTracks};
 
-constexpr MenuEntry kSubtitlesEntries[] = {Item(ID_SUBTITLES_OFF), Item(ID_SUBTITLES_NEXT)};
+constexpr MenuEntry kSubtitlesEntries[] = {
+    Item(ID_SUBTITLES_OFF), Item(ID_SUBTITLES_NEXT), kSeparator, Item(ID_SUBTITLES_LOAD), kSeparator,
+    Item(ID_SUBTITLES_EARLIER), Item(ID_SUBTITLES_LATER), Item(ID_SUBTITLES_DELAYRESET),
+};
 constexpr MenuLayout kSubtitlesMenu{"S&ubtitles", kSubtitlesEntries, MenuList::Subtitles};
 
 constexpr MenuEntry kChaptersEntries[] = {Item(ID_CHAPTER_PREVIOUS), Item(ID_CHAPTER_NEXT)};

@@ -12,6 +12,7 @@
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
+#include "system/PathUtils.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -96,6 +97,7 @@ CMainFrame::CMainFrame(const std::string& folder) : moduleFolder(folder), sessio
 
     SetUrlOpener({});
     SetOpenFileDialog({});
+    SetSubtitleFileDialog({});
     SetMessageBox({});
     SetDialogRunner({});
     SetPowerOff({});
@@ -218,6 +220,18 @@ void CMainFrame::SetOpenFileDialog(OpenFileDialog dialog) {
     openFileDialog = std::move(dialog);
 }
 
+void CMainFrame::SetSubtitleFileDialog(OpenFileDialog dialog) {
+    if (!dialog) {
+        dialog = [](QWidget* parent) {
+            const QString name = QFileDialog::getOpenFileName(
+                parent, QStringLiteral("Load Subtitles"), QString(),
+                QStringLiteral("Subtitles (*.srt *.ass *.ssa *.sub *.vtt *.smi *.txt);;all files (*)"));
+            return QFile::encodeName(name).toStdString();
+        };
+    }
+    subtitleFileDialog = std::move(dialog);
+}
+
 void CMainFrame::SetMessageBox(MessageBox box) {
     if (!box) {
         box = [](QWidget* parent, const QString& text) {
@@ -297,7 +311,18 @@ void CMainFrame::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) { session.OpenFiles(paths); }
+void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
+    // Subtitle files dropped on a clip that plays are loaded into it.
+    const bool subtitles = std::all_of(paths.begin(), paths.end(), [](const std::string& path) {
+        static const QStringList kTypes{"srt", "ass", "ssa", "sub", "vtt"};
+        return kTypes.contains(QString::fromStdString(PathGetExtension(path)).toLower());
+    });
+    if (subtitles && (session.State() == ENGINE_PLAYING || session.State() == ENGINE_PAUSED)) {
+        for (const std::string& path : paths) session.LoadSubtitles(path);
+    } else {
+        session.OpenFiles(paths);
+    }
+}
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
     if (!LocalFiles(event->mimeData()).empty()) {

@@ -175,6 +175,10 @@ private:
     void KeepPlaylistBelow();
     void ToggleKeepAspectRatio();
     void OnUserCommand(int index);
+    // The subtitles' delay by the step (0: back to none), then shown in the
+    // status panel for a moment.
+    static constexpr int kSubtitleDelayStepMs = 100;
+    void OnSubtitleDelay(int ms);
     // Slower (-1), faster (1) or normal (0); the speed shows in the status
     // panel while it is not normal.
     void OnSpeed(int direction);
@@ -255,6 +259,8 @@ private:
     // Desktop seams; empty functions restore the desktop's versions.
     void SetUrlOpener(UrlOpener opener);
     void SetOpenFileDialog(OpenFileDialog dialog);
+    // The Load Subtitles dialog: the chosen file, or "" when cancelled.
+    void SetSubtitleFileDialog(OpenFileDialog dialog);
     void SetMessageBox(MessageBox box);
     void SetDialogRunner(DialogRunner runner);
     void SetPowerOff(PowerOff request);
@@ -314,6 +320,7 @@ private:
 
     UrlOpener urlOpener;
     OpenFileDialog openFileDialog;
+    OpenFileDialog subtitleFileDialog;
     MessageBox messageBox;
     DialogRunner dialogRunner;
     PowerOff powerOff;

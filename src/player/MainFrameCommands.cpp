@@ -225,6 +225,15 @@ void CMainFrame::OnSpeed(int direction) {
                                            : QString::fromStdString(SpeedText(speed)) + QChar(0x00D7));  // "×"
 }
 
+void CMainFrame::OnSubtitleDelay(int ms) {
+    if (ms == 0) {
+        session.ResetSubtitleDelay();
+    } else {
+        session.DelaySubtitlesBy(ms);
+    }
+    statusPanel->ShowNote(QStringLiteral("Subtitle delay: %1 ms").arg(session.SubtitleDelay()));
+}
+
 void CMainFrame::OnFrameStep() {
     if (session.State() == ENGINE_PLAYING) {
         TogglePause();

@@ -76,6 +76,9 @@ void CMainFrame::ConnectSignals() {
     connect(&session, &CPlaybackSession::ScreenshotSaved, this, [this](const std::string& path) {
         statusPanel->ShowNote(QStringLiteral("Screenshot saved: ") + DisplayText(path));
     });
+    connect(&session, &CPlaybackSession::SubtitlesFailed, this, [this](const std::string& reason) {
+        messageBox(this, QStringLiteral("The subtitles were not loaded: ") + DisplayText(reason));
+    });
     connect(&session, &CPlaybackSession::ScreenshotFailed, this, [this](const std::string& reason) {
         statusPanel->ShowNote(QStringLiteral("Screenshot not saved: ") + DisplayText(reason));
     });

@@ -209,8 +209,8 @@ void CMainFrame::FillMenuList(QMenu* menu, MenuList list) {
         }
         for (std::size_t i = 0; i < tracks.subtitleFiles.size(); ++i) {
             const MediaTrack& t = tracks.subtitleFiles[i];
-            add(ListItemText(tracks.subtitles.size() + i, PathGetFileName(t.name), ""), t.id == tracks.subtitleFileId,
-                [this, id = t.id] { session.SelectSubtitleFile(id); });
+            add(ListItemText(tracks.subtitles.size() + i, PathGetFileName(session.SubtitleFileName(t.name)), ""),
+                t.id == tracks.subtitleFileId, [this, id = t.id] { session.SelectSubtitleFile(id); });
         }
         separate();
         break;

@@ -5,6 +5,8 @@
 #include "settings/RecentFiles.h"
 #include "system/PathUtils.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -195,6 +197,47 @@ int CPlaybackSession::CurrentChapter() const {
 }
 
 void CPlaybackSession::TakeScreenshot() { engine.TakeScreenshot(); }
+
+void CPlaybackSession::LoadSubtitles(const std::string& path) {
+    if (!IsRunning() || State() == ENGINE_STARTING) {
+        emit SubtitlesFailed("no clip is playing");
+        return;
+    }
+    QFile file(QFile::decodeName(path.c_str()));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
+        emit SubtitlesFailed(path + " cannot be read");
+        return;
+    }
+    if (file.size() > kMaxSubtitleFileBytes) {
+        emit SubtitlesFailed(path + " is too large for subtitles");
+        return;
+    }
+    // "s<n>.<extension>": the engine tells the format by the extension too.
+    std::string extension = PathGetExtension(path);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension.size() > 3 ||
+        extension.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789") != std::string::npos) {
+        extension = "txt";
+    }
+    const std::string folder = spool.Path();
+    const std::string copy = folder + "/s" + std::to_string(subtitleCopies.size() % 100) + "." + extension;
+    QFile::remove(QFile::decodeName(copy.c_str()));
+    if (folder.empty() || !file.copy(QFile::decodeName(copy.c_str())) || !engine.LoadSubtitleFile(copy)) {
+        emit SubtitlesFailed("the engine could not be handed " + path);
+        return;
+    }
+    subtitleCopies[copy] = path;
+}
+
+std::string CPlaybackSession::SubtitleFileName(const std::string& engineName) const {
+    const auto found = subtitleCopies.find(engineName);
+    return found != subtitleCopies.end() ? found->second : engineName;
+}
+
+void CPlaybackSession::DelaySubtitlesBy(int ms) { engine.SetSubtitleDelay(engine.GetSubtitleDelay() + ms); }
+
+void CPlaybackSession::ResetSubtitleDelay() { engine.SetSubtitleDelay(0); }
 
 bool CPlaybackSession::SeekChapter(int index) {
     const std::vector<MediaChapter>& chapters = Tracks().chapters;

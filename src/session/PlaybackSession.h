@@ -25,6 +25,7 @@
 
 #include <QObject>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,19 @@ public:
     // Seeked. CurrentChapter is the one the position lies in, -1 for none.
     static constexpr int kChapterRestartSeconds = 3;
     bool SeekChapter(int index);
+    // Loads a subtitle file into the playing or paused clip and shows it: a
+    // copy in the spool folder goes to the engine (its commands are short),
+    // so the file may be anywhere and named anyhow. SubtitlesFailed says why
+    // not (no clip, no such file, too large). SubtitleFileName gives back
+    // the loaded file's own path for the engine's name of its copy.
+    static constexpr qint64 kMaxSubtitleFileBytes = 16 * 1024 * 1024;
+    void LoadSubtitles(const std::string& path);
+    std::string SubtitleFileName(const std::string& engineName) const;
+    // The subtitles' delay: by steps of milliseconds (later when positive),
+    // or back to 0; from 0 at every clip.
+    void DelaySubtitlesBy(int ms);
+    void ResetSubtitleDelay();
+    int SubtitleDelay() const { return engine.GetSubtitleDelay(); }
     // Saves the picture shown as a PNG file in the user's pictures folder
     // (ScreenshotSaver.h): ScreenshotSaved or ScreenshotFailed follows.
     // While playing or paused (a paused clip steps one frame to draw it).
@@ -168,6 +182,8 @@ signals:
     // A screenshot was saved at this path, or could not be (why).
     void ScreenshotSaved(const std::string& path);
     void ScreenshotFailed(const std::string& reason);
+    // A subtitle file could not be loaded (why).
+    void SubtitlesFailed(const std::string& reason);
     // One engine output line for the log (with logging on).
     void LogLine(const std::string& line);
     // After every answer to the engine or the playlist.
@@ -208,7 +224,11 @@ private:
     CEngineController engine;
     CPlaylist playlist;
     CScreenSaverGuard screenSaverGuard;
-    CScreenshotSaver screenshots;
+    CSpoolFolder spool;
+    CScreenshotSaver screenshots{spool};
+    // The subtitle files handed to the engine: its name of the copy, the
+    // file's own path.
+    std::map<std::string, std::string> subtitleCopies;
 
     std::string currentClip;
     // The engine was stopped here since it was last started: its reports

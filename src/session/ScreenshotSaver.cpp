@@ -8,15 +8,11 @@
 namespace taleno {
 
 std::string CScreenshotSaver::EnginePrefix() {
-    if (!spool) {
-        spool = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/taleno-shots-XXXXXX"));
-    }
-    const QString path = spool->path();
-    if (!spool->isValid() || path.contains(QLatin1Char(',')) || path.contains(QLatin1Char(':')) ||
-        path.contains(QLatin1Char('='))) {
+    const std::string folder = spool.Path();
+    if (folder.empty() || folder.find_first_of(",:=") != std::string::npos) {
         return {};
     }
-    return QFile::encodeName(path + QStringLiteral("/shot")).toStdString();
+    return folder + "/shot";
 }
 
 std::string CScreenshotSaver::Folder() {
@@ -27,11 +23,12 @@ std::string CScreenshotSaver::Folder() {
 
 CScreenshotSaver::Result CScreenshotSaver::SaveTaken(const std::string& clipTitle, int seconds) {
     Result result;
-    if (!spool || !spool->isValid()) {
+    const QString spoolPath = QFile::decodeName(spool.Path().c_str());
+    if (spoolPath.isEmpty()) {
         return result;
     }
     const QString folder = QFile::decodeName(Folder().c_str());
-    const QStringList taken = QDir(spool->path()).entryList({QStringLiteral("shot*.png")}, QDir::Files, QDir::Name);
+    const QStringList taken = QDir(spoolPath).entryList({QStringLiteral("shot*.png")}, QDir::Files, QDir::Name);
     if (!taken.isEmpty() && !QDir().mkpath(folder)) {
         result.failure = "the folder " + Folder() + " cannot be made";
         return result;
@@ -51,11 +48,11 @@ CScreenshotSaver::Result CScreenshotSaver::SaveTaken(const std::string& clipTitl
             target = folder + QLatin1Char('/') + stem + QStringLiteral(" (%1).png").arg(n);
         }
         // Across file systems QFile copies and then removes the original.
-        if (QFile::rename(spool->path() + QLatin1Char('/') + name, target)) {
+        if (QFile::rename(spoolPath + QLatin1Char('/') + name, target)) {
             result.saved.push_back(QFile::encodeName(target).toStdString());
         } else {
             result.failure = "it cannot be written to " + Folder();
-            QFile::remove(spool->path() + QLatin1Char('/') + name);
+            QFile::remove(spoolPath + QLatin1Char('/') + name);
         }
     }
     return result;

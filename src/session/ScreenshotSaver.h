@@ -1,14 +1,13 @@
 #pragma once
 // Screenshots of the playing clip. The engine's screenshot filter writes
-// each picture into a private spool folder of this player (its prefix); the
-// saver then moves it into the user's pictures folder (XDG PICTURES, a
+// each picture into the player's spool folder (its prefix); the saver then
+// moves it into the user's pictures folder (XDG PICTURES, a
 // "Taleno" folder in it, made when needed), named after the clip and the
 // time: "<clip> 00-12-34.png", with " (2)", " (3)", ... when that name is
-// taken. The spool folder goes with the saver.
+// taken.
 
-#include <QTemporaryDir>
+#include "session/SpoolFolder.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,8 +15,10 @@ namespace taleno {
 
 class CScreenshotSaver {
 public:
+    explicit CScreenshotSaver(CSpoolFolder& spool) : spool(spool) {}
+
     // What the engine's filter is given ("<spool folder>/shot"); "" when no
-    // private folder could be made, or when its path holds a character the
+    // spool folder could be made, or when its path holds a character the
     // engine's filter options would split at (",", ":", "=").
     std::string EnginePrefix();
 
@@ -33,7 +34,7 @@ public:
     static std::string Folder();
 
 private:
-    std::unique_ptr<QTemporaryDir> spool;
+    CSpoolFolder& spool;
 };
 
 }  // namespace taleno

@@ -59,6 +59,7 @@ public:
     // Desktop seams and the status texts as they are set.
     void SetUrlOpener(CMainFrame::UrlOpener opener) { frame.SetUrlOpener(std::move(opener)); }
     void SetOpenFileDialog(CMainFrame::OpenFileDialog dialog) { frame.SetOpenFileDialog(std::move(dialog)); }
+    void SetSubtitleFileDialog(CMainFrame::OpenFileDialog dialog) { frame.SetSubtitleFileDialog(std::move(dialog)); }
     void SetMessageBox(CMainFrame::MessageBox box) { frame.SetMessageBox(std::move(box)); }
     void SetDialogRunner(CMainFrame::DialogRunner runner) { frame.SetDialogRunner(std::move(runner)); }
     void SetPowerOff(CMainFrame::PowerOff request) { frame.SetPowerOff(std::move(request)); }

@@ -204,11 +204,11 @@ TEST_F(FrameTest, EveryShortcutTextIsTheKeyThatSendsItsCommand) {
         }
     };
     for (const QMenu* menu : f.Menus()) check(menu);
-    EXPECT_EQ(shown.size(), 29u);
+    EXPECT_EQ(shown.size(), 32u);
     // The keys no item shows: F1 to F8, and Enter on the keypad with Alt.
     EXPECT_EQ(sends[QKeySequence(Qt::ALT | Qt::Key_Enter)], ID_VIEW_FULLSCREEN);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(sends[QKeySequence(Qt::Key(Qt::Key_F1 + i))], ID_USER_COMMAND_F1 + i);
-    EXPECT_EQ(sends.size(), 29u + 1 + 8);
+    EXPECT_EQ(sends.size(), 32u + 1 + 8);
     // The context menu holds the playing and sizing commands.
     EXPECT_EQ(f.ContextMenu()->actions().size(), 10);
 }
