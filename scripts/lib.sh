@@ -22,7 +22,8 @@ PACKAGES=(
 # platform, for the test that the player keeps to X11 on a Wayland desktop,
 # fonts for the font lookup's private fontconfig set-up, and the checkers
 # of the installed desktop entry, AppStream data and Debian package (lintian), a
-# private session bus with a media-controls client, and Python for the layer check.
+# private session bus with a media-controls client, Python for the layer check
+# and the web pages' local server, and yt-dlp, which resolves web video pages.
 TEST_PACKAGES=(
   ffmpeg libbenchmark-dev
   xvfb xauth x11-xserver-utils x11-utils
@@ -30,7 +31,7 @@ TEST_PACKAGES=(
   weston xwayland qt6-wayland
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev lintian
-  dbus-daemon playerctl python3
+  dbus-daemon playerctl python3 yt-dlp
 )
 
 # What scripts/format needs.

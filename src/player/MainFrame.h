@@ -85,6 +85,7 @@ public:
     EngineState GetPlaybackState() const { return session.State(); }
     const MediaInfo& GetClipInfo() const { return session.Info(); }
     const std::string& GetClip() const { return session.Clip(); }
+    const std::string& GetPageTitle() const { return session.PageTitle(); }
     int GetVolume() const { return session.Volume(); }
     // Moves the volume slider and sets the engine's volume (0..100).
     void SetVolume(int volume);

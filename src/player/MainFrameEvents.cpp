@@ -76,6 +76,11 @@ void CMainFrame::ConnectSignals() {
     connect(&session, &CPlaybackSession::ScreenshotSaved, this, [this](const std::string& path) {
         statusPanel->ShowNote(QStringLiteral("Screenshot saved: ") + DisplayText(path));
     });
+    connect(&session, &CPlaybackSession::Resolving, this,
+            [this] { statusPanel->ShowNote(QStringLiteral("Resolving..."), 0); });
+    connect(&session, &CPlaybackSession::ResolveEnded, this, [this] { statusPanel->ClearNote(); });
+    connect(&session, &CPlaybackSession::ResolveFailed, this,
+            [this](const std::string& message) { messageBox(this, DisplayText(message)); });
     connect(&session, &CPlaybackSession::SubtitlesFailed, this, [this](const std::string& reason) {
         messageBox(this, QStringLiteral("The subtitles were not loaded: ") + DisplayText(reason));
     });
@@ -180,13 +185,15 @@ void CMainFrame::OnClipPlaying() {
     if (info.length > 0) {
         seekBar->SetSeekEnabled(true);
     }
-    SetCaption(ClipName(session.Clip()));
+    // A web page's stream goes by the page's title.
+    const std::string& page = session.PageTitle();
+    SetCaption(page.empty() ? ClipName(session.Clip()) : page);
     const std::string& artist = info.artist;
     const std::string& title = info.title;
     if (artist != "-" || title != "-") {
         view->SetCaptions(DisplayText(artist), DisplayText(title));
     } else {
-        view->SetCaptions(QString(), DisplayText(ClipTitle(session.Clip())));
+        view->SetCaptions(QString(), DisplayText(page.empty() ? ClipTitle(session.Clip()) : page));
     }
 
     statusPanel->SetChannelIcons(info.audioChannels);

@@ -71,8 +71,10 @@ QVariantMap CMprisPlayerAdaptor::Metadata() const {
                                      ? path
                                      : QStringLiteral("file://") +
                                            QString::fromLatin1(QByteArray::fromStdString(clip).toPercentEncoding("/")));
+    // A web page's title, else the clip's title tag, else its file name.
+    const QString page = DisplayText(frame.GetPageTitle());
     const QString title = Tag(info.title);
-    metadata.insert("xesam:title", !title.isEmpty() ? title : QFileInfo(path).fileName());
+    metadata.insert("xesam:title", !page.isEmpty() ? page : !title.isEmpty() ? title : QFileInfo(path).fileName());
     if (const QString artist = Tag(info.artist); !artist.isEmpty())
         metadata.insert("xesam:artist", QStringList{artist});
     if (const QString album = Tag(info.album); !album.isEmpty()) metadata.insert("xesam:album", album);

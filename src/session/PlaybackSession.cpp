@@ -50,6 +50,15 @@ CPlaybackSession::CPlaybackSession(const std::string& folder)
             Qt::QueuedConnection);
     };
     answer(&CEngineController::EngineStarting, &CPlaybackSession::ClipStarting);
+    connect(&resolver, &CPageResolver::Resolved, this,
+            [this](const std::string&, const std::string& stream, const std::string& title) {
+                emit ResolveEnded();
+                OpenResolved(stream, title);
+            });
+    connect(&resolver, &CPageResolver::Failed, this, [this](const std::string&, const std::string& message) {
+        emit ResolveEnded();
+        emit ResolveFailed(message);
+    });
     connect(
         &engine, &CEngineController::EngineScreenshot, this,
         [this] {
@@ -93,6 +102,26 @@ bool CPlaybackSession::IsRunning() const {
 
 void CPlaybackSession::OpenPath(const std::string& path) {
     RememberOpened({path});
+    CancelResolution();
+    if (CPageResolver::IsWebPage(path)) {
+        emit Resolving();
+        resolver.Resolve(path);
+        return;
+    }
+    OpenResolved(path, {});
+}
+
+bool CPlaybackSession::CancelResolution() {
+    if (!resolver.IsResolving()) {
+        return false;
+    }
+    resolver.Cancel();
+    emit ResolveEnded();
+    return true;
+}
+
+void CPlaybackSession::OpenResolved(const std::string& path, const std::string& title) {
+    pageTitle = title;
     if (IsPlaylistFile(path)) {
         StopEngine();
         if (!playlist.LoadPlaylist(path)) {
@@ -110,12 +139,14 @@ void CPlaybackSession::OpenPath(const std::string& path) {
 }
 
 bool CPlaybackSession::StartClipNow(const std::string& path) {
-    if (path.empty() || IsPlaylistFile(path) || !IsEngineExecutable(enginePath) || IsRunning()) {
+    if (path.empty() || IsPlaylistFile(path) || CPageResolver::IsWebPage(path) || !IsEngineExecutable(enginePath) ||
+        IsRunning()) {
         return false;
     }
     playlist.RemoveAll();
     playlist.AddFile(path);
     playlist.MoveFirst();
+    pageTitle.clear();
     PlayEntry(path);
     RememberOpened({path});
     return true;
@@ -126,6 +157,8 @@ void CPlaybackSession::OpenFiles(const std::vector<std::string>& paths) {
         if (!paths.empty()) OpenPath(paths.front());
         return;
     }
+    CancelResolution();
+    pageTitle.clear();
     playlist.RemoveAll();
     playlist.AddDroppedFiles(paths);
     playlist.PlayFirst();
@@ -332,6 +365,7 @@ void CPlaybackSession::Play() {
 }
 
 void CPlaybackSession::Stop() {
+    CancelResolution();
     if (!IsRunning()) {
         return;
     }
@@ -342,6 +376,7 @@ void CPlaybackSession::Stop() {
 }
 
 void CPlaybackSession::Close() {
+    CancelResolution();
     StopEngine();
     currentClip.clear();
 }

@@ -20,6 +20,7 @@
 #include "engine/EngineController.h"
 #include "platform/ScreenSaverGuard.h"
 #include "playlist/Playlist.h"
+#include "session/PageResolver.h"
 #include "session/ScreenshotSaver.h"
 #include "settings/Settings.h"
 
@@ -53,7 +54,10 @@ public:
     // --- opening ---------------------------------------------------------
     // A playlist file (txt, pls, m3u, m3u8, ram in any case) is loaded,
     // shuffled with Auto Shuffle; anything else becomes the only entry. The
-    // first entry then plays.
+    // first entry then plays. A web page's address (PageResolver.h) is
+    // resolved first, without waiting (Resolving, then ResolveEnded, and
+    // ResolveFailed when it could not be; Stop and Close cancel it); its
+    // stream then opens as any address would, the page's title with it.
     void OpenPath(const std::string& path);
     // The player's command-line file, before its window is built: a clip
     // (not a playlist file) whose engine is there becomes the only entry
@@ -151,6 +155,8 @@ public:
     const MediaInfo& Info() const { return engine.GetMediaInfo(); }
     // The clip played or last played; "" after Close.
     const std::string& Clip() const { return currentClip; }
+    // The title of the web page the clip's stream came from; "" for others.
+    const std::string& PageTitle() const { return pageTitle; }
     int Volume() const { return engine.GetVolume(); }
     double Speed() const { return engine.GetSpeed(); }
     const ClipTracks& Tracks() const { return engine.GetMediaInfo().tracks; }
@@ -182,6 +188,11 @@ signals:
     // A screenshot was saved at this path, or could not be (why).
     void ScreenshotSaved(const std::string& path);
     void ScreenshotFailed(const std::string& reason);
+    // A web page is being resolved to its stream, and that has ended.
+    void Resolving();
+    void ResolveEnded();
+    // The page could not be resolved: which program and why.
+    void ResolveFailed(const std::string& message);
     // A subtitle file could not be loaded (why).
     void SubtitlesFailed(const std::string& reason);
     // One engine output line for the log (with logging on).
@@ -200,6 +211,11 @@ private:
     // ClipStopped goes out and the screen saver comes back.
     void TellStopped();
     void RememberOpened(std::vector<std::string> paths);
+    // OpenPath after the address was resolved, if it was a page; the title
+    // goes with the clip.
+    void OpenResolved(const std::string& path, const std::string& title);
+    // Ends a resolution under way; true when there was one.
+    bool CancelResolution();
     // Stops any running engine and starts the file.
     void PlayEntry(const std::string& file);
     void StartPlayback();
@@ -224,6 +240,8 @@ private:
     CEngineController engine;
     CPlaylist playlist;
     CScreenSaverGuard screenSaverGuard;
+    CPageResolver resolver;
+    std::string pageTitle;
     CSpoolFolder spool;
     CScreenshotSaver screenshots{spool};
     // The subtitle files handed to the engine: its name of the copy, the

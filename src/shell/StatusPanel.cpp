@@ -12,6 +12,7 @@
 #include <QTimerEvent>
 
 #include <algorithm>
+#include <limits>
 
 // The panel's images live in a resource file compiled into this static
 // library; registering them here keeps the linker from dropping them.
@@ -92,9 +93,14 @@ void CStatusPanel::SetSpeedText(const QString& text) {
     ShowStatus();
 }
 
-void CStatusPanel::ShowNote(const QString& text) {
+void CStatusPanel::ShowNote(const QString& text, int ms) {
     noteText = text;
-    noteTimer.start();
+    noteTimer.start(ms > 0 ? ms : std::numeric_limits<int>::max());
+    ShowStatus();
+}
+
+void CStatusPanel::ClearNote() {
+    noteTimer.stop();
     ShowStatus();
 }
 

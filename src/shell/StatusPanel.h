@@ -55,9 +55,11 @@ public:
     // A mark before the status text while it is not empty (the playback
     // speed, "1.5×"); it stays through status changes and ResetPanel.
     void SetSpeedText(const QString& text);
-    // A note in place of the status text for kNoteMs (the subtitle delay, a
-    // screenshot's file); a later note replaces it.
-    void ShowNote(const QString& text);
+    // A note in place of the status text for a time (kNoteMs unless told;
+    // 0: until ClearNote), such as the subtitle delay or a screenshot's
+    // file; a later note replaces it.
+    void ShowNote(const QString& text, int ms = kNoteMs);
+    void ClearNote();
     // 1 playing, 2 paused, 3 stopped, 4 failed to start; anything else blank.
     void SetStatusIcon(int state);
     // -1 unknown, 0 no audio, 1 mono, 2 stereo; other values count as -1.
