@@ -47,4 +47,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 # linked, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS mplayer)
+# Web video pages are played through yt-dlp when it is there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS yt-dlp)
 include(CPack)
