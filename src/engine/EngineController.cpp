@@ -582,7 +582,12 @@ bool CEngineController::TakeScreenshot() {
 
 bool CEngineController::LoadSubtitleFile(const std::string& path) {
     const std::string command = "sub_load " + path;
-    if (command.size() > kCommandBufferSize - 2 || !SendKeepingPause(command)) {
+    if (command.size() > kCommandBufferSize - 2 || (state != ENGINE_PLAYING && state != ENGINE_PAUSED)) {
+        return false;
+    }
+    // No room for "pausing_keep_force" before a path: a paused engine
+    // resumes on the load, and a frame step pauses it again one frame on.
+    if (!SendCommand(command) || (state == ENGINE_PAUSED && !SendCommand("frame_step"))) {
         return false;
     }
     showLoadedSubtitle = true;

@@ -127,7 +127,7 @@ public:
     // Loads a subtitle file into the playing clip and shows it once the
     // engine has it; false when the command would be longer than the engine
     // takes (the path is given as it is), or in any state but playing or
-    // paused.
+    // paused. A paused clip stays paused, one frame on.
     bool LoadSubtitleFile(const std::string& path);
     // The subtitles' delay in milliseconds (later when positive), from 0 at
     // every start; while playing or paused.

@@ -17,9 +17,9 @@ namespace {
 // What the engine plays from an address by itself: media files, and the
 // playlists and stream lists it reads.
 constexpr std::array<std::string_view, 34> kMediaExtensions = {
-    "3gp", "aac",  "ac3",  "aif", "aiff", "asf",  "avi", "flac", "flv", "m2ts", "m3u", "m3u8",
-    "m4a", "m4v",  "mka",  "mkv", "mov",  "mp2",  "mp3", "mp4",  "mpd", "mpeg", "mpg", "nsv",
-    "oga", "ogg",  "ogv",  "opus", "pls", "ts",   "wav", "webm", "wma", "wmv"};
+    "3gp", "aac", "ac3", "aif",  "aiff", "asf", "avi", "flac", "flv", "m2ts", "m3u", "m3u8",
+    "m4a", "m4v", "mka", "mkv",  "mov",  "mp2", "mp3", "mp4",  "mpd", "mpeg", "mpg", "nsv",
+    "oga", "ogg", "ogv", "opus", "pls",  "ts",  "wav", "webm", "wma", "wmv"};
 
 // The last "ERROR:" line of yt-dlp's report, without its plea to report it.
 std::string ErrorOf(const QString& report) {
@@ -40,8 +40,8 @@ CPageResolver::CPageResolver() {
     connect(&limit, &QTimer::timeout, this, [this] {
         const std::string timedOut = page;
         Cancel();
-        emit Failed(timedOut, "yt-dlp found no video on this page within " + std::to_string(kTimeLimitMs / 1000) +
-                                  " seconds.");
+        emit Failed(timedOut,
+                    "yt-dlp found no video on this page within " + std::to_string(kTimeLimitMs / 1000) + " seconds.");
     });
     connect(&process, &QProcess::finished, this, &CPageResolver::OnFinished);
     connect(&process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -72,18 +72,19 @@ void CPageResolver::Resolve(const std::string& address) {
     page = address;
     const QString program = QStandardPaths::findExecutable(QStringLiteral("yt-dlp"));
     if (program.isEmpty()) {
-        emit Failed(page, "Playing the video of a web page needs yt-dlp, which is not installed (there is no "
-                          "\"yt-dlp\" on PATH).");
+        emit Failed(page,
+                    "Playing the video of a web page needs yt-dlp, which is not installed (there is no "
+                    "\"yt-dlp\" on PATH).");
         return;
     }
     // Its own configuration is left out so that its answer has this form:
     // the title on one line, the stream's address on the next. One video of
     // a page that has several; a single file holding picture and sound.
-    process.start(program, {QStringLiteral("--ignore-config"), QStringLiteral("--no-warnings"),
-                            QStringLiteral("--no-playlist"), QStringLiteral("--playlist-items"), QStringLiteral("1"),
-                            QStringLiteral("--format"), QStringLiteral("best"), QStringLiteral("--print"),
-                            QStringLiteral("title"), QStringLiteral("--print"), QStringLiteral("urls"),
-                            QStringLiteral("--"), QString::fromStdString(page)});
+    process.start(
+        program, {QStringLiteral("--ignore-config"), QStringLiteral("--no-warnings"), QStringLiteral("--no-playlist"),
+                  QStringLiteral("--playlist-items"), QStringLiteral("1"), QStringLiteral("--format"),
+                  QStringLiteral("best"), QStringLiteral("--print"), QStringLiteral("title"), QStringLiteral("--print"),
+                  QStringLiteral("urls"), QStringLiteral("--"), QString::fromStdString(page)});
     limit.start();
 }
 

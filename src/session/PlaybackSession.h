@@ -7,7 +7,10 @@
 // to F8 commands do in each engine state, where a remembered position
 // resumes a clip and when it is stored or forgotten, what follows the end
 // of a clip (the next entry, Repeat, Auto Shuffle, the after-playback
-// step), and when the screen saver is kept off.
+// step), and when the screen saver is kept off. While a clip plays it
+// switches its tracks and chapters, loads subtitle files, changes the speed,
+// steps frames and has screenshots saved (PlaybackSessionTracks.cpp); it
+// keeps the recent files and resolves web pages to their streams.
 //
 // It tells the main window what happened through signals, so the window
 // keeps only what is shown: menus, bars, captions, sizes, full screen. The

@@ -8,6 +8,8 @@
 #include "engine/EngineController.h"
 #include "engine/EngineLocation.h"
 
+#include <QTemporaryDir>
+
 namespace taleno {
 namespace {
 
@@ -184,6 +186,15 @@ TEST_F(RealEngineTest, SpeedHoldsAcrossStartsAndStepsKeepAPausedClipPaused) {
     }
     EXPECT_EQ(Answer(engine, recorder, "pause"), "yes");
     EXPECT_EQ(seconds() - before, 2);
+    // A subtitle file loaded while paused: shown, and the clip still paused.
+    // (by a path short enough for the engine's commands)
+    QTemporaryDir shortFolder(QStringLiteral("/tmp/tXXXXXX"));
+    const std::string subtitles = shortFolder.path().toStdString() + "/a.srt";
+    test::WriteWholeFile(subtitles, "1\n00:00:00,000 --> 00:00:20,000\nHi\n");
+    ASSERT_TRUE(engine.LoadSubtitleFile(subtitles));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return engine.GetMediaInfo().tracks.subtitleFileId == 0; }, 3000));
+    EXPECT_EQ(Answer(engine, recorder, "sub"), "0");  // the only subtitles, shown
+    EXPECT_EQ(Answer(engine, recorder, "pause"), "yes");
     EXPECT_EQ(engine.GetState(), ENGINE_PAUSED);
     engine.Pause(0);
     engine.SetSpeed(1.0);

@@ -32,13 +32,14 @@ protected:
                        "<html><head><title>A Page &amp; Title</title></head>"
                        "<body><video src=\"clip.avi\" controls></video></body></html>");
         // The server takes a free port and says which.
-        server.start("python3", {"-c",
-                                 "import functools, http.server, sys\n"
-                                 "handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])\n"
-                                 "server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)\n"
-                                 "print(server.server_address[1], flush=True)\n"
-                                 "server.serve_forever()\n",
-                                 QString::fromStdString(folder.Path())});
+        server.start("python3",
+                     {"-c",
+                      "import functools, http.server, sys\n"
+                      "handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])\n"
+                      "server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)\n"
+                      "print(server.server_address[1], flush=True)\n"
+                      "server.serve_forever()\n",
+                      QString::fromStdString(folder.Path())});
         ASSERT_TRUE(server.waitForReadyRead(10000));
         base = "http://127.0.0.1:" + server.readLine().trimmed().toStdString() + "/";
     }
