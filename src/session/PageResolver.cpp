@@ -43,13 +43,6 @@ CPageResolver::CPageResolver() {
         emit Failed(timedOut,
                     "yt-dlp found no video on this page within " + std::to_string(kTimeLimitMs / 1000) + " seconds.");
     });
-    connect(&process, &QProcess::finished, this, &CPageResolver::OnFinished);
-    connect(&process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            limit.stop();
-            emit Failed(page, "yt-dlp could not be started.");
-        }
-    });
 }
 
 CPageResolver::~CPageResolver() { Cancel(); }
@@ -77,10 +70,20 @@ void CPageResolver::Resolve(const std::string& address) {
                     "\"yt-dlp\" on PATH).");
         return;
     }
+    if (!process) {
+        process = std::make_unique<QProcess>();
+        connect(process.get(), &QProcess::finished, this, &CPageResolver::OnFinished);
+        connect(process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart) {
+                limit.stop();
+                emit Failed(page, "yt-dlp could not be started.");
+            }
+        });
+    }
     // Its own configuration is left out so that its answer has this form:
     // the title on one line, the stream's address on the next. One video of
     // a page that has several; a single file holding picture and sound.
-    process.start(
+    process->start(
         program, {QStringLiteral("--ignore-config"), QStringLiteral("--no-warnings"), QStringLiteral("--no-playlist"),
                   QStringLiteral("--playlist-items"), QStringLiteral("1"), QStringLiteral("--format"),
                   QStringLiteral("best"), QStringLiteral("--print"), QStringLiteral("title"), QStringLiteral("--print"),
@@ -91,18 +94,18 @@ void CPageResolver::Resolve(const std::string& address) {
 void CPageResolver::Cancel() {
     limit.stop();
     if (IsResolving()) {
-        process.blockSignals(true);
-        process.kill();
-        process.waitForFinished(1000);
-        process.blockSignals(false);
+        process->blockSignals(true);
+        process->kill();
+        process->waitForFinished(1000);
+        process->blockSignals(false);
     }
 }
 
 void CPageResolver::OnFinished(int exitCode, QProcess::ExitStatus status) {
     limit.stop();
     const QStringList lines =
-        QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QString report = QString::fromUtf8(process.readAllStandardError());
+        QString::fromUtf8(process->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString report = QString::fromUtf8(process->readAllStandardError());
     if (status != QProcess::NormalExit || exitCode != 0 || lines.size() < 2) {
         emit Failed(page, "yt-dlp found no video on this page: " + ErrorOf(report));
         return;

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 
 namespace taleno {
@@ -26,7 +27,7 @@ public:
 
     void Resolve(const std::string& page);
     void Cancel();
-    bool IsResolving() const { return process.state() != QProcess::NotRunning; }
+    bool IsResolving() const { return process && process->state() != QProcess::NotRunning; }
 
 signals:
     void Resolved(const std::string& page, const std::string& stream, const std::string& title);
@@ -36,7 +37,8 @@ signals:
 private:
     void OnFinished(int exitCode, QProcess::ExitStatus status);
 
-    QProcess process;
+    // Made on the first resolution: most players never resolve a page.
+    std::unique_ptr<QProcess> process;
     QTimer limit;
     std::string page;
 };
