@@ -86,6 +86,9 @@ public:
     const MediaInfo& GetClipInfo() const { return session.Info(); }
     const std::string& GetClip() const { return session.Clip(); }
     const std::string& GetPageTitle() const { return session.PageTitle(); }
+    double GetSpeed() const { return session.Speed(); }
+    // The speed as the media controls set it (the status panel shows it).
+    void SetSpeed(double speed);
     int GetVolume() const { return session.Volume(); }
     // Moves the volume slider and sets the engine's volume (0..100).
     void SetVolume(int volume);
@@ -183,6 +186,7 @@ private:
     // Slower (-1), faster (1) or normal (0); the speed shows in the status
     // panel while it is not normal.
     void OnSpeed(int direction);
+    void ShowSpeed();
     // Frame Step: pauses a playing clip, steps a paused one.
     void OnFrameStep();
 

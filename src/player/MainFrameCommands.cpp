@@ -220,6 +220,16 @@ void CMainFrame::OnSpeed(int direction) {
     } else {
         session.StepSpeed(direction);
     }
+    ShowSpeed();
+}
+
+void CMainFrame::SetSpeed(double speed) {
+    session.SetSpeed(speed);
+    ShowSpeed();
+    emit PlaybackChanged();
+}
+
+void CMainFrame::ShowSpeed() {
     const double speed = session.Speed();
     statusPanel->SetSpeedText(speed == 1.0 ? QString()
                                            : QString::fromStdString(SpeedText(speed)) + QChar(0x00D7));  // "×"

@@ -84,6 +84,20 @@ QVariantMap CMprisPlayerAdaptor::Metadata() const {
 
 double CMprisPlayerAdaptor::Volume() const { return frame.GetVolume() / 100.0; }
 
+double CMprisPlayerAdaptor::Rate() const { return frame.GetSpeed(); }
+
+void CMprisPlayerAdaptor::SetRate(double rate) {
+    if (rate == 0.0) {
+        Pause();
+    } else if (rate > 0.0) {
+        frame.SetSpeed(rate);
+    }
+}
+
+double CMprisPlayerAdaptor::MinimumRate() const { return CPlaybackSession::kMinSpeed; }
+
+double CMprisPlayerAdaptor::MaximumRate() const { return CPlaybackSession::kMaxSpeed; }
+
 void CMprisPlayerAdaptor::SetVolume(double volume) {
     if (std::isnan(volume)) return;
     frame.SetVolume(static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * 100)));

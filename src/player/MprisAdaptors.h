@@ -50,8 +50,8 @@ class CMprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ PlaybackStatus)
     Q_PROPERTY(double Rate READ Rate WRITE SetRate)
-    Q_PROPERTY(double MinimumRate READ Rate)
-    Q_PROPERTY(double MaximumRate READ Rate)
+    Q_PROPERTY(double MinimumRate READ MinimumRate)
+    Q_PROPERTY(double MaximumRate READ MaximumRate)
     Q_PROPERTY(QVariantMap Metadata READ Metadata)
     Q_PROPERTY(double Volume READ Volume WRITE SetVolume)
     Q_PROPERTY(qlonglong Position READ Position)
@@ -66,9 +66,11 @@ public:
     CMprisPlayerAdaptor(CMprisService& service, CMainFrame& frame);
 
     QString PlaybackStatus() const;
-    // The engine plays at its own speed only.
-    double Rate() const { return 1.0; }
-    void SetRate(double) {}
+    // The playback speed; 0 pauses, as the interface asks.
+    double Rate() const;
+    void SetRate(double rate);
+    double MinimumRate() const;
+    double MaximumRate() const;
     QVariantMap Metadata() const;
     double Volume() const;
     void SetVolume(double volume);

@@ -49,6 +49,7 @@ QVariantMap CMprisService::PlayerProperties() const {
     return {{"PlaybackStatus", player->PlaybackStatus()},
             {"Metadata", player->Metadata()},
             {"Volume", player->Volume()},
+            {"Rate", player->Rate()},
             {"CanPlay", player->CanPlay()},
             {"CanPause", player->CanPause()},
             {"CanSeek", player->CanSeek()}};

@@ -105,6 +105,11 @@ public:
     // and back to normal; the speed holds for the clips that follow.
     void StepSpeed(int direction);
     void ResetSpeed();
+    // Any speed within kMinSpeed..kMaxSpeed (the media controls' Rate);
+    // beyond it, the nearer end.
+    static constexpr double kMinSpeed = 0.25;
+    static constexpr double kMaxSpeed = 4.0;
+    void SetSpeed(double speed);
     // One frame forward while paused.
     void FrameStep();
     // The clip's tracks (ids as the engine numbers them), while playing or

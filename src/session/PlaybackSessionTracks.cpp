@@ -30,6 +30,8 @@ void CPlaybackSession::StepSpeed(int direction) {
 
 void CPlaybackSession::ResetSpeed() { engine.SetSpeed(1.0); }
 
+void CPlaybackSession::SetSpeed(double speed) { engine.SetSpeed(std::clamp(speed, kMinSpeed, kMaxSpeed)); }
+
 void CPlaybackSession::FrameStep() { engine.FrameStep(); }
 
 void CPlaybackSession::SelectAudioTrack(int id) { engine.SelectAudioTrack(id); }

@@ -87,6 +87,15 @@ TEST_F(MprisTest, TheControlsFollowTheClipAndDriveItThroughTheFramesCommands) {
     Playerctl({"volume", "0.5"});
     EXPECT_EQ(frame->GetVolume(), 50);
     EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.Saw("Volume", 0.5); }, 2000));
+    // Rate is the speed: set through the interface, it changes the engine's.
+    QProcess rate;
+    rate.start("dbus-send",
+               {"--bus=" + bus.address, "--print-reply", "--dest=" + kName, kPath,
+                "org.freedesktop.DBus.Properties.Set", "string:" + kPlayer, "string:Rate", "variant:double:1.5"});
+    (void)QTest::qWaitFor([&] { return rate.state() == QProcess::NotRunning; }, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.Saw("Rate", 1.5); }, 2000));
+    EXPECT_EQ(access->Panel().StatusText(), QString::fromUtf8("1.5\u00D7  Playing"));
+    EXPECT_NE(ReadWholeFile(script + ".rec").find("speed_set 1.5"), std::string::npos);
 
     // Next plays the second clip: a new track, named by its file.
     const QString firstTrack = Playerctl({"metadata", "mpris:trackid"});
