@@ -3,6 +3,7 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace taleno {
@@ -126,10 +127,17 @@ std::vector<std::string> SplitOptions(std::string_view options) {
     return words;
 }
 
+std::string DecimalText(double value, int decimals) {
+    // to_chars writes the point whatever the C locale says: Qt sets the
+    // user's locale at start, and a German one would write "1,5", which the
+    // engine does not read.
+    char text[64];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return error == std::errc() ? std::string(text, end) : std::string("0");
+}
+
 std::string SpeedText(double speed) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", speed);
-    std::string shown = text;
+    std::string shown = DecimalText(speed, 2);
     // "1.50" reads "1.5", "2.00" reads "2".
     while (shown.ends_with('0')) shown.pop_back();
     if (shown.ends_with('.')) shown.pop_back();

@@ -67,6 +67,8 @@ struct EngineLaunch {
     std::string screenshotPrefix;
 };
 
+// A number as the engine reads it, with a point whatever the locale.
+std::string DecimalText(double value, int decimals);
 // A speed as the engine reads it: at most two decimals ("1.5", "0.25").
 std::string SpeedText(double speed);
 

@@ -595,9 +595,7 @@ bool CEngineController::LoadSubtitleFile(const std::string& path) {
 }
 
 bool CEngineController::SetSubtitleDelay(int ms) {
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.1f", ms / 1000.0);
-    if (!SendKeepingPause("sub_delay " + std::string(seconds) + " 1")) {
+    if (!SendKeepingPause("sub_delay " + DecimalText(ms / 1000.0, 1) + " 1")) {
         return false;
     }
     subtitleDelayMs = ms;
