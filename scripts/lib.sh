@@ -9,7 +9,7 @@ BUILD_DIR="${TALENO_BUILD_DIR:-$ROOT/build}"
 # run does not touch the network.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev
   mplayer
   libx11-dev libxext-dev libfontconfig-dev

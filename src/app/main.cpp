@@ -1,6 +1,7 @@
 // Taleno's entry point.
 #include "app/PlayerApp.h"
 #include "app/QuitSignals.h"
+#include "app/Translations.h"
 #include "platform/ChildProcess.h"
 #include "platform/ModuleFolder.h"
 #include "platform/QtPlatformChoice.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     // Qt takes its own switches out of argc and argv here.
     QApplication application(argc, argv);
     taleno::ReleaseDisplayProbe();
+    const taleno::CTranslations translations;
     QApplication::setApplicationName(QStringLiteral("Taleno"));
     QApplication::setWindowIcon(taleno::AppIcon());
     const std::vector<std::string> arguments(argv + 1, argv + argc);

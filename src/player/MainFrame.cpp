@@ -195,7 +195,7 @@ bool CMainFrame::SaveSettings() {
     if (taleno::SaveSettings(SettingsStore(moduleFolder), settings)) {
         return true;
     }
-    messageBox(this, QStringLiteral("Failed to Save Settings!"));
+    messageBox(this, tr("Failed to Save Settings!"));
     return false;
 }
 
@@ -213,8 +213,7 @@ void CMainFrame::SetOpenFileDialog(OpenFileDialog dialog) {
         // Every file may be chosen; "*" rather than "*.*", which would hide
         // the many Linux files without a dot in their name.
         dialog = [](QWidget* parent) {
-            return QFileDialog::getOpenFileName(parent, QString(), QString(), QStringLiteral("all files (*)"))
-                .toStdString();
+            return QFileDialog::getOpenFileName(parent, QString(), QString(), tr("all files (*)")).toStdString();
         };
     }
     openFileDialog = std::move(dialog);
@@ -224,8 +223,8 @@ void CMainFrame::SetSubtitleFileDialog(OpenFileDialog dialog) {
     if (!dialog) {
         dialog = [](QWidget* parent) {
             const QString name = QFileDialog::getOpenFileName(
-                parent, QStringLiteral("Load Subtitles"), QString(),
-                QStringLiteral("Subtitles (*.srt *.ass *.ssa *.sub *.vtt *.smi *.txt);;all files (*)"));
+                parent, tr("Load Subtitles"), QString(),
+                tr("Subtitles (*.srt *.ass *.ssa *.sub *.vtt *.smi *.txt);;all files (*)"));
             return QFile::encodeName(name).toStdString();
         };
     }
@@ -259,7 +258,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::CloseSequence() {
-    SetStatusText(QStringLiteral("Quitting..."));
+    SetStatusText(tr("Quitting..."));
     session.Shutdown();
     delete playlistDlg;
     playlistDlg = nullptr;

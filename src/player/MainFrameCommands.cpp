@@ -80,8 +80,7 @@ void CMainFrame::OnRecentFile(int index) {
     std::error_code error;
     if (!PathIsUrl(path) && !std::filesystem::exists(std::filesystem::path(path), error) && !error) {
         session.ForgetRecentFile(path);
-        messageBox(this, DisplayText(path) +
-                             QStringLiteral("\n\nThis file is no longer there; it has been taken off the list."));
+        messageBox(this, DisplayText(path) + tr("\n\nThis file is no longer there; it has been taken off the list."));
         return;
     }
     OpenPath(path);
@@ -211,7 +210,7 @@ void CMainFrame::ResetAfterStop() {
     seekHoldOff = 0;
     statusPanel->ResetPanel();
     seekBar->SetSeekEnabled(false);
-    SetStatusText(QStringLiteral("Stopped"));
+    SetStatusText(tr("Stopped"));
 }
 
 void CMainFrame::OnSpeed(int direction) {
@@ -241,7 +240,7 @@ void CMainFrame::OnSubtitleDelay(int ms) {
     } else {
         session.DelaySubtitlesBy(ms);
     }
-    statusPanel->ShowNote(QStringLiteral("Subtitle delay: %1 ms").arg(session.SubtitleDelay()));
+    statusPanel->ShowNote(tr("Subtitle delay: %1 ms").arg(session.SubtitleDelay()));
 }
 
 void CMainFrame::OnFrameStep() {
@@ -260,9 +259,9 @@ void CMainFrame::TogglePause() {
     }
     if (before == ENGINE_PLAYING) {
         statusPanel->StopInfoRotation();
-        SetStatusText(QStringLiteral("Paused"));
+        SetStatusText(tr("Paused"));
     } else if (before == ENGINE_PAUSED) {
-        SetStatusText(QStringLiteral("Playing"));
+        SetStatusText(tr("Playing"));
         statusPanel->StartInfoRotation();
     }
 }

@@ -68,24 +68,20 @@ void CMainFrame::ConnectSignals() {
     connect(&session, &CPlaybackSession::ClipPlaying, this, &CMainFrame::OnClipPlaying);
     connect(&session, &CPlaybackSession::ClipFailed, this, &CMainFrame::OnClipFailed);
     connect(&session, &CPlaybackSession::ClipStopped, this, &CMainFrame::ResetAfterStop);
-    connect(&session, &CPlaybackSession::EngineNotFound, this,
-            [this] { SetStatusText(QStringLiteral("Engine not found!")); });
-    connect(&session, &CPlaybackSession::OpenFailed, this,
-            [this] { messageBox(this, QStringLiteral("unable to open file")); });
+    connect(&session, &CPlaybackSession::EngineNotFound, this, [this] { SetStatusText(tr("Engine not found!")); });
+    connect(&session, &CPlaybackSession::OpenFailed, this, [this] { messageBox(this, tr("unable to open file")); });
     connect(&session, &CPlaybackSession::Seeked, this, &CMainFrame::Seeked);
-    connect(&session, &CPlaybackSession::ScreenshotSaved, this, [this](const std::string& path) {
-        statusPanel->ShowNote(QStringLiteral("Screenshot saved: ") + DisplayText(path));
-    });
-    connect(&session, &CPlaybackSession::Resolving, this,
-            [this] { statusPanel->ShowNote(QStringLiteral("Resolving..."), 0); });
+    connect(&session, &CPlaybackSession::ScreenshotSaved, this,
+            [this](const std::string& path) { statusPanel->ShowNote(tr("Screenshot saved: ") + DisplayText(path)); });
+    connect(&session, &CPlaybackSession::Resolving, this, [this] { statusPanel->ShowNote(tr("Resolving..."), 0); });
     connect(&session, &CPlaybackSession::ResolveEnded, this, [this] { statusPanel->ClearNote(); });
     connect(&session, &CPlaybackSession::ResolveFailed, this,
             [this](const std::string& message) { messageBox(this, DisplayText(message)); });
     connect(&session, &CPlaybackSession::SubtitlesFailed, this, [this](const std::string& reason) {
-        messageBox(this, QStringLiteral("The subtitles were not loaded: ") + DisplayText(reason));
+        messageBox(this, tr("The subtitles were not loaded: ") + DisplayText(reason));
     });
     connect(&session, &CPlaybackSession::ScreenshotFailed, this, [this](const std::string& reason) {
-        statusPanel->ShowNote(QStringLiteral("Screenshot not saved: ") + DisplayText(reason));
+        statusPanel->ShowNote(tr("Screenshot not saved: ") + DisplayText(reason));
     });
     connect(&session, &CPlaybackSession::PlaybackEnded, this, &CMainFrame::OnPlaybackEnded);
     connect(&session, &CPlaybackSession::Changed, this, [this] {
@@ -145,7 +141,7 @@ void CMainFrame::OnViewDoubleClick() {
 // --- what the session tells ---------------------------------------------------------
 
 void CMainFrame::OnClipStarting() {
-    SetStatusText(QStringLiteral("Starting..."));
+    SetStatusText(tr("Starting..."));
     timeDisplayTimer.start();
     seekBarTimer.start();
     cacheFillTimer.start();
@@ -198,28 +194,28 @@ void CMainFrame::OnClipPlaying() {
 
     statusPanel->SetChannelIcons(info.audioChannels);
     statusPanel->SetStatusIcon(1);
-    SetStatusText(QStringLiteral("Playing"));
+    SetStatusText(tr("Playing"));
     // The sum is formed in 64 bits: two bit rates near the 32-bit limit
     // would otherwise overflow.
     const std::int64_t bitrate = (static_cast<std::int64_t>(session.VideoBitrate()) + info.audioBitrate) / 1000;
-    statusPanel->SetInfoText(0, QString::asprintf("Now Playing: %ld Kbps", static_cast<long>(bitrate)));
+    statusPanel->SetInfoText(0, tr("Now Playing: %1 Kbps").arg(static_cast<long>(bitrate)));
     if (hasVideo) {
-        statusPanel->SetInfoText(1, QStringLiteral("Clip: ") + DisplayText(title));
-        statusPanel->SetInfoText(2, QStringLiteral("Author: ") + DisplayText(artist));
-        statusPanel->SetInfoText(3, QStringLiteral("Copyright: ") + DisplayText(info.clipCopyright));
-        statusPanel->SetInfoText(4, QStringLiteral("Rating: ") + DisplayText(info.clipRating));
+        statusPanel->SetInfoText(1, tr("Clip: ") + DisplayText(title));
+        statusPanel->SetInfoText(2, tr("Author: ") + DisplayText(artist));
+        statusPanel->SetInfoText(3, tr("Copyright: ") + DisplayText(info.clipCopyright));
+        statusPanel->SetInfoText(4, tr("Rating: ") + DisplayText(info.clipRating));
     } else {
-        statusPanel->SetInfoText(1, QStringLiteral("Album: ") + DisplayText(info.album));
-        statusPanel->SetInfoText(2, QStringLiteral("Title: ") + DisplayText(title));
-        statusPanel->SetInfoText(3, QStringLiteral("Artist: ") + DisplayText(artist));
-        statusPanel->SetInfoText(4, QStringLiteral("Genre: ") + DisplayText(info.genre));
+        statusPanel->SetInfoText(1, tr("Album: ") + DisplayText(info.album));
+        statusPanel->SetInfoText(2, tr("Title: ") + DisplayText(title));
+        statusPanel->SetInfoText(3, tr("Artist: ") + DisplayText(artist));
+        statusPanel->SetInfoText(4, tr("Genre: ") + DisplayText(info.genre));
     }
     statusPanel->StartInfoRotation();
 }
 
 void CMainFrame::OnClipFailed() {
     ResetAfterStop();
-    SetStatusText(QStringLiteral("MPlayer failed to start"));
+    SetStatusText(tr("MPlayer failed to start"));
     statusPanel->SetStatusIcon(4);
 }
 
@@ -269,7 +265,7 @@ void CMainFrame::UpdateCacheFill() {
     const float fill = session.Info().cacheFill;
     if (fill != lastCacheFill) {
         lastCacheFill = fill;
-        SetStatusText(QString::asprintf("Cache fill: %2.02f%%", static_cast<double>(fill)));
+        SetStatusText(tr("Cache fill: %1%").arg(QString::asprintf("%2.02f", static_cast<double>(fill))));
     }
 }
 

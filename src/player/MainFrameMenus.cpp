@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,10 +22,16 @@ namespace {
 
 bool IsKey(QKeyCombination key) { return key.key() != Qt::Key_unknown; }
 
+// A text of the command table in the user's language (as written when
+// there is no translation).
+QString Translated(const char* text, const char* context = "Menu") {
+    return *text == '\0' ? QString() : QCoreApplication::translate(context, text);
+}
+
 }  // namespace
 
 QAction* CMainFrame::MakeAction(const CommandRow& row, bool withShortcutText) {
-    QString text = QString::fromLatin1(row.menuText);
+    QString text = Translated(row.menuText);
     if (withShortcutText && *row.shortcutText != '\0') {
         text += QLatin1Char('\t') + QString::fromLatin1(row.shortcutText);
     }
@@ -32,7 +39,7 @@ QAction* CMainFrame::MakeAction(const CommandRow& row, bool withShortcutText) {
     action->setData(row.id);
     action->setCheckable(row.mark != CommandMark::None);
     // The prompt goes to the status line; after "\n" comes the tooltip.
-    const QString prompt = QString::fromLatin1(row.prompt);
+    const QString prompt = Translated(row.prompt);
     const qsizetype split = prompt.indexOf(QLatin1Char('\n'));
     action->setStatusTip(prompt.left(split));
     if (split >= 0) {
@@ -76,7 +83,7 @@ void CMainFrame::BuildMenus() {
         }
         for (const MenuEntry& entry : layout.entries) {
             if (entry.submenu != nullptr) {
-                self(self, menu->addMenu(QString::fromLatin1(entry.submenu->title)), *entry.submenu);
+                self(self, menu->addMenu(Translated(entry.submenu->title, "MenuTitle")), *entry.submenu);
             } else if (entry.id == 0) {
                 menu->addSeparator();
             } else {
@@ -85,7 +92,7 @@ void CMainFrame::BuildMenus() {
         }
     };
     for (const MenuLayout& layout : MainMenuLayout()) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(layout.title));
+        QMenu* menu = bar->addMenu(Translated(layout.title, "MenuTitle"));
         fill(fill, menu, layout);
         menus.push_back(menu);
     }

@@ -15,19 +15,19 @@ CShutdownDlg::CShutdownDlg(std::function<PowerOffResult()> powerOffRequest, QWid
     countdownTimer.setTimerType(Qt::PreciseTimer);
     countdownTimer.setInterval(kCountdownPeriodMs);
     connect(&countdownTimer, &QTimer::timeout, this, &CShutdownDlg::OnCountdownTick);
-    setWindowTitle(QStringLiteral("Shutdown"));
+    setWindowTitle(tr("Shutdown"));
     const DialogTemplate layout(*this, QSize(147, 55));
     auto* icon = layout.Place(new QLabel(this), 7, 7, 21, 20);
     icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    countdownRow << layout.Place(new QLabel(QStringLiteral("Shutdown in"), this), 36, 12, 45, 8);
+    countdownRow << layout.Place(new QLabel(tr("Shutdown in"), this), 36, 12, 45, 8);
     secondsBox = layout.Place(new QLineEdit(this), 82, 9, 20, 14);
     secondsBox->setReadOnly(true);
     secondsBox->setAlignment(Qt::AlignRight);
-    countdownRow << secondsBox << layout.Place(new QLabel(QStringLiteral("seconds..."), this), 106, 12, 40, 8);
+    countdownRow << secondsBox << layout.Place(new QLabel(tr("seconds..."), this), 106, 12, 40, 8);
     failureText = layout.Place(new QLabel(this), 36, 3, 108, 30);
     failureText->setWordWrap(true);
     failureText->hide();
-    auto* cancel = layout.Place(new QPushButton(QStringLiteral("Cancel"), this), 48, 34, 50, 14);
+    auto* cancel = layout.Place(new QPushButton(tr("Cancel"), this), 48, 34, 50, 14);
     cancel->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -58,7 +58,7 @@ bool CShutdownDlg::ShutdownNow() {
             widget->hide();
         }
         failureText->setText(
-            QStringLiteral("The computer could not be switched off: %1.").arg(QString::fromStdString(result.reason)));
+            tr("The computer could not be switched off: %1.").arg(QString::fromStdString(result.reason)));
         failureText->show();
     }
     return result.accepted;

@@ -197,7 +197,7 @@ void CStatusPanel::ResetPanel() {
     StopInfoRotation();
     infoTexts.fill(QString());
     infoIndex = 0;
-    SetStatusText(QStringLiteral("Ready"));
+    SetStatusText(tr("Ready"));
 }
 
 void CStatusPanel::ShowNextInfoLine() {

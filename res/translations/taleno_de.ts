@@ -1,0 +1,639 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open URL...</source>
+        <translation>URL öffnen...</translation>
+    </message>
+    <message>
+        <source>Open URL</source>
+        <translation>URL öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Clip properties</source>
+        <translation>Clip-Eigenschaften</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Open this file again</source>
+        <translation>Diese Datei erneut öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files</source>
+        <translation>Die Liste der zuletzt geöffneten Dateien leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Half size</source>
+        <translation>&amp;Halbe Größe</translation>
+    </message>
+    <message>
+        <source>Half video size</source>
+        <translation>Halbe Videogröße</translation>
+    </message>
+    <message>
+        <source>&amp;Original size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Original video size</source>
+        <translation>Originale Videogröße</translation>
+    </message>
+    <message>
+        <source>&amp;Double size</source>
+        <translation>&amp;Doppelte Größe</translation>
+    </message>
+    <message>
+        <source>Double video size</source>
+        <translation>Doppelte Videogröße</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eset size</source>
+        <translation>Vor&amp;eingestellte Größe</translation>
+    </message>
+    <message>
+        <source>Preset video zoom size</source>
+        <translation>Voreingestellte Videogröße</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Voll&amp;bild</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Keep aspect &amp;ratio</source>
+        <translation>&amp;Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>&amp;Progress Bar</source>
+        <translation>&amp;Fortschrittsleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the Progress Bar</source>
+        <translation>Fortschrittsleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the Toolbar</source>
+        <translation>Werkzeugleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>St&amp;atusleiste</translation>
+    </message>
+    <message>
+        <source>Play&amp;list</source>
+        <translation>Wiedergabe&amp;liste</translation>
+    </message>
+    <message>
+        <source>Show or hide the Playlist
+Playlist</source>
+        <translation>Wiedergabeliste ein- oder ausblenden
+Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Lo&amp;g</source>
+        <translation>Pro&amp;tokoll</translation>
+    </message>
+    <message>
+        <source>Show or hide the log</source>
+        <translation>Protokoll ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Always on Top</source>
+        <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>Toggle Always on Top</source>
+        <translation>Immer im Vordergrund ein oder aus</translation>
+    </message>
+    <message>
+        <source>Take Scree&amp;nshot</source>
+        <translation>Bildschirmfoto &amp;machen</translation>
+    </message>
+    <message>
+        <source>Save the picture shown in the Taleno folder of your pictures</source>
+        <translation>Das gezeigte Bild im Ordner Taleno Ihrer Bilder speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Start playback
+Play</source>
+        <translation>Wiedergabe starten
+Abspielen</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Pause
+Pause</source>
+        <translation>Pause
+Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>Stop
+Stop</source>
+        <translation>Stopp
+Stopp</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorheriger</translation>
+    </message>
+    <message>
+        <source>Previous
+Previous</source>
+        <translation>Vorheriger
+Vorheriger</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Next
+Next</source>
+        <translation>Nächster
+Nächster</translation>
+    </message>
+    <message>
+        <source>Forward 10 Seconds</source>
+        <translation>10 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>FF 10 Seconds</source>
+        <translation>10 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Rewind  10 Seconds</source>
+        <translation>10 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>RW 10 Seconds</source>
+        <translation>10 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Forward  1 Minute</source>
+        <translation>1 Minute vor</translation>
+    </message>
+    <message>
+        <source>FF 1 Minute</source>
+        <translation>1 Minute vor</translation>
+    </message>
+    <message>
+        <source>Rewind   1 Minute</source>
+        <translation>1 Minute zurück</translation>
+    </message>
+    <message>
+        <source>RW 1 Minute</source>
+        <translation>1 Minute zurück</translation>
+    </message>
+    <message>
+        <source>Forward 10 Minutes</source>
+        <translation>10 Minuten vor</translation>
+    </message>
+    <message>
+        <source>FF 10 Minutes</source>
+        <translation>10 Minuten vor</translation>
+    </message>
+    <message>
+        <source>Rewind  10 Minutes</source>
+        <translation>10 Minuten zurück</translation>
+    </message>
+    <message>
+        <source>RW 10 Minutes</source>
+        <translation>10 Minuten zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Go To...</source>
+        <translation>&amp;Gehe zu...</translation>
+    </message>
+    <message>
+        <source>Go To</source>
+        <translation>Gehe zu</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>100% Volume</source>
+        <translation>Lautstärke 100%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>75% Volume</source>
+        <translation>Lautstärke 75%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>50% Volume</source>
+        <translation>Lautstärke 50%</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>25% Volume</source>
+        <translation>Lautstärke 25%</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Stumm</translation>
+    </message>
+    <message>
+        <source>Mute
+Mute</source>
+        <translation>Stumm
+Stumm</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Herunterfahren</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Repeat
+Repeat</source>
+        <translation>Wiederholen
+Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Slower</source>
+        <translation>&amp;Langsamer</translation>
+    </message>
+    <message>
+        <source>Play slower, keeping the pitch</source>
+        <translation>Langsamer abspielen, die Tonhöhe bleibt</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>&amp;Schneller</translation>
+    </message>
+    <message>
+        <source>Play faster, keeping the pitch</source>
+        <translation>Schneller abspielen, die Tonhöhe bleibt</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Speed</source>
+        <translation>&amp;Normales Tempo</translation>
+    </message>
+    <message>
+        <source>Play at normal speed</source>
+        <translation>Mit normalem Tempo abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Frame Step</source>
+        <translation>&amp;Einzelbild vor</translation>
+    </message>
+    <message>
+        <source>Pause, or show the next frame while paused</source>
+        <translation>Anhalten, oder angehalten das nächste Bild zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Next Audio Track</source>
+        <translation>&amp;Nächste Tonspur</translation>
+    </message>
+    <message>
+        <source>Play the clip&apos;s next audio track</source>
+        <translation>Die nächste Tonspur des Clips abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Aus</translation>
+    </message>
+    <message>
+        <source>Show no subtitles</source>
+        <translation>Keine Untertitel zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Next Subtitles</source>
+        <translation>&amp;Nächste Untertitel</translation>
+    </message>
+    <message>
+        <source>Show the next subtitles, or none after the last</source>
+        <translation>Die nächsten Untertitel zeigen, nach den letzten keine</translation>
+    </message>
+    <message>
+        <source>&amp;Load Subtitles...</source>
+        <translation>Untertitel &amp;laden...</translation>
+    </message>
+    <message>
+        <source>Load a subtitle file into the clip playing</source>
+        <translation>Eine Untertiteldatei in den laufenden Clip laden</translation>
+    </message>
+    <message>
+        <source>Subtitles &amp;Earlier</source>
+        <translation>Untertitel &amp;früher</translation>
+    </message>
+    <message>
+        <source>Show the subtitles 100 ms earlier</source>
+        <translation>Die Untertitel 100 ms früher zeigen</translation>
+    </message>
+    <message>
+        <source>Subtitles La&amp;ter</source>
+        <translation>Untertitel &amp;später</translation>
+    </message>
+    <message>
+        <source>Show the subtitles 100 ms later</source>
+        <translation>Die Untertitel 100 ms später zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Subtitle Delay</source>
+        <translation>Verzögerung &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Show the subtitles at their own times</source>
+        <translation>Die Untertitel zu ihren eigenen Zeiten zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Chapter</source>
+        <translation>&amp;Vorheriges Kapitel</translation>
+    </message>
+    <message>
+        <source>To the start of this chapter, or of the one before</source>
+        <translation>Zum Anfang dieses Kapitels oder des vorherigen</translation>
+    </message>
+    <message>
+        <source>&amp;Next Chapter</source>
+        <translation>&amp;Nächstes Kapitel</translation>
+    </message>
+    <message>
+        <source>To the start of the next chapter</source>
+        <translation>Zum Anfang des nächsten Kapitels</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Show Preferences Dialog</source>
+        <translation>Einstellungen anzeigen</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>&amp;About Taleno</source>
+        <translation>&amp;Über Taleno</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTitle</name>
+    <message>
+        <source>&amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>After Playback</source>
+        <translation>Nach der Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>Te&amp;mpo</translation>
+    </message>
+    <message>
+        <source>Audio &amp;Track</source>
+        <translation>&amp;Tonspur</translation>
+    </message>
+    <message>
+        <source>S&amp;ubtitles</source>
+        <translation>&amp;Untertitel</translation>
+    </message>
+    <message>
+        <source>&amp;Chapters</source>
+        <translation>&amp;Kapitel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Wiedergabe</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CMainFrame</name>
+    <message>
+        <source>Failed to Save Settings!</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>all files (*)</source>
+        <translation>alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Load Subtitles</source>
+        <translation>Untertitel laden</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.sub *.vtt *.smi *.txt);;all files (*)</source>
+        <translation>Untertitel (*.srt *.ass *.ssa *.sub *.vtt *.smi *.txt);;alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Quitting...</source>
+        <translation>Wird beendet...</translation>
+    </message>
+    <message>
+        <source>
+
+This file is no longer there; it has been taken off the list.</source>
+        <translation>
+
+Diese Datei gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <source>Subtitle delay: %1 ms</source>
+        <translation>Untertitelverzögerung: %1 ms</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Engine not found!</source>
+        <translation>Wiedergabeprogramm nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>unable to open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Screenshot saved: </source>
+        <translation>Bildschirmfoto gespeichert: </translation>
+    </message>
+    <message>
+        <source>Resolving...</source>
+        <translation>Wird aufgelöst...</translation>
+    </message>
+    <message>
+        <source>The subtitles were not loaded: </source>
+        <translation>Die Untertitel wurden nicht geladen: </translation>
+    </message>
+    <message>
+        <source>Screenshot not saved: </source>
+        <translation>Bildschirmfoto nicht gespeichert: </translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Now Playing: %1 Kbps</source>
+        <translation>Jetzt läuft: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>Clip: </source>
+        <translation>Clip: </translation>
+    </message>
+    <message>
+        <source>Author: </source>
+        <translation>Autor: </translation>
+    </message>
+    <message>
+        <source>Copyright: </source>
+        <translation>Copyright: </translation>
+    </message>
+    <message>
+        <source>Rating: </source>
+        <translation>Bewertung: </translation>
+    </message>
+    <message>
+        <source>Album: </source>
+        <translation>Album: </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titel: </translation>
+    </message>
+    <message>
+        <source>Artist: </source>
+        <translation>Interpret: </translation>
+    </message>
+    <message>
+        <source>Genre: </source>
+        <translation>Genre: </translation>
+    </message>
+    <message>
+        <source>MPlayer failed to start</source>
+        <translation>MPlayer konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Cache fill: %1%</source>
+        <translation>Puffer: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CShutdownDlg</name>
+    <message>
+        <source>Shutdown</source>
+        <translation>Herunterfahren</translation>
+    </message>
+    <message>
+        <source>Shutdown in</source>
+        <translation>Herunterfahren in</translation>
+    </message>
+    <message>
+        <source>seconds...</source>
+        <translation>Sekunden...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The computer could not be switched off: %1.</source>
+        <translation>Der Computer konnte nicht ausgeschaltet werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CStatusPanel</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+</context>
+</TS>

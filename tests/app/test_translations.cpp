@@ -1,0 +1,80 @@
+// The program in the user's language: every translation that is built in
+// gives its menus, and no two items of one menu share an accelerator
+// letter; without one, the texts are the program's own English ones.
+
+#include "common/TestSupport.h"
+
+#include "app/Translations.h"
+#include "player/MainFrame.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <functional>
+#include <set>
+
+namespace taleno {
+namespace {
+
+using namespace test;
+
+// The letter after a single "&" in an item's text, lower-cased; 0 for none.
+QChar Accelerator(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (text[i + 1] == '&') {
+                ++i;
+                continue;
+            }
+            return text[i + 1].toLower();
+        }
+    }
+    return QChar();
+}
+
+// Every menu's accelerators are its own; the menu bar's too.
+void ExpectDistinctAccelerators(const QList<QAction*>& items, const QString& where) {
+    std::set<QChar> taken;
+    for (const QAction* item : items) {
+        if (item->isSeparator() || !item->isVisible()) continue;
+        const QChar letter = Accelerator(item->text());
+        if (!letter.isNull()) EXPECT_TRUE(taken.insert(letter).second) << where.toStdString() << ": " << item->text().toStdString();
+        if (item->menu() != nullptr) ExpectDistinctAccelerators(item->menu()->actions(), item->text());
+    }
+}
+
+QStringList MenuTitles(CMainFrame& frame) {
+    QStringList titles;
+    for (const QAction* menu : frame.menuBar()->actions()) titles << menu->text();
+    return titles;
+}
+
+TEST(TranslationsTest, EachLanguageHasItsMenusWithDistinctAcceleratorsAndEnglishStaysAsWritten) {
+    ScratchFolder folder;
+    WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\nnSSDisableMode=0\n");
+    const QStringList built = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("taleno_*.qm")});
+    ASSERT_TRUE(built.contains("taleno_de.qm")) << built.join(' ').toStdString();
+    for (const QString& file : built) {
+        const QString language = file.mid(7).chopped(3);
+        const CTranslations translations{QLocale(language)};
+        EXPECT_EQ(translations.Language(), language);
+        CMainFrame frame(folder.Path());
+        ASSERT_TRUE(frame.Create());
+        ExpectDistinctAccelerators(frame.menuBar()->actions(), "menu bar (" + language + ")");
+        if (language == "de") {
+            EXPECT_EQ(MenuTitles(frame), QStringList({"&Datei", "&Ansicht", "&Wiedergabe", "&Optionen", "&Hilfe"}));
+        }
+    }
+    // No translation for the language: the program's own texts.
+    const CTranslations none{QLocale(QLocale::Swahili)};
+    EXPECT_EQ(none.Language(), "");
+    CMainFrame frame(folder.Path());
+    ASSERT_TRUE(frame.Create());
+    EXPECT_EQ(MenuTitles(frame), QStringList({"&File", "&View", "&Play", "&Options", "&Help"}));
+    ExpectDistinctAccelerators(frame.menuBar()->actions(), "menu bar");
+}
+
+}  // namespace
+}  // namespace taleno
