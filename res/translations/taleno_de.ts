@@ -488,6 +488,202 @@ Wiederholen</translation>
     </message>
 </context>
 <context>
+    <name>taleno::CAboutDlg</name>
+    <message>
+        <source>About Taleno</source>
+        <translation>Über Taleno</translation>
+    </message>
+    <message>
+        <source>A media player driving the MPlayer engine</source>
+        <translation>Ein Medienspieler, der das Programm MPlayer steuert</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CClipPropertiesSheet</name>
+    <message>
+        <source>%1 Kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>
+%1 Kbps, %2 Hz, %3 Channel(s)</source>
+        <translation>
+%1 kbit/s, %2 Hz, %3 Kanal/Kanäle</translation>
+    </message>
+    <message>
+        <source>
+%1 Kbps, %2 FPS</source>
+        <translation>
+%1 kbit/s, %2 Bilder/s</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>View advanced details about the clip.</source>
+        <translation>Technische Angaben zum Clip.</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Bit rate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>Media type:</source>
+        <translation>Medientyp:</translation>
+    </message>
+    <message>
+        <source>Video size:</source>
+        <translation>Videogröße:</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio:</source>
+        <translation>Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>Audio codec:</source>
+        <translation>Audio-Codec:</translation>
+    </message>
+    <message>
+        <source>Video codec:</source>
+        <translation>Video-Codec:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>View details about the clip.</source>
+        <translation>Angaben zum Clip.</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Interpret:</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>Composer:</source>
+        <translation>Komponist:</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre:</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Bewertung:</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Kommentare:</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>View the clip&apos;s tracks and chapters.</source>
+        <translation>Die Spuren und Kapitel des Clips.</translation>
+    </message>
+    <message>
+        <source>Audio tracks:</source>
+        <translation>Tonspuren:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Untertitel:</translation>
+    </message>
+    <message>
+        <source>Chapters:</source>
+        <translation>Kapitel:</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Spuren</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CGoToDlg</name>
+    <message>
+        <source>Go To</source>
+        <translation>Gehe zu</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>LOS</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CLogDlg</name>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
+<context>
     <name>taleno::CMainFrame</name>
     <message>
         <source>Failed to Save Settings!</source>
@@ -607,6 +803,72 @@ Diese Datei gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>taleno::COpenURLDlg</name>
+    <message>
+        <source>Open URL</source>
+        <translation>URL öffnen</translation>
+    </message>
+    <message>
+        <source>Enter a URL to open here.</source>
+        <translation>Geben Sie hier eine URL zum Öffnen ein.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CPlaylistDlg</name>
+    <message>
+        <source>playlist files (*.txt *.pls)</source>
+        <translation>Wiedergabelisten (*.txt *.pls)</translation>
+    </message>
+    <message>
+        <source>all files (*)</source>
+        <translation>alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Laden...</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Mischen</translation>
+    </message>
+</context>
+<context>
     <name>taleno::CShutdownDlg</name>
     <message>
         <source>Shutdown</source>
@@ -634,6 +896,13 @@ Diese Datei gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
     <message>
         <source>Ready</source>
         <translation>Bereit</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CVolumeToolBar</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
     </message>
 </context>
 </TS>

@@ -25,20 +25,19 @@ ClipPropertiesTexts MakeClipPropertiesTexts(const MediaInfo& info, int videoBitr
                        ? QString::asprintf("%02d:%02d:%02d", std::min(length.hours, 99), length.minutes, length.seconds)
                        : QString::asprintf("%02d:%02d", length.minutes, length.seconds);
     // Summed in 64 bits: two rates near the 32-bit limit would overflow.
-    t.bitRate =
-        QString::asprintf("%ld Kbps", static_cast<long>((std::int64_t{videoBitrate} + info.audioBitrate) / 1000));
-    t.mediaType = info.hasVideo ? QStringLiteral("Video") : QStringLiteral("Audio");
+    t.bitRate = CClipPropertiesSheet::tr("%1 Kbps").arg((std::int64_t{videoBitrate} + info.audioBitrate) / 1000);
+    t.mediaType = info.hasVideo ? CClipPropertiesSheet::tr("Video") : CClipPropertiesSheet::tr("Audio");
     t.videoSize = info.hasVideo ? QString::asprintf("%d x %d", videoWidth, videoHeight) : QStringLiteral("-");
     t.aspectRatio = QStringLiteral("-");
-    t.audioCodecText = DisplayText(info.audioCodec) + QString::asprintf("\n%ld Kbps, %ld Hz, %d Channel(s)",
-                                                                        static_cast<long>(info.audioBitrate / 1000),
-                                                                        static_cast<long>(info.audioRate),
-                                                                        static_cast<int>(info.audioChannels));
-    t.videoCodecText = info.hasVideo
-                           ? DisplayText(info.videoCodec) + QString::asprintf("\n%ld Kbps, %.1f FPS",
-                                                                              static_cast<long>(videoBitrate / 1000),
-                                                                              static_cast<double>(info.videoFps))
-                           : QStringLiteral("-");
+    t.audioCodecText = DisplayText(info.audioCodec) + CClipPropertiesSheet::tr("\n%1 Kbps, %2 Hz, %3 Channel(s)")
+                                                          .arg(info.audioBitrate / 1000)
+                                                          .arg(info.audioRate)
+                                                          .arg(info.audioChannels);
+    t.videoCodecText = info.hasVideo ? DisplayText(info.videoCodec) +
+                                           CClipPropertiesSheet::tr("\n%1 Kbps, %2 FPS")
+                                               .arg(videoBitrate / 1000)
+                                               .arg(QString::asprintf("%.1f", static_cast<double>(info.videoFps)))
+                                     : QStringLiteral("-");
     t.location = DisplayText(clip);
     t.title = DisplayText(info.title);
     t.artist = DisplayText(info.artist);
@@ -82,7 +81,7 @@ struct Row {
 QWidget* MakePage(const char* heading, std::initializer_list<Row> rows) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(QString::fromLatin1(heading)));
+    layout->addWidget(new QLabel(CClipPropertiesSheet::tr(heading)));
     auto* form = new QFormLayout;
     for (const Row& row : rows) {
         QWidget* field;
@@ -97,7 +96,7 @@ QWidget* MakePage(const char* heading, std::initializer_list<Row> rows) {
             box->setFixedHeight(box->fontMetrics().lineSpacing() * row.lines + 10);
             field = box;
         }
-        form->addRow(QString::fromLatin1(row.label), field);
+        form->addRow(CClipPropertiesSheet::tr(row.label), field);
     }
     layout->addLayout(form);
     layout->addStretch();
@@ -107,31 +106,33 @@ QWidget* MakePage(const char* heading, std::initializer_list<Row> rows) {
 }  // namespace
 
 CClipPropertiesSheet::CClipPropertiesSheet(const ClipPropertiesTexts& t, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Properties"));
+    setWindowTitle(tr("Properties"));
     setFont(DialogFont());
     auto* tabs = new QTabWidget(this);
-    tabs->addTab(MakePage("View advanced details about the clip.", {{"Length:", &t.lengthText, 1},
-                                                                    {"Bit rate:", &t.bitRate, 1},
-                                                                    {"Media type:", &t.mediaType, 1},
-                                                                    {"Video size:", &t.videoSize, 1},
-                                                                    {"Aspect Ratio:", &t.aspectRatio, 1},
-                                                                    {"Audio codec:", &t.audioCodecText, 2},
-                                                                    {"Video codec:", &t.videoCodecText, 2},
-                                                                    {"Location:", &t.location, 4}}),
-                 QStringLiteral("File"));
-    tabs->addTab(MakePage("View details about the clip.", {{"Title:", &t.title, 1},
-                                                           {"Artist:", &t.artist, 1},
-                                                           {"Album:", &t.album, 1},
-                                                           {"Composer:", &t.composer, 1},
-                                                           {"Genre:", &t.genre, 1},
-                                                           {"Copyright:", &t.copyright, 1},
-                                                           {"Rating:", &t.rating, 1},
-                                                           {"Comments:", &t.comments, 3}}),
-                 QStringLiteral("Content"));
-    tabs->addTab(MakePage("View the clip's tracks and chapters.", {{"Audio tracks:", &t.audioTracks, 3},
-                                                                   {"Subtitles:", &t.subtitles, 3},
-                                                                   {"Chapters:", &t.chapters, 5}}),
-                 QStringLiteral("Tracks"));
+    tabs->addTab(MakePage(QT_TR_NOOP("View advanced details about the clip."),
+                          {{QT_TR_NOOP("Length:"), &t.lengthText, 1},
+                           {QT_TR_NOOP("Bit rate:"), &t.bitRate, 1},
+                           {QT_TR_NOOP("Media type:"), &t.mediaType, 1},
+                           {QT_TR_NOOP("Video size:"), &t.videoSize, 1},
+                           {QT_TR_NOOP("Aspect Ratio:"), &t.aspectRatio, 1},
+                           {QT_TR_NOOP("Audio codec:"), &t.audioCodecText, 2},
+                           {QT_TR_NOOP("Video codec:"), &t.videoCodecText, 2},
+                           {QT_TR_NOOP("Location:"), &t.location, 4}}),
+                 tr("File"));
+    tabs->addTab(MakePage(QT_TR_NOOP("View details about the clip."), {{QT_TR_NOOP("Title:"), &t.title, 1},
+                                                                       {QT_TR_NOOP("Artist:"), &t.artist, 1},
+                                                                       {QT_TR_NOOP("Album:"), &t.album, 1},
+                                                                       {QT_TR_NOOP("Composer:"), &t.composer, 1},
+                                                                       {QT_TR_NOOP("Genre:"), &t.genre, 1},
+                                                                       {QT_TR_NOOP("Copyright:"), &t.copyright, 1},
+                                                                       {QT_TR_NOOP("Rating:"), &t.rating, 1},
+                                                                       {QT_TR_NOOP("Comments:"), &t.comments, 3}}),
+                 tr("Content"));
+    tabs->addTab(
+        MakePage(QT_TR_NOOP("View the clip's tracks and chapters."), {{QT_TR_NOOP("Audio tracks:"), &t.audioTracks, 3},
+                                                                      {QT_TR_NOOP("Subtitles:"), &t.subtitles, 3},
+                                                                      {QT_TR_NOOP("Chapters:"), &t.chapters, 5}}),
+        tr("Tracks"));
     // OK and Cancel; no Apply: nothing is read back.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

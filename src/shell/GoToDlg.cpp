@@ -66,11 +66,11 @@ int FieldValue(const QLineEdit* field) { return field->text().toInt(); }
 }  // namespace
 
 CGoToDlg::CGoToDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Go To"));
+    setWindowTitle(tr("Go To"));
     const DialogTemplate layout(*this, QSize(169, 66));
-    layout.Place(new QLabel(QStringLiteral("Time"), this), 12, 24, 20, 8);
+    layout.Place(new QLabel(tr("Time"), this), 12, 24, 20, 8);
     const auto field = [&](int x, const char* caption, int maximum) {
-        layout.Place(new QLabel(QString::fromLatin1(caption), this), x, 12, 40, 8);
+        layout.Place(new QLabel(tr(caption), this), x, 12, 40, 8);
         auto* edit = layout.Place(new QLineEdit(QStringLiteral("00"), this), x, 22, 20, 14);
         edit->setMaxLength(2);
         edit->setAlignment(Qt::AlignRight);
@@ -78,13 +78,13 @@ CGoToDlg::CGoToDlg(QWidget* parent) : QDialog(parent) {
         new UpDownButtons(edit, maximum, layout.Rect(x + 20, 22, 9, 14));
         return edit;
     };
-    hoursField = field(35, "Hours", 99);
+    hoursField = field(35, QT_TR_NOOP("Hours"), 99);
     layout.Place(new QLabel(QStringLiteral(":"), this), 70, 24, 5, 8);
-    minutesField = field(80, "Minutes", 59);
+    minutesField = field(80, QT_TR_NOOP("Minutes"), 59);
     layout.Place(new QLabel(QStringLiteral(":"), this), 115, 24, 5, 8);
-    secondsField = field(125, "Seconds", 59);
-    auto* go = layout.Place(new QPushButton(QStringLiteral("GO"), this), 58, 45, 50, 14);
-    auto* cancel = layout.Place(new QPushButton(QStringLiteral("Cancel"), this), 112, 45, 50, 14);
+    secondsField = field(125, QT_TR_NOOP("Seconds"), 59);
+    auto* go = layout.Place(new QPushButton(tr("GO"), this), 58, 45, 50, 14);
+    auto* cancel = layout.Place(new QPushButton(tr("Cancel"), this), 112, 45, 50, 14);
     go->setDefault(true);
     // Enter is GO and Esc is Cancel: Tab goes round the three fields only.
     go->setFocusPolicy(Qt::ClickFocus);

@@ -11,14 +11,14 @@
 namespace taleno {
 
 CLogDlg::CLogDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Log"));
+    setWindowTitle(tr("Log"));
     setModal(false);
     const DialogTemplate layout(*this, QSize(300, 230));
     edit = layout.Place(new QPlainTextEdit(this), 7, 7, 286, 195);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit->setMaximumBlockCount(kMaxLines + 1);
-    auto* ok = layout.Place(new QPushButton(QStringLiteral("OK"), this), 243, 209, 50, 14);
-    auto* reset = layout.Place(new QPushButton(QStringLiteral("Reset"), this), 7, 209, 50, 14);
+    auto* ok = layout.Place(new QPushButton(tr("OK"), this), 243, 209, 50, 14);
+    auto* reset = layout.Place(new QPushButton(tr("Reset"), this), 7, 209, 50, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(reset, &QPushButton::clicked, this, &CLogDlg::Reset);

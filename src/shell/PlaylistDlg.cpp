@@ -34,12 +34,12 @@ std::string Trimmed(const QString& path) { return path.trimmed().toStdString(); 
 // The desktop's file dialogs: "all files (*)" for Add (several files), the
 // playlist filter for Load and Save.
 std::vector<std::string> DesktopFileDialog(CPlaylistDlg::FileDialog kind, QWidget* parent) {
-    const QString playlists = QStringLiteral("playlist files (*.txt *.pls)");
+    const QString playlists = CPlaylistDlg::tr("playlist files (*.txt *.pls)");
     std::vector<std::string> chosen;
     switch (kind) {
     case CPlaylistDlg::FileDialog::Add:
         for (const QString& path :
-             QFileDialog::getOpenFileNames(parent, QString(), QString(), QStringLiteral("all files (*)"))) {
+             QFileDialog::getOpenFileNames(parent, QString(), QString(), CPlaylistDlg::tr("all files (*)"))) {
             chosen.push_back(path.toStdString());
         }
         break;
@@ -63,28 +63,28 @@ std::vector<std::string> DesktopFileDialog(CPlaylistDlg::FileDialog kind, QWidge
 }  // namespace
 
 CPlaylistDlg::CPlaylistDlg(CPlaylist& model, QWidget* parent) : QDialog(parent), playlist(model) {
-    setWindowTitle(QStringLiteral("Playlist"));
+    setWindowTitle(tr("Playlist"));
     setModal(false);
     setAcceptDrops(true);
     const DialogTemplate layout(*this, QSize(325, 156));
     list = layout.Place(new CDragAndDropListBox(this), 7, 7, 256, 142);
     const auto button = [&](const char* text, int y, auto action) {
-        auto* b = layout.Place(new QPushButton(QString::fromLatin1(text), this), 268, y, 50, 14);
+        auto* b = layout.Place(new QPushButton(tr(text), this), 268, y, 50, 14);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, action);
         return b;
     };
-    button("Play", 7, [this] { playlist.PlaySelected(); })->setDefault(true);
-    button("Add...", 23, [this] { OnAdd(); });
-    button("Load...", 39, [this] { OnLoad(); });
-    button("Save...", 55, [this] { OnSave(); });
+    button(QT_TR_NOOP("Play"), 7, [this] { playlist.PlaySelected(); })->setDefault(true);
+    button(QT_TR_NOOP("Add..."), 23, [this] { OnAdd(); });
+    button(QT_TR_NOOP("Load..."), 39, [this] { OnLoad(); });
+    button(QT_TR_NOOP("Save..."), 55, [this] { OnSave(); });
     auto* line = layout.Place(new QFrame(this), 268, 78, 51, 1);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    button("Sort", 87, [this] { playlist.Sort(); });
-    button("Remove", 103, [this] { playlist.RemoveSelected(); });
-    button("Remove All", 119, [this] { playlist.RemoveAll(); });
-    button("Shuffle", 135, [this] { playlist.Shuffle(); });
+    button(QT_TR_NOOP("Sort"), 87, [this] { playlist.Sort(); });
+    button(QT_TR_NOOP("Remove"), 103, [this] { playlist.RemoveSelected(); });
+    button(QT_TR_NOOP("Remove All"), 119, [this] { playlist.RemoveAll(); });
+    button(QT_TR_NOOP("Shuffle"), 135, [this] { playlist.Shuffle(); });
 
     connect(list, &QListWidget::currentRowChanged, this, [this](int row) { playlist.Select(row); });
     connect(list, &QListWidget::itemDoubleClicked, this, [this] { playlist.PlaySelected(); });

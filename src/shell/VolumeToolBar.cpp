@@ -84,7 +84,7 @@ bool CVolumeToolBar::Create(QWidget* parent, const std::function<QAction*(int co
             place->setFixedSize(kSliderWidth, 1);
             addWidget(place);
             slider = new CVolumeSlider(this);
-            slider->setToolTip(QStringLiteral("Volume"));
+            slider->setToolTip(tr("Volume"));
             slider->show();
             break;
         }

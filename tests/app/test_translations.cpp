@@ -6,11 +6,14 @@
 
 #include "app/Translations.h"
 #include "player/MainFrame.h"
+#include "shell/ClipPropertiesSheet.h"
+#include "shell/GoToDlg.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include <functional>
 #include <set>
@@ -40,7 +43,8 @@ void ExpectDistinctAccelerators(const QList<QAction*>& items, const QString& whe
     for (const QAction* item : items) {
         if (item->isSeparator() || !item->isVisible()) continue;
         const QChar letter = Accelerator(item->text());
-        if (!letter.isNull()) EXPECT_TRUE(taken.insert(letter).second) << where.toStdString() << ": " << item->text().toStdString();
+        if (!letter.isNull())
+            EXPECT_TRUE(taken.insert(letter).second) << where.toStdString() << ": " << item->text().toStdString();
         if (item->menu() != nullptr) ExpectDistinctAccelerators(item->menu()->actions(), item->text());
     }
 }
@@ -65,6 +69,13 @@ TEST(TranslationsTest, EachLanguageHasItsMenusWithDistinctAcceleratorsAndEnglish
         ExpectDistinctAccelerators(frame.menuBar()->actions(), "menu bar (" + language + ")");
         if (language == "de") {
             EXPECT_EQ(MenuTitles(frame), QStringList({"&Datei", "&Ansicht", "&Wiedergabe", "&Optionen", "&Hilfe"}));
+            // A dialog of the program's, and Qt's own buttons in another.
+            const CGoToDlg goTo;
+            EXPECT_EQ(goTo.windowTitle(), "Gehe zu");
+            const CClipPropertiesSheet sheet(MakeClipPropertiesTexts(MediaInfo{}, 0, 0, 0, ""));
+            QStringList buttons;
+            for (const QPushButton* button : sheet.findChildren<QPushButton*>()) buttons << button->text();
+            EXPECT_TRUE(buttons.contains("Abbrechen")) << buttons.join(' ').toStdString();
         }
     }
     // No translation for the language: the program's own texts.
