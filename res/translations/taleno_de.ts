@@ -869,6 +869,351 @@ Diese Datei gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>taleno::CPreferencesSheet</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>all files (*)</source>
+        <translation>alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Association</source>
+        <translation>Zuordnung</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Select MPlayer Engine to be used</source>
+        <translation>Das zu verwendende MPlayer-Programm wählen</translation>
+    </message>
+    <message>
+        <source>MPlayer Binary (Engine)</source>
+        <translation>MPlayer-Programm</translation>
+    </message>
+    <message>
+        <source>Use default settings (%Taleno%/mplayer/mplayer)</source>
+        <translation>Voreinstellung verwenden (%Taleno%/mplayer/mplayer)</translation>
+    </message>
+    <message>
+        <source>Use specified Engine below:</source>
+        <translation>Das unten angegebene Programm verwenden:</translation>
+    </message>
+    <message>
+        <source>Choose MPlayer output drivers</source>
+        <translation>MPlayers Ausgabetreiber wählen</translation>
+    </message>
+    <message>
+        <source>Audio Output Driver</source>
+        <translation>Audio-Ausgabetreiber</translation>
+    </message>
+    <message>
+        <source>(default: pulse)</source>
+        <translation>(Voreinstellung: pulse)</translation>
+    </message>
+    <message>
+        <source>Video Output Driver</source>
+        <translation>Video-Ausgabetreiber</translation>
+    </message>
+    <message>
+        <source>(default: xv)</source>
+        <translation>(Voreinstellung: xv)</translation>
+    </message>
+    <message>
+        <source>Configure Video Settings here</source>
+        <translation>Hier die Videoeinstellungen festlegen</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Videoeinstellungen</translation>
+    </message>
+    <message>
+        <source>Double buffering</source>
+        <translation>Doppelte Pufferung</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Any changes will take effect only after restart of MPlayer</source>
+        <translation>Änderungen wirken erst nach einem Neustart von MPlayer</translation>
+    </message>
+    <message>
+        <source>Configure Taleno</source>
+        <translation>Taleno einrichten</translation>
+    </message>
+    <message>
+        <source>Show these parts of the GUI on startup</source>
+        <translation>Diese Teile der Oberfläche beim Start zeigen</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Fortschrittsleiste</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Screen Saver (and Power Saving) Settings</source>
+        <translation>Bildschirmschoner (und Energiesparen)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t disable</source>
+        <translation>Nicht ausschalten</translation>
+    </message>
+    <message>
+        <source>Disable when playing</source>
+        <translation>Während der Wiedergabe ausschalten</translation>
+    </message>
+    <message>
+        <source>Disable if media clip contains video stream</source>
+        <translation>Ausschalten, wenn der Clip ein Video enthält</translation>
+    </message>
+    <message>
+        <source>Preset size (zoom factor)</source>
+        <translation>Voreingestellte Größe (Zoomfaktor)</translation>
+    </message>
+    <message>
+        <source>% of the original video size</source>
+        <translation>% der Originalgröße des Videos</translation>
+    </message>
+    <message>
+        <source>Other options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>Allow Multiple Instances</source>
+        <translation>Mehrere Instanzen zulassen</translation>
+    </message>
+    <message>
+        <source>Auto Shuffle Playlist</source>
+        <translation>Wiedergabeliste automatisch mischen</translation>
+    </message>
+    <message>
+        <source>Enable &apos;Always on Top&apos; on startup</source>
+        <translation>&apos;Immer im Vordergrund&apos; beim Start einschalten</translation>
+    </message>
+    <message>
+        <source>Launch files in fullscreen</source>
+        <translation>Dateien im Vollbild starten</translation>
+    </message>
+    <message>
+        <source>Remember last playback position</source>
+        <translation>Letzte Wiedergabeposition merken</translation>
+    </message>
+    <message>
+        <source>Set Subtitle related options here</source>
+        <translation>Hier die Optionen für Untertitel festlegen</translation>
+    </message>
+    <message>
+        <source>Auto-load subtitles</source>
+        <translation>Untertitel automatisch laden</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>For example: /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf</source>
+        <translation>Zum Beispiel: /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Zeichenkodierung</translation>
+    </message>
+    <message>
+        <source>Sorry, Font File Not Found!</source>
+        <translation>Die Schriftdatei wurde leider nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Add media file extensions Taleno to handle</source>
+        <translation>Dateiendungen, die Taleno öffnen soll</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Endungen</translation>
+    </message>
+    <message>
+        <source>for example:
+
+wav
+mpeg
+mp4
+3gp
+ogg
+mov</source>
+        <translation>zum Beispiel:
+
+wav
+mpeg
+mp4
+3gp
+ogg
+mov</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Laden...</translation>
+    </message>
+    <message>
+        <source>Associate!</source>
+        <translation>Zuordnen!</translation>
+    </message>
+    <message>
+        <source>one extension pre-line, without the preceding period (dot)</source>
+        <translation>eine Endung je Zeile, ohne den Punkt davor</translation>
+    </message>
+    <message>
+        <source>unable to open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Failed to Associate:
+
+</source>
+        <translation>Zuordnung fehlgeschlagen:
+
+</translation>
+    </message>
+    <message>
+        <source>Succeed!</source>
+        <translation>Erledigt!</translation>
+    </message>
+    <message>
+        <source>No action.</source>
+        <translation>Nichts zu tun.</translation>
+    </message>
+    <message>
+        <source>Set special commands here</source>
+        <translation>Hier eigene Befehle festlegen</translation>
+    </message>
+    <message>
+        <source>Keys and Commands</source>
+        <translation>Tasten und Befehle</translation>
+    </message>
+    <message>
+        <source>Set Advanced settings here (for experienced users only)</source>
+        <translation>Hier erweiterte Einstellungen festlegen (nur für Erfahrene)</translation>
+    </message>
+    <message>
+        <source>Additional MPlayer parameters</source>
+        <translation>Weitere Parameter für MPlayer</translation>
+    </message>
+    <message>
+        <source>For example: -af resample=8000:1:0</source>
+        <translation>Zum Beispiel: -af resample=8000:1:0</translation>
+    </message>
+    <message>
+        <source>MPlayer process priority</source>
+        <translation>Priorität des MPlayer-Prozesses</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Leerlauf</translation>
+    </message>
+    <message>
+        <source>Below Normal</source>
+        <translation>Niedriger als normal</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Above Normal</source>
+        <translation>Höher als normal</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Real Time</source>
+        <translation>Echtzeit</translation>
+    </message>
+    <message>
+        <source>(default: Normal)</source>
+        <translation>(Voreinstellung: Normal)</translation>
+    </message>
+    <message>
+        <source>Caution: Use &apos;Real Time&apos; priority may cause system lock-up</source>
+        <translation>Vorsicht: Die Priorität &apos;Echtzeit&apos; kann das System blockieren</translation>
+    </message>
+    <message>
+        <source>Disable MPlayerMonitor Thread</source>
+        <translation>MPlayer-Überwachung ausschalten</translation>
+    </message>
+    <message>
+        <source>Enable Logging</source>
+        <translation>Protokoll einschalten</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+</context>
+<context>
     <name>taleno::CShutdownDlg</name>
     <message>
         <source>Shutdown</source>

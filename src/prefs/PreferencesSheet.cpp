@@ -41,6 +41,11 @@ using R = SettingsRecord;
 QString Text(const std::string& bytes) { return QString::fromStdString(bytes); }
 
 // A page: its icon and one-line description, then its rows.
+// A text of the sheet in the user's language (as written without a translation).
+QString Translated(std::string_view text) {
+    return QCoreApplication::translate("taleno::CPreferencesSheet", std::string(text).c_str());
+}
+
 QWidget* NewPage(QStyle::StandardPixmap icon, const char* description, QVBoxLayout*& layout) {
     auto* page = new QWidget;
     layout = new QVBoxLayout(page);
@@ -51,7 +56,7 @@ QWidget* NewPage(QStyle::StandardPixmap icon, const char* description, QVBoxLayo
     picture->setPixmap(QApplication::style()->standardIcon(icon).pixmap(32, 32));
     picture->setFixedSize(32, 32);
     picture->setScaledContents(true);
-    auto* heading = new QLabel(QString::fromLatin1(description));
+    auto* heading = new QLabel(QCoreApplication::translate("taleno::CPreferencesSheet", description));
     heading->setWordWrap(true);
     top->addWidget(picture);
     top->addWidget(heading, 1);
@@ -61,14 +66,14 @@ QWidget* NewPage(QStyle::StandardPixmap icon, const char* description, QVBoxLayo
 
 QComboBox* List(std::initializer_list<std::string_view> items) {
     auto* combo = new QComboBox;
-    for (std::string_view item : items) combo->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+    for (std::string_view item : items) combo->addItem(Translated(item));
     return combo;
 }
 
 template <std::size_t N>
 QComboBox* List(const std::array<std::string_view, N>& items) {
     auto* combo = new QComboBox;
-    for (std::string_view item : items) combo->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+    for (std::string_view item : items) combo->addItem(Translated(item));
     return combo;
 }
 
@@ -89,13 +94,13 @@ constexpr int kPlayerPage = 3;
 
 CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
     : QDialog(parent), moduleFolder(std::move(folder)) {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     setFont(DialogFont());
     messageBox = [](QWidget* owner, QMessageBox::Icon icon, const QString& text) {
         QMessageBox(icon, QStringLiteral("Taleno"), text, QMessageBox::Ok, owner).exec();
     };
     chooseEngine = [](QWidget* owner) {
-        return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("all files (*)"));
+        return QFileDialog::getOpenFileName(owner, QString(), QString(), tr("all files (*)"));
     };
     chooseFont = [](QWidget* owner) -> std::optional<QFont> {
         bool ok = false;
@@ -103,17 +108,17 @@ CPreferencesSheet::CPreferencesSheet(std::string folder, QWidget* parent)
         return ok ? std::optional(font) : std::nullopt;
     };
     chooseExtensionList = [](QWidget* owner) {
-        return QFileDialog::getOpenFileName(owner, QString(), QString(), QStringLiteral("text files (*.txt)"));
+        return QFileDialog::getOpenFileName(owner, QString(), QString(), tr("text files (*.txt)"));
     };
     tabs = new QTabWidget(this);
-    tabs->addTab(EnginePage(), QStringLiteral("Engine"));
-    tabs->addTab(OutputPage(), QStringLiteral("Output"));
-    tabs->addTab(VideoPage(), QStringLiteral("Video"));
-    tabs->addTab(PlayerPage(), QStringLiteral("Player"));
-    tabs->addTab(SubtitlesPage(), QStringLiteral("Subtitles"));
-    tabs->addTab(AssociationPage(), QStringLiteral("Association"));
-    tabs->addTab(CommandsPage(), QStringLiteral("Commands"));
-    tabs->addTab(AdvancedPage(), QStringLiteral("Advanced"));
+    tabs->addTab(EnginePage(), tr("Engine"));
+    tabs->addTab(OutputPage(), tr("Output"));
+    tabs->addTab(VideoPage(), tr("Video"));
+    tabs->addTab(PlayerPage(), tr("Player"));
+    tabs->addTab(SubtitlesPage(), tr("Subtitles"));
+    tabs->addTab(AssociationPage(), tr("Association"));
+    tabs->addTab(CommandsPage(), tr("Commands"));
+    tabs->addTab(AdvancedPage(), tr("Advanced"));
     tabs->setUsesScrollButtons(false);  // every tab in sight
     // Leaving the Player page checks its preset zoom, as OK does; the check
     // brings the page back when it fails.
@@ -137,11 +142,11 @@ void CPreferencesSheet::Bind(const SettingRow& setting, QWidget* control) { bind
 
 QWidget* CPreferencesSheet::EnginePage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage(QStyle::SP_ComputerIcon, "Select MPlayer Engine to be used", layout);
-    auto* group = new QGroupBox(QStringLiteral("MPlayer Binary (Engine)"));
+    QWidget* page = NewPage(QStyle::SP_ComputerIcon, QT_TR_NOOP("Select MPlayer Engine to be used"), layout);
+    auto* group = new QGroupBox(tr("MPlayer Binary (Engine)"));
     auto* box = new QVBoxLayout(group);
-    auto* useDefault = new QRadioButton(QStringLiteral("Use default settings (%Taleno%/mplayer/mplayer)"));
-    auto* useGiven = new QRadioButton(QStringLiteral("Use specified Engine below:"));
+    auto* useDefault = new QRadioButton(tr("Use default settings (%Taleno%/mplayer/mplayer)"));
+    auto* useGiven = new QRadioButton(tr("Use specified Engine below:"));
     auto* choice = new QButtonGroup(page);
     choice->addButton(useDefault, 0);
     choice->addButton(useGiven, 1);
@@ -166,14 +171,14 @@ QWidget* CPreferencesSheet::EnginePage() {
 
 QWidget* CPreferencesSheet::OutputPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage(QStyle::SP_MediaVolume, "Choose MPlayer output drivers", layout);
+    QWidget* page = NewPage(QStyle::SP_MediaVolume, QT_TR_NOOP("Choose MPlayer output drivers"), layout);
     auto* form = new QFormLayout;
     QComboBox* audio = List(kAudioDriverNames);
     QComboBox* video = List(kVideoDriverNames);
-    form->addRow(QStringLiteral("Audio Output Driver"), audio);
-    form->addRow(QString(), new QLabel(QStringLiteral("(default: pulse)")));
-    form->addRow(QStringLiteral("Video Output Driver"), video);
-    form->addRow(QString(), new QLabel(QStringLiteral("(default: xv)")));
+    form->addRow(tr("Audio Output Driver"), audio);
+    form->addRow(QString(), new QLabel(tr("(default: pulse)")));
+    form->addRow(tr("Video Output Driver"), video);
+    form->addRow(QString(), new QLabel(tr("(default: xv)")));
     layout->addLayout(form);
     layout->addStretch();
     Bind(&R::nAudioOutputDriver, audio);
@@ -183,17 +188,17 @@ QWidget* CPreferencesSheet::OutputPage() {
 
 QWidget* CPreferencesSheet::VideoPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage(QStyle::SP_DesktopIcon, "Configure Video Settings here", layout);
-    layout->addWidget(new QLabel(QStringLiteral("Video Settings")));
-    auto* doubleBuffering = new QCheckBox(QStringLiteral("Double buffering"));
+    QWidget* page = NewPage(QStyle::SP_DesktopIcon, QT_TR_NOOP("Configure Video Settings here"), layout);
+    layout->addWidget(new QLabel(tr("Video Settings")));
+    auto* doubleBuffering = new QCheckBox(tr("Double buffering"));
     layout->addWidget(doubleBuffering);
     Bind(&R::bDoubleBuffering, doubleBuffering);
     auto* form = new QFormLayout;
     std::vector<QSlider*> sliders;
-    for (const auto& [label, field] : {std::pair{"Brightness", &R::nVideoBrightness},
-                                       {"Contrast", &R::nVideoContrast},
-                                       {"Hue", &R::nVideoHue},
-                                       {"Saturation", &R::nVideoSaturation}}) {
+    for (const auto& [label, field] : {std::pair{QT_TR_NOOP("Brightness"), &R::nVideoBrightness},
+                                       {QT_TR_NOOP("Contrast"), &R::nVideoContrast},
+                                       {QT_TR_NOOP("Hue"), &R::nVideoHue},
+                                       {QT_TR_NOOP("Saturation"), &R::nVideoSaturation}}) {
         auto* slider = new QSlider(Qt::Horizontal);
         slider->setRange(-100, 100);
         slider->setSingleStep(1);
@@ -206,76 +211,77 @@ QWidget* CPreferencesSheet::VideoPage() {
         auto* row = new QHBoxLayout;
         row->addWidget(shown);
         row->addWidget(slider);
-        form->addRow(QString::fromLatin1(label), row);
+        form->addRow(tr(label), row);
         Bind(field, slider);
         sliders.push_back(slider);
     }
     layout->addLayout(form);
-    auto* reset = new QPushButton(QStringLiteral("Reset"));
+    auto* reset = new QPushButton(tr("Reset"));
     connect(reset, &QPushButton::clicked, this, [sliders] {
         for (QSlider* slider : sliders) slider->setValue(0);  // double buffering stays
     });
     layout->addWidget(reset, 0, Qt::AlignRight);
-    layout->addWidget(new QLabel(QStringLiteral("Any changes will take effect only after restart of MPlayer")));
+    layout->addWidget(new QLabel(tr("Any changes will take effect only after restart of MPlayer")));
     layout->addStretch();
     return page;
 }
 
 QWidget* CPreferencesSheet::PlayerPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage(QStyle::SP_MediaPlay, "Configure Taleno", layout);
+    QWidget* page = NewPage(QStyle::SP_MediaPlay, QT_TR_NOOP("Configure Taleno"), layout);
     const auto check = [&](QVBoxLayout* to, const char* text, bool R::*field) {
-        auto* box = new QCheckBox(QString::fromLatin1(text));
+        auto* box = new QCheckBox(tr(text));
         to->addWidget(box);
         Bind(field, box);
     };
-    auto* gui = new QGroupBox(QStringLiteral("Show these parts of the GUI on startup"));
+    auto* gui = new QGroupBox(tr("Show these parts of the GUI on startup"));
     auto* guiRows = new QVBoxLayout(gui);
-    check(guiRows, "Toolbar", &R::bShowToolbar);
-    check(guiRows, "Status Bar", &R::bShowStatusBar);
-    check(guiRows, "Progress Bar", &R::bShowProgressBar);
-    check(guiRows, "Playlist", &R::bShowPlaylist);
+    check(guiRows, QT_TR_NOOP("Toolbar"), &R::bShowToolbar);
+    check(guiRows, QT_TR_NOOP("Status Bar"), &R::bShowStatusBar);
+    check(guiRows, QT_TR_NOOP("Progress Bar"), &R::bShowProgressBar);
+    check(guiRows, QT_TR_NOOP("Playlist"), &R::bShowPlaylist);
     layout->addWidget(gui);
-    auto* saver = new QGroupBox(QStringLiteral("Screen Saver (and Power Saving) Settings"));
+    auto* saver = new QGroupBox(tr("Screen Saver (and Power Saving) Settings"));
     auto* saverRows = new QVBoxLayout(saver);
-    QComboBox* mode = List({"Don't disable", "Disable when playing", "Disable if media clip contains video stream"});
+    QComboBox* mode = List({QT_TR_NOOP("Don't disable"), QT_TR_NOOP("Disable when playing"),
+                            QT_TR_NOOP("Disable if media clip contains video stream")});
     saverRows->addWidget(mode);
     Bind(&R::nSSDisableMode, mode);
     layout->addWidget(saver);
-    auto* zoom = new QGroupBox(QStringLiteral("Preset size (zoom factor)"));
+    auto* zoom = new QGroupBox(tr("Preset size (zoom factor)"));
     auto* zoomRow = new QHBoxLayout(zoom);
     auto* percent = new QLineEdit;
     zoomRow->addWidget(percent);
-    zoomRow->addWidget(new QLabel(QStringLiteral("% of the original video size")));
+    zoomRow->addWidget(new QLabel(tr("% of the original video size")));
     Bind(&R::nPresetZoom, percent);
     presetZoom = percent;
     layout->addWidget(zoom);
-    auto* other = new QGroupBox(QStringLiteral("Other options"));
+    auto* other = new QGroupBox(tr("Other options"));
     auto* otherRows = new QVBoxLayout(other);
-    check(otherRows, "Allow Multiple Instances", &R::bAllowMultipleInstances);
-    check(otherRows, "Auto Shuffle Playlist", &R::bAutoShuffle);
-    check(otherRows, "Enable 'Always on Top' on startup", &R::bStartupAlwaysOnTop);
-    check(otherRows, "Launch files in fullscreen", &R::bLaunchInFullscreen);
-    check(otherRows, "Remember last playback position", &R::bRememberLastPlaybackPosition);
+    check(otherRows, QT_TR_NOOP("Allow Multiple Instances"), &R::bAllowMultipleInstances);
+    check(otherRows, QT_TR_NOOP("Auto Shuffle Playlist"), &R::bAutoShuffle);
+    check(otherRows, QT_TR_NOOP("Enable 'Always on Top' on startup"), &R::bStartupAlwaysOnTop);
+    check(otherRows, QT_TR_NOOP("Launch files in fullscreen"), &R::bLaunchInFullscreen);
+    check(otherRows, QT_TR_NOOP("Remember last playback position"), &R::bRememberLastPlaybackPosition);
     layout->addWidget(other);
     return page;
 }
 
 QWidget* CPreferencesSheet::SubtitlesPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage(QStyle::SP_FileDialogDetailedView, "Set Subtitle related options here", layout);
-    auto* autoload = new QCheckBox(QStringLiteral("Auto-load subtitles"));
+    QWidget* page = NewPage(QStyle::SP_FileDialogDetailedView, QT_TR_NOOP("Set Subtitle related options here"), layout);
+    auto* autoload = new QCheckBox(tr("Auto-load subtitles"));
     layout->addWidget(autoload);
     Bind(&R::bAutoloadSubtitles, autoload);
-    auto* font = new QGroupBox(QStringLiteral("Font"));
+    auto* font = new QGroupBox(tr("Font"));
     auto* fontRows = new QVBoxLayout(font);
     QLineEdit* path = nullptr;
     QPushButton* browse = nullptr;
     fontRows->addLayout(PathRow(path, browse));
-    fontRows->addWidget(new QLabel(QStringLiteral("For example: /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")));
+    fontRows->addWidget(new QLabel(tr("For example: /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")));
     layout->addWidget(font);
     Bind(&R::strSubtitleFont, path);
-    auto* encoding = new QGroupBox(QStringLiteral("Encoding"));
+    auto* encoding = new QGroupBox(tr("Encoding"));
     auto* encodingRows = new QVBoxLayout(encoding);
     auto* codePages = new QComboBox;
     for (const SubtitleCodePage& page : kSubtitleCodePages) {
@@ -295,7 +301,7 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
         if (const std::optional<FontFile> file = FindFontFile(request)) {
             path->setText(Text(file->path));
         } else {
-            messageBox(this, QMessageBox::Warning, QStringLiteral("Sorry, Font File Not Found!"));
+            messageBox(this, QMessageBox::Warning, tr("Sorry, Font File Not Found!"));
         }
     });
     return page;
@@ -303,30 +309,30 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
 
 QWidget* CPreferencesSheet::AssociationPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage(QStyle::SP_FileLinkIcon, "Add media file extensions Taleno to handle", layout);
-    layout->addWidget(new QLabel(QStringLiteral("Extensions")));
+    QWidget* page = NewPage(QStyle::SP_FileLinkIcon, QT_TR_NOOP("Add media file extensions Taleno to handle"), layout);
+    layout->addWidget(new QLabel(tr("Extensions")));
     auto* row = new QHBoxLayout;
     auto* list = new QPlainTextEdit;
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
     list->setTabChangesFocus(true);
     row->addWidget(list);
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel(QStringLiteral("for example:\n\nwav\nmpeg\nmp4\n3gp\nogg\nmov")));
+    side->addWidget(new QLabel(tr("for example:\n\nwav\nmpeg\nmp4\n3gp\nogg\nmov")));
     side->addStretch();
-    auto* load = new QPushButton(QStringLiteral("Load..."));
-    auto* associate = new QPushButton(QStringLiteral("Associate!"));
+    auto* load = new QPushButton(tr("Load..."));
+    auto* associate = new QPushButton(tr("Associate!"));
     side->addWidget(load);
     side->addWidget(associate);
     row->addLayout(side);
     layout->addLayout(row);
-    layout->addWidget(new QLabel(QStringLiteral("one extension pre-line, without the preceding period (dot)")));
+    layout->addWidget(new QLabel(tr("one extension pre-line, without the preceding period (dot)")));
     extensions = list;
     connect(load, &QPushButton::clicked, this, [this, list] {
         const QString chosen = chooseExtensionList(this).trimmed();
         if (chosen.isEmpty()) return;
         std::ifstream in(chosen.toStdString());
         if (!in) {
-            messageBox(this, QMessageBox::Warning, QStringLiteral("unable to open file"));
+            messageBox(this, QMessageBox::Warning, tr("unable to open file"));
             return;
         }
         QStringList lines;
@@ -357,16 +363,16 @@ void CPreferencesSheet::Associate() {
         if (!access.RegisterAll()) failed << line.trimmed();
     }
     if (!failed.isEmpty()) {
-        messageBox(this, QMessageBox::Warning, QStringLiteral("Failed to Associate:\n\n") + failed.join('\n'));
+        messageBox(this, QMessageBox::Warning, tr("Failed to Associate:\n\n") + failed.join('\n'));
     } else {
-        messageBox(this, QMessageBox::Information, any ? QStringLiteral("Succeed!") : QStringLiteral("No action."));
+        messageBox(this, QMessageBox::Information, any ? tr("Succeed!") : tr("No action."));
     }
 }
 
 QWidget* CPreferencesSheet::CommandsPage() {
     QVBoxLayout* layout;
-    QWidget* page = NewPage(QStyle::SP_CommandLink, "Set special commands here", layout);
-    auto* group = new QGroupBox(QStringLiteral("Keys and Commands"));
+    QWidget* page = NewPage(QStyle::SP_CommandLink, QT_TR_NOOP("Set special commands here"), layout);
+    auto* group = new QGroupBox(tr("Keys and Commands"));
     auto* form = new QFormLayout(group);
     const std::array keys{&R::strF1CMD, &R::strF2CMD, &R::strF3CMD, &R::strF4CMD,
                           &R::strF5CMD, &R::strF6CMD, &R::strF7CMD, &R::strF8CMD};
@@ -382,22 +388,23 @@ QWidget* CPreferencesSheet::CommandsPage() {
 
 QWidget* CPreferencesSheet::AdvancedPage() {
     QVBoxLayout* layout;
-    QWidget* page =
-        NewPage(QStyle::SP_MessageBoxWarning, "Set Advanced settings here (for experienced users only)", layout);
-    layout->addWidget(new QLabel(QStringLiteral("Additional MPlayer parameters")));
+    QWidget* page = NewPage(QStyle::SP_MessageBoxWarning,
+                            QT_TR_NOOP("Set Advanced settings here (for experienced users only)"), layout);
+    layout->addWidget(new QLabel(tr("Additional MPlayer parameters")));
     auto* options = new QPlainTextEdit;
     options->setTabChangesFocus(true);
     layout->addWidget(options);
-    layout->addWidget(new QLabel(QStringLiteral("For example: -af resample=8000:1:0")));
+    layout->addWidget(new QLabel(tr("For example: -af resample=8000:1:0")));
     Bind(&R::strMPlayerUserConfig, options);
-    layout->addWidget(new QLabel(QStringLiteral("MPlayer process priority")));
-    QComboBox* priority = List({"Idle", "Below Normal", "Normal", "Above Normal", "High", "Real Time"});
+    layout->addWidget(new QLabel(tr("MPlayer process priority")));
+    QComboBox* priority = List({QT_TR_NOOP("Idle"), QT_TR_NOOP("Below Normal"), QT_TR_NOOP("Normal"),
+                                QT_TR_NOOP("Above Normal"), QT_TR_NOOP("High"), QT_TR_NOOP("Real Time")});
     layout->addWidget(priority);
     Bind(&R::nMPlayerPriority, priority);
-    layout->addWidget(new QLabel(QStringLiteral("(default: Normal)")));
-    layout->addWidget(new QLabel(QStringLiteral("Caution: Use 'Real Time' priority may cause system lock-up")));
-    auto* monitor = new QCheckBox(QStringLiteral("Disable MPlayerMonitor Thread"));
-    auto* logging = new QCheckBox(QStringLiteral("Enable Logging"));
+    layout->addWidget(new QLabel(tr("(default: Normal)")));
+    layout->addWidget(new QLabel(tr("Caution: Use 'Real Time' priority may cause system lock-up")));
+    auto* monitor = new QCheckBox(tr("Disable MPlayerMonitor Thread"));
+    auto* logging = new QCheckBox(tr("Enable Logging"));
     layout->addWidget(monitor);
     layout->addWidget(logging);
     Bind(&R::bDisableMPlayerMonitor, monitor);
@@ -461,8 +468,8 @@ bool CPreferencesSheet::CheckPresetZoom() {
         return true;
     }
     messageBox(this, QMessageBox::Warning,
-               !isInteger ? QStringLiteral("Please enter an integer.")
-                          : QStringLiteral("Please enter an integer between %1 and %2.").arg(range.min).arg(range.max));
+               !isInteger ? tr("Please enter an integer.")
+                          : tr("Please enter an integer between %1 and %2.").arg(range.min).arg(range.max));
     tabs->setCurrentIndex(kPlayerPage);
     presetZoom->setFocus();
     presetZoom->selectAll();
