@@ -822,6 +822,48 @@ Diese Datei gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>taleno::CPageResolver</name>
+    <message>
+        <source>it gave no reason</source>
+        <translation>ohne Angabe eines Grundes</translation>
+    </message>
+    <message>
+        <source>yt-dlp found no video on this page within %1 seconds.</source>
+        <translation>yt-dlp hat innerhalb von %1 Sekunden kein Video auf dieser Seite gefunden.</translation>
+    </message>
+    <message>
+        <source>Playing the video of a web page needs yt-dlp, which is not installed (there is no &quot;yt-dlp&quot; on PATH).</source>
+        <translation>Um das Video einer Webseite abzuspielen, wird yt-dlp gebraucht, das nicht installiert ist (kein &quot;yt-dlp&quot; im PATH).</translation>
+    </message>
+    <message>
+        <source>yt-dlp could not be started.</source>
+        <translation>yt-dlp konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>yt-dlp found no video on this page: %1</source>
+        <translation>yt-dlp hat kein Video auf dieser Seite gefunden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CPlaybackSession</name>
+    <message>
+        <source>no clip is playing</source>
+        <translation>es läuft kein Clip</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is too large for subtitles</source>
+        <translation>%1 ist zu groß für Untertitel</translation>
+    </message>
+    <message>
+        <source>the engine could not be handed %1</source>
+        <translation>%1 konnte dem Wiedergabeprogramm nicht übergeben werden</translation>
+    </message>
+</context>
+<context>
     <name>taleno::CPlaylistDlg</name>
     <message>
         <source>playlist files (*.txt *.pls)</source>
@@ -1211,6 +1253,17 @@ mov</translation>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>taleno::CScreenshotSaver</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it cannot be written to %1</source>
+        <translation>es kann nicht nach %1 geschrieben werden</translation>
     </message>
 </context>
 <context>

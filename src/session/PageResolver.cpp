@@ -2,6 +2,7 @@
 
 #include "system/PathUtils.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -29,7 +30,8 @@ std::string ErrorOf(const QString& report) {
     }
     const qsizetype plea = last.indexOf(QStringLiteral("; please report"));
     if (plea >= 0) last.truncate(plea);
-    return last.isEmpty() ? std::string("it gave no reason") : last.toStdString();
+    return last.isEmpty() ? QCoreApplication::translate("taleno::CPageResolver", "it gave no reason").toStdString()
+                          : last.toStdString();
 }
 
 }  // namespace
@@ -41,7 +43,7 @@ CPageResolver::CPageResolver() {
         const std::string timedOut = page;
         Cancel();
         emit Failed(timedOut,
-                    "yt-dlp found no video on this page within " + std::to_string(kTimeLimitMs / 1000) + " seconds.");
+                    tr("yt-dlp found no video on this page within %1 seconds.").arg(kTimeLimitMs / 1000).toStdString());
     });
 }
 
@@ -65,9 +67,9 @@ void CPageResolver::Resolve(const std::string& address) {
     page = address;
     const QString program = QStandardPaths::findExecutable(QStringLiteral("yt-dlp"));
     if (program.isEmpty()) {
-        emit Failed(page,
-                    "Playing the video of a web page needs yt-dlp, which is not installed (there is no "
-                    "\"yt-dlp\" on PATH).");
+        emit Failed(page, tr("Playing the video of a web page needs yt-dlp, which is not installed (there is no "
+                             "\"yt-dlp\" on PATH).")
+                              .toStdString());
         return;
     }
     if (!process) {
@@ -76,7 +78,7 @@ void CPageResolver::Resolve(const std::string& address) {
         connect(process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart) {
                 limit.stop();
-                emit Failed(page, "yt-dlp could not be started.");
+                emit Failed(page, tr("yt-dlp could not be started.").toStdString());
             }
         });
     }
@@ -107,7 +109,9 @@ void CPageResolver::OnFinished(int exitCode, QProcess::ExitStatus status) {
         QString::fromUtf8(process->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QString report = QString::fromUtf8(process->readAllStandardError());
     if (status != QProcess::NormalExit || exitCode != 0 || lines.size() < 2) {
-        emit Failed(page, "yt-dlp found no video on this page: " + ErrorOf(report));
+        emit Failed(
+            page,
+            tr("yt-dlp found no video on this page: %1").arg(QString::fromStdString(ErrorOf(report))).toStdString());
         return;
     }
     emit Resolved(page, lines[1].trimmed().toStdString(), lines[0].trimmed().toStdString());

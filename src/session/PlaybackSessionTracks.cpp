@@ -85,16 +85,16 @@ void CPlaybackSession::TakeScreenshot() { engine.TakeScreenshot(); }
 
 void CPlaybackSession::LoadSubtitles(const std::string& path) {
     if (!IsRunning() || State() == ENGINE_STARTING) {
-        emit SubtitlesFailed("no clip is playing");
+        emit SubtitlesFailed(tr("no clip is playing").toStdString());
         return;
     }
     QFile file(QFile::decodeName(path.c_str()));
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
-        emit SubtitlesFailed(path + " cannot be read");
+        emit SubtitlesFailed(tr("%1 cannot be read").arg(QFile::decodeName(path.c_str())).toStdString());
         return;
     }
     if (file.size() > kMaxSubtitleFileBytes) {
-        emit SubtitlesFailed(path + " is too large for subtitles");
+        emit SubtitlesFailed(tr("%1 is too large for subtitles").arg(QFile::decodeName(path.c_str())).toStdString());
         return;
     }
     // "s<n>.<extension>": the engine tells the format by the extension too.
@@ -109,7 +109,8 @@ void CPlaybackSession::LoadSubtitles(const std::string& path) {
     const std::string copy = folder + "/s" + std::to_string(subtitleCopies.size() % 100) + "." + extension;
     QFile::remove(QFile::decodeName(copy.c_str()));
     if (folder.empty() || !file.copy(QFile::decodeName(copy.c_str())) || !engine.LoadSubtitleFile(copy)) {
-        emit SubtitlesFailed("the engine could not be handed " + path);
+        emit SubtitlesFailed(
+            tr("the engine could not be handed %1").arg(QFile::decodeName(path.c_str())).toStdString());
         return;
     }
     subtitleCopies[copy] = path;

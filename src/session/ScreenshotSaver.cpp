@@ -1,5 +1,6 @@
 #include "session/ScreenshotSaver.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +22,17 @@ std::string CScreenshotSaver::Folder() {
         .toStdString();
 }
 
+namespace {
+
+// A reason in the user's language, the pictures folder in its place.
+std::string Translated(const char* reason) {
+    return QCoreApplication::translate("taleno::CScreenshotSaver", reason)
+        .arg(QFile::decodeName(CScreenshotSaver::Folder().c_str()))
+        .toStdString();
+}
+
+}  // namespace
+
 CScreenshotSaver::Result CScreenshotSaver::SaveTaken(const std::string& clipTitle, int seconds) {
     Result result;
     const QString spoolPath = QFile::decodeName(spool.Path().c_str());
@@ -30,7 +42,7 @@ CScreenshotSaver::Result CScreenshotSaver::SaveTaken(const std::string& clipTitl
     const QString folder = QFile::decodeName(Folder().c_str());
     const QStringList taken = QDir(spoolPath).entryList({QStringLiteral("shot*.png")}, QDir::Files, QDir::Name);
     if (!taken.isEmpty() && !QDir().mkpath(folder)) {
-        result.failure = "the folder " + Folder() + " cannot be made";
+        result.failure = Translated(QT_TRANSLATE_NOOP("taleno::CScreenshotSaver", "the folder %1 cannot be made"));
         return result;
     }
     // A title is a file name's stem or an address's last part: no "/" in it.
@@ -51,7 +63,7 @@ CScreenshotSaver::Result CScreenshotSaver::SaveTaken(const std::string& clipTitl
         if (QFile::rename(spoolPath + QLatin1Char('/') + name, target)) {
             result.saved.push_back(QFile::encodeName(target).toStdString());
         } else {
-            result.failure = "it cannot be written to " + Folder();
+            result.failure = Translated(QT_TRANSLATE_NOOP("taleno::CScreenshotSaver", "it cannot be written to %1"));
             QFile::remove(spoolPath + QLatin1Char('/') + name);
         }
     }
