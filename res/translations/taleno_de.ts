@@ -682,6 +682,10 @@ Wiederholen</translation>
         <source>Reset</source>
         <translation>Leeren</translation>
     </message>
+    <message>
+        <source>Engine output</source>
+        <translation>Ausgaben des Wiedergabeprogramms</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CMainFrame</name>
@@ -801,6 +805,10 @@ Diese Datei gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
         <source>Cache fill: %1%</source>
         <translation>Puffer: %1%</translation>
     </message>
+    <message>
+        <source>More menus</source>
+        <translation>Weitere Menüs</translation>
+    </message>
 </context>
 <context>
     <name>taleno::COpenURLDlg</name>
@@ -908,6 +916,10 @@ Diese Datei gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
     <message>
         <source>Shuffle</source>
         <translation>Mischen</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1279,17 @@ mov</translation>
     </message>
 </context>
 <context>
+    <name>taleno::CSeekBar</name>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Percent of the clip played</source>
+        <translation>Gespielter Anteil des Clips in Prozent</translation>
+    </message>
+</context>
+<context>
     <name>taleno::CShutdownDlg</name>
     <message>
         <source>Shutdown</source>
@@ -1297,10 +1320,21 @@ mov</translation>
     </message>
 </context>
 <context>
+    <name>taleno::CTALENOView</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+</context>
+<context>
     <name>taleno::CVolumeToolBar</name>
     <message>
         <source>Volume</source>
         <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Weitere Schaltflächen</translation>
     </message>
 </context>
 </TS>

@@ -277,6 +277,8 @@ void CMainFrame::CloseSequence() {
 void CMainFrame::SetCaption(const std::string& name) {
     const QString suffix = QString::fromLatin1(kCaptionSuffix);
     setWindowTitle(name.empty() ? suffix : DisplayText(name) + QStringLiteral(" - ") + suffix);
+    // A screen reader names the view after the clip it shows.
+    view->setAccessibleName(name.empty() ? CTALENOView::tr("Video") : DisplayText(name));
 }
 
 void CMainFrame::SetStatusText(const QString& text) {

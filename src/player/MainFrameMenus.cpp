@@ -15,6 +15,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 
 namespace taleno {
 
@@ -71,6 +72,10 @@ void CMainFrame::BuildMenus() {
     // The menu stays in the window, whatever the desktop offers: its height
     // is part of the window's size rules.
     bar->setNativeMenuBar(false);
+    // Qt's button for the menus that no longer fit, named for a screen reader.
+    if (auto* overflow = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"))) {
+        overflow->setAccessibleName(tr("More menus"));
+    }
     // Each menu sets the marks of its items before it opens.
     auto fill = [this](auto& self, QMenu* menu, const MenuLayout& layout) -> void {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);

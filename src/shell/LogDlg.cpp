@@ -15,6 +15,7 @@ CLogDlg::CLogDlg(QWidget* parent) : QDialog(parent) {
     setModal(false);
     const DialogTemplate layout(*this, QSize(300, 230));
     edit = layout.Place(new QPlainTextEdit(this), 7, 7, 286, 195);
+    edit->setAccessibleName(tr("Engine output"));
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit->setMaximumBlockCount(kMaxLines + 1);
     auto* ok = layout.Place(new QPushButton(tr("OK"), this), 243, 209, 50, 14);

@@ -68,6 +68,7 @@ CPlaylistDlg::CPlaylistDlg(CPlaylist& model, QWidget* parent) : QDialog(parent),
     setAcceptDrops(true);
     const DialogTemplate layout(*this, QSize(325, 156));
     list = layout.Place(new CDragAndDropListBox(this), 7, 7, 256, 142);
+    list->setAccessibleName(tr("Entries"));
     const auto button = [&](const char* text, int y, auto action) {
         auto* b = layout.Place(new QPushButton(tr(text), this), 268, y, 50, 14);
         b->setAutoDefault(false);

@@ -11,6 +11,8 @@ CSeekBar::CSeekBar(QWidget* parent) : QWidget(parent), slider(new CSeekSlider(th
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
+    slider->setAccessibleName(tr("Position"));
+    slider->setAccessibleDescription(tr("Percent of the clip played"));
     connect(slider, &CSeekSlider::thumbPositionReleased, this, &CSeekBar::OnThumbPositionReleased);
 }
 

@@ -14,7 +14,7 @@ void CSeekSlider::SetPosition(int value) {
         return;
     }
     position = value;
-    update();
+    PositionChanged();
 }
 
 void CSeekSlider::SetEnabled(bool flag) {

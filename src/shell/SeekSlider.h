@@ -26,6 +26,9 @@ public:
     void SetMarks(std::vector<double> fractions);
     const std::vector<double>& Marks() const { return marks; }
 
+    // A disabled seek slider (no clip) takes no position from the user.
+    bool TakesInput() const override { return enabled; }
+
     // The client rectangle less one pixel on the left and on the right.
     QRect GetChannelRect() const override;
     QRect GetThumbRect() const override;

@@ -1,11 +1,49 @@
 #include "shell/SkinnedSlider.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace taleno {
 
+namespace {
+
+// What assistive technology sees of a slider: its role and its position as
+// a value it can read and set.
+class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SliderAccessible(CSkinnedSlider* slider) : QAccessibleWidget(slider, QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? QString::number(Slider()->GetPosition()) : QAccessibleWidget::text(kind);
+    }
+    QVariant currentValue() const override { return Slider()->GetPosition(); }
+    void setCurrentValue(const QVariant& value) override { Slider()->SetPositionAsUser(value.toInt()); }
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    CSkinnedSlider* Slider() const { return static_cast<CSkinnedSlider*>(widget()); }
+};
+
+QAccessibleInterface* SliderAccessibleFactory(const QString&, QObject* object) {
+    auto* slider = qobject_cast<CSkinnedSlider*>(object);
+    return slider != nullptr ? new SliderAccessible(slider) : nullptr;
+}
+
+}  // namespace
+
 CSkinnedSlider::CSkinnedSlider(int thumbWidthPixels, QWidget* parent) : QWidget(parent), thumbWidth(thumbWidthPixels) {
+    static const bool accessible = (QAccessible::installFactory(SliderAccessibleFactory), true);
+    (void)accessible;
     setFocusPolicy(Qt::NoFocus);
     // The paint handler covers every pixel, so Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -22,6 +60,23 @@ int CSkinnedSlider::ValueFromX(int x) const {
         return a * 100 / (right - thumbWidth - k.x());
     }
     return maximum;
+}
+
+void CSkinnedSlider::SetPositionAsUser(int value) {
+    if (!TakesInput() || tracking) {
+        return;
+    }
+    position = std::clamp(value, minimum, maximum);
+    PositionChanged();
+    emit thumbPositionReleased(position);
+}
+
+void CSkinnedSlider::PositionChanged() {
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, position);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CSkinnedSlider::BeginTracking(const QPoint& p) {

@@ -13,6 +13,11 @@
 //
 // Keyboard focus: the sliders never take it (Qt::NoFocus), so the frame's
 // shortcuts keep working while the user clicks them.
+//
+// Accessibility: each slider is a slider to assistive technology, with its
+// position as a value from 0 to 100 that can be read and set; setting it is
+// the user letting go at that value (thumbPositionReleased), and a change of
+// position is announced.
 
 #include <QColor>
 #include <QRect>
@@ -38,6 +43,10 @@ public:
     // channel, maximum from channel.right - thumbWidth + thumbWidth / 2 on.
     int ValueFromX(int x) const;
 
+    // The position set as a user would (assistive technology): moved there,
+    // then thumbPositionReleased; ignored while the slider takes no input.
+    void SetPositionAsUser(int value);
+
 signals:
     // The user finished a click or drag; position is the slider's value.
     void thumbPositionReleased(int position);
@@ -50,6 +59,10 @@ protected:
     void BeginTracking(const QPoint& p);
     // Ends the current press without a notification.
     void CancelTracking();
+    // Repaints after a change of position and announces it.
+    void PositionChanged();
+    // Whether the user may move the slider now.
+    virtual bool TakesInput() const { return true; }
     // True while a press of this slider is still being followed.
     bool HoldsCapture() const { return captured; }
 

@@ -94,6 +94,7 @@ CTALENOView::CTALENOView(QWidget* parent)
       upperCaption(MakeCaption(this, kUpperCaptionPoints)),
       lowerCaption(MakeCaption(this, kLowerCaptionPoints)) {
     setObjectName(QStringLiteral("CTALENOView"));
+    setAccessibleName(tr("Video"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The view is where the main window's keyboard focus rests, so the menu
     // key's context-menu request reaches it; keys it does not handle go on to

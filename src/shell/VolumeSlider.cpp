@@ -14,7 +14,7 @@ void CVolumeSlider::SetPosition(int value) {
     if (value >= minimum && value <= maximum) {
         position = value;
     }
-    update();
+    PositionChanged();
 }
 
 QRect CVolumeSlider::GetChannelRect() const { return rect(); }

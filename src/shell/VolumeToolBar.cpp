@@ -85,6 +85,7 @@ bool CVolumeToolBar::Create(QWidget* parent, const std::function<QAction*(int co
             addWidget(place);
             slider = new CVolumeSlider(this);
             slider->setToolTip(tr("Volume"));
+            slider->setAccessibleName(tr("Volume"));
             slider->show();
             break;
         }
@@ -93,6 +94,10 @@ bool CVolumeToolBar::Create(QWidget* parent, const std::function<QAction*(int co
     PlaceSlider();
     slider->SetPosition(100);
     connect(slider, &CVolumeSlider::thumbPositionReleased, this, &CVolumeToolBar::OnThumbPositionReleased);
+    // Qt's button for the items that no longer fit, named for a screen reader.
+    if (auto* overflow = findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        overflow->setAccessibleName(tr("More buttons"));
+    }
     return true;
 }
 

@@ -10,11 +10,16 @@
 #include "shell/ColorLabel.h"
 #include "shell/SeekBar.h"
 #include "shell/SeekSlider.h"
+#include "shell/SkinnedSlider.h"
 #include "shell/StatusPanel.h"
 #include "shell/TALENOView.h"
 #include "shell/VolumeToolBar.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -306,6 +311,52 @@ TEST_F(FrameTest, TracksChaptersAndScreenshotsOfARealClip) {
     EXPECT_EQ(f.GetSession().State(), ENGINE_PAUSED);
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.Panel().StatusText() == "Paused"; }, CStatusPanel::kNoteMs + 1000));
     EXPECT_EQ(CountEntries(folder.File("Bilder/Taleno").c_str()), 2);
+}
+
+}  // namespace
+}  // namespace taleno::test
+
+namespace taleno::test {
+namespace {
+
+TEST_F(FrameTest, EveryControlIsNamedAndTheSlidersTakeValuesFromAssistiveTechnology) {
+    MainFrameTestAccess& f = MakeFrame();
+    // Every control of the window and of the windows it owns has a name a
+    // screen reader can say.
+    QStringList unnamed;
+    for (QWidget* widget : f->findChildren<QWidget*>()) {
+        const bool control =
+            qobject_cast<QAbstractButton*>(widget) != nullptr || qobject_cast<CSkinnedSlider*>(widget) != nullptr ||
+            qobject_cast<QAbstractItemView*>(widget) != nullptr || qobject_cast<QLineEdit*>(widget) != nullptr ||
+            qobject_cast<QComboBox*>(widget) != nullptr || qobject_cast<QPlainTextEdit*>(widget) != nullptr ||
+            widget->focusPolicy() != Qt::NoFocus;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (control && (accessible == nullptr || accessible->text(QAccessible::Name).isEmpty())) {
+            unnamed << QString::fromLatin1(widget->metaObject()->className()) + " " + widget->objectName();
+        }
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+
+    const std::string clip = Script("named.standin", "print-id\nprint ID_LENGTH=100\nstarting\n");
+    PlayUntilPlaying(clip);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.GetView())->text(QAccessible::Name), "named.standin");
+    // The volume set through the slider's value reaches the engine; the
+    // position's value is the seek bar's, and setting it seeks.
+    QAccessibleValueInterface* volume =
+        QAccessible::queryAccessibleInterface(f.GetToolBar()->findChild<CSkinnedSlider*>())->valueInterface();
+    ASSERT_NE(volume, nullptr);
+    volume->setCurrentValue(40);
+    QTest::qWait(40);
+    EXPECT_EQ(f.GetSession().Volume(), 40);
+    EXPECT_EQ(volume->currentValue().toInt(), 40);
+    QAccessibleValueInterface* position =
+        QAccessible::queryAccessibleInterface(f.GetSeekBar()->GetSlider())->valueInterface();
+    ASSERT_NE(position, nullptr);
+    EXPECT_EQ(position->maximumValue().toInt(), 100);
+    position->setCurrentValue(50);
+    QTest::qWait(40);
+    EXPECT_EQ(position->currentValue().toInt(), 50);
+    EXPECT_EQ(ReceivedBy(clip), Lines({"volume 100 1", "volume 40 1", "seek 50 2"}));
 }
 
 }  // namespace
