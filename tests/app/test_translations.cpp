@@ -59,7 +59,7 @@ TEST(TranslationsTest, EachLanguageHasItsMenusWithDistinctAcceleratorsAndEnglish
     ScratchFolder folder;
     WriteWholeFile(folder.File("Taleno .ini"), "[TALENO]\nnSSDisableMode=0\n");
     const QStringList built = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("taleno_*.qm")});
-    for (const char* language : {"de", "es", "fr", "it", "ja", "pl", "pt_BR", "ru"}) {
+    for (const char* language : {"de", "es", "fr", "it", "ja", "pl", "pt_BR", "ru", "zh_CN"}) {
         EXPECT_TRUE(built.contains(QStringLiteral("taleno_%1.qm").arg(language))) << language;
     }
     for (const QString& file : built) {
