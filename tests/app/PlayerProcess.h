@@ -37,10 +37,16 @@ inline std::string StandInEngineSettings() {
 // process is killed, if still running, when the object goes.
 class PlayerProcess {
 public:
+    // settings: "NAME=value" entries of its environment, "NAME=" to leave
+    // NAME out.
     PlayerProcess(const PlayerInstall& install, const std::string& runtimeFolder,
                   const std::vector<std::string>& arguments, const std::string& workingFolder = "",
-                  const std::string& display = "") {
+                  const std::string& display = "", const QStringList& settings = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& setting : settings) {
+            const QString name = setting.section('=', 0, 0), value = setting.section('=', 1);
+            value.isEmpty() ? environment.remove(name) : environment.insert(name, value);
+        }
         environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder));
         environment.insert("HOME", QString::fromStdString(install.Folder()));
         if (!display.empty()) {

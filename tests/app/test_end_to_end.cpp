@@ -148,6 +148,28 @@ TEST_F(EndToEndTest, TheEngineEndsWithAKilledPlayerWhateverItIsPlaying) {
     }
 }
 
+TEST_F(EndToEndTest, SpeaksTheLanguageOfTheSession) {
+    // The playlist window, shown at start, is titled in the session's language.
+    const test::PlayerInstall install(
+        "nVideoOutputDriver=3\nnAudioOutputDriver=1\nbShowPlaylist=true\n"
+        "bAllowMultipleInstances=true\n");
+    const QStringList none{"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG="};
+    for (const auto& [session, title] :
+         {std::pair{none + QStringList{"LANG=de_DE.UTF-8"}, "Wiedergabeliste"},
+          {none + QStringList{"LANGUAGE=fr:de", "LANG=en_US.UTF-8"}, "Liste de lecture"},
+          {none + QStringList{"LC_MESSAGES=it_IT.UTF-8", "LANG=de_DE.UTF-8"}, "Elenco di riproduzione"},
+          {none + QStringList{"LANG=C.UTF-8"}, "Playlist"}}) {
+        const test::PlayerProcess player(install, runtime.Path(), {}, "", std::getenv("DISPLAY"), session);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                const std::vector<std::string> titles = test::WindowTitles(player.Pid());
+                return std::find(titles.begin(), titles.end(), title) != titles.end();
+            },
+            10000))
+            << title;
+    }
+}
+
 TEST_F(EndToEndTest, EndsWithoutAnXDisplayWhateverPlatformIsAskedFor) {
     // (Wayland asked for on a display that has X11 is the Wayland desktop test's.)
     test::PlayerInstall install("nVideoOutputDriver=3\nnAudioOutputDriver=1\n");

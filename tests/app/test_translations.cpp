@@ -6,6 +6,7 @@
 
 #include "app/Translations.h"
 #include "player/MainFrame.h"
+#include "player/MainFrameTestAccess.h"
 #include "shell/ClipPropertiesSheet.h"
 #include "shell/GoToDlg.h"
 
@@ -69,6 +70,11 @@ TEST(TranslationsTest, EachLanguageHasItsMenusWithDistinctAcceleratorsAndEnglish
         CMainFrame frame(folder.Path());
         ASSERT_TRUE(frame.Create());
         ExpectDistinctAccelerators(frame.menuBar()->actions(), "menu bar (" + language + ")");
+        // A message box's text.
+        MainFrameTestAccess access(frame);
+        QStringList boxes;
+        access.SetMessageBox([&](QWidget*, const QString& text) { boxes << text; });
+        access.OpenPath(folder.File("missing.m3u"));
         if (language == "de") {
             EXPECT_EQ(MenuTitles(frame), QStringList({"&Datei", "&Ansicht", "&Wiedergabe", "&Optionen", "&Hilfe"}));
             // A dialog of the program's, and Qt's own buttons in another.
@@ -78,12 +84,15 @@ TEST(TranslationsTest, EachLanguageHasItsMenusWithDistinctAcceleratorsAndEnglish
             QStringList buttons;
             for (const QPushButton* button : sheet.findChildren<QPushButton*>()) buttons << button->text();
             EXPECT_TRUE(buttons.contains("Abbrechen")) << buttons.join(' ').toStdString();
+            EXPECT_EQ(boxes, QStringList({"Datei kann nicht geöffnet werden"}));
         }
         if (language == "ja") {  // the accelerator after the text, as Japanese menus show it
             EXPECT_EQ(MenuTitles(frame),
                       QStringList({QString::fromUtf8("ファイル(&F)"), QString::fromUtf8("表示(&V)"),
                                    QString::fromUtf8("再生(&P)"), QString::fromUtf8("オプション(&O)"),
                                    QString::fromUtf8("ヘルプ(&H)")}));
+            EXPECT_EQ(CGoToDlg().windowTitle(), QString::fromUtf8("移動"));
+            EXPECT_EQ(boxes, QStringList({QString::fromUtf8("ファイルを開けません")}));
         }
     }
     // No translation for the language: the program's own texts.
