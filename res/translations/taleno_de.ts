@@ -1318,6 +1318,14 @@ mov</translation>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CTALENOView</name>

@@ -1318,6 +1318,14 @@ mov</translation>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CTALENOView</name>

@@ -1318,6 +1318,14 @@ mov</translation>
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CTALENOView</name>

@@ -1318,6 +1318,14 @@ mov</translation>
         <source>Ready</source>
         <translation>準備完了</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CTALENOView</name>

@@ -1318,6 +1318,14 @@ mov</translation>
         <source>Ready</source>
         <translation>Gotowy</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CTALENOView</name>

@@ -1318,6 +1318,14 @@ mov</translation>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CTALENOView</name>

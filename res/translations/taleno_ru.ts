@@ -1318,6 +1318,14 @@ mov</translation>
         <source>Ready</source>
         <translation>Готов</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CTALENOView</name>

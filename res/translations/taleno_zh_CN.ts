@@ -1318,6 +1318,14 @@ mov</translation>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CTALENOView</name>

@@ -1,5 +1,6 @@
 #include "shell/DragAndDropListBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -21,6 +22,22 @@ CDragAndDropListBox::CDragAndDropListBox(QWidget* parent) : QListWidget(parent) 
 int CDragAndDropListBox::ItemHeight() const {
     const int height = count() > 0 ? visualItemRect(item(0)).height() : 0;
     return height > 0 ? height : fontMetrics().height();
+}
+
+void CDragAndDropListBox::keyPressEvent(QKeyEvent* event) {
+    const int from = currentRow();
+    const bool up = event->key() == Qt::Key_Up, down = event->key() == Qt::Key_Down;
+    if (event->modifiers() != Qt::AltModifier || (!up && !down) || from < 0) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    // Before the entry above, or before the one after the next (the end for
+    // the last but one); the first cannot go up nor the last down.
+    if ((up && from > 0) || (down && from + 1 < count())) {
+        emit moveRequested(from, up ? from - 1 : (from + 2 < count() ? from + 2 : -1));
+        emit selectionChangeNotified();
+    }
+    event->accept();
 }
 
 void CDragAndDropListBox::mousePressEvent(QMouseEvent* event) {

@@ -6,8 +6,10 @@
 // one line per tick, the faster the farther away: 250 / (d / h + 1) ms for a
 // distance d and an item height h. Releasing inside the list asks for the
 // move (moveRequested) and then announces a selection change, also when the
-// entry did not move; releasing outside cancels. The list does not move its
-// own items: its owner moves the entry in the model, which updates the list.
+// entry did not move; releasing outside cancels. From the keyboard, Alt+Up
+// and Alt+Down move the current entry one place up or down the same way.
+// The list does not move its own items: its owner moves the entry in the
+// model, which updates the list.
 
 #include <QListWidget>
 #include <QTimer>
@@ -31,6 +33,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void AutoScroll(int y);

@@ -74,6 +74,8 @@ CStatusPanel::CStatusPanel(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     statusLabel->SetEndEllipsis(true);
+    setAccessibleName(tr("Status"));
+    timeLabel->setAccessibleName(tr("Time"));
     totalSuffix.clear();
     timeFormat = 1;
     Layout();
@@ -105,11 +107,13 @@ void CStatusPanel::ClearNote() {
 }
 
 void CStatusPanel::ShowStatus() {
-    if (noteTimer.isActive()) {
-        statusLabel->SetText(noteText);
-    } else {
-        statusLabel->SetText(speedText.isEmpty() ? statusText : speedText + QStringLiteral("  ") + statusText);
-    }
+    const QString shown = noteTimer.isActive()  ? noteText
+                          : speedText.isEmpty() ? statusText
+                                                : speedText + QStringLiteral("  ") + statusText;
+    statusLabel->SetText(shown);
+    // A screen reader reads the status as the label's name ("Playing",
+    // "Paused", ...); Qt tells it of each new name.
+    if (statusLabel->accessibleName() != shown) statusLabel->setAccessibleName(shown);
 }
 
 void CStatusPanel::SetStatusIcon(int state) {
@@ -177,6 +181,8 @@ void CStatusPanel::SetCurrentTime(int seconds) {
     default: text = QStringLiteral("ERROR"); break;
     }
     timeLabel->SetText(text);
+    // Read on request, not announced: it changes twice a second.
+    timeLabel->setAccessibleDescription(text);
 }
 
 void CStatusPanel::SetInfoText(int index, const QString& text) {

@@ -339,6 +339,12 @@ TEST_F(FrameTest, EveryControlIsNamedAndTheSlidersTakeValuesFromAssistiveTechnol
 
     const std::string clip = Script("named.standin", "print-id\nprint ID_LENGTH=100\nstarting\n");
     PlayUntilPlaying(clip);
+    // The status is read as the status label's name, and follows the state.
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(f.GetStatusPanel()->findChild<CColorLabel*>());
+    EXPECT_EQ(status->text(QAccessible::Name), "Playing");
+    Send(ID_PLAY_PAUSE);
+    EXPECT_EQ(status->text(QAccessible::Name), "Paused");
+    Send(ID_PLAY_PAUSE);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.GetView())->text(QAccessible::Name), "named.standin");
     // The volume set through the slider's value reaches the engine; the
     // position's value is the seek bar's, and setting it seeks.
@@ -356,7 +362,7 @@ TEST_F(FrameTest, EveryControlIsNamedAndTheSlidersTakeValuesFromAssistiveTechnol
     position->setCurrentValue(50);
     QTest::qWait(40);
     EXPECT_EQ(position->currentValue().toInt(), 50);
-    EXPECT_EQ(ReceivedBy(clip), Lines({"volume 100 1", "volume 40 1", "seek 50 2"}));
+    EXPECT_EQ(ReceivedBy(clip), Lines({"volume 100 1", "pause", "volume 100 1 pause", "volume 40 1", "seek 50 2"}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "shell/DragAndDropListBox.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -48,6 +49,25 @@ protected:
     CDragAndDropListBox* list = window.findChild<CDragAndDropListBox*>();
     int notified = 0;
 };
+
+TEST_F(PlaylistWindowTest, AltUpAndDownMoveTheCurrentEntryWithoutADrag) {
+    const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::AltModifier) {
+        QKeyEvent press(QEvent::KeyPress, k, modifiers);
+        QApplication::sendEvent(list, &press);
+    };
+    list->setCurrentRow(0);
+    key(Qt::Key_Down);
+    EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
+    key(Qt::Key_Down);  // to the end
+    EXPECT_EQ(playlist.Entries(), (Strings{"b", "c", "a"}));
+    EXPECT_EQ(list->currentRow(), 2);
+    key(Qt::Key_Down);  // the last goes no further
+    key(Qt::Key_Up);
+    EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
+    key(Qt::Key_Up, Qt::NoModifier);  // a plain arrow only moves the highlight
+    EXPECT_EQ(playlist.Entries(), (Strings{"b", "a", "c"}));
+    ExpectListShowsSelection("keys");
+}
 
 TEST_F(PlaylistWindowTest, DraggingMovesTheEntryAndTheHighlightFollowsTheSelection) {
     playlist.MoveFirst();  // currentIndex 0: no reorder moves it
