@@ -64,7 +64,7 @@ struct EngineLaunch {
     // Where the engine's screenshot filter writes ("-vf-add screenshot=P",
     // after the user's options, so it takes their filters' picture); no
     // filter when empty.
-    std::string screenshotPrefix;
+    std::string screenshotPrefix{};
 };
 
 // A number as the engine reads it, with a point whatever the locale.
