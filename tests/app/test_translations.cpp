@@ -44,8 +44,9 @@ void ExpectDistinctAccelerators(const QList<QAction*>& items, const QString& whe
     for (const QAction* item : items) {
         if (item->isSeparator() || !item->isVisible()) continue;
         const QChar letter = Accelerator(item->text());
-        if (!letter.isNull())
+        if (!letter.isNull()) {
             EXPECT_TRUE(taken.insert(letter).second) << where.toStdString() << ": " << item->text().toStdString();
+        }
         if (item->menu() != nullptr) ExpectDistinctAccelerators(item->menu()->actions(), item->text());
     }
 }
