@@ -47,6 +47,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 # linked, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS mplayer)
-# Web video pages are played through yt-dlp when it is there.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS yt-dlp)
+# Web video pages are played through yt-dlp when it is there; Qt's own
+# dialogs speak the user's language with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, qt6-translations-l10n")
 include(CPack)
