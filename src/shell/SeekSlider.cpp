@@ -112,6 +112,7 @@ void CSeekSlider::paintEvent(QPaintEvent*) {
         FillEdges(painter, x, k.y() + 2, x + 1, k.y() + 5, highlight);
         FillEdges(painter, x, k.y() + k.height() - 5, x + 1, k.y() + k.height() - 2, highlight);
     }
+    PaintFocusMark(painter);
 }
 
 }  // namespace taleno

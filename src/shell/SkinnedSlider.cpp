@@ -2,8 +2,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -44,7 +47,7 @@ QAccessibleInterface* SliderAccessibleFactory(const QString&, QObject* object) {
 CSkinnedSlider::CSkinnedSlider(int thumbWidthPixels, QWidget* parent) : QWidget(parent), thumbWidth(thumbWidthPixels) {
     static const bool accessible = (QAccessible::installFactory(SliderAccessibleFactory), true);
     (void)accessible;
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     // The paint handler covers every pixel, so Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -69,6 +72,35 @@ void CSkinnedSlider::SetPositionAsUser(int value) {
     position = std::clamp(value, minimum, maximum);
     PositionChanged();
     emit thumbPositionReleased(position);
+}
+
+void CSkinnedSlider::keyPressEvent(QKeyEvent* event) {
+    int target = position;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down: target = position - 1; break;
+    case Qt::Key_Right:
+    case Qt::Key_Up: target = position + 1; break;
+    case Qt::Key_Home: target = minimum; break;
+    case Qt::Key_End: target = maximum; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    if (event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    SetPositionAsUser(target);
+    event->accept();
+}
+
+void CSkinnedSlider::PaintFocusMark(QPainter& painter) const {
+    if (!hasFocus()) {
+        return;
+    }
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void CSkinnedSlider::PositionChanged() {

@@ -11,8 +11,11 @@
 // "Releasing the capture" (end of a drag, a cancelled drag) is modelled by
 // the captured flag: after it is cleared, the rest of that press is ignored.
 //
-// Keyboard focus: the sliders never take it (Qt::NoFocus), so the frame's
-// shortcuts keep working while the user clicks them.
+// Keyboard focus: the sliders take it from Tab only, never from a click, so
+// the frame's keys keep working for a mouse user. Focused, a slider shows a
+// focus mark; Left and Right (or Down and Up) move it by one, Home and End to
+// its ends, each as a user letting go there. Every other key goes on to the
+// window (its shortcuts take their keys first in any case).
 //
 // Accessibility: each slider is a slider to assistive technology, with its
 // position as a value from 0 to 100 that can be read and set; setting it is
@@ -67,6 +70,9 @@ protected:
     bool HoldsCapture() const { return captured; }
 
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The focus mark around the slider while it has the keyboard focus.
+    void PaintFocusMark(QPainter& painter) const;
     void hideEvent(QHideEvent* event) override;
 
     // Windows-style rectangle helpers: right and bottom are exclusive.

@@ -98,8 +98,9 @@ CTALENOView::CTALENOView(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The view is where the main window's keyboard focus rests, so the menu
     // key's context-menu request reaches it; keys it does not handle go on to
-    // the frame. Being the window's only focusable widget, it takes the
-    // focus whenever the window is activated.
+    // the frame. First in the window's focus chain and the only widget a
+    // click focuses, it takes the focus when the window is activated; Tab
+    // moves on to the bars' buttons and sliders.
     setFocusPolicy(Qt::StrongFocus);
     SetClientEdge(true);
     logoPanel->setObjectName(QStringLiteral("logo panel"));

@@ -71,6 +71,7 @@ void CVolumeSlider::paintEvent(QPaintEvent*) {
     Draw3dRect(painter, t, highlight, dark);
     t.adjust(1, 1, -1, -1);
     Draw3dRect(painter, t, face, shadow);
+    PaintFocusMark(painter);
 }
 
 }  // namespace taleno

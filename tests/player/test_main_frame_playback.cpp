@@ -355,6 +355,12 @@ TEST_F(FrameTest, EveryControlIsNamedAndTheSlidersTakeValuesFromAssistiveTechnol
     QTest::qWait(40);
     EXPECT_EQ(f.GetSession().Volume(), 40);
     EXPECT_EQ(volume->currentValue().toInt(), 40);
+    // From the keyboard: Tab reaches the slider, Right moves it one up.
+    auto* volumeSlider = f.GetToolBar()->findChild<CSkinnedSlider*>();
+    EXPECT_TRUE(volumeSlider->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(volumeSlider, Qt::Key_Right);
+    QTest::qWait(40);
+    EXPECT_EQ(f.GetSession().Volume(), 41);
     QAccessibleValueInterface* position =
         QAccessible::queryAccessibleInterface(f.GetSeekBar()->GetSlider())->valueInterface();
     ASSERT_NE(position, nullptr);
@@ -362,7 +368,8 @@ TEST_F(FrameTest, EveryControlIsNamedAndTheSlidersTakeValuesFromAssistiveTechnol
     position->setCurrentValue(50);
     QTest::qWait(40);
     EXPECT_EQ(position->currentValue().toInt(), 50);
-    EXPECT_EQ(ReceivedBy(clip), Lines({"volume 100 1", "pause", "volume 100 1 pause", "volume 40 1", "seek 50 2"}));
+    EXPECT_EQ(ReceivedBy(clip),
+              Lines({"volume 100 1", "pause", "volume 100 1 pause", "volume 40 1", "volume 41 1", "seek 50 2"}));
 }
 
 }  // namespace
