@@ -1,5 +1,7 @@
 #include "shell/ColorLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFontMetrics>
@@ -90,6 +92,42 @@ QString WrapWithEndEllipsis(const QString& text, const QFont& font, const QRect&
 
 }  // namespace
 
+namespace {
+
+// A label as a screen reader meets it: its text, or a link it can press.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(CColorLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    // A label may become a link after it was first asked about.
+    QAccessible::Role role() const override { return Label()->IsLink() ? QAccessible::Link : QAccessible::StaticText; }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) return Label()->Text();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override {
+        return Label()->IsLink() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (Label()->IsLink() && action == pressAction()) {
+            Label()->ActivateLink();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    CColorLabel* Label() const { return static_cast<CColorLabel*>(widget()); }
+};
+
+QAccessibleInterface* LabelAccessibleFactory(const QString&, QObject* object) {
+    auto* label = qobject_cast<CColorLabel*>(object);
+    return label != nullptr ? new LabelAccessible(label) : nullptr;
+}
+
+}  // namespace
+
 CColorLabel::CColorLabel(QWidget* parent, unsigned styleBits, int id)
     : QWidget(parent),
       textColor(palette().color(QPalette::WindowText)),
@@ -97,6 +135,8 @@ CColorLabel::CColorLabel(QWidget* parent, unsigned styleBits, int id)
       logFont(LogFontFromFont(QWidget::font(), logicalDpiY())),
       style(styleBits),
       controlId(id) {
+    static const bool accessible = (QAccessible::installFactory(LabelAccessibleFactory), true);
+    (void)accessible;
     flashTimer.setInterval(kFlashPeriodMs);
     connect(&flashTimer, &QTimer::timeout, this, &CColorLabel::ToggleFlashPhase);
     setAttribute(Qt::WA_OpaquePaintEvent, true);

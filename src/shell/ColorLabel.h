@@ -1,7 +1,9 @@
 #pragma once
 // CColorLabel: a text label that paints its own text with a chosen font and
 // colours over a solid or gradient background, optionally embossed, rotated
-// or flashing, and that can act as a web or mail link.
+// or flashing, and that can act as a web or mail link. To assistive
+// technology it is text named by what it shows (unless given a name), or a
+// link that can be pressed.
 //
 // The label keeps the static-control model of the player's windows: a style
 // word (alignment, notify, centre-image bits), a window text, and a separate
@@ -82,6 +84,9 @@ public:
     void SetStyle(unsigned style);
 
     QString Text() const { return text; }
+    bool IsLink() const { return linkType != kNoLink; }
+    // What a click on a link does (a screen reader's "press" does the same).
+    void ActivateLink() { OnLinkClick(); }
     QFont PaintFont() const { return font; }
 
 signals:

@@ -4,6 +4,8 @@
 
 #include "shell/ColorLabel.h"
 
+#include <QAccessible>
+
 #include "common/TestSupport.h"
 
 #include <QFontMetrics>
@@ -78,6 +80,24 @@ TEST(StatusPanel, IconsAndTheRotationOfAllFiveLinesUntilTheReset) {
     EXPECT_EQ(shown.TimeText(), QStringLiteral("00:00"));
     EXPECT_EQ(shown.ChannelIconAId(), CStatusPanel::kIconBlank);
     EXPECT_FALSE(shown.IsInfoRotationRunning());
+}
+
+TEST(ColorLabel, IsReadAsItsTextAndALinkCanBePressed) {
+    CColorLabel text(nullptr, CColorLabel::SS_LEFT);
+    text.SetText("Hello");
+    QAccessibleInterface* plain = QAccessible::queryAccessibleInterface(&text);
+    EXPECT_EQ(plain->role(), QAccessible::StaticText);
+    EXPECT_EQ(plain->text(QAccessible::Name), "Hello");
+    CColorLabel link(nullptr, CColorLabel::SS_LEFT | CColorLabel::SS_NOTIFY, 7);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&link);
+    link.SetLink(true, true).SetText("Home page");  // a link once asked about
+    QSignalSpy clicked(&link, &CColorLabel::LinkNotify);
+    EXPECT_EQ(accessible->role(), QAccessible::Link);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Home page");
+    ASSERT_EQ(accessible->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked[0][0].toInt(), 7);
 }
 
 }  // namespace
