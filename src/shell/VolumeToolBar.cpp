@@ -94,6 +94,11 @@ bool CVolumeToolBar::Create(QWidget* parent, const std::function<QAction*(int co
     PlaceSlider();
     slider->SetPosition(100);
     connect(slider, &CVolumeSlider::thumbPositionReleased, this, &CVolumeToolBar::OnThumbPositionReleased);
+    // The buttons are in the window's Tab order, after the seek bar, so the
+    // keyboard reaches every control; a click still leaves the focus where it is.
+    for (QToolButton* button : findChildren<QToolButton*>()) {
+        if (button->defaultAction() != nullptr) button->setFocusPolicy(Qt::TabFocus);
+    }
     // Qt's button for the items that no longer fit, named for a screen reader.
     if (auto* overflow = findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
         overflow->setAccessibleName(tr("More buttons"));

@@ -27,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QWheelEvent>
 
 namespace taleno::test {
@@ -355,7 +356,12 @@ TEST_F(FrameTest, EveryControlIsNamedAndTheSlidersTakeValuesFromAssistiveTechnol
     QTest::qWait(40);
     EXPECT_EQ(f.GetSession().Volume(), 40);
     EXPECT_EQ(volume->currentValue().toInt(), 40);
-    // From the keyboard: Tab reaches the slider, Right moves it one up.
+    // From the keyboard: Tab reaches the toolbar's buttons and the slider,
+    // and Right moves the slider one up.
+    for (const QToolButton* button : f.GetToolBar()->findChildren<QToolButton*>()) {
+        if (button->defaultAction() != nullptr)
+            EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->text().toStdString();
+    }
     auto* volumeSlider = f.GetToolBar()->findChild<CSkinnedSlider*>();
     EXPECT_TRUE(volumeSlider->focusPolicy() & Qt::TabFocus);
     QTest::keyClick(volumeSlider, Qt::Key_Right);
