@@ -5,7 +5,6 @@
 
 #include "platform/DisplayText.h"
 #include "player/CommandIds.h"
-#include "settings/RecentFiles.h"
 #include "shell/AboutDlg.h"
 #include "shell/ClipPropertiesSheet.h"
 #include "shell/GoToDlg.h"
@@ -51,24 +50,6 @@ void CMainFrame::OnOpenUrl() {
     if (dialogRunner(dialog) == QDialog::Accepted) {
         OpenPath(dialog.Url());
     }
-}
-
-void CMainFrame::UpdateRecentMenu() {
-    const std::vector<std::string> recent = session.RecentFiles();
-    for (int i = 0; i < kMaxRecentFiles; ++i) {
-        QAction* action = GetAction(ID_FILE_MRU_FILE1 + i);
-        const bool shown = static_cast<std::size_t>(i) < recent.size();
-        action->setVisible(shown);
-        if (!shown) continue;
-        // Files by their name, addresses whole; "&" is shown, not an accelerator.
-        const std::string& path = recent[static_cast<std::size_t>(i)];
-        QString name = DisplayText(PathIsUrl(path) ? path : PathGetFileName(path));
-        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
-        action->setText(number + QLatin1Char(' ') + name);
-        action->setToolTip(DisplayText(path));
-    }
-    GetAction(ID_FILE_MRU_CLEAR)->setEnabled(!recent.empty());
 }
 
 void CMainFrame::OnRecentFile(int index) {

@@ -3,10 +3,12 @@
 
 #include "player/MainFrame.h"
 
+#include "player/CommandIds.h"
 #include "player/CommandTable.h"
 
 #include "platform/DisplayText.h"
-#include "shell/TimeParts.h"
+#include "settings/RecentFiles.h"
+#include "shell/TrackTexts.h"
 #include "system/PathUtils.h"
 
 #include <QAction>
@@ -158,26 +160,35 @@ void CMainFrame::UpdateCommandUI() {
 
 namespace {
 
+// A name as a menu item shows it: its "&" shown, not taken for an accelerator.
+QString ShownInMenu(QString name) { return name.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
 // "&3 ger - Commentary": the number (an accelerator up to 9), then what the
 // engine tells of the item; "&" in it is shown, not an accelerator.
 QString ListItemText(std::size_t index, const std::string& first, const std::string& second) {
-    QString text = index < 9 ? QStringLiteral("&%1").arg(index + 1) : QString::number(index + 1);
-    QString about = DisplayText(first);
-    if (!first.empty() && !second.empty()) about += QStringLiteral(" - ");
-    about += DisplayText(second);
-    about.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString text = index < 9 ? QStringLiteral("&%1").arg(index + 1) : QString::number(index + 1);
+    const QString about = ShownInMenu(TrackText(first, second));
     return about.isEmpty() ? text : text + QLatin1Char(' ') + about;
 }
 
-QString StartText(std::int64_t ms) {
-    const TimeParts t(static_cast<int>(std::min<std::int64_t>(ms / 1000, kMaxSeconds)));
-    return QStringLiteral("%1:%2:%3")
-        .arg(t.hours)
-        .arg(t.minutes, 2, 10, QLatin1Char('0'))
-        .arg(t.seconds, 2, 10, QLatin1Char('0'));
-}
-
 }  // namespace
+
+void CMainFrame::UpdateRecentMenu() {
+    const std::vector<std::string> recent = session.RecentFiles();
+    for (int i = 0; i < kMaxRecentFiles; ++i) {
+        QAction* action = GetAction(ID_FILE_MRU_FILE1 + i);
+        const bool shown = static_cast<std::size_t>(i) < recent.size();
+        action->setVisible(shown);
+        if (!shown) continue;
+        // Files by their name, addresses whole; "&" is shown, not an accelerator.
+        const std::string& path = recent[static_cast<std::size_t>(i)];
+        const QString name = ShownInMenu(DisplayText(PathIsUrl(path) ? path : PathGetFileName(path)));
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+        action->setText(number + QLatin1Char(' ') + name);
+        action->setToolTip(DisplayText(path));
+    }
+    GetAction(ID_FILE_MRU_CLEAR)->setEnabled(!recent.empty());
+}
 
 void CMainFrame::FillMenuList(QMenu* menu, MenuList list) {
     std::vector<QAction*>& items = listActions[menu];
@@ -231,7 +242,7 @@ void CMainFrame::FillMenuList(QMenu* menu, MenuList list) {
         const int current = session.CurrentChapter();
         for (std::size_t i = 0; i < tracks.chapters.size(); ++i) {
             const MediaChapter& c = tracks.chapters[i];
-            add(ListItemText(i, c.name, "") + QStringLiteral("\t") + StartText(c.startMs),
+            add(ListItemText(i, c.name, "") + QStringLiteral("\t") + ChapterStartText(c.startMs),
                 static_cast<int>(i) == current, [this, i] { session.SeekChapter(static_cast<int>(i)); });
         }
         break;

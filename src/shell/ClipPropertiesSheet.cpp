@@ -3,6 +3,7 @@
 #include "platform/DisplayText.h"
 #include "shell/DialogUnits.h"
 #include "shell/TimeParts.h"
+#include "shell/TrackTexts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -53,18 +54,13 @@ ClipPropertiesTexts MakeClipPropertiesTexts(const MediaInfo& info, int videoBitr
         for (const auto& item : items) lines << QStringLiteral("%1. ").arg(lines.size() + 1) + describe(item);
         return lines.isEmpty() ? QStringLiteral("-") : lines.join(QLatin1Char('\n'));
     };
-    const auto track = [](const MediaTrack& track) {
-        const QString language = DisplayText(track.language), name = DisplayText(track.name);
-        return language.isEmpty() || name.isEmpty() ? language + name : language + QStringLiteral(" - ") + name;
-    };
+    const auto track = [](const MediaTrack& track) { return TrackText(track.language, track.name); };
     t.audioTracks = list(info.tracks.audio, track);
     std::vector<MediaTrack> subtitles = info.tracks.subtitles;
     subtitles.insert(subtitles.end(), info.tracks.subtitleFiles.begin(), info.tracks.subtitleFiles.end());
     t.subtitles = list(subtitles, track);
     t.chapters = list(info.tracks.chapters, [](const MediaChapter& chapter) {
-        const TimeParts start(static_cast<int>(std::min<std::int64_t>(chapter.startMs / 1000, kMaxSeconds)));
-        return DisplayText(chapter.name) +
-               QString::asprintf(" (%d:%02d:%02d)", start.hours, start.minutes, start.seconds);
+        return DisplayText(chapter.name) + QStringLiteral(" (") + ChapterStartText(chapter.startMs) + QLatin1Char(')');
     });
     return t;
 }
