@@ -23,7 +23,9 @@ PACKAGES=(
 # fonts for the font lookup's private fontconfig set-up, and the checkers
 # of the installed desktop entry, AppStream data and Debian package (lintian), a
 # private session bus with a media-controls client, Python for the layer check
-# and the web pages' local server, and yt-dlp, which resolves web video pages.
+# and the web pages' local server, yt-dlp, which resolves web video pages, and
+# the accessibility bus with Python's client of it and a window manager, with
+# which the player is read and driven as a screen reader does.
 TEST_PACKAGES=(
   ffmpeg libbenchmark-dev
   xvfb xauth x11-xserver-utils x11-utils
@@ -32,6 +34,7 @@ TEST_PACKAGES=(
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev lintian
   dbus-daemon playerctl python3 yt-dlp
+  at-spi2-core python3-pyatspi openbox
 )
 
 # What scripts/format needs.
@@ -41,11 +44,10 @@ FORMAT_PACKAGES=(clang-format)
 # and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-dev)
 
-# What the benchmarks (bench/run.sh) need besides the test packages: a
-# window manager for the figures that count (openbox maps, frames and places
-# windows as a desktop does), strace for the start-up timeline, and the
-# players measured beside Taleno in the same run.
-BENCH_PACKAGES=(openbox strace bc mpv vlc smplayer)
+# What the benchmarks (bench/run.sh) need besides the test packages (which
+# bring openbox, the window manager of the figures that count): strace for
+# the start-up timeline, and the players measured beside Taleno in the same run.
+BENCH_PACKAGES=(strace bc mpv vlc smplayer)
 
 # ensure_packages [--tests|--bench|--fuzz|--format]: installs what is missing.
 ensure_packages() {

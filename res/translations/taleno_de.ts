@@ -667,6 +667,14 @@ Wiederholen</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 höher</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 niedriger</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CLogDlg</name>
@@ -827,6 +835,10 @@ Diese Datei gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>

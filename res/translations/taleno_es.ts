@@ -667,6 +667,14 @@ Repetir</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 menos</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CLogDlg</name>
@@ -827,6 +835,10 @@ Este archivo ya no existe; se ha quitado de la lista.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>

@@ -667,6 +667,14 @@ Répéter</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 plus</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 moins</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CLogDlg</name>
@@ -827,6 +835,10 @@ Ce fichier n&apos;existe plus ; il a été retiré de la liste.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>

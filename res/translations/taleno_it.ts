@@ -667,6 +667,14 @@ Ripeti</translation>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 su</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 giù</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CLogDlg</name>
@@ -827,6 +835,10 @@ Questo file non esiste più; è stato tolto dall&apos;elenco.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>

@@ -667,6 +667,14 @@ Powtarzaj</translation>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 w górę</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 w dół</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CLogDlg</name>
@@ -827,6 +835,10 @@ Tego pliku już nie ma; usunięto go z listy.</translation>
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>Adres URL</translation>
     </message>
 </context>
 <context>

@@ -667,6 +667,14 @@ Repeat</source>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 больше</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 меньше</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CLogDlg</name>
@@ -827,6 +835,10 @@ This file is no longer there; it has been taken off the list.</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL-адрес</translation>
     </message>
 </context>
 <context>

@@ -667,6 +667,14 @@ Repeat</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 增加</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 减少</translation>
+    </message>
 </context>
 <context>
     <name>taleno::CLogDlg</name>
@@ -827,6 +835,10 @@ This file is no longer there; it has been taken off the list.</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>网址</translation>
     </message>
 </context>
 <context>

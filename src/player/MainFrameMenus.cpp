@@ -34,11 +34,13 @@ QString Translated(const char* text, const char* context = "Menu") {
 }  // namespace
 
 QAction* CMainFrame::MakeAction(const CommandRow& row, bool withShortcutText) {
-    QString text = Translated(row.menuText);
+    auto* action = new QAction(Translated(row.menuText), this);
+    // A toolbar button is named by the item's text without its key ("Pause",
+    // not "Pause<tab>Space"): that is what a screen reader says for it.
+    action->setIconText(action->iconText());
     if (withShortcutText && *row.shortcutText != '\0') {
-        text += QLatin1Char('\t') + QString::fromLatin1(row.shortcutText);
+        action->setText(action->text() + QLatin1Char('\t') + QString::fromLatin1(row.shortcutText));
     }
-    auto* action = new QAction(text, this);
     action->setData(row.id);
     action->setCheckable(row.mark != CommandMark::None);
     // The prompt goes to the status line; after "\n" comes the tooltip.

@@ -19,8 +19,10 @@ CShutdownDlg::CShutdownDlg(std::function<PowerOffResult()> powerOffRequest, QWid
     const DialogTemplate layout(*this, QSize(147, 55));
     auto* icon = layout.Place(new QLabel(this), 7, 7, 21, 20);
     icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    countdownRow << layout.Place(new QLabel(tr("Shutdown in"), this), 36, 12, 45, 8);
+    auto* shutdownIn = layout.Place(new QLabel(tr("Shutdown in"), this), 36, 12, 45, 8);
     secondsBox = layout.Place(new QLineEdit(this), 82, 9, 20, 14);
+    shutdownIn->setBuddy(secondsBox);  // a screen reader says "Shutdown in" and the seconds
+    countdownRow << shutdownIn;
     secondsBox->setReadOnly(true);
     secondsBox->setAlignment(Qt::AlignRight);
     countdownRow << secondsBox << layout.Place(new QLabel(tr("seconds..."), this), 106, 12, 40, 8);

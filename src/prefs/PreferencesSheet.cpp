@@ -77,7 +77,13 @@ QComboBox* List(const std::array<std::string_view, N>& items) {
     return combo;
 }
 
-// The picture values the Video page accepts; others show (and save) as 0.
+// A label that names `control` to a screen reader.
+QLabel* LabelFor(const QString& text, QWidget* control) {
+    auto* label = new QLabel(text);
+    label->setBuddy(control);
+    return label;
+}
+
 // A path box with its "..." browse button beside it.
 QHBoxLayout* PathRow(QLineEdit*& path, QPushButton*& browse) {
     path = new QLineEdit;
@@ -211,7 +217,11 @@ QWidget* CPreferencesSheet::VideoPage() {
         auto* row = new QHBoxLayout;
         row->addWidget(shown);
         row->addWidget(slider);
-        form->addRow(tr(label), row);
+        // The row's label names the slider and the number beside it.
+        auto* name = new QLabel(tr(label));
+        name->setBuddy(slider);
+        shown->setAccessibleName(name->text());
+        form->addRow(name, row);
         Bind(field, slider);
         sliders.push_back(slider);
     }
@@ -310,9 +320,9 @@ QWidget* CPreferencesSheet::SubtitlesPage() {
 QWidget* CPreferencesSheet::AssociationPage() {
     QVBoxLayout* layout;
     QWidget* page = NewPage(QStyle::SP_FileLinkIcon, QT_TR_NOOP("Add media file extensions Taleno to handle"), layout);
-    layout->addWidget(new QLabel(tr("Extensions")));
     auto* row = new QHBoxLayout;
     auto* list = new QPlainTextEdit;
+    layout->addWidget(LabelFor(tr("Extensions"), list));
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
     list->setTabChangesFocus(true);
     row->addWidget(list);
@@ -390,15 +400,15 @@ QWidget* CPreferencesSheet::AdvancedPage() {
     QVBoxLayout* layout;
     QWidget* page = NewPage(QStyle::SP_MessageBoxWarning,
                             QT_TR_NOOP("Set Advanced settings here (for experienced users only)"), layout);
-    layout->addWidget(new QLabel(tr("Additional MPlayer parameters")));
     auto* options = new QPlainTextEdit;
+    layout->addWidget(LabelFor(tr("Additional MPlayer parameters"), options));
     options->setTabChangesFocus(true);
     layout->addWidget(options);
     layout->addWidget(new QLabel(tr("For example: -af resample=8000:1:0")));
     Bind(&R::strMPlayerUserConfig, options);
-    layout->addWidget(new QLabel(tr("MPlayer process priority")));
     QComboBox* priority = List({QT_TR_NOOP("Idle"), QT_TR_NOOP("Below Normal"), QT_TR_NOOP("Normal"),
                                 QT_TR_NOOP("Above Normal"), QT_TR_NOOP("High"), QT_TR_NOOP("Real Time")});
+    layout->addWidget(LabelFor(tr("MPlayer process priority"), priority));
     layout->addWidget(priority);
     Bind(&R::nMPlayerPriority, priority);
     layout->addWidget(new QLabel(tr("(default: Normal)")));

@@ -24,6 +24,8 @@ public:
         QWidget* parent = field->parentWidget();
         auto* up = new QToolButton(parent);
         auto* down = new QToolButton(parent);
+        up->setAccessibleName(CGoToDlg::tr("%1 up").arg(field->accessibleName()));
+        down->setAccessibleName(CGoToDlg::tr("%1 down").arg(field->accessibleName()));
         up->setArrowType(Qt::UpArrow);
         down->setArrowType(Qt::DownArrow);
         up->setGeometry(place.x(), place.y(), place.width(), place.height() / 2);
@@ -72,6 +74,7 @@ CGoToDlg::CGoToDlg(QWidget* parent) : QDialog(parent) {
     const auto field = [&](int x, const char* caption, int maximum) {
         layout.Place(new QLabel(tr(caption), this), x, 12, 40, 8);
         auto* edit = layout.Place(new QLineEdit(QStringLiteral("00"), this), x, 22, 20, 14);
+        edit->setAccessibleName(tr(caption));
         edit->setMaxLength(2);
         edit->setAlignment(Qt::AlignRight);
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), edit));

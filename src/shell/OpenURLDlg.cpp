@@ -17,6 +17,7 @@ COpenURLDlg::COpenURLDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
     layout.Place(new QLabel(tr("Enter a URL to open here."), this), 33, 8, 175, 8);
     urlEdit = layout.Place(new QLineEdit(this), 7, 35, 201, 14);
+    urlEdit->setAccessibleName(tr("URL"));
     layout.Place(new QLabel(QStringLiteral("http://radio.example.org/stream.mp3"), this), 7, 53, 201, 8);
     auto* open = layout.Place(new QPushButton(tr("Open"), this), 104, 66, 50, 14);
     auto* cancel = layout.Place(new QPushButton(tr("Cancel"), this), 158, 66, 50, 14);

@@ -4,6 +4,8 @@
 #include "shell/DialogUnits.h"
 #include "shell/TimeParts.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
@@ -21,6 +23,13 @@ static void RegisterStatusImages() { Q_INIT_RESOURCE(status); }
 namespace taleno {
 
 namespace {
+
+// The panel is a status bar to assistive technology: a screen reader's
+// "read the status bar" command finds it and reads its labels.
+QAccessibleInterface* StatusBarAccessibleFactory(const QString&, QObject* object) {
+    auto* panel = qobject_cast<CStatusPanel*>(object);
+    return panel != nullptr ? new QAccessibleWidget(panel, QAccessible::StatusBar) : nullptr;
+}
 
 QString IconPath(int resourceId) {
     switch (resourceId) {
@@ -74,6 +83,8 @@ CStatusPanel::CStatusPanel(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     statusLabel->SetEndEllipsis(true);
+    static const bool accessible = (QAccessible::installFactory(StatusBarAccessibleFactory), true);
+    (void)accessible;
     setAccessibleName(tr("Status"));
     timeLabel->setAccessibleName(tr("Time"));
     totalSuffix.clear();

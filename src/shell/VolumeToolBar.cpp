@@ -2,6 +2,8 @@
 
 #include "shell/VolumeSlider.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QIcon>
 #include <QResizeEvent>
@@ -14,6 +16,59 @@
 static void InitSliderResources() { Q_INIT_RESOURCE(sliders); }
 
 namespace taleno {
+
+namespace {
+
+// What assistive technology sees of a toolbar button: a button, or a check box
+// for the commands with a mark, named by its command and described by its
+// tooltip. Pressing or toggling it clicks it, so its command runs as for a
+// mouse click (Qt's own toggle would only flip the button's mark).
+class ToolBarButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ToolBarButtonAccessible(QToolButton* button) : QAccessibleWidget(button) {}
+
+    QAccessible::Role role() const override {
+        return Button()->isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = Button()->isCheckable();
+        state.checked = Button()->isChecked();
+        state.pressed = Button()->isDown();
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) return Button()->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override {
+        return QStringList{Button()->isCheckable() ? toggleAction() : pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() || action == toggleAction()) {
+            if (Button()->isEnabled()) Button()->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        const QAction* command = Button()->defaultAction();
+        if (action != pressAction() && action != toggleAction()) return QAccessibleWidget::keyBindingsForAction(action);
+        return command->shortcut().isEmpty() ? QStringList() : QStringList{command->shortcut().toString()};
+    }
+
+private:
+    QToolButton* Button() const { return static_cast<QToolButton*>(widget()); }
+};
+
+QAccessibleInterface* ToolBarButtonAccessibleFactory(const QString&, QObject* object) {
+    auto* button = qobject_cast<QToolButton*>(object);
+    const bool ours = button != nullptr && button->defaultAction() != nullptr &&
+                      qobject_cast<CVolumeToolBar*>(button->parentWidget()) != nullptr;
+    return ours ? new ToolBarButtonAccessible(button) : nullptr;
+}
+
+}  // namespace
 
 QIcon CVolumeToolBar::ButtonImage(int command) {
     [[maybe_unused]] static const bool registered = (InitSliderResources(), true);
@@ -33,6 +88,8 @@ QIcon CVolumeToolBar::ButtonImage(int command) {
 }
 
 CVolumeToolBar::CVolumeToolBar() {
+    static const bool accessible = (QAccessible::installFactory(ToolBarButtonAccessibleFactory), true);
+    (void)accessible;
     setMovable(false);
     setFloatable(false);
     setIconSize(kButtonImageSize);

@@ -4,6 +4,7 @@
 #include "ShutdownDlgTestAccess.h"
 #include "common/TestSupport.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 namespace taleno::test {
@@ -22,6 +23,8 @@ TEST(ShutdownCountdownTest, ThirtyDownToZeroThenOnePowerOffOnTheThirtyFirstTick)
     QStringList expected{""};
     for (int seconds = 30; seconds >= 0; --seconds) expected << QString::number(seconds);
     EXPECT_EQ(shown, expected);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.findChild<QLineEdit*>())->text(QAccessible::Name),
+              "Shutdown in");
     // The refusal is shown, with its reason, where the countdown was.
     QStringList texts;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
