@@ -30,6 +30,7 @@ CShutdownDlg::CShutdownDlg(std::function<PowerOffResult()> powerOffRequest, QWid
     failureText->setWordWrap(true);
     failureText->hide();
     auto* cancel = layout.Place(new QPushButton(tr("Cancel"), this), 48, 34, 50, 14);
+    layout.FitTexts();
     cancel->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

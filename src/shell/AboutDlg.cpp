@@ -18,6 +18,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout.Place(new QLabel(tr("Version:"), this), 36, 30, 30, 8);
     layout.Place(new QLabel(QStringLiteral("1.1"), this), 68, 30, 30, 8);
     auto* ok = layout.Place(new QPushButton(tr("OK"), this), 140, 39, 40, 14);
+    layout.FitTexts();
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -23,7 +23,15 @@ public:
 
     QRect Rect(int x, int y, int width, int height) const;
 
+    // The templates were drawn for the English texts. Widens each label and
+    // button whose text (in the user's language) is longer than its box,
+    // with the controls of its column; moves the controls right of it
+    // along, and those kept at the dialog's right edge to the new edge; and
+    // widens the dialog to match. Called once the controls are placed.
+    void FitTexts() const;
+
 private:
+    QDialog& dialog;
     QFont font;
 };
 

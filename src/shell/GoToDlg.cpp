@@ -88,6 +88,7 @@ CGoToDlg::CGoToDlg(QWidget* parent) : QDialog(parent) {
     secondsField = field(125, QT_TR_NOOP("Seconds"), 59);
     auto* go = layout.Place(new QPushButton(tr("GO"), this), 58, 45, 50, 14);
     auto* cancel = layout.Place(new QPushButton(tr("Cancel"), this), 112, 45, 50, 14);
+    layout.FitTexts();
     go->setDefault(true);
     // Enter is GO and Esc is Cancel: Tab goes round the three fields only.
     go->setFocusPolicy(Qt::ClickFocus);

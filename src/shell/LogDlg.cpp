@@ -20,6 +20,7 @@ CLogDlg::CLogDlg(QWidget* parent) : QDialog(parent) {
     edit->setMaximumBlockCount(kMaxLines + 1);
     auto* ok = layout.Place(new QPushButton(tr("OK"), this), 243, 209, 50, 14);
     auto* reset = layout.Place(new QPushButton(tr("Reset"), this), 7, 209, 50, 14);
+    layout.FitTexts();
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(reset, &QPushButton::clicked, this, &CLogDlg::Reset);

@@ -21,6 +21,7 @@ COpenURLDlg::COpenURLDlg(QWidget* parent) : QDialog(parent) {
     layout.Place(new QLabel(QStringLiteral("http://radio.example.org/stream.mp3"), this), 7, 53, 201, 8);
     auto* open = layout.Place(new QPushButton(tr("Open"), this), 104, 66, 50, 14);
     auto* cancel = layout.Place(new QPushButton(tr("Cancel"), this), 158, 66, 50, 14);
+    layout.FitTexts();
     open->setDefault(true);
     connect(open, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -86,6 +86,7 @@ CPlaylistDlg::CPlaylistDlg(CPlaylist& model, QWidget* parent) : QDialog(parent),
     button(QT_TR_NOOP("Remove"), 103, [this] { playlist.RemoveSelected(); });
     button(QT_TR_NOOP("Remove All"), 119, [this] { playlist.RemoveAll(); });
     button(QT_TR_NOOP("Shuffle"), 135, [this] { playlist.Shuffle(); });
+    layout.FitTexts();
 
     connect(list, &QListWidget::currentRowChanged, this, [this](int row) { playlist.Select(row); });
     connect(list, &QListWidget::itemDoubleClicked, this, [this] { playlist.PlaySelected(); });

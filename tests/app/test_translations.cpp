@@ -1,17 +1,25 @@
 // The program in the user's language: every translation that is built in
 // gives its menus, and no two items of one menu share an accelerator
-// letter; without one, the texts are the program's own English ones.
+// letter, and the dialogs show their texts whole; without one, the texts
+// are the program's own English ones.
 
 #include "common/TestSupport.h"
 
 #include "app/Translations.h"
 #include "player/MainFrame.h"
 #include "player/MainFrameTestAccess.h"
+#include "player/ShutdownDlg.h"
+#include "playlist/Playlist.h"
+#include "shell/AboutDlg.h"
 #include "shell/ClipPropertiesSheet.h"
 #include "shell/GoToDlg.h"
+#include "shell/LogDlg.h"
+#include "shell/OpenURLDlg.h"
+#include "shell/PlaylistDlg.h"
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -51,6 +59,23 @@ void ExpectDistinctAccelerators(const QList<QAction*>& items, const QString& whe
     }
 }
 
+// Every label's and button's text shows whole, inside the dialog: the
+// dialogs' boxes were drawn for the English texts.
+void ExpectTextsWhole(const QDialog& dialog, const QString& language) {
+    for (const QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QPushButton*>(control);
+        const QString text = label != nullptr && !label->wordWrap() ? label->text()
+                             : button != nullptr                    ? QString(button->text()).remove('&')
+                                                                    : QString();
+        if (text.isEmpty()) continue;
+        const int needed = control->fontMetrics().horizontalAdvance(text) + (button != nullptr ? 8 : 0);
+        EXPECT_LE(needed, control->width()) << language.toStdString() << ": " << text.toStdString();
+        EXPECT_TRUE(dialog.rect().contains(control->geometry()))
+            << language.toStdString() << ": " << text.toStdString();
+    }
+}
+
 QStringList MenuTitles(CMainFrame& frame) {
     QStringList titles;
     for (const QAction* menu : frame.menuBar()->actions()) titles << menu->text();
@@ -71,6 +96,13 @@ TEST(TranslationsTest, EachLanguageHasItsMenusWithDistinctAcceleratorsAndEnglish
         CMainFrame frame(folder.Path());
         ASSERT_TRUE(frame.Create());
         ExpectDistinctAccelerators(frame.menuBar()->actions(), "menu bar (" + language + ")");
+        CPlaylist playlist;
+        ExpectTextsWhole(CPlaylistDlg(playlist), language);
+        ExpectTextsWhole(CGoToDlg(), language);
+        ExpectTextsWhole(COpenURLDlg(), language);
+        ExpectTextsWhole(CAboutDlg(), language);
+        ExpectTextsWhole(CLogDlg(), language);
+        ExpectTextsWhole(CShutdownDlg([] { return PowerOffResult{}; }), language);
         // A message box's text.
         MainFrameTestAccess access(frame);
         QStringList boxes;
