@@ -53,7 +53,7 @@ void DialogTemplate::FitTexts() const {
         for (QWidget* other : controls) {
             if (other->x() > box.right()) {
                 other->move(other->x() + overflow, other->y());
-            } else if (other->x() == box.x() && std::abs(other->width() - box.width()) <= 2) {
+            } else if (other->x() == box.x() && std::abs(other->width() - box.width()) <= 2) {  // its column
                 other->resize(other->width() + overflow, other->height());
             }
         }

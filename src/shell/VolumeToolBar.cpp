@@ -20,8 +20,8 @@ namespace taleno {
 namespace {
 
 // What assistive technology sees of a toolbar button: a button, or a check box
-// for the commands with a mark, named by its command and described by its
-// tooltip. Pressing or toggling it clicks it, so its command runs as for a
+// for the commands with a mark, named by its command, described by its
+// tooltip, with the command's key. Pressing or toggling it clicks it, so its command runs as for a
 // mouse click (Qt's own toggle would only flip the button's mark).
 class ToolBarButtonAccessible : public QAccessibleWidget {
 public:
@@ -51,10 +51,12 @@ public:
             QAccessibleWidget::doAction(action);
         }
     }
+    // The command's key, as its menu item shows it after the tab.
     QStringList keyBindingsForAction(const QString& action) const override {
-        const QAction* command = Button()->defaultAction();
         if (action != pressAction() && action != toggleAction()) return QAccessibleWidget::keyBindingsForAction(action);
-        return command->shortcut().isEmpty() ? QStringList() : QStringList{command->shortcut().toString()};
+        const QString text = Button()->defaultAction()->text();
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+        return tab < 0 ? QStringList() : QStringList{text.mid(tab + 1)};
     }
 
 private:

@@ -200,6 +200,7 @@ def main():
     pyatspi.Registry.registerEventListener(lambda event: heard.append(event.source.name),
                                            "object:property-change:accessible-name")
     pause = find(main_window, pyatspi.ROLE_CHECK_BOX, "Pause").queryAction()
+    check(pause.getKeyBinding(0) == "Space", f"the Pause button's key reads {pause.getKeyBinding(0)!r}")
     pause.doAction(0)
     check(pump(3, lambda: "Paused" in heard), f"no announcement of the pause (heard {heard})")
     check(find(find(main_window, pyatspi.ROLE_STATUS_BAR, "Status"), pyatspi.ROLE_LABEL, "Paused") is not None,
