@@ -1280,6 +1280,13 @@ mov</translation>
     </message>
 </context>
 <context>
+    <name>taleno::CScreenSaverGuard</name>
+    <message>
+        <source>Playing a clip</source>
+        <translation>Lecture d’un clip</translation>
+    </message>
+</context>
+<context>
     <name>taleno::CScreenshotSaver</name>
     <message>
         <source>the folder %1 cannot be made</source>

@@ -172,7 +172,9 @@ void CScreenSaverGuard::Inhibit() {
             QDBusMessage call =
                 QDBusMessage::createMethodCall(QString::fromLatin1(kScreenSaverService), QString::fromLatin1(path),
                                                QString::fromLatin1(kScreenSaverService), QStringLiteral("Inhibit"));
-            call << QStringLiteral("Taleno") << QStringLiteral("Playing a clip");
+            // The reason the desktop shows among what keeps it awake.
+            call << QStringLiteral("Taleno")
+                 << QCoreApplication::translate("taleno::CScreenSaverGuard", "Playing a clip");
             const QDBusMessage reply = bus.call(call, QDBus::Block, kBusCallTimeoutMs);
             if (reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1) {
                 inhibited = true;
