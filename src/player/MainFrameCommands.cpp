@@ -16,6 +16,8 @@
 #include "shell/VolumeToolBar.h"
 #include "system/PathUtils.h"
 
+#include <QLocale>
+
 #include <filesystem>
 
 namespace taleno {
@@ -211,8 +213,9 @@ void CMainFrame::SetSpeed(double speed) {
 
 void CMainFrame::ShowSpeed() {
     const double speed = session.Speed();
-    statusPanel->SetSpeedText(speed == 1.0 ? QString()
-                                           : QString::fromStdString(SpeedText(speed)) + QChar(0x00D7));  // "×"
+    // Shown as the user's locale writes numbers ("1,5×" in German); the
+    // engine is always sent a point.
+    statusPanel->SetSpeedText(speed == 1.0 ? QString() : QLocale().toString(speed, 'g', 3) + QChar(0x00D7));  // "×"
 }
 
 void CMainFrame::OnSubtitleDelay(int ms) {

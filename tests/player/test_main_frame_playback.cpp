@@ -121,9 +121,13 @@ TEST_F(FrameTest, SeeksGoToOpenUrlDropsAndTheWheelReachTheSession) {
     Send(ID_PLAY_PAUSE);
     Send(ID_PLAY_GOTO);  // paused: no seek
     // Paused, the clip steps a frame and changes speed without resuming; the
-    // speed stays in sight while it is not normal.
+    // speed stays in sight while it is not normal, written as the user's
+    // locale writes numbers, while the engine gets a point.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German));
     for (int id : {ID_PLAY_FRAMESTEP, ID_PLAY_SPEED_FASTER, ID_PLAY_SPEED_FASTER}) Send(id);
-    EXPECT_EQ(f.Panel().StatusText(), QString::fromUtf8("1.5\u00D7  Paused"));
+    EXPECT_EQ(f.Panel().StatusText(), QString::fromUtf8("1,5\u00D7  Paused"));
+    QLocale::setDefault(before);
     Send(ID_PLAY_SPEED_NORMAL);
     EXPECT_EQ(f.Panel().StatusText(), "Paused");
     EXPECT_EQ(ReceivedBy(clip),
