@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QToolButton>
 
@@ -156,12 +157,34 @@ bool CVolumeToolBar::Create(QWidget* parent, const std::function<QAction*(int co
     // The buttons are in the window's Tab order, after the seek bar, so the
     // keyboard reaches every control; a click still leaves the focus where it is.
     for (QToolButton* button : findChildren<QToolButton*>()) {
-        if (button->defaultAction() != nullptr) button->setFocusPolicy(Qt::TabFocus);
+        if (button->defaultAction() != nullptr) {
+            button->setFocusPolicy(Qt::TabFocus);
+            button->installEventFilter(this);
+        }
     }
     // Qt's button for the items that no longer fit, named for a screen reader.
     if (auto* overflow = findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
         overflow->setAccessibleName(tr("More buttons"));
     }
+    return true;
+}
+
+bool CVolumeToolBar::eventFilter(QObject* watched, QEvent* event) {
+    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (!keyEvent || button == nullptr) return QToolBar::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool space = key->key() == Qt::Key_Space;
+    if (!plain || !(space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        return QToolBar::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();  // the button's key, not the window's shortcut
+        return true;
+    }
+    if (space) return false;  // Qt's button presses on Space and clicks on its release
+    button->click();
     return true;
 }
 

@@ -82,6 +82,9 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A focused button is pressed with Space, Enter or Return, before the
+    // window's own keys (Space pauses) take them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The slider over the bar's right end: kSliderWidth wide, from

@@ -255,6 +255,16 @@ def main():
     order = ["Position", "Play", "Pause", "Stop", "Previous", "Next", "Repeat", "Playlist", "Mute", "Volume",
              "Night Walk.standin"]
     check(focused == order, f"Tab goes {focused}, not {order}")
+    # A focused button is pressed with Space (not the window's Pause) or Enter.
+    for _ in range(4):
+        keys("Tab")
+    keys("space")
+    check(pump(3, lambda: engine_got("quit")), "Space on the focused Stop button did not stop")
+    for _ in range(3):
+        keys("Tab")
+    keys("Return")
+    repeat = find(main_window, pyatspi.ROLE_CHECK_BOX, "Repeat")
+    check(pump(3, lambda: repeat.getState().contains(pyatspi.STATE_CHECKED)), "Enter on Repeat did not turn it on")
 
     # Asked to end, it ends cleanly (under the sanitizers: with nothing to report).
     player.terminate()
